@@ -1,0 +1,42 @@
+#include "cli/CommandLine.h"
+
+#include <iostream>
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace vorkel {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vorkel <command> [arguments]\n"
+    "\n"
+    "  dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252] [--seed S]\n"
+    "  dict stats FILE [--language N]\n"
+    "  dict search PATTERN FILE [--language N]\n"
+    "  grid show FILE.ktd\n"
+    "  grid convert IN.ktd OUT.ktd\n"
+    "  grid import PICTURE.txt OUT.ktd\n";
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
+  (void)in;
+  if (argc < 2) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string group = argv[1];
+  Args args(argv + 2, argv + argc);
+  if (group == "dict") return runDictCommand(args, out, err);
+  if (group == "grid") return runGridCommand(args, out, err);
+  if (group == "-h" || group == "--help" || group == "help") {
+    out << kUsage;
+    return 0;
+  }
+  err << "vorkel: unknown command '" << group << "'\n" << kUsage;
+  return 2;
+}
+
+}  // namespace vorkel

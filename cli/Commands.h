@@ -1,0 +1,16 @@
+#pragma once
+// The command groups of the `vorkel` command line. Each takes its arguments
+// after the group name and returns the process exit code.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vorkel {
+
+using Args = std::vector<std::string>;
+
+int runDictCommand(const Args& args, std::ostream& out, std::ostream& err);  // vorkel dict ...
+int runGridCommand(const Args& args, std::ostream& out, std::ostream& err);  // vorkel grid ...
+
+}  // namespace vorkel

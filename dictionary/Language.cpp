@@ -1,0 +1,2 @@
+#include "dictionary/Language.h"
+// Tables to come.

@@ -1,0 +1,79 @@
+#pragma once
+// Languages and their letter tables.
+//
+// A language is three tables: the name table (32 upper-case Windows-1252
+// characters, entry k shown for letter code k), the input table (256 entries:
+// 0 = not a letter, else the dictionary letter byte 0x40..0x5F whose low five
+// bits are the code) and the typing table (256 entries: 0 = not a letter,
+// else the upper-case character typed into the grid). Switching the language
+// swaps the tables; the words in memory keep their codes.
+//
+// `Language` is the current-language state of one application context.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorkel {
+
+class Ui;
+
+using NameTable = std::array<unsigned char, 32>;
+using ByteTable = std::array<unsigned char, 256>;
+
+// The stock tables. Norwegian uses the Danish tables; Danish, Norwegian and
+// Swedish share the Nordic typing table.
+namespace letters {
+const NameTable& danishNames();
+const NameTable& swedishNames();
+const NameTable& germanNames();
+const NameTable& spanishNames();
+const NameTable& englishNames();
+const NameTable& icelandicNames();
+const ByteTable& danishInput();
+const ByteTable& swedishInput();
+const ByteTable& germanInput();
+const ByteTable& spanishInput();
+const ByteTable& englishInput();
+const ByteTable& icelandicInput();
+const ByteTable& nordicTyping();
+const ByteTable& icelandicTyping();
+const ByteTable& englishTyping();
+const ByteTable& germanTyping();
+const ByteTable& spanishTyping();
+}  // namespace letters
+
+class Language {
+ public:
+  // Start-up state: Danish name and input tables, the Nordic typing table,
+  // language number 0.
+  Language();
+
+  // Switches the tables for a language number and returns the number to
+  // store (see the "Skift sprog" table): 1 and numbers outside 0..10 take
+  // English and store 10; 8 (Italian) takes English and stores 10; 6 and 7
+  // show "Ikke endnu" through `ui`, keep the tables and store the number.
+  int select(int number, Ui& ui);
+
+  int number() const { return number_; }
+
+  // Letter code 0..31 -> upper-case Windows-1252 character.
+  unsigned char nameOf(int code) const { return (*names_)[code & 0x1F]; }
+  // Windows-1252 byte -> dictionary letter byte (0x40..0x5F) or 0.
+  unsigned char input(unsigned char byte) const { return (*input_)[byte]; }
+  // Windows-1252 byte -> upper-case typed character or 0.
+  unsigned char typing(unsigned char byte) const { return (*typing_)[byte]; }
+
+  const NameTable& names() const { return *names_; }
+  const ByteTable& inputTable() const { return *input_; }
+  const ByteTable& typingTable() const { return *typing_; }
+
+ private:
+  const NameTable* names_;
+  const ByteTable* input_;
+  const ByteTable* typing_;
+  int number_ = 0;
+};
+
+}  // namespace vorkel
