@@ -1,0 +1,159 @@
+#pragma once
+// File services: the file system as the crossword programs expect to see it.
+//
+// The data files and the installer name paths the way the original platform
+// wrote them: "\" or "/" as separators, "X:\..." and "\\server\..." as
+// absolute paths, names compared without regard to case, DOS wildcards
+// ("x10_???.010", "*.0??"). These helpers read all of that and build paths
+// with "/".
+//
+//   Files::listDirectory("out/x10_???.010", entries);   // wildcard listing
+//   std::string p = Files::findCaseInsensitive("Data/model1.skb");
+//   Files::copyFile(src, dst, /*failIfExists=*/false);
+//
+// Paths are byte strings handed to the operating system unchanged except for
+// the separators; nothing here converts between code pages. Every function
+// reports failure through its return value and never throws.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorkel {
+
+// File attributes with the bit values the system's callers use.
+namespace FileAttribute {
+inline constexpr std::uint32_t ReadOnly = 0x01;
+inline constexpr std::uint32_t Hidden = 0x02;
+inline constexpr std::uint32_t Directory = 0x10;
+inline constexpr std::uint32_t Archive = 0x20;
+inline constexpr std::uint32_t Normal = 0x80;
+}  // namespace FileAttribute
+
+struct DirEntry {
+  std::string name;  // the name inside its folder, no path
+  bool isFolder = false;
+  std::uint64_t size = 0;
+  std::uint32_t attributes = 0;
+};
+
+// The parts of a path as the C library's splitpath gives them:
+// "C:\Q4\MODELLER\A.ktd" -> drive "C:", dir "\Q4\MODELLER\", name "A", ext ".ktd".
+// "\\server\share\x.vej" -> no drive, dir "\\server\share\", name "x", ext ".vej".
+struct PathParts {
+  std::string drive;
+  std::string dir;
+  std::string name;
+  std::string ext;
+};
+
+class Files {
+ public:
+  // --- paths (pure text, no file system access) ---
+
+  static bool isSeparator(char c) { return c == '/' || c == '\\'; }
+
+  // "/x", "\x", "X:..." and "\\server\..." count as absolute.
+  static bool isAbsolutePath(std::string_view path);
+
+  // Every "\" becomes "/".
+  static std::string toSlashes(std::string_view path);
+
+  // folder + "/" + name, without doubling a separator that is already there.
+  // An empty folder gives the name alone; an absolute name is returned as is.
+  static std::string joinPath(std::string_view folder, std::string_view name);
+
+  // The last component ("a/b\c.txt" -> "c.txt"); empty when the path ends in
+  // a separator.
+  static std::string_view fileName(std::string_view path);
+
+  // Everything before the last component, without its trailing separator
+  // ("a/b/c" -> "a/b", "c" -> "", "/c" -> "/").
+  static std::string parentFolder(std::string_view path);
+
+  static PathParts splitPath(std::string_view path);
+
+  // Ensures one trailing "/" or "\" (an existing one of either kind stays).
+  static std::string withTrailingSeparator(std::string_view folder);
+
+  // --- names and wildcards ---
+
+  // DOS wildcard match without regard to case: "*" any run of characters,
+  // "?" exactly one character; "*.*" matches every name, and a pattern
+  // ending in ".*" also matches the name without any extension ("x.*" -> "x").
+  static bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+  // Equality without regard to case for ASCII letters and the Latin-1
+  // letters of UTF-8 file names (Æ/æ, Ø/ø, Å/å, ...).
+  static bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+
+  // --- the file system ---
+
+  static bool exists(std::string_view path);
+  static bool isFile(std::string_view path);
+  static bool isFolder(std::string_view path);
+
+  // The path as it exists on disk. When the exact path does not exist, each
+  // missing component is looked up without regard to case in its folder
+  // ("data/model1.skb" finds "Data/Model1.skb"). From the first level that
+  // does not exist in any case on, the rest is kept as given, so a new file
+  // lands in the existing folder and a failed open names the user's file.
+  // Separators come back as "/".
+  static std::string findCaseInsensitive(std::string_view path);
+
+  // Lists the entries of a folder that match a wildcard: the argument is a
+  // folder and a pattern ("out\*.*", "x10_???.010" for the current folder).
+  // "." and ".." are never listed; entries come sorted by name. False (and
+  // nothing listed) when the folder cannot be read; an empty or non-matching
+  // folder is true with no entries.
+  static bool listDirectory(std::string_view folderAndPattern, std::vector<DirEntry>& out);
+
+  // Number of ordinary files (not folders) that match; 0 when unreadable.
+  static int countFiles(std::string_view folderAndPattern);
+
+  // Attributes of a file or folder; nullopt when it does not exist.
+  // Read-only: the owner may not write. Hidden: the name begins with ".".
+  // Archive is set for every ordinary file (there is no archive bit here).
+  static std::optional<std::uint32_t> getAttributes(std::string_view path);
+
+  // Applies the read-only bit (the only attribute with a meaning here) by
+  // removing or restoring the write permissions. False when the path does
+  // not exist or cannot be changed.
+  static bool setAttributes(std::string_view path, std::uint32_t attributes);
+
+  // Copies a file. With failIfExists an existing destination is left alone
+  // and the copy fails; otherwise it is overwritten.
+  static bool copyFile(std::string_view source, std::string_view destination, bool failIfExists);
+
+  static bool removeFile(std::string_view path);
+
+  // Creates the folder and every missing parent; true when it exists after.
+  static bool createFolders(std::string_view path);
+
+  // Free bytes for an unprivileged user on the file system that holds the
+  // path; -1 when it cannot be asked.
+  static double freeSpace(std::string_view path);
+
+  // The current directory (absolute, "/" separators); empty on failure.
+  static std::string currentDirectory();
+  // False when the folder cannot be entered; the current directory stays.
+  static bool changeDirectory(std::string_view path);
+
+  // The path made absolute against the current directory ("." and ".."
+  // resolved lexically); absolute paths only get "/" separators.
+  static std::string absolutePath(std::string_view path);
+
+  // Reads a whole file as bytes; nullopt when it cannot be opened or read.
+  // Files above maxBytes are refused (nullopt) instead of filling memory.
+  static std::optional<std::string> readFile(std::string_view path,
+                                             std::uint64_t maxBytes = 64u << 20);
+
+  // Writes bytes to a file through a temporary file in the same folder that
+  // is then renamed over the target, so a reader never sees half a file and a
+  // failed write leaves the old file intact.
+  static bool writeFileAtomically(std::string_view path, std::string_view bytes);
+};
+
+}  // namespace vorkel

@@ -1,0 +1,41 @@
+#pragma once
+// Process services: the priority of a long run and starting other programs.
+//
+//   if (!Process::lowerToIdle()) ui.messageBox(...);      // before a batch run
+//   Process::start("Penvik.exe", "../PENVIK");             // like the old WinExec
+//
+// start() takes a command line as the system wrote it: the program and its
+// arguments separated by blanks, double quotes around an argument with
+// blanks. The program is looked up in this order: a path (with "/" or "\")
+// relative to the working folder, a file of that name in the working folder,
+// then the folders of $PATH; names are matched without regard to case and a
+// ".exe" ending is tried without it too ("Penvik.exe" finds "penvik"). The
+// program runs on its own: it is not waited for and never becomes a zombie.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorkel {
+
+class Process {
+ public:
+  // Lowers this thread of the process to the idle class (SCHED_IDLE), or to
+  // the lowest nice value where that is refused. The priority is not raised
+  // again. False when neither could be set.
+  static bool lowerToIdle();
+
+  // Starts the program detached; `workingFolder` empty means the current
+  // directory. True when the program was found and began to run; false when
+  // it could not be found or executed.
+  static bool start(std::string_view commandLine, std::string_view workingFolder = {});
+
+  // The words of a command line: blanks separate, double quotes group
+  // (quotes are removed; "" is an empty argument).
+  static std::vector<std::string> splitCommandLine(std::string_view commandLine);
+
+  // The executable that start() would run, or empty when none is found.
+  static std::string findProgram(std::string_view program, std::string_view workingFolder = {});
+};
+
+}  // namespace vorkel

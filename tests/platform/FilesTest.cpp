@@ -1,0 +1,240 @@
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempFolder.h"
+
+namespace vorkel {
+namespace {
+
+using testing::InFolder;
+using testing::TempFolder;
+
+TEST(FilesPaths, AbsoluteInEitherNotation) {
+  EXPECT_TRUE(Files::isAbsolutePath("/home/x"));
+  EXPECT_TRUE(Files::isAbsolutePath("\\Q4\\x"));
+  EXPECT_TRUE(Files::isAbsolutePath("C:\\Q4"));
+  EXPECT_TRUE(Files::isAbsolutePath("d:x.ktd"));
+  EXPECT_TRUE(Files::isAbsolutePath("\\\\server\\share\\x"));
+  EXPECT_FALSE(Files::isAbsolutePath("model1.skb"));
+  EXPECT_FALSE(Files::isAbsolutePath("..\\PENVIK\\"));
+  EXPECT_FALSE(Files::isAbsolutePath(""));
+  EXPECT_FALSE(Files::isAbsolutePath("1:x"));
+}
+
+TEST(FilesPaths, JoinAndTakeApart) {
+  EXPECT_EQ(Files::joinPath("C:\\Q4\\MODELLER", "A.ktd"), "C:\\Q4\\MODELLER/A.ktd");
+  EXPECT_EQ(Files::joinPath("out/", "x.txt"), "out/x.txt");
+  EXPECT_EQ(Files::joinPath("out\\", "x.txt"), "out\\x.txt");
+  EXPECT_EQ(Files::joinPath("", "x.txt"), "x.txt");
+  EXPECT_EQ(Files::joinPath("out", "/abs/x.txt"), "/abs/x.txt");
+
+  EXPECT_EQ(Files::fileName("a/b\\c.txt"), "c.txt");
+  EXPECT_EQ(Files::fileName("C:x.txt"), "x.txt");
+  EXPECT_EQ(Files::fileName("a/b/"), "");
+  EXPECT_EQ(Files::parentFolder("a/b\\c"), "a/b");
+  EXPECT_EQ(Files::parentFolder("/c"), "/");
+  EXPECT_EQ(Files::parentFolder("C:\\c"), "C:\\");
+  EXPECT_EQ(Files::parentFolder("c"), "");
+  EXPECT_EQ(Files::withTrailingSeparator("C:\\Q4"), "C:\\Q4/");
+  EXPECT_EQ(Files::withTrailingSeparator("C:\\Q4\\"), "C:\\Q4\\");
+}
+
+TEST(FilesPaths, SplitLikeTheCLibrary) {
+  PathParts p = Files::splitPath("D:\\MODELLER\\A.ktd");
+  EXPECT_EQ(p.drive, "D:");
+  EXPECT_EQ(p.dir, "\\MODELLER\\");
+  EXPECT_EQ(p.name, "A");
+  EXPECT_EQ(p.ext, ".ktd");
+
+  p = Files::splitPath("\\\\server\\share\\b.c.vej");
+  EXPECT_EQ(p.drive, "");
+  EXPECT_EQ(p.dir, "\\\\server\\share\\");
+  EXPECT_EQ(p.name, "b.c");
+  EXPECT_EQ(p.ext, ".vej");
+
+  p = Files::splitPath("C:\\Q4\\");  // a folder: no name, no extension
+  EXPECT_EQ(p.name + p.ext, "");
+  p = Files::splitPath("dir.d/noext");  // a dot in the folder is not an extension
+  EXPECT_EQ(p.name, "noext");
+  EXPECT_EQ(p.ext, "");
+}
+
+TEST(FilesWildcards, RawCrosswordPatterns) {
+  EXPECT_TRUE(Files::wildcardMatch("x10_???.010", "x10_000.010"));
+  EXPECT_TRUE(Files::wildcardMatch("x10_???.010", "X10_123.010"));
+  EXPECT_FALSE(Files::wildcardMatch("x10_???.010", "x10_000.013"));  // model 2 is not model 1
+  EXPECT_FALSE(Files::wildcardMatch("x10_???.010", "x10_0000.010"));
+  EXPECT_FALSE(Files::wildcardMatch("x10_???.010", "x10_00.010"));
+  EXPECT_TRUE(Files::wildcardMatch("*.0??", "x13_004.010"));
+  EXPECT_FALSE(Files::wildcardMatch("*.0??", "notes.txt"));
+}
+
+TEST(FilesWildcards, StarsAndSpecialForms) {
+  EXPECT_TRUE(Files::wildcardMatch("*.*", "README"));
+  EXPECT_TRUE(Files::wildcardMatch("*", ".hidden"));
+  EXPECT_TRUE(Files::wildcardMatch("*.DIC", "dksort.dic"));
+  EXPECT_TRUE(Files::wildcardMatch("a*b*c", "aXbYbZc"));
+  EXPECT_FALSE(Files::wildcardMatch("a*b*c", "aXbYbZ"));
+  EXPECT_TRUE(Files::wildcardMatch("x.*", "x"));
+  EXPECT_TRUE(Files::wildcardMatch("x.*", "x.ktd"));
+  EXPECT_FALSE(Files::wildcardMatch("x.*", "xy"));
+  EXPECT_FALSE(Files::wildcardMatch("", "x"));
+}
+
+TEST(FilesWildcards, DanishLettersInUtf8Names) {
+  EXPECT_TRUE(Files::wildcardMatch("ordb?ger.dic", "ordbøger.dic"));  // one letter, two bytes
+  EXPECT_TRUE(Files::sameNameIgnoringCase("ORDBØGER.DIC", "ordbøger.dic"));
+  EXPECT_TRUE(Files::sameNameIgnoringCase("Åben", "åBEN"));
+  EXPECT_FALSE(Files::sameNameIgnoringCase("ø", "o"));
+}
+
+TEST(FilesLookup, NamesAreFoundWithoutRegardToCase) {
+  TempFolder t;
+  t.write("Data/Model1.skb", "x");
+  EXPECT_EQ(Files::findCaseInsensitive(t / "data/MODEL1.SKB"), t / "Data/Model1.skb");
+  EXPECT_EQ(Files::findCaseInsensitive(t.path() + "\\data\\model1.skb"), t / "Data/Model1.skb");
+  // Missing levels are kept as given, under the levels that do exist.
+  EXPECT_EQ(Files::findCaseInsensitive(t.path() + "\\data\\model9.skb"), t / "Data/model9.skb");
+  EXPECT_EQ(Files::findCaseInsensitive(t / "none/DATA/x"), t / "none/DATA/x");
+  EXPECT_TRUE(Files::isFile(t / "DATA/model1.skb"));
+  EXPECT_TRUE(Files::isFolder(t / "dATA"));
+
+  InFolder here(t.path());
+  EXPECT_EQ(Files::findCaseInsensitive("data\\model1.skb"), "Data/Model1.skb");
+  EXPECT_EQ(Files::findCaseInsensitive("./data/../DATA/model1.skb"), "Data/../Data/Model1.skb");
+  auto text = Files::readFile("DATA\\MODEL1.SKB");
+  ASSERT_TRUE(text.has_value());
+  EXPECT_EQ(*text, "x");
+}
+
+TEST(FilesListing, PatternsFoldersAndOrder) {
+  TempFolder t;
+  t.write("out/x10_001.010", "a");
+  t.write("out/x10_000.010", "bb");
+  t.write("out/x10_000.013", "c");
+  t.write("out/notes.txt", "d");
+  std::filesystem::create_directory(t / "out/sub.010");
+
+  std::vector<DirEntry> list;
+  ASSERT_TRUE(Files::listDirectory(t.path() + "\\OUT\\x10_???.010", list));
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].name, "x10_000.010");
+  EXPECT_EQ(list[0].size, 2u);
+  EXPECT_EQ(list[1].name, "x10_001.010");
+
+  ASSERT_TRUE(Files::listDirectory(t / "out/*.*", list));
+  EXPECT_EQ(list.size(), 5u);  // never "." or ".."
+  EXPECT_EQ(Files::countFiles(t / "out/*.*"), 4);  // folders are not files
+  EXPECT_EQ(Files::countFiles(t / "out/*.0??"), 3);
+
+  ASSERT_TRUE(Files::listDirectory(t / "out/*.zzz", list));
+  EXPECT_TRUE(list.empty());
+  EXPECT_FALSE(Files::listDirectory(t / "missing/*.*", list));
+  EXPECT_EQ(Files::countFiles(t / "missing/*.*"), 0);
+
+  InFolder here(t / "out");
+  EXPECT_EQ(Files::countFiles("*.*"), 4);
+}
+
+TEST(FilesAttributes, ReadOnlyAndFolders) {
+  TempFolder t;
+  std::string f = t.write("a.txt", "x");
+  auto a = Files::getAttributes(f);
+  ASSERT_TRUE(a.has_value());
+  EXPECT_EQ(*a & FileAttribute::ReadOnly, 0u);
+  EXPECT_NE(*a & FileAttribute::Archive, 0u);
+
+  ASSERT_TRUE(Files::setAttributes(f, *a | FileAttribute::ReadOnly));
+  EXPECT_NE(*Files::getAttributes(f) & FileAttribute::ReadOnly, 0u);
+  // Clearing read-only and archive, as the installer does after a copy.
+  ASSERT_TRUE(Files::setAttributes(f, *Files::getAttributes(f) & ~0x21u));
+  EXPECT_EQ(*Files::getAttributes(f) & FileAttribute::ReadOnly, 0u);
+
+  EXPECT_NE(*Files::getAttributes(t.path()) & FileAttribute::Directory, 0u);
+  EXPECT_NE(*Files::getAttributes(t.write(".hidden", "")) & FileAttribute::Hidden, 0u);
+  EXPECT_FALSE(Files::getAttributes(t / "none").has_value());
+  EXPECT_FALSE(Files::setAttributes(t / "none", 0));
+}
+
+TEST(FilesCopy, FailIfExistsAndOverwrite) {
+  TempFolder t;
+  std::string src = t.write("src.dic", "new");
+  std::string dst = t.write("Dst.dic", "old");
+
+  EXPECT_FALSE(Files::copyFile(src, dst, true));
+  EXPECT_EQ(t.read("Dst.dic"), "old");
+  EXPECT_TRUE(Files::copyFile(src, t / "dst.DIC", false));  // the existing file, whatever its case
+  EXPECT_EQ(t.read("Dst.dic"), "new");
+  EXPECT_FALSE(std::filesystem::exists(t / "dst.DIC"));
+
+  EXPECT_TRUE(Files::copyFile(src, t / "fresh.dic", true));
+  EXPECT_EQ(t.read("fresh.dic"), "new");
+  EXPECT_TRUE(Files::copyFile(src, src, false));  // onto itself: nothing lost
+  EXPECT_EQ(t.read("src.dic"), "new");
+
+  EXPECT_FALSE(Files::copyFile(t / "missing", t / "x", false));
+  EXPECT_FALSE(std::filesystem::exists(t / "x"));
+  EXPECT_FALSE(Files::copyFile(t.path(), t / "y", false));  // a folder is not copied
+  EXPECT_FALSE(Files::copyFile(src, t / "no/such/folder/x", false));
+}
+
+TEST(FilesWrite, AtomicReplaceKeepsModeAndLeavesNoTemporaries) {
+  TempFolder t;
+  std::string f = t.write("a.ini", "old");
+  ::chmod(f.c_str(), 0640);
+  ASSERT_TRUE(Files::writeFileAtomically(f, std::string("new\0bytes", 9)));
+  EXPECT_EQ(t.read("a.ini"), std::string("new\0bytes", 9));
+  struct stat st {};
+  ::stat(f.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  ASSERT_TRUE(Files::writeFileAtomically(t / "A.INI", "case"));  // the same file
+  EXPECT_EQ(t.read("a.ini"), "case");
+
+  std::vector<DirEntry> list;
+  Files::listDirectory(t / "*", list);
+  EXPECT_EQ(list.size(), 1u);
+
+  EXPECT_FALSE(Files::writeFileAtomically(t / "no/folder/a.ini", "x"));
+  EXPECT_FALSE(Files::writeFileAtomically(t.path(), "x"));  // a folder
+}
+
+TEST(FilesRead, RefusesOversizedFilesAndFolders) {
+  TempFolder t;
+  t.write("big", std::string(1000, 'x'));
+  EXPECT_FALSE(Files::readFile(t / "big", 999).has_value());
+  EXPECT_EQ(Files::readFile(t / "big", 1000)->size(), 1000u);
+  EXPECT_FALSE(Files::readFile(t.path()).has_value());
+  EXPECT_FALSE(Files::readFile(t / "none").has_value());
+  EXPECT_EQ(*Files::readFile(t.write("empty", "")), "");
+}
+
+TEST(FilesSystem, FoldersDirectoriesAndSpace) {
+  TempFolder t;
+  EXPECT_TRUE(Files::createFolders(t.path() + "\\a\\b\\c"));
+  EXPECT_TRUE(Files::isFolder(t / "a/b/c"));
+  EXPECT_TRUE(Files::createFolders(t / "A/B/d"));  // existing levels reused whatever their case
+  EXPECT_TRUE(Files::isFolder(t / "a/b/d"));
+
+  EXPECT_GT(Files::freeSpace(t.path()), 0.0);
+  EXPECT_GT(Files::freeSpace(t / "not/yet/made"), 0.0);  // asks the nearest existing folder
+
+  std::string before = Files::currentDirectory();
+  {
+    InFolder here(t.path());
+    EXPECT_FALSE(Files::changeDirectory(t / "nowhere"));
+    EXPECT_TRUE(Files::changeDirectory("A\\B"));
+    EXPECT_EQ(Files::currentDirectory(),
+              std::filesystem::canonical(t / "a/b").string());
+    EXPECT_EQ(Files::absolutePath("..\\x/./y"), std::filesystem::canonical(t / "a").string() + "/x/y");
+    EXPECT_EQ(Files::absolutePath("/p/q/"), "/p/q");
+    EXPECT_EQ(Files::absolutePath("C:\\Q4"), "C:/Q4");
+  }
+  EXPECT_EQ(Files::currentDirectory(), before);
+}
+
+}  // namespace
+}  // namespace vorkel
