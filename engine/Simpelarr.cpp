@@ -1,0 +1,179 @@
+#include "engine/Simpelarr.h"
+
+#include <algorithm>
+
+#include "document/CrosswordDocument.h"
+#include "engine/Texts.h"
+#include "platform/Cp1252.h"
+#include "platform/Ui.h"
+
+namespace vorkel {
+
+Simpelarr::Simpelarr(int width, int height, Ui& ui)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      ui_(&ui),
+      rows_(static_cast<std::size_t>(height_), std::string(static_cast<std::size_t>(width_), ' ')) {}
+
+Simpelarr::Simpelarr(const Simpelarr& other)
+    : width_(other.width_), height_(other.height_), ui_(other.ui_), rows_(other.rows_) {}
+
+Simpelarr& Simpelarr::operator=(const Simpelarr& other) {
+  if (this != &other) {
+    width_ = other.width_;
+    height_ = other.height_;
+    ui_ = other.ui_;
+    rows_ = other.rows_;
+    slots_.clear();
+  }
+  return *this;
+}
+
+Simpelarr Simpelarr::fromDocument(const CrosswordDocument& doc, Ui& ui, bool withLetters) {
+  Simpelarr grid(doc.width(), doc.height(), ui);
+  for (int y = 0; y < grid.height_; ++y)
+    for (int x = 0; x < grid.width_; ++x) {
+      const Kpoint& cell = doc.cellAt(x + 1, y + 1);
+      if (cell.isClue) grid.put('#', x, y);
+      else if (withLetters) grid.put(static_cast<char>(CrosswordDocument::letterOf(cell)), x, y);
+    }
+  return grid;
+}
+
+void Simpelarr::copyLettersTo(CrosswordDocument& doc) const {
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x) {
+      const char ch = get(x, y);
+      if (ch != '#' && doc.contains(x + 1, y + 1))
+        CrosswordDocument::setLetter(doc.cellAt(x + 1, y + 1), static_cast<unsigned char>(ch));
+    }
+}
+
+void Simpelarr::put(char ch, int x, int y) {
+  if (ch == '\0') return;
+  if (!inside(x, y)) {
+    ui_->messageBox(texts::gridPutOutside, texts::gridPutOutsideCaption, Icon::None, Buttons::Ok);
+    return;
+  }
+  rows_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ch;
+}
+
+void Simpelarr::buildSlots() {
+  slots_.clear();
+  // One scan per direction with the same three rules: a letter cell at the
+  // start of a line starts a slot holding it; a "#" followed by a letter cell
+  // starts an empty slot at that cell; any other cell extends the newest
+  // slot. Slots are made in creation order here and reversed at the end,
+  // which gives the order of a list that is pushed on the front.
+  for (int dir = 0; dir < 2; ++dir) {
+    const bool down = dir == Ned;
+    const int lines = down ? width_ : height_;
+    const int cells = down ? height_ : width_;
+    for (int line = 0; line < lines; ++line) {
+      for (int i = 0; i < cells; ++i) {
+        const int x = down ? line : i;
+        const int y = down ? i : line;
+        const char ch = get(x, y);
+        if (ch == '\0') break;
+        if (ch == '#') {
+          if (i >= cells - 1) break;
+          if ((down ? get(x, y + 1) : get(x + 1, y)) != '#') {
+            EtOrd slot;
+            slot.x = down ? x : x + 1;
+            slot.y = down ? y + 1 : y;
+            slot.retning = down ? Ned : Hen;
+            slots_.push_back(slot);
+          }
+          continue;
+        }
+        if (i == 0) {
+          EtOrd slot;
+          slot.x = x;
+          slot.y = y;
+          slot.retning = down ? Ned : Hen;
+          slots_.push_back(slot);
+        }
+        slots_.back().append(ch);
+      }
+    }
+  }
+  std::reverse(slots_.begin(), slots_.end());
+}
+
+EtOrd* Simpelarr::exactSlot(int x, int y, Retning retning) {
+  for (EtOrd& slot : slots_)
+    if (slot.x == x && slot.y == y && slot.retning == retning) return &slot;
+  return nullptr;
+}
+
+void Simpelarr::wordStart(int& x, int& y, Retning retning) const {
+  x = std::clamp(x, 0, std::max(width_ - 1, 0));
+  y = std::clamp(y, 0, std::max(height_ - 1, 0));
+  if (retning == Ned) {
+    while (y > 0 && get(x, y - 1) != '#') --y;
+  } else {
+    while (x > 0 && get(x - 1, y) != '#') --x;
+  }
+}
+
+EtOrd* Simpelarr::slotThrough(int x, int y, Retning retning) {
+  if (EtOrd* slot = exactSlot(x, y, retning)) return slot;
+  wordStart(x, y, retning);
+  return exactSlot(x, y, retning);
+}
+
+EtOrd* Simpelarr::findSlot(int x, int y, Retning retning) {
+  if (EtOrd* slot = slotThrough(x, y, retning)) return slot;
+  ui_->messageBox(texts::gridSlotMismatch, texts::gridSlotMismatchCaption, Icon::Error,
+                  Buttons::Ok);
+  // The fallback looks only once: a slot list that does not match the cells
+  // must not lead back here.
+  for (int i = 1; i < width_ && i < height_; ++i)
+    if (get(i, i) != '#') return slotThrough(i, i, Hen);
+  return nullptr;
+}
+
+void Simpelarr::readSlot(EtOrd& slot) const {
+  int x = slot.x;
+  int y = slot.y;
+  wordStart(x, y, slot.retning);
+  slot.x = x;
+  slot.y = y;
+  slot.text[0] = '\0';
+  slot.len = 0;
+  const int dx = slot.retning == Ned ? 0 : 1;
+  const int dy = slot.retning == Ned ? 1 : 0;
+  for (; inside(x, y); x += dx, y += dy) {
+    const char ch = get(x, y);
+    if (ch == '#' || ch == '\0') break;
+    slot.append(ch);
+  }
+}
+
+void Simpelarr::writeSlot(const EtOrd& slot) {
+  const bool down = slot.retning == Ned;
+  const bool fits = inside(slot.x, slot.y) && slot.len >= 0 &&
+                    (down ? slot.y + slot.len <= height_ : slot.x + slot.len <= width_);
+  if (!fits) {
+    ui_->messageBox(cp1252ToUtf8(slot.textView()), texts::gridSlotTooLongCaption, Icon::None,
+                    Buttons::Ok);
+    return;
+  }
+  const std::string_view text = slot.textView();
+  int x = slot.x;
+  int y = slot.y;
+  for (char ch : text) {
+    if (!inside(x, y)) break;  // a text longer than the slot stops at the edge
+    rows_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ch;
+    (down ? y : x) += 1;
+  }
+}
+
+bool Simpelarr::isDuplicate(const EtOrd& slot) const {
+  for (const EtOrd& other : slots_)
+    if (&other != &slot && other.len == slot.len && other.textView() == slot.textView())
+      return true;
+  return false;
+}
+
+}  // namespace vorkel

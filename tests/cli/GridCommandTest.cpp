@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace vorkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct GridCommandTest : ::testing::Test {
+  fs::path dir = fs::path(VORKEL_BINARY_DIR) / "grid_command_test";
+  std::ostringstream out;
+  std::ostringstream err;
+
+  void SetUp() override {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string path(const char* name) const { return (dir / name).string(); }
+  void write(const char* name, const std::string& bytes) const {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+  }
+  std::string read(const char* name) const {
+    std::ifstream in(dir / name, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  int run(const Args& args) {
+    out.str("");
+    err.str("");
+    return runGridCommand(args, out, err);
+  }
+  std::size_t filesInDir() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+  }
+};
+
+TEST_F(GridCommandTest, ImportThenShowGivesThePictureBack) {
+  write("pic.txt", "#sø.\r\nKAT#\r\n..#æ\r\n");
+  ASSERT_EQ(run({"import", path("pic.txt"), path("model.ktd")}), 0) << err.str();
+  ASSERT_EQ(run({"show", path("model.ktd")}), 0) << err.str();
+  EXPECT_EQ(out.str(), "#SØ.\nKAT#\n..#Æ\n");
+  EXPECT_EQ(err.str(), "");
+  const std::string bytes = read("model.ktd");
+  EXPECT_EQ(bytes.rfind("4\t3\r\nBEGIN\t0\r\n\tLEDEORD\t\"\"\t45.0000\t0\t0.360000\t0.00000", 0), 0u);
+  EXPECT_EQ(filesInDir(), 2u);  // no temporary file left behind
+}
+
+TEST_F(GridCommandTest, ConvertWritesAPlainGridInTheFullLayout) {
+  write("plain.ktd", "3 2\nAB#\n+\xDB" "C\n");
+  ASSERT_EQ(run({"convert", path("plain.ktd"), path("full.ktd")}), 0) << err.str();
+  const std::string full = read("full.ktd");
+  EXPECT_NE(full.find("\r\nBEGIN\t1\r\n\tBOGSTAV\t\"\xD8\""), std::string::npos);
+  ASSERT_EQ(run({"show", path("full.ktd")}), 0);
+  EXPECT_EQ(out.str(), "AB#\nØ.C\n");
+  // Converting the full file again changes nothing.
+  ASSERT_EQ(run({"convert", path("full.ktd"), path("again.ktd")}), 0);
+  EXPECT_EQ(read("again.ktd"), full);
+}
+
+TEST_F(GridCommandTest, BadPicturesAreRefusedWithoutOutput) {
+  const struct {
+    const char* picture;
+    const char* why;
+  } cases[] = {
+      {"##.\n#.\n", "line 2"},
+      {"", "empty"},
+      {"\n\n", "empty"},
+      {"#!.\n", "neither"},
+      {"\xE6\n", "UTF-8"},
+  };
+  for (const auto& c : cases) {
+    write("bad.txt", c.picture);
+    EXPECT_EQ(run({"import", path("bad.txt"), path("out.ktd")}), 1) << c.picture;
+    EXPECT_NE(err.str().find(c.why), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(dir / "out.ktd"));
+  }
+  write("wide.txt", std::string(51, '.') + "\n");
+  EXPECT_EQ(run({"import", path("wide.txt"), path("out.ktd")}), 1);
+  EXPECT_NE(err.str().find("1 to 50"), std::string::npos);
+  EXPECT_EQ(run({"import", path("missing.txt"), path("out.ktd")}), 1);
+  EXPECT_FALSE(fs::exists(dir / "out.ktd"));
+}
+
+TEST_F(GridCommandTest, UnreadableInputsAndUnwritableOutputs) {
+  EXPECT_EQ(run({"show", path("missing.ktd")}), 1);
+  EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+  write("bad.ktd", "0\t10\n");
+  EXPECT_EQ(run({"show", path("bad.ktd")}), 1);
+  EXPECT_NE(err.str().find("Advarsel"), std::string::npos);
+  write("pic.txt", "..\n");
+  EXPECT_EQ(run({"import", path("pic.txt"), path("no/such/dir/out.ktd")}), 1);
+  EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+  EXPECT_EQ(filesInDir(), 2u);
+}
+
+TEST_F(GridCommandTest, UsageErrors) {
+  EXPECT_EQ(run({}), 2);
+  EXPECT_EQ(run({"paint", "x"}), 2);
+  EXPECT_NE(err.str().find("unknown command"), std::string::npos);
+  EXPECT_EQ(run({"show"}), 2);
+  EXPECT_EQ(run({"convert", "a.ktd"}), 2);
+  EXPECT_EQ(run({"show", "a.ktd", "--language", "x"}), 2);
+}
+
+}  // namespace
+}  // namespace vorkel

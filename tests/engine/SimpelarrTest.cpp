@@ -1,0 +1,250 @@
+#include "engine/Simpelarr.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/CrosswordDocument.h"
+#include "platform/testing/ScriptedUi.h"
+
+namespace vorkel {
+namespace {
+
+// A grid from rows of cell bytes.
+Simpelarr gridOf(const std::vector<std::string>& rows, Ui& ui) {
+  Simpelarr grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+  for (int y = 0; y < grid.height(); ++y)
+    for (int x = 0; x < grid.width(); ++x)
+      grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
+  return grid;
+}
+
+const EtOrd* slotAt(const Simpelarr& grid, int x, int y, Retning r) {
+  for (const EtOrd& s : grid.slots())
+    if (s.x == x && s.y == y && s.retning == r) return &s;
+  return nullptr;
+}
+
+TEST(Simpelarr, CreatePutGetAndCopy) {
+  ScriptedUi ui;
+  Simpelarr grid(3, 2, ui);
+  EXPECT_EQ(grid.row(0), "   ");
+  grid.put('A', 2, 1);
+  grid.put('\0', 0, 0);  // ignored, silently
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(grid.get(2, 1), 'A');
+  EXPECT_EQ(grid.get(0, 0), ' ');
+  EXPECT_EQ(grid.get(3, 0), '\0');
+
+  grid.put('B', 3, 0);
+  grid.put('B', 0, -1);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.lastMessage().text, "Fejlkald i simpelarr::put");
+  EXPECT_EQ(ui.lastMessage().caption, "ERROR");
+  EXPECT_EQ(grid.row(0), "   ");
+
+  grid.buildSlots();
+  Simpelarr copy(grid);
+  EXPECT_TRUE(copy.slots().empty());
+  copy.put('C', 0, 0);
+  EXPECT_EQ(grid.get(0, 0), ' ');
+  EXPECT_EQ(copy.row(1), "  A");
+  copy = grid;
+  EXPECT_TRUE(copy.slots().empty());
+  EXPECT_EQ(copy.get(0, 0), ' ');
+}
+
+TEST(Simpelarr, SlotsOfARowWithAClueCell) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"A B#CD", "######"}, ui);
+  grid.buildSlots();
+  const EtOrd* first = slotAt(grid, 0, 0, Hen);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->textView(), "A B");
+  EXPECT_EQ(first->len, 3);
+  const EtOrd* second = slotAt(grid, 4, 0, Hen);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->textView(), "CD");
+  EXPECT_EQ(second->len, 2);
+  // Down: one-cell slots for every letter column, nothing for the "#" rows.
+  EXPECT_EQ(grid.slots().size(), 2u + 5u);
+  EXPECT_EQ(slotAt(grid, 3, 0, Ned), nullptr);
+  EXPECT_EQ(slotAt(grid, 1, 0, Ned)->textView(), " ");
+
+  // Single cells between clue cells and at the edges.
+  Simpelarr single = gridOf({"#A#", "B##", "#C#"}, ui);
+  single.buildSlots();
+  EXPECT_EQ(single.slots().size(), 6u);
+  EXPECT_EQ(slotAt(single, 1, 0, Hen)->len, 1);
+  EXPECT_EQ(slotAt(single, 0, 1, Ned)->len, 1);
+  EXPECT_EQ(slotAt(single, 1, 2, Ned)->textView(), "C");
+}
+
+TEST(Simpelarr, SlotListOrderIsTheReverseOfCreation) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"ABC", "DEF"}, ui);
+  grid.buildSlots();
+  // Created: across row 0, row 1, down column 0, 1, 2; listed the other way.
+  ASSERT_EQ(grid.slots().size(), 5u);
+  const std::vector<std::string> texts = {"CF", "BE", "AD", "DEF", "ABC"};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_EQ(grid.slots()[i].textView(), texts[i]);
+    EXPECT_EQ(grid.slots()[i].len, 3 - static_cast<int>(i < 3));
+  }
+}
+
+TEST(Simpelarr, FindSlotWalksBackToTheWordStart) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"#ABCD", "#E#F#", "GHIJK"}, ui);
+  grid.buildSlots();
+  EtOrd* slot = grid.findSlot(3, 0, Hen);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->x, 1);
+  EXPECT_EQ(slot->textView(), "ABCD");
+  slot = grid.findSlot(3, 2, Ned);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->y, 0);
+  EXPECT_EQ(slot->textView(), "CFJ");
+  slot = grid.findSlot(40, 40, Hen);  // clamped to the last cell
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->textView(), "GHIJK");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Simpelarr, FindSlotOnAClueCellFallsBackToTheDiagonal) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"#ABC", "D EF", "GH#I"}, ui);
+  grid.buildSlots();
+  // A clue cell with a word on its left belongs to that word.
+  EtOrd* slot = grid.findSlot(2, 2, Hen);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->textView(), "GH");
+  EXPECT_TRUE(ui.messages.empty());
+  slot = grid.findSlot(0, 0, Hen);  // "#" at the start of its row: no word
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.lastMessage().text, "Vej og model passer ikke sammen");
+  EXPECT_EQ(ui.lastMessage().caption, "Ret vejen");
+  EXPECT_EQ(ui.lastMessage().icon, Icon::Error);
+  ASSERT_NE(slot, nullptr);  // the across slot through (1,1)
+  EXPECT_EQ(slot->textView(), "D EF");
+
+  Simpelarr blocked = gridOf({"A#", "##"}, ui);
+  blocked.buildSlots();
+  EXPECT_EQ(blocked.findSlot(1, 1, Hen), nullptr);
+
+  // A slot list that no longer matches the cells ends the lookup, once.
+  Simpelarr stale = gridOf({"AB", "CD"}, ui);
+  ui.messages.clear();
+  EXPECT_EQ(stale.findSlot(1, 1, Hen), nullptr);
+  EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST(Simpelarr, WrittenSlotShowsInTheCrossingSlot) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"   ", "#  ", "   "}, ui);
+  grid.buildSlots();
+  EtOrd* across = grid.findSlot(0, 2, Hen);
+  ASSERT_NE(across, nullptr);
+  EXPECT_TRUE(Simpelarr::hasEmptyCell(*across));
+  ASSERT_TRUE(across->setText("SOL"));
+  grid.writeSlot(*across);
+  EXPECT_EQ(grid.row(2), "SOL");
+  EXPECT_FALSE(Simpelarr::hasEmptyCell(*across));
+  EtOrd* down = grid.findSlot(2, 0, Ned);
+  ASSERT_NE(down, nullptr);
+  grid.readSlot(*down);
+  EXPECT_EQ(down->textView(), "  L");
+  EXPECT_EQ(down->len, 3);
+
+  EtOrd moved = *down;  // a slot whose first cell drifted into the word
+  moved.y = 1;
+  grid.readSlot(moved);
+  EXPECT_EQ(moved.y, 0);
+  EXPECT_EQ(moved.textView(), "  L");
+}
+
+TEST(Simpelarr, SlotThatDoesNotFitIsNotWritten) {
+  ScriptedUi ui;
+  Simpelarr grid(3, 3, ui);
+  EtOrd slot;
+  slot.x = 1;
+  slot.y = 1;
+  slot.len = 3;
+  slot.retning = Ned;
+  ASSERT_TRUE(slot.setText("ABE"));
+  grid.writeSlot(slot);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.lastMessage().text, "ABE");
+  EXPECT_EQ(ui.lastMessage().caption, "For langt ord indsættes i kryds");
+  slot.retning = Hen;
+  grid.writeSlot(slot);
+  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(grid.row(1), "   ");
+  EXPECT_EQ(grid.row(2), "   ");
+
+  // A text longer than its slot stops at the edge.
+  slot.len = 2;
+  ASSERT_TRUE(slot.setText("ABCDEFGH"));
+  grid.writeSlot(slot);
+  EXPECT_EQ(grid.row(1), " AB");
+}
+
+TEST(Simpelarr, SlotTextIsBoundedForLongRuns) {
+  ScriptedUi ui;
+  Simpelarr grid(45, 1, ui);
+  grid.buildSlots();
+  const EtOrd* slot = slotAt(grid, 0, 0, Hen);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->len, 45);
+  EXPECT_EQ(slot->textView().size(), 39u);
+  EtOrd copy = *slot;
+  grid.readSlot(copy);
+  EXPECT_EQ(copy.len, 45);
+  EXPECT_EQ(copy.textView().size(), 39u);
+  EXPECT_FALSE(copy.setText(std::string(40, 'A')));
+  EXPECT_EQ(copy.textView().size(), 39u);
+}
+
+TEST(Simpelarr, DuplicatesAreOtherSlotsWithTheSameText) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"AB#", "#CD", "BA#"}, ui);
+  grid.buildSlots();
+  const EtOrd* ab = slotAt(grid, 0, 0, Hen);
+  const EtOrd* cd = slotAt(grid, 1, 1, Hen);
+  ASSERT_NE(ab, nullptr);
+  ASSERT_NE(cd, nullptr);
+  EXPECT_FALSE(grid.isDuplicate(*ab));
+  grid.put('A', 1, 1);
+  grid.put('B', 2, 1);
+  grid.buildSlots();
+  EXPECT_TRUE(grid.isDuplicate(*slotAt(grid, 0, 0, Hen)));
+  EXPECT_FALSE(grid.isDuplicate(*slotAt(grid, 0, 2, Hen)));  // "BA"
+}
+
+TEST(Simpelarr, FromTheDocumentAndBack) {
+  ScriptedUi ui;
+  CrosswordDocument doc;
+  doc.resize(3, 2);
+  CrosswordDocument::setClue(doc.cellAt(1, 1), "ledeord");
+  CrosswordDocument::setLetter(doc.cellAt(2, 1), 'K');
+  CrosswordDocument::setLetter(doc.cellAt(3, 1), ' ');
+  // (1,2) never held a letter: stays blank.
+  Simpelarr bare = Simpelarr::fromDocument(doc, ui, false);
+  EXPECT_EQ(bare.row(0), "#  ");
+  Simpelarr full = Simpelarr::fromDocument(doc, ui, true);
+  EXPECT_EQ(full.row(0), "#K ");
+  EXPECT_EQ(full.row(1), "   ");
+
+  full.put('\xC6', 0, 1);
+  full.put('O', 2, 0);
+  full.copyLettersTo(doc);
+  EXPECT_EQ(doc.cellAt(1, 1).text, "ledeord");
+  EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(3, 1)), 'O');
+  EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(1, 2)), 0xC6);
+  EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(2, 2)), ' ');
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace vorkel
