@@ -1,0 +1,235 @@
+#include "engine/Path.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/PathCommands.h"
+#include "engine/PathFile.h"
+#include "platform/Random.h"
+#include "platform/testing/ScriptedUi.h"
+
+namespace vorkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(VORKEL_BINARY_DIR) / "test-tmp" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  std::string file(const std::string& name) const { return (dir_ / name).string(); }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path dir_;
+};
+
+VejStop stop(int x, int y, int retning, int rc = 0, int type = 0) {
+  VejStop s;
+  s.x = x;
+  s.y = y;
+  s.retning = static_cast<std::uint8_t>(retning);
+  s.rc = rc;
+  s.Type = type;
+  return s;
+}
+
+void expectStop(const VejStop& s, int x, int y, int retning, int nr, int rc, int type) {
+  EXPECT_EQ(s.x, x);
+  EXPECT_EQ(s.y, y);
+  EXPECT_EQ(s.retning, retning);
+  EXPECT_EQ(s.nr, nr);
+  EXPECT_EQ(s.rc, rc);
+  EXPECT_EQ(s.Type, type);
+}
+
+TEST_F(PathFileTest, FileWithoutSeedLineTakesTheFirstStopAsSeed) {
+  write("a.vej", "2 0 1 3 0\n0 4 0 0 1\n");
+  Path path;
+  ASSERT_TRUE(path.load(file("a.vej")));
+  ASSERT_EQ(path.stops().size(), 3u);
+  expectStop(path.stops()[0], 2, 0, 1, 1, 3, 0);
+  expectStop(path.stops()[1], 0, 4, 0, 2, 0, 1);
+  expectStop(path.stops()[2], -1, -1, 0, 0, 0, 0);
+  EXPECT_EQ(path.length(), 2u);
+  EXPECT_EQ(path.seeds().first, (SeedPositions::Seed{2, 0, 1}));
+  EXPECT_LT(path.seeds().second.x, 0);
+}
+
+TEST_F(PathFileTest, SaveWritesTheExactFormatAndReadsBack) {
+  write("a.vej", "2 0 1 3 0\r\n0 4 0 0 1\r\n");
+  Path path;
+  ASSERT_TRUE(path.load(file("a.vej")));
+  path.seeds().second = {5, 6, 0};
+  ASSERT_TRUE(path.save(file("b.vej")));
+  EXPECT_EQ(read("b.vej"),
+            "-2 2 0 1 5 6 0\r\n"
+            "2 0 1 3 0 \r\n"
+            "0 4 0 0 1 \r\n"
+            "-1 -1 0 0 0 \r\n"
+            "-1 -1 0 0 \r\n");
+
+  Path again;
+  ASSERT_TRUE(again.load(file("b.vej")));
+  EXPECT_EQ(again.seeds().first, (SeedPositions::Seed{2, 0, 1}));
+  EXPECT_EQ(again.seeds().second, (SeedPositions::Seed{5, 6, 0}));
+  ASSERT_EQ(again.length(), 2u);
+  expectStop(again.stops()[0], 2, 0, 1, 1, 3, 0);
+  expectStop(again.stops()[1], 0, 4, 0, 2, 0, 1);
+  // The saved marker and closing line come back as two stops behind the
+  // active part, then the appended end marker.
+  ASSERT_EQ(again.stops().size(), 5u);
+  EXPECT_TRUE(again.stops()[2].isEndMarker());
+  expectStop(again.stops()[4], -1, -1, 0, 0, 0, 0);
+
+  // Saving the reloaded path gives the same file again.
+  ASSERT_TRUE(again.save(file("c.vej")));
+  EXPECT_EQ(read("c.vej"), read("b.vej"));
+}
+
+TEST_F(PathFileTest, MissingFileLeavesThePathAlone) {
+  write("a.vej", "1 1 0\n");
+  Path path;
+  ASSERT_TRUE(path.load(file("a.vej")));
+  EXPECT_FALSE(path.load(file("missing.vej")));
+  EXPECT_EQ(path.length(), 1u);
+  EXPECT_FALSE(path.save((dir_ / "no-such-folder" / "x.vej").string()));
+}
+
+TEST(PathFormat, ReadingStopsAtALineWithFewerThanTwoNumbers) {
+  PathFileContents c = parsePathFile("1 2 0\n3 4 1\n7\n5 6 0\n");
+  ASSERT_EQ(c.stops.size(), 3u);
+  EXPECT_EQ(c.stops[1].x, 3);
+  EXPECT_TRUE(c.stops[2].isEndMarker());
+
+  EXPECT_EQ(parsePathFile("1 2 0\n\n5 6 0\n").stops.size(), 2u);
+  EXPECT_EQ(parsePathFile("1 2 0\nabc\n5 6 0\n").stops.size(), 2u);
+}
+
+TEST(PathFormat, EmptyOrSeedOnlyFileGivesTheEndMarkerAlone) {
+  for (const char* bytes : {"", "\n", "-2 1 2 0 3 4 1\n", "-2 1 2 0 3 4 1"}) {
+    PathFileContents c = parsePathFile(bytes);
+    ASSERT_EQ(c.stops.size(), 1u) << bytes;
+    EXPECT_TRUE(c.stops[0].isEndMarker());
+    EXPECT_EQ(c.stops[0].nr, 0);
+  }
+  EXPECT_EQ(parsePathFile("-2 1 2 0 3 4 1").seeds.second, (SeedPositions::Seed{3, 4, 1}));
+}
+
+TEST(PathFormat, ShortLinesKeepDefaultsAndLongLinesAreCut) {
+  PathFileContents c = parsePathFile("4 5\n");
+  expectStop(c.stops[0], 4, 5, 0, 1, 0, 0);
+
+  // Only the first 89 characters of a line count; the rest is skipped.
+  std::string longLine = "1 2" + std::string(86, ' ') + "1 9 9\n3 4 1\n";
+  c = parsePathFile(longLine);
+  ASSERT_EQ(c.stops.size(), 3u);
+  expectStop(c.stops[0], 1, 2, 0, 1, 0, 0);
+  expectStop(c.stops[1], 3, 4, 1, 2, 0, 0);
+}
+
+TEST(PathFormat, DamagedSeedLineLeavesMissingSeedsIgnored) {
+  PathFileContents c = parsePathFile("-2 3 4 1 x\n1 1 0\n");
+  EXPECT_EQ(c.seeds.first, (SeedPositions::Seed{3, 4, 1}));
+  EXPECT_LT(c.seeds.second.x, 0);
+  ASSERT_EQ(c.stops.size(), 2u);
+  EXPECT_EQ(c.stops[0].x, 1);
+}
+
+TEST(PathFormat, RandomAndTruncatedBytesNeverBreakTheReader) {
+  const std::string good = formatPathFile({stop(1, 2, 0, 3, 1), stop(4, 5, 1), VejStop{}},
+                                          SeedPositions{{1, 2, 0}, {4, 5, 1}});
+  for (std::size_t n = 0; n <= good.size(); ++n) {
+    PathFileContents c = parsePathFile(good.substr(0, n));
+    ASSERT_FALSE(c.stops.empty());
+    EXPECT_TRUE(c.stops.back().isEndMarker());
+  }
+  Random random(7);
+  const std::string alphabet = "-0123456789 \t\r\n+x\0\xFF";
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes(static_cast<std::size_t>(random.below(300)), ' ');
+    for (char& ch : bytes)
+      ch = round % 2 ? static_cast<char>(random.below(256))
+                     : alphabet[static_cast<std::size_t>(random.below(static_cast<int>(alphabet.size())))];
+    PathFileContents c = parsePathFile(bytes);
+    ASSERT_FALSE(c.stops.empty());
+    EXPECT_TRUE(c.stops.back().isEndMarker());
+  }
+  PathFileContents huge = parsePathFile("99999999999999 -99999999999999 300 1\n");
+  EXPECT_EQ(huge.stops[0].x, 2147483647);
+  EXPECT_EQ(huge.stops[0].y, -2147483647 - 1);
+}
+
+TEST(PathList, RenumberStopBeforeUnlinkTranspose) {
+  Path path;
+  path.stops() = {stop(1, 2, 0), stop(3, 4, 1), stop(5, 6, 0), VejStop{}};
+  path.renumber();
+  EXPECT_EQ(path.stops()[0].nr, 1);
+  EXPECT_EQ(path.stops()[2].nr, 3);
+  EXPECT_EQ(path.stops()[3].nr, 0);  // the last stop has no successor
+
+  EXPECT_EQ(path.stopBefore(2, 1), 1u);
+  EXPECT_EQ(path.stopBefore(2, 2), 0u);
+  EXPECT_EQ(path.stopBefore(2, 5), 0u);
+
+  const std::vector<VejStop> before = path.stops();
+  path.transpose();
+  EXPECT_EQ(path.stops()[0].x, 2);
+  EXPECT_EQ(path.stops()[0].y, 1);
+  EXPECT_EQ(path.stops()[0].retning, 1);
+  EXPECT_EQ(path.stops()[3].x, -1);
+  path.transpose();
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_EQ(path.stops()[i].x, before[i].x);
+    EXPECT_EQ(path.stops()[i].y, before[i].y);
+    EXPECT_EQ(path.stops()[i].retning, before[i].retning);
+  }
+
+  VejStop first = path.unlink(0);
+  EXPECT_EQ(first.x, 1);
+  EXPECT_EQ(path.stops()[0].x, 3);
+  EXPECT_EQ(path.length(), 2u);
+  path.free();
+  EXPECT_TRUE(path.empty());
+}
+
+TEST_F(PathFileTest, CommandsShareTheirDialogData) {
+  write("a.vej", "2 0 1 3 0\n");
+  Path path;
+  ScriptedUi ui;
+  FileDialogData dialog = pathFileDialogData();
+  EXPECT_EQ(dialog.filter, "Vejstop liste (*.vej)|*.vej|");
+  EXPECT_EQ(dialog.defaultExtension, "vej");
+
+  ui.files = {std::nullopt, file("a.vej"), file("out.vej"), file("missing.vej")};
+  EXPECT_FALSE(loadPathCommand(path, dialog, ui));
+  EXPECT_TRUE(path.empty());
+  EXPECT_TRUE(loadPathCommand(path, dialog, ui));
+  EXPECT_EQ(dialog.fileName, file("a.vej"));
+  EXPECT_EQ(path.length(), 1u);
+  EXPECT_TRUE(savePathCommand(path, dialog, ui));
+  EXPECT_EQ(read("out.vej").substr(0, 15), "-2 2 0 1 -1 0 0");
+  EXPECT_FALSE(loadPathCommand(path, dialog, ui));
+  EXPECT_EQ(path.length(), 1u);
+  EXPECT_TRUE(ui.messages.empty());
+
+  ui.files = {(dir_ / "nowhere" / "x.vej").string()};
+  EXPECT_FALSE(savePathCommand(path, dialog, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Mislykket forsøg på at\nåbne fil");
+  EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+}
+
+}  // namespace
+}  // namespace vorkel

@@ -1,0 +1,245 @@
+#include "engine/SearchParameters.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/ParameterDialog.h"
+#include "engine/ParameterFile.h"
+#include "platform/Random.h"
+#include "platform/testing/ScriptedUi.h"
+
+namespace vorkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+SearchParameters sample() {
+  SearchParameters p;
+  p.procentBrug = 7;
+  p.samlMax = 5000;  // beyond the dialog's range, as files may be
+  p.blandtMax = 300;
+  p.AGrclille = 2;
+  p.AGtidlille = 3;
+  p.AGstortit = 4;
+  p.AGantalrcstor = 5;
+  return p;
+}
+
+class ParameterFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(VORKEL_BINARY_DIR) / "test-tmp" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  std::string file(const std::string& name) const { return (dir_ / name).string(); }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path dir_;
+};
+
+TEST(SearchParameters, StartValues) {
+  SearchParameters p;
+  EXPECT_EQ(p.procentBrug, 5);
+  EXPECT_EQ(p.samlMax, 60);
+  EXPECT_EQ(p.blandtMax, 999);
+  EXPECT_EQ(p.AGrclille + p.AGtidlille + p.AGstortit + p.AGantalrcstor, 0);
+}
+
+TEST_F(ParameterFileTest, WritesTheExactLinesAndReadsThemBack) {
+  ASSERT_TRUE(writeParameterFile(file("a.par"), sample()));
+  EXPECT_EQ(read("a.par"),
+            "4\t// Versions nummer\r\n"
+            "7\t// procent brug\r\n"
+            "5000\t// saml max \r\n"
+            "300\t// blandt max\r\n"
+            "2\t// AGrclille\r\n"
+            "3\t// AGtidlille\r\n"
+            "4\t// AGstortit\r\n"
+            "5\t// AGantalrcstor\r\n");
+  SearchParameters p;
+  ScriptedUi ui;
+  ASSERT_TRUE(readParameterFile(file("a.par"), p, ui));
+  EXPECT_EQ(p, sample());
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(writeParameterFile(file("none/a.par"), sample()));
+}
+
+TEST_F(ParameterFileTest, RefusedFilesLeaveTheParametersAlone) {
+  struct Case {
+    const char* bytes;
+    const char* text;
+    const char* caption;  // nullptr: the file name
+  };
+  const Case cases[] = {
+      {"6\t// Versions nummer\n1\n2\n3\n4\n5\n6\n7\n", "Ukendt versionsnummer", "6\t// Versions nummer"},
+      {"0\n1\n2\n3\n4\n5\n6\n7\n", "Ukendt versionsnummer", "0"},
+      {"abc\n1\n2\n3\n4\n5\n6\n7\n", "Ukendt versionsnummer", "abc"},
+      {"", "Ukendt versionsnummer", ""},
+      {"4\n1\n2\n3\n", "Parameterfilen er ufuldstændig", nullptr},
+  };
+  for (const Case& c : cases) {
+    write("bad.par", c.bytes);
+    SearchParameters p = sample();
+    ScriptedUi ui;
+    EXPECT_FALSE(readParameterFile(file("bad.par"), p, ui)) << c.bytes;
+    EXPECT_EQ(p, sample());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.text);
+    EXPECT_EQ(ui.messages[0].caption, c.caption ? c.caption : file("bad.par"));
+  }
+  SearchParameters p = sample();
+  ScriptedUi ui;
+  EXPECT_FALSE(readParameterFile(file("missing.par"), p, ui));
+  EXPECT_EQ(p, sample());
+  EXPECT_EQ(ui.lastMessage().text, "Mislykket forsøg på at\nåbne fil");
+  EXPECT_EQ(ui.lastMessage().caption, file("missing.par"));
+}
+
+TEST(ParameterFormat, LeadingNumbersOnlyAndEveryOldVersion) {
+  for (const char* version : {"1", "2", "3", "5"}) {
+    ParameterFileContents c =
+        parseParameterFile(std::string(version) + "\n 12 x\n-3\nzz\n9999999999\n5\n6\n7");
+    ASSERT_EQ(c.status, ParameterFileContents::Status::Ok) << version;
+    EXPECT_EQ(c.values.procentBrug, 12);
+    EXPECT_EQ(c.values.samlMax, -3);
+    EXPECT_EQ(c.values.blandtMax, 0);
+    EXPECT_EQ(c.values.AGrclille, 2147483647);
+    EXPECT_EQ(c.values.AGantalrcstor, 7);
+  }
+}
+
+TEST(ParameterFormat, TruncatedAndRandomBytesNeverBreakTheReader) {
+  const std::string good = formatParameterFile(sample());
+  for (std::size_t n = 0; n < good.size(); ++n) {
+    ParameterFileContents c = parseParameterFile(good.substr(0, n));
+    // Every cut before the last line's number is refused as a whole.
+    if (c.status == ParameterFileContents::Status::Ok) {
+      EXPECT_GE(n, good.rfind('\n', good.size() - 2) + 1);
+    }
+  }
+  Random random(11);
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes(static_cast<std::size_t>(random.below(400)), ' ');
+    for (char& ch : bytes)
+      ch = round % 2 ? static_cast<char>(random.below(256)) : "0123456789-\n\r\t "[random.below(16)];
+    parseParameterFile(bytes);
+  }
+  ParameterFileContents longLine = parseParameterFile("4" + std::string(500, '7') + "\n1\n2\n3\n4\n5\n6\n7\n");
+  EXPECT_EQ(longLine.status, ParameterFileContents::Status::UnknownVersion);
+  EXPECT_EQ(longLine.versionLine.size(), 127u);
+}
+
+// --- the dialog ---
+
+ScriptedUi::DialogAnswer press(const char* button, std::map<std::string, std::string> edits = {}) {
+  return {button, std::move(edits)};
+}
+
+SearchParameters valid() {
+  SearchParameters p;
+  p.AGrclille = p.AGtidlille = p.AGstortit = p.AGantalrcstor = 1;
+  return p;
+}
+
+TEST(ParameterDialog, OkTakesValidFields) {
+  SearchParameters p = valid();
+  FileDialogData files = parameterFileDialogData();
+  ScriptedUi ui;
+  ui.dialogAnswers = {press("OK", {{"procentBrug", "42"}, {"AGstortit", "9"}})};
+  EXPECT_TRUE(runParameterDialog(p, files, ui));
+  EXPECT_EQ(p.procentBrug, 42);
+  EXPECT_EQ(p.AGstortit, 9);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  const DialogForm& form = ui.dialogs[0];
+  EXPECT_EQ(form.title, "Opsæt Fuzzy-variabler");
+  EXPECT_EQ(form.text("samlMax"), "60");
+  EXPECT_EQ(form.find("blandtMax")->label, "Led ialt:");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ParameterDialog, RangeMessageReopensWithTheEnteredValuesAndCancelRestores) {
+  SearchParameters p = valid();
+  FileDialogData files = parameterFileDialogData();
+  ScriptedUi ui;
+  ui.dialogAnswers = {press("OK", {{"procentBrug", "0"}, {"samlMax", "99"}}),
+                      press("OK", {{"procentBrug", "50"}, {"blandtMax", "5"}}),
+                      press("Cancel")};
+  EXPECT_FALSE(runParameterDialog(p, files, ui));
+  EXPECT_EQ(p, valid());
+
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "Værdien for Procent som bruges skal være mellem 1 og 100");
+  EXPECT_EQ(ui.messages[0].caption, "Indtastet forkert værdi");
+  EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+  EXPECT_EQ(ui.messages[1].text, "Værdien for Antal som gennemsøges skal være mellem 10 og 1000000");
+
+  ASSERT_EQ(ui.dialogs.size(), 3u);
+  EXPECT_EQ(ui.dialogs[1].text("procentBrug"), "0");
+  EXPECT_EQ(ui.dialogs[1].text("samlMax"), "99");
+  EXPECT_EQ(ui.dialogs[2].text("blandtMax"), "5");
+}
+
+TEST(ParameterDialog, CancelRestoresValuesOutsideTheRanges) {
+  SearchParameters start;  // the zeros at program start lie outside 1..1000
+  FileDialogData files = parameterFileDialogData();
+  ScriptedUi ui;
+  ui.dialogAnswers = {press("OK", {{"AGrclille", "3"}}), press("Fortryd")};
+  EXPECT_FALSE(runParameterDialog(start, files, ui));
+  EXPECT_EQ(start, SearchParameters{});
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Værdien for Tid mellem lille Retur skal være mellem 1 og 1000");
+}
+
+class ParameterDialogFiles : public ParameterFileTest {};
+
+TEST_F(ParameterDialogFiles, SaveWritesTheOpeningValuesLoadShowsTheFile) {
+  write("b.par", formatParameterFile(sample()));
+  SearchParameters p = valid();
+  FileDialogData files = parameterFileDialogData();
+  ScriptedUi ui;
+  ui.files = {file("a.par"), file("b.par")};
+  ui.dialogAnswers = {press("Save", {{"procentBrug", "77"}}), press("Load"), press("OK"),
+                      press("OK", {{"samlMax", "500"}})};
+  EXPECT_TRUE(runParameterDialog(p, files, ui));
+  EXPECT_EQ(p.samlMax, 500);
+  EXPECT_EQ(p.AGstortit, 4);
+
+  SearchParameters saved;
+  ASSERT_TRUE(readParameterFile(file("a.par"), saved, ui));
+  EXPECT_EQ(saved, valid());  // typing reaches the parameters only through OK
+  ASSERT_EQ(ui.dialogs.size(), 4u);
+  EXPECT_EQ(ui.dialogs[1].text("procentBrug"), "77");
+  EXPECT_EQ(ui.dialogs[2].text("samlMax"), "5000");
+  EXPECT_EQ(files.fileName, file("b.par"));
+  // OK checks what the fields show: 5000 is beyond the dialog's range.
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Værdien for Antal som gemmes skal være mellem 10 og 1000");
+}
+
+TEST_F(ParameterDialogFiles, SaveRefusesInvalidOpeningValuesAndRestoreRereads) {
+  write("b.par", formatParameterFile(sample()));
+  SearchParameters p;
+  FileDialogData files = parameterFileDialogData();
+  files.fileName = file("b.par");
+  ScriptedUi ui;
+  ui.files = {file("never.par")};
+  ui.dialogAnswers = {press("Save"), press("Restore"), press("Cancel")};
+  EXPECT_FALSE(runParameterDialog(p, files, ui));
+  EXPECT_FALSE(fs::exists(file("never.par")));
+  EXPECT_EQ(ui.files.size(), 1u);  // no save dialog after the refusal
+  EXPECT_EQ(ui.dialogs[2].text("AGstortit"), "4");  // Restore showed the file
+  EXPECT_EQ(p, SearchParameters{});
+}
+
+}  // namespace
+}  // namespace vorkel
