@@ -13,7 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct GridCommandTest : ::testing::Test {
-  fs::path dir = fs::path(VORKEL_BINARY_DIR) / "grid_command_test";
+  // One folder per test: CTest runs the tests of this file in parallel.
+  fs::path dir = fs::path(VORKEL_BINARY_DIR) / "grid_command_test" /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::ostringstream out;
   std::ostringstream err;
 

@@ -1,0 +1,65 @@
+#pragma once
+// Word files of the dictionary: the encoded `.dic` format and plain word
+// lists (Windows-1252 text, one word per line).
+//
+// `.dic`: the byte '=' and then the words as display text (the language's
+// upper-case names, e.g. "KÅL"), each character c as a 16-bit value written
+// low byte first whose odd bits carry c and whose even bits (mask 0x5555)
+// are random filler; a character 0 ends each word. No header, no count.
+//
+//   bit of the value  1  3  5  7  9 11 13 15
+//   carries          c0 c1 c6 c3 c4 c5 c2 c7
+//
+// A file whose first byte is '=' is read as `.dic`; one whose first byte the
+// language's typing table takes for a letter is a word list; anything else
+// holds no words. A line or an encoded word longer than 98 characters is cut
+// to its first 98 (the rest is dropped, never read as a word of its own); an
+// encoded word cut short by the end of the file is dropped.
+//
+//   TrieOrdbog dict(110000, language, ui);
+//   if (!loadWordFile(dict, "dksort.dic")) return;     // message shown
+//   saveDictionary(dict, "kopi.dic", context.random);
+//
+// Failures are shown through the store's Ui; the functions answer false.
+
+#include <string>
+#include <string_view>
+
+#include "dictionary/WordVisitor.h"
+
+namespace vorkel {
+
+class Language;
+class Random;
+class TrieOrdbog;
+
+// Longest line or encoded word taken from a file, in characters.
+inline constexpr int MaxFileWord = 98;
+
+// Reads the words of a `.dic` file or a word list into `dict`. False, with
+// the message "Fejl i åbning af fil til load af ordbogen", when the file
+// cannot be read; otherwise true, whatever the file holds.
+bool loadWordFile(TrieOrdbog& dict, const std::string& path);
+
+// Writes every word of `dict` as `.dic`, in the order of forEachWord, with
+// filler bits from `random`. The file is written beside the target and then
+// renamed over it, so a failed save leaves the old file as it was.
+bool saveDictionary(const TrieOrdbog& dict, const std::string& path, Random& random);
+
+// --- building blocks, also for the set operations on word files ---
+
+enum class WordFileKind { Encoded, WordList, Nothing };
+WordFileKind wordFileKind(std::string_view bytes, const Language& language);
+
+// Hands every word the loader would insert (Windows-1252 text of 2 to 98
+// characters, NUL-ended) to `visitor`, in file order; stops when it answers
+// false.
+void forEachFileWord(std::string_view bytes, const Language& language, WordVisitor visitor);
+
+// Appends one word (text) in the `.dic` encoding, with its ending 0.
+void appendEncodedWord(std::string& out, std::string_view text, Random& random);
+
+// The whole content of a file; false when it cannot be opened or read.
+bool readWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace vorkel

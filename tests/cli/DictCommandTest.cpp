@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "cli/Commands.h"
+#include "platform/Cp1252.h"
+
+namespace vorkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DictCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("vorkel-dictcmd-" + std::to_string(getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string path(const char* name) const { return (dir / name).string(); }
+  void write(const std::string& file, std::string_view bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
+  int run(Args args) {
+    out.str("");
+    err.str("");
+    return runDictCommand(args, out, err);
+  }
+  std::set<std::string> searchAll(const std::string& file, const std::string& pattern) {
+    EXPECT_EQ(run({"search", pattern, file}), 0) << err.str();
+    std::set<std::string> words;
+    std::istringstream lines(out.str());
+    for (std::string w; std::getline(lines, w);) words.insert(w);
+    return words;
+  }
+
+  fs::path dir;
+  std::ostringstream out, err;
+};
+
+TEST_F(DictCommandTest, ImportOfDistinctValidWordsStoresThemAll) {
+  // Windows-1252 words, some differing only in Danish letters, mixed case.
+  std::string list;
+  int n = 0;
+  for (const char* w : {"kat", "k\xE5t", "K\xC6R", "\xF8re", "\xE5le", "blomsterbed",
+                        "abcdefghijklmnopqrstuvwxy", "Hus"}) {
+    list += std::string(w) + "\r\n";
+    ++n;
+  }
+  const std::string listFile = path("list.txt");
+  const std::string dic = path("out.dic");
+  write(listFile, list);
+  ASSERT_EQ(run({"import", listFile, dic, "--encoding", "cp1252", "--seed", "3"}), 0) << err.str();
+  EXPECT_NE(err.str().find(std::to_string(n) + " lines read, " + std::to_string(n) +
+                           " words stored, 0 skipped"),
+            std::string::npos)
+      << err.str();
+
+  ASSERT_EQ(run({"stats", dic}), 0);
+  EXPECT_NE(out.str().find("IALT:  Ord : " + std::to_string(n) + " "), std::string::npos);
+  EXPECT_EQ(searchAll(dic, "k.t"), (std::set<std::string>{"KAT", "KÅT"}));
+  EXPECT_TRUE(searchAll(dic, "....").empty());
+  EXPECT_EQ(searchAll(dic, "..."), (std::set<std::string>{"KAT", "KÅT", "KÆR", "ØRE", "ÅLE", "HUS"}));
+  // The whole folder holds the list and the dictionary, no temporary file.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(DictCommandTest, StockImportCountsEveryReasonForSkipping) {
+  const std::string listFile = path("danish.txt");
+  const std::string dic = path("stock.dic");
+  write(listFile,
+        "abe\n"         // stored
+        "Aalborg\n"     // upper case: proper noun
+        "A-aktie\n"     // upper case
+        "abe's\n"       // not letters
+        "to ord\n"      // not letters (a blank)
+        "\xE6\x62le\n"  // not UTF-8
+        "x\n"           // one letter
+        "\n"            // empty
+        "bl\xC3\xA5\x62\xC3\xA6r\n"  // blåbær, stored
+        "id\xC3\xA9\n"  // idé: stored
+        "ide\n"         // folds onto idé: duplicate
+        "abe");         // duplicate, last line without a line end
+  ASSERT_EQ(run({"import", listFile, dic, "--stock", "--seed", "1"}), 0) << err.str();
+  const std::string report = err.str();
+  EXPECT_NE(report.find("12 lines read, 3 words stored, 9 skipped"), std::string::npos) << report;
+  EXPECT_NE(report.find("  1 not convertible from UTF-8"), std::string::npos) << report;
+  EXPECT_NE(report.find("  2 with upper case"), std::string::npos) << report;
+  EXPECT_NE(report.find("  2 with characters that are no letters"), std::string::npos) << report;
+  EXPECT_NE(report.find("  2 empty, one letter"), std::string::npos) << report;
+  EXPECT_NE(report.find("  2 already stored"), std::string::npos) << report;
+  EXPECT_EQ(searchAll(dic, "......"), (std::set<std::string>{"BLÅBÆR"}));
+  EXPECT_EQ(searchAll(dic, "..."), (std::set<std::string>{"ABE", "IDE"}));
+}
+
+TEST_F(DictCommandTest, SameSeedGivesTheSameFile) {
+  const std::string listFile = path("l.txt");
+  write(listFile, "kat\nhund\nmus\n");
+  ASSERT_EQ(run({"import", listFile, path("a.dic"), "--seed", "42"}), 0);
+  ASSERT_EQ(run({"import", listFile, path("b.dic"), "--seed", "42"}), 0);
+  std::ifstream a(path("a.dic"), std::ios::binary), b(path("b.dic"), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}),
+            std::string(std::istreambuf_iterator<char>(b), {}));
+}
+
+TEST_F(DictCommandTest, ErrorsGoToStderrWithANonZeroExit) {
+  const std::string listFile = path("l.txt");
+  write(listFile, "kat\n");
+  EXPECT_EQ(run({}), 2);
+  EXPECT_EQ(run({"frobnicate"}), 2);
+  EXPECT_NE(err.str().find("unknown command"), std::string::npos);
+  EXPECT_EQ(run({"import", listFile}), 2);
+  EXPECT_EQ(run({"import", listFile, path("o.dic"), "--encoding", "latin9"}), 2);
+  EXPECT_EQ(run({"import", listFile, path("o.dic"), "--seed"}), 2);
+  EXPECT_EQ(run({"stats", path("l.txt"), "--plan", "-5"}), 2);
+  EXPECT_EQ(run({"search", "k", listFile}), 2);
+  EXPECT_EQ(run({"search", "k\xE2\x82", listFile}), 2);  // broken UTF-8
+
+  EXPECT_EQ(run({"import", path("missing.txt"), path("o.dic")}), 1);
+  EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+  EXPECT_EQ(run({"stats", path("missing.dic")}), 1);
+  EXPECT_NE(err.str().find(": Fejl i åbning af fil til load af ordbogen"), std::string::npos);
+
+  // An output that cannot be written leaves nothing behind.
+  EXPECT_EQ(run({"import", listFile, path("no/folder/o.dic")}), 1);
+  EXPECT_NE(err.str().find("Fejl i åbning af fil til save af ordbogen"), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(DictCommandTest, StatsOfAWordListAndOfAFileOfNoKind) {
+  const std::string listFile = path("l.txt");
+  write(listFile, "kat\nhund\n");
+  ASSERT_EQ(run({"stats", listFile, "--plan", "1000"}), 0);
+  EXPECT_EQ(out.str().substr(0, 50), "02: 00000 (00400/0050)  |  03: 00001 (00010/0100)\n");
+  EXPECT_NE(out.str().find("IALT:  Ord : 2 "), std::string::npos);
+  write(listFile, "-kat\n");
+  ASSERT_EQ(run({"stats", listFile}), 0);
+  EXPECT_NE(out.str().find("IALT:  Ord : 0 "), std::string::npos);
+  EXPECT_TRUE(err.str().empty());
+}
+
+}  // namespace
+}  // namespace vorkel
