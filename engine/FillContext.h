@@ -1,0 +1,34 @@
+#pragma once
+// Everything one fill works with, gathered so the engine's functions take one
+// argument instead of ten. All members are references into the application
+// context (or a test's fixture), which outlives the fill.
+
+#include "engine/EngineCounters.h"
+#include "engine/Path.h"
+#include "engine/RunCounters.h"
+#include "engine/SearchParameters.h"
+#include "engine/Simpelarr.h"
+#include "engine/TickSource.h"
+
+namespace vorkel {
+
+class Language;
+class Random;
+class TrieOrdbog;
+class Ui;
+
+struct FillContext {
+  Simpelarr& grid;            // the working grid the fill writes into
+  const Path& path;
+  const SearchParameters& parameters;
+  TrieOrdbog& dictionary;
+  const Language& language;   // turns letter codes into the grid's letters
+  Random& random;
+  EngineCounters& counters;   // carries over from one fill to the next
+  TickSource& ticks;
+  Ui& ui;                     // messages, keyboard queue, progress
+  const RunCounters& run;     // shown in the progress display
+  bool simpleMode = false;    // redraw the progress at every periodic check
+};
+
+}  // namespace vorkel

@@ -1,0 +1,49 @@
+#include "engine/ProgressDisplay.h"
+
+#include <cstdio>
+
+#include "engine/RunCounters.h"
+#include "engine/Simpelarr.h"
+#include "engine/Texts.h"
+#include "engine/VejStop.h"
+#include "platform/Cp1252.h"
+#include "platform/Ui.h"
+
+namespace vorkel {
+
+std::string fillStatusLine(const VejStop& stop) {
+  char line[96];
+  std::snprintf(line, sizeof line, texts::fillStatusLine, stop.nr, stop.x, stop.y,
+                static_cast<int>(stop.retning));
+  return line;
+}
+
+void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine) {
+  std::string picture(statusLine);
+  for (int y = 0; y < grid.height(); ++y) {
+    picture += '\n';
+    std::string_view row = grid.row(y);
+    row = row.substr(0, row.find('\0'));
+    picture += cp1252ToUtf8(row);
+  }
+  ui.showProgress(picture);
+}
+
+void showFillCounters(Ui& ui, const RunCounters& run) {
+  char line[128];
+  std::snprintf(line, sizeof line, texts::fillCountersLine, run.saved, run.tries);
+  std::string picture(line);
+  picture += '\n';
+  picture += calendarTimeText(run.attemptStart);
+  ui.showProgress(picture);
+}
+
+std::string calendarTimeText(std::time_t when) {
+  std::tm parts{};
+  if (localtime_r(&when, &parts) == nullptr) return std::string();
+  char text[64];
+  const std::size_t n = std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y", &parts);
+  return std::string(text, n);
+}
+
+}  // namespace vorkel

@@ -1,0 +1,33 @@
+#pragma once
+// The fill's progress, drawn through the ui port while the search runs.
+//
+// Two pictures: the grid (the status line naming the current path stop, then
+// the grid's rows) and the run's counters (saved crosswords, attempts, and
+// when the current attempt started). The run loop draws the counters once
+// before every fill; the fill draws both at its periodic checks.
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace vorkel {
+
+class Simpelarr;
+class Ui;
+struct RunCounters;
+struct VejStop;
+
+// "vej nr: %d (%d,%d) ret %d" for the stop.
+std::string fillStatusLine(const VejStop& stop);
+
+// The status line, then one line per grid row (converted to UTF-8).
+void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine);
+
+// The counters line, then the attempt's start time.
+void showFillCounters(Ui& ui, const RunCounters& run);
+
+// A calendar time in the classic "Wed Jun 30 21:49:08 1993" form (local
+// time), without a line end.
+std::string calendarTimeText(std::time_t when);
+
+}  // namespace vorkel

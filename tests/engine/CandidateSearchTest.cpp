@@ -1,0 +1,125 @@
+#include "engine/CandidateSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FillTestSupport.h"
+
+namespace vorkel {
+namespace {
+
+using filltest::FillFixture;
+
+class CandidateSearchTest : public FillFixture {
+ protected:
+  WordPattern scratch;
+  CandidateList list;
+
+  bool search(int x, int y, Retning retning) {
+    grid.buildSlots();
+    EtOrd* slot = grid.findSlot(x, y, retning);
+    grid.readSlot(*slot);
+    FillContext c = context();
+    return searchCandidates(c, *slot, scratch, list);
+  }
+  std::vector<std::string> stored() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < list.count(); ++i)
+      out.push_back(dict->codesToText(reinterpret_cast<const char*>(list.word(i))));
+    return out;
+  }
+  // What the dictionary hands out for a pattern, in its order.
+  std::vector<std::string> dictionaryOrder(const std::string& pattern) {
+    std::vector<LetterSet> sets(pattern.size(), 0xFFFFFFFFu);
+    std::vector<std::string> out;
+    dict->findCandidates(static_cast<int>(pattern.size()), pattern, sets.data(),
+                         [&](std::string_view w) {
+                           out.push_back(dict->codesToText(w));
+                           return true;
+                         });
+    return out;
+  }
+};
+
+TEST_F(CandidateSearchTest, FewMatchesAreAllKeptInDictionaryOrder) {
+  words({"KAT", "KOP", "KUR", "HUS"});
+  setGrid({"K  "});
+  params.samlMax = 10;
+  ASSERT_TRUE(search(0, 0, Hen));
+  EXPECT_EQ(stored(), dictionaryOrder("K  "));
+  EXPECT_EQ(stored(), (std::vector<std::string>{"KUR", "KOP", "KAT"}));
+  EXPECT_EQ(std::string(list.saved.textView()), "K  ");
+}
+
+TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
+  // 30 words "A??"; keep 10, replace with certainty, at most 10 times.
+  std::vector<std::string> all;
+  for (char b = 'B'; b <= 'G'; ++b)
+    for (char c = 'B'; c <= 'F'; ++c) all.push_back(std::string("A") + b + c);
+  for (const std::string& w : all) dict->insertWord(w);
+  setGrid({"A  "});
+  params.samlMax = 10;
+  params.procentBrug = 100;
+  params.blandtMax = 10;
+
+  const std::vector<std::string> order = dictionaryOrder("A  ");
+  ASSERT_EQ(order.size(), 30u);
+  // The same sampling by hand, on a copy of the generator.
+  Random expectedRandom = random;
+  std::vector<std::string> expected(order.begin(), order.begin() + 10);
+  for (int j = 10; j < 20; ++j) {
+    ASSERT_LT(expectedRandom.next() % 100, 100);
+    expected[static_cast<std::size_t>(expectedRandom.below(10))] = order[static_cast<std::size_t>(j)];
+  }
+
+  ASSERT_TRUE(search(0, 0, Hen));
+  EXPECT_EQ(stored(), expected);
+  EXPECT_EQ(counters.remaining, 0);
+  // The eleventh match after the list was full stopped the walk without
+  // drawing another number.
+  EXPECT_EQ(random.state(), expectedRandom.state());
+}
+
+TEST_F(CandidateSearchTest, CrossingsPruneTheCandidates) {
+  // Slot "   " across row 0; the middle column reads "?X", and only "BX"
+  // is a word ending in X.
+  words({"ABC", "ADC", "BX", "AA", "CC"});
+  setGrid({"   ", "#X#"});
+  ASSERT_TRUE(search(0, 0, Hen));
+  EXPECT_EQ(stored(), (std::vector<std::string>{"ABC"}));
+  EXPECT_EQ(scratch.cross[0].allowed, 0xFFFFFFFFu);  // a one-cell crossing takes anything
+
+  // A crossing no word can complete fails the search before any candidate.
+  setGrid({"   ", "#Q#"});
+  EXPECT_FALSE(search(0, 0, Hen));
+  // An open one-cell slot never has candidates.
+  setGrid({" #"});
+  EXPECT_FALSE(search(0, 0, Hen));
+}
+
+TEST_F(CandidateSearchTest, KeptCandidatesFitTheBuffer) {
+  params.samlMax = 5000;
+  EXPECT_EQ(keptCandidates(params, 25), 30000 / 26);
+  EXPECT_EQ(keptCandidates(params, 2), 5000);
+  params.samlMax = 0;
+  EXPECT_EQ(keptCandidates(params, 5), 1);
+
+  // More 25-letter words than the buffer holds: the list stops at its size.
+  Random letters(7);
+  for (int i = 0; i < 1300; ++i) {
+    std::string w;
+    for (int k = 0; k < 25; ++k) w += static_cast<char>('A' + letters.below(26));
+    dict->insertWord(w);
+  }
+  setGrid({std::string(25, ' ')});
+  params.samlMax = 5000;
+  params.blandtMax = 50;
+  ASSERT_TRUE(search(0, 0, Hen));
+  EXPECT_EQ(list.count(), 30000 / 26);
+  EXPECT_LE(list.bytesUsed(), CandidateList::BufferSize);
+}
+
+}  // namespace
+}  // namespace vorkel

@@ -1,0 +1,199 @@
+#include "engine/FillEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/Texts.h"
+#include "FillTestSupport.h"
+
+namespace vorkel {
+namespace {
+
+using filltest::FillFixture;
+using filltest::stopAt;
+
+class FillEngineTest : public FillFixture {};
+
+TEST_F(FillEngineTest, PathOfOnlyTheEndMarkerFillsNothingAndSucceeds) {
+  setGrid({"  ", "  "});
+  setPath({});
+  EXPECT_EQ(fill(), 1);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "  "}));
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FillEngineTest, EmptyPathIsAWrongCallNotASuccess) {
+  setGrid({"  "});
+  path.free();
+  EXPECT_EQ(fill(), 0);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, texts::fillOutsideGrid);
+  EXPECT_EQ(ui.messages[0].caption, "Generering");
+}
+
+TEST_F(FillEngineTest, CompleteSlots) {
+  words({"ABE", "KAT"});
+  // Not in the dictionary: the level fails at once.
+  setGrid({"XYZ"});
+  setPath({stopAt(0, 0, 0)});
+  EXPECT_EQ(fill(), 0);
+  // In the dictionary: on to the next stop.
+  setGrid({"ABE"});
+  EXPECT_EQ(fill(), 1);
+  // The same word twice: the second stop refuses it (so does the first).
+  setGrid({"ABE#ABE"});
+  setPath({stopAt(0, 0, 0), stopAt(4, 0, 0)});
+  EXPECT_EQ(fill(), 0);
+  // One cell is no word; it is accepted even when another cell holds the
+  // same letter.
+  setGrid({"Q#Q"});
+  setPath({stopAt(0, 0, 0), stopAt(2, 0, 0)});
+  EXPECT_EQ(fill(), 1);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FillEngineTest, BadStopsAreReported) {
+  words({"AB", "CD"});
+  setGrid({"# ", " #"});
+  // Outside the grid.
+  setPath({stopAt(5, 0, 0)});
+  EXPECT_EQ(fill(), 0);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, texts::fillOutsideGrid);
+  // On a clue cell: reported with its position, then the next stop decides.
+  ui.messages.clear();
+  setPath({stopAt(0, 0, 0)});
+  EXPECT_EQ(fill(), 1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Prøver at finde et ord i et ledeordsfelt\nFejl i vejen");
+  EXPECT_EQ(ui.messages[0].caption, "(0,0)");
+  // No slot anywhere: the slot search complains, then the fill gives up.
+  ui.messages.clear();
+  setGrid({"#"});
+  setPath({stopAt(1, 0, 0)});
+  EXPECT_EQ(fill(), -100);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1].text, "Kan ikke finde ord via skafordet\nFejl i vejen");
+  EXPECT_EQ(ui.messages[1].caption, "Afbryder");
+}
+
+TEST_F(FillEngineTest, NoCandidateJumpsBackByRc) {
+  // Three independent two-letter slots and a three-letter slot that no
+  // word fits. With rc = 2 each word of the first stop leads to exactly one
+  // visit of stops 2, 3 and 4; with rc = 0 stops 2 and 3 try all theirs.
+  words({"AB", "CD", "EF", "GH"});
+  const std::vector<std::string> cells{"  #", "###", "  #", "###", "  #", "###", "   "};
+  setGrid(cells);
+  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0), stopAt(0, 6, 0, 2)});
+  EXPECT_EQ(fill(), 0);
+  EXPECT_EQ(counters.calls, 1u + 4u * 3u);
+  EXPECT_EQ(rows(), cells);  // every level put its slot back
+
+  counters = {};
+  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0), stopAt(0, 6, 0, 0)});
+  EXPECT_EQ(fill(), 0);
+  EXPECT_EQ(counters.calls, 1u + 4u * (1u + 3u * (1u + 2u)));
+
+  // A jump longer than the path runs out at the first stop.
+  counters = {};
+  setPath({stopAt(0, 0, 0), stopAt(0, 6, 0, 5)});
+  EXPECT_EQ(fill(), -4);
+
+  // A negative rc (from a hand-made path file) is plain backtracking, never
+  // a success.
+  setPath({stopAt(0, 6, 0, -3)});
+  EXPECT_EQ(fill(), 0);
+}
+
+TEST_F(FillEngineTest, AWordIsNeverPlacedTwice) {
+  words({"AB"});
+  setGrid({"  ", "##", "  "});
+  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0)});
+  EXPECT_EQ(fill(), 0);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "##", "  "}));
+  words({"CD"});
+  ASSERT_EQ(fill(), 1);
+  EXPECT_NE(rows()[0], rows()[2]);
+}
+
+TEST_F(FillEngineTest, KeysAtThePeriodicCheck) {
+  // Five stacked two-letter slots; the first has a fixed A, so its words
+  // come in chain order: AC, then AB.
+  words({"AB", "AC", "DE", "FG", "HI", "JK", "LM"});
+  const std::vector<std::string> cells{"A ", "##", "  ", "##", "  ", "##", "  ", "##", "  "};
+  const std::vector<VejStop> stops{stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0),
+                                   stopAt(0, 6, 0), stopAt(0, 8, 0)};
+  setGrid(cells);
+  setPath(stops);
+  ASSERT_EQ(fill(), 1);
+  EXPECT_EQ(rows()[0], "AC");
+
+  // Key 1 seen in stop 4: stops 3 and 2 are undone, stop 1 takes AB.
+  setGrid(cells);
+  counters = {};
+  counters.calls = 124;
+  ui.keys.push_back(KeyMessage{'1'});
+  ASSERT_EQ(fill(), 1);
+  EXPECT_EQ(rows()[0], "AB");
+  ASSERT_FALSE(ui.progress.empty());
+  EXPECT_EQ(ui.progress[0].substr(0, ui.progress[0].find('\n')), "vej nr: 4 (0,6) ret 0");
+
+  // Escape ends the fill with a result the run reads as an abort.
+  setGrid(cells);
+  counters = {};
+  counters.calls = 125;
+  ui.keys.push_back(KeyMessage{KeyMessage::Escape});
+  EXPECT_LT(fill(), -200);
+  EXPECT_EQ(rows(), cells);
+}
+
+TEST_F(FillEngineTest, SeedLettersGoIntoTheSeedSlots) {
+  words({"AB"});
+  setGrid({"   ", "###", "   "});
+  setPath({stopAt(0, 2, 0)});
+  path.seeds().first = {1, 0, 0};   // the across slot of row 0
+  path.seeds().second = {0, 0, 0};  // the path's second stop: there is none
+  // The fill itself fails (no 3-letter words), the seed letter stays.
+  EXPECT_EQ(fill(true), 0);
+  const std::string row0 = rows()[0];
+  int letters = 0;
+  for (char c : row0)
+    if (c != ' ') {
+      ++letters;
+      EXPECT_GE(c, 'A');
+      EXPECT_LE(c, 'Z');
+    }
+  EXPECT_EQ(letters, 1);
+  EXPECT_EQ(rows()[2], "   ");
+
+  // x == 0 takes the first stop; a negative x places nothing.
+  setGrid({"   ", "###", "   "});
+  path.seeds().first = {0, 0, 0};
+  path.seeds().second = {-1, 0, 0};
+  EXPECT_EQ(fill(true), 0);
+  EXPECT_EQ(rows()[0], "   ");
+  const std::string row2 = rows()[2];
+  EXPECT_EQ(std::count(row2.begin(), row2.end(), ' '), 2);
+}
+
+TEST_F(FillEngineTest, OverlongSlotsAreRefusedCleanly) {
+  words({"AB", "CD"});
+  // A 30-cell across slot: no word is that long, so no candidate.
+  setGrid({std::string(30, ' ')});
+  setPath({stopAt(0, 0, 0)});
+  EXPECT_EQ(fill(), 0);
+  // A 2-cell slot crossing a 28-cell column: that column can never be a word.
+  std::vector<std::string> cells(28, "#  ");
+  cells[0] = "   ";
+  cells[1] = "  #";
+  setGrid(cells);
+  setPath({stopAt(1, 1, 0)});
+  EXPECT_EQ(fill(), 0);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace vorkel
