@@ -1,0 +1,78 @@
+#include "app/ApplicationContext.h"
+
+#include "app/InstallationFolders.h"
+#include "app/Texts.h"
+#include "document/DocumentFile.h"
+#include "engine/ParameterFile.h"
+#include "engine/PathCommands.h"
+#include "platform/Files.h"
+
+namespace vorkel {
+
+namespace {
+
+constexpr std::size_t kMaxDestDir = 511;
+constexpr std::size_t kMaxFolder = 255;
+
+FileDialogData dictionaryDialogData() {
+  FileDialogData data;
+  data.filter = texts::dictionaryFilter;
+  data.defaultExtension = texts::dictionaryExtension;
+  data.mustExist = true;
+  data.promptOverwrite = true;
+  return data;
+}
+
+}  // namespace
+
+ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registry_,
+                                       std::string_view workFolder_, std::uint32_t seed)
+    : ui(ui_),
+      clock(clock_),
+      registry(registry_),
+      ticks(clock_),
+      startDir(Files::absolutePath(workFolder_.empty() ? std::string_view(".") : workFolder_)),
+      workFolder(startDir),
+      programProfilePath(Files::joinPath(startDir, ProgramProfileName)),
+      dictionary(TrieOrdbog::planCapacity(StartupDictionaryWords, language, ui_)),
+      documentDialog(documentDialogData()),
+      parameterDialog(parameterFileDialogData()),
+      pathDialog(pathFileDialogData()),
+      dictionaryDialog(dictionaryDialogData()),
+      random(seed) {
+  skabelon.dialog = templateDialogData(startDir);
+  parameterDialog.promptOverwrite = pathDialog.promptOverwrite = true;
+  parameterDialog.mustExist = pathDialog.mustExist = true;
+}
+
+void ApplicationContext::readProgramProfile() {
+  // Every folder is made absolute once, here; one that does not exist
+  // becomes the start folder, as entering it would have failed.
+  auto absoluteFolder = [&](const std::string& folder) {
+    if (folder.empty()) return startDir;
+    std::string found = locate(folder);
+    return Files::isFolder(found) ? found : startDir;
+  };
+  skabelon.destDir = absoluteFolder(programSetting(*this, "Gemmested", "Gemmested", kMaxDestDir));
+  dictionaryDialog.folder =
+      absoluteFolder(programSetting(*this, "Dictionary", "Dictionary", kMaxFolder));
+  pathDialog.folder = absoluteFolder(programSetting(*this, "ModelOgVej", "ModelOgVej", kMaxFolder));
+  parameterDialog.folder =
+      absoluteFolder(programSetting(*this, "Parametre", "ModelOgVej", kMaxFolder));
+}
+
+std::string ApplicationContext::locate(std::string_view name) const {
+  return Files::findCaseInsensitive(Files::absolutePath(Files::joinPath(workFolder, name)));
+}
+
+std::string ApplicationContext::outputFolder() const {
+  return skabelon.destDir.empty() ? workFolder : locate(skabelon.destDir);
+}
+
+void ApplicationContext::replaceDictionary(int words) {
+  // The old store goes first, so two large stores never live at once.
+  dictionary.reset();
+  dictionary = TrieOrdbog::planCapacity(words, language, ui);
+}
+
+}  // namespace vorkel

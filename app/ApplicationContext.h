@@ -1,0 +1,126 @@
+#pragma once
+// The application context: everything the generator keeps one of for the
+// life of a session, and the ports it talks to the world through.
+//
+// `q4` makes one; tests and `vorkel generate --jobs N` make several, each
+// with its own document, dictionary, counters and random generator, so that
+// nothing is shared between contexts. A context never changes the process's
+// current directory: relative names are read against its `workFolder`.
+//
+//   ScriptedUi ui; ManualClock clock; Registry registry(file);
+//   ApplicationContext context(ui, clock, registry, "/data/q4", /*seed=*/42);
+//   context.readProgramProfile();               // ".\Q4DK.ini", section "Opsat"
+//   loadTemplate(context, "Model1.skb");        // app/TemplateCommands.h
+//   runGeneration(context, AttemptKind::WithoutLetters);  // app/GenerationRun.h
+//
+// The ports (Ui, Clock, Registry) must outlive the context.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/RecentFiles.h"
+#include "app/Template.h"
+#include "dictionary/Language.h"
+#include "dictionary/TrieOrdbog.h"
+#include "document/CrosswordDocument.h"
+#include "engine/EngineCounters.h"
+#include "engine/Path.h"
+#include "engine/RunCounters.h"
+#include "engine/SearchParameters.h"
+#include "engine/TickSource.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/Ui.h"
+
+namespace vorkel {
+
+class Registry;
+
+// The fill's millisecond clock, read from the context's Clock port.
+class ClockTicks : public TickSource {
+ public:
+  explicit ClockTicks(Clock& clock) : clock_(clock) {}
+  std::uint32_t tickCount() override { return clock_.tickCount(); }
+
+ private:
+  Clock& clock_;
+};
+
+class ApplicationContext {
+ public:
+  // Planned sizes of the dictionary: the empty one made at start-up and the
+  // one a template loads into.
+  static constexpr int StartupDictionaryWords = 130000;
+  static constexpr int TemplateDictionaryWords = 110000;
+  static constexpr const char* ProgramProfileName = "Q4DK.ini";
+  static constexpr const char* ProgramProfileSection = "Opsat";
+
+  // `workFolder` plays the part of the current directory at start-up (made
+  // absolute; empty: the process's current directory). The program profile
+  // is "Q4DK.ini" in it.
+  ApplicationContext(Ui& ui, Clock& clock, Registry& registry, std::string_view workFolder,
+                     std::uint32_t seed);
+  ApplicationContext(const ApplicationContext&) = delete;
+  ApplicationContext& operator=(const ApplicationContext&) = delete;
+
+  // Reads "Gemmested", "Dictionary", "ModelOgVej" and "Parametre" of the
+  // program profile, each with its registry value as default, into the
+  // output folder and the dialog folders, all made absolute (a folder that
+  // does not exist becomes the work folder).
+  void readProgramProfile();
+
+  // The program profile, section "Opsat".
+  Profile programProfile() const { return Profile(programProfilePath, ProgramProfileSection); }
+
+  // A name as the user gave it, made absolute against the work folder and
+  // looked up without regard to case when it does not exist exactly.
+  std::string locate(std::string_view name) const;
+  // The folder raw crosswords are written into: `destDir` against the work
+  // folder; the work folder itself when `destDir` is empty.
+  std::string outputFolder() const;
+
+  // Throws the dictionary away and makes an empty one planned for `words`.
+  void replaceDictionary(int words);
+
+  // --- ports ---
+  Ui& ui;
+  Clock& clock;
+  Registry& registry;
+  ClockTicks ticks;
+
+  // --- configuration ---
+  std::string startDir;            // absolute; the template dialog starts here
+  std::string workFolder;          // what relative names are read against
+  std::string programProfilePath;  // "<startDir>/Q4DK.ini"
+
+  // --- the one-of-each state ---
+  Language language;
+  std::unique_ptr<TrieOrdbog> dictionary;
+  CrosswordDocument document;
+  bool documentModified = false;
+  FileDialogData documentDialog;
+  Template skabelon;
+  Path path;
+  SearchParameters parameters;
+  FileDialogData parameterDialog;
+  FileDialogData pathDialog;
+  FileDialogData dictionaryDialog;
+  RecentFiles recentFiles;
+
+  // --- generation runs ---
+  RunCounters run;
+  EngineCounters engineCounters;
+  std::int32_t RawCrosswordCounter = 0;  // sequence number of raw-crossword names, never reset
+  std::string LastRawCrossword;          // full path of the raw crossword written last
+  std::int32_t RunLimit = 0;             // simple mode: the run stops when run.saved reaches it
+  bool simpleMode = true;
+  bool editMode = false;
+  bool savedEditMode = false;
+  // Lower the priority for runs; tests and batch jobs may leave it alone.
+  bool idlePriorityForRuns = true;
+  Random random;
+};
+
+}  // namespace vorkel

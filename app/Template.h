@@ -1,0 +1,51 @@
+#pragma once
+// The generation template (".skb"): the names of everything a generation
+// run needs, loaded and saved together.
+//
+// An INI file with one section "Skabelon":
+//   Model=PuslFlad.ktd      crossword document
+//   Trie=dksort.dic         dictionary (.dic or word list)
+//   Vej=Puslflad.vej        path
+//   Parametre=Default.par   search parameters
+//   DestDir=C:\Lager        output folder for raw crosswords
+//   Sprog=0                 language number
+//
+// `Template` is the state of the current template in one application
+// context; the document's own file name lives in the context's document
+// dialog data. Loading and saving are in app/TemplateCommands.h.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Profile.h"
+#include "platform/Ui.h"
+
+namespace vorkel {
+
+struct Template {
+  static constexpr std::size_t MaxDestDir = 127;
+  static constexpr std::size_t MaxValue = 511;
+
+  // The .skb file; empty before the first load or save.
+  std::string templatePath;
+  // Names as the template gave them (absolute, or relative to the context's
+  // work folder), resolved against a fallback folder where needed.
+  std::string dictionaryPath;  // the dictionary in memory; empty: none loaded from a file
+  std::string pathFileName;
+  std::string parameterFileName;
+  std::string destDir;
+  int sprog = 0;
+  // The profile of the last loaded template, kept until the next load.
+  std::optional<Profile> templateProfile;
+  // Template loads in this run: the first is not put on the recent-files list.
+  int loads = 0;
+  // The open and save dialogs of templates.
+  FileDialogData dialog;
+};
+
+// The template dialog data: "Skabeloner (*.skb)|...", extension "skb",
+// starting in `initialFolder`, asking before overwriting.
+FileDialogData templateDialogData(std::string_view initialFolder);
+
+}  // namespace vorkel

@@ -1,0 +1,163 @@
+#include "app/TemplateCommands.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "app/ApplicationContext.h"
+#include "app/InstallationFolders.h"
+#include "app/Texts.h"
+#include "dictionary/WordFile.h"
+#include "document/DocumentFile.h"
+#include "engine/ParameterFile.h"
+#include "engine/Texts.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
+
+namespace vorkel {
+
+namespace {
+
+constexpr const char* kSection = "Skabelon";
+
+std::string formatText(const char* pattern, const std::string& arg) {
+  int n = std::snprintf(nullptr, 0, pattern, arg.c_str());
+  if (n < 0) return pattern;
+  std::string out(static_cast<std::size_t>(n) + 1, '\0');
+  std::snprintf(out.data(), out.size(), pattern, arg.c_str());
+  out.resize(static_cast<std::size_t>(n));
+  return out;
+}
+
+bool readable(const std::string& path) {
+  return Files::isFile(path) && ::access(path.c_str(), R_OK) == 0;
+}
+
+// One file the template names: the key's value (or its default) when that
+// file can be read; otherwise the file resolved in the installation folder
+// of its kind. nullopt stops the load.
+std::optional<std::string> templateFile(ApplicationContext& context, const Profile& skb,
+                                        const char* key, const char* defaultName,
+                                        const char* registryName, const char* profileKey) {
+  std::string name = skb.getString(key, defaultName, Template::MaxValue);
+  if (readable(context.locate(name))) return name;
+  std::string registered = applicationValue(context, registryName);
+  if (registered.empty()) {
+    context.ui.messageBox(texts::installationError, texts::installationErrorCaption, Icon::Error);
+    return std::nullopt;
+  }
+  std::string folder =
+      context.programProfile().getString(profileKey, registered, Template::MaxValue);
+  return resolveInFolder(context, name, folder);
+}
+
+void loadDictionary(ApplicationContext& context, const std::string& name) {
+  Template& t = context.skabelon;
+  // The same name (exactly) keeps the store: reloading 100000 words is what
+  // the user waits for when switching between models of one dictionary.
+  if (name == t.dictionaryPath) return;
+  Ui& ui = context.ui;
+  ui.setStatusText(texts::loadingDictionary);
+  ui.setCursor(Cursor::Wait);
+  context.replaceDictionary(ApplicationContext::TemplateDictionaryWords);
+  bool loaded = loadWordFile(*context.dictionary, context.locate(name));
+  ui.setStatusText("");
+  ui.setCursor(Cursor::Arrow);
+  // A failed load leaves an empty store; forgetting the name makes the next
+  // template that names the file try again instead of keeping the empty one.
+  t.dictionaryPath = loaded ? name : std::string();
+}
+
+bool writeTemplate(ApplicationContext& context) {
+  const Template& t = context.skabelon;
+  Profile skb(context.locate(t.templatePath), kSection);
+  bool ok = skb.writeString("Model", context.documentDialog.fileName) &&
+            skb.writeString("Trie", t.dictionaryPath) &&
+            skb.writeString("Vej", t.pathFileName) &&
+            skb.writeString("Parametre", t.parameterFileName) &&
+            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.sprog);
+  if (!ok)
+    context.ui.messageBox(formatText(texts::templateSaveFailed, t.templatePath),
+                          texts::templateSaveFailedCaption, Icon::Error);
+  return ok;
+}
+
+}  // namespace
+
+bool loadTemplate(ApplicationContext& context, std::string_view path) {
+  Template& t = context.skabelon;
+  Ui& ui = context.ui;
+  if (!path.empty()) t.templatePath = std::string(path);
+  t.templateProfile.reset();
+  t.templateProfile.emplace(context.locate(t.templatePath), kSection);
+  const Profile& skb = *t.templateProfile;
+
+  std::optional<std::string> model =
+      templateFile(context, skb, "Model", "PuslFlad.ktd", "Skabelon", "Skabelon");
+  if (!model) return false;
+  if (readDocument(context.document, context.locate(*model), context.language, ui))
+    context.documentModified = false;
+  context.documentDialog.fileName = *model;
+
+  t.sprog = context.language.select(skb.getInt("Sprog", 0), ui);
+
+  std::optional<std::string> trie =
+      templateFile(context, skb, "Trie", "dksort.dic", "Dictionary", "Dictionary");
+  if (!trie) return false;
+  loadDictionary(context, *trie);
+
+  std::optional<std::string> vej =
+      templateFile(context, skb, "Vej", "Puslflad.vej", "ModelOgVej", "ModelOgVej");
+  if (!vej) return false;
+  // The path's own loader is silent; a run on the old path with the new
+  // grid would fail in ways the user could not explain, so say it here.
+  if (!context.path.load(context.locate(*vej)))
+    ui.messageBox(texts::fileOpenFailed, *vej, Icon::Error);
+  t.pathFileName = *vej;
+  context.pathDialog.fileName = *vej;
+
+  std::optional<std::string> par =
+      templateFile(context, skb, "Parametre", "Default.par", "ModelOgVej", "Parametre");
+  if (!par) return false;
+  readParameterFile(context.locate(*par), context.parameters, ui);
+  t.parameterFileName = *par;
+  context.parameterDialog.fileName = *par;
+
+  std::string gemmested = applicationValue(context, "Gemmested");
+  gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
+  t.destDir = skb.getString("DestDir", gemmested, Template::MaxDestDir);
+
+  // The first template of a run is the one the program starts with; only
+  // the ones chosen after it go on the list.
+  if (++t.loads >= 2) context.recentFiles.add(t.templatePath);
+  return true;
+}
+
+bool saveTemplate(ApplicationContext& context) {
+  if (context.skabelon.templatePath.size() <= 1) return saveTemplateAs(context);
+  return writeTemplate(context);
+}
+
+bool saveTemplateAs(ApplicationContext& context) {
+  Template& t = context.skabelon;
+  t.dialog.fileName = t.templatePath;
+  if (!context.ui.saveFileDialog(t.dialog) || t.dialog.fileName.empty()) return false;
+  t.templatePath = t.dialog.fileName;
+  return writeTemplate(context);
+}
+
+bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayClose) {
+  if (mayClose && !mayClose()) return false;
+  Template& t = context.skabelon;
+  t.dialog.fileName.clear();
+  if (!context.ui.openFileDialog(t.dialog)) return false;
+  std::string chosen = t.dialog.fileName;
+  context.ui.setCaption(formatText(texts::captionOpening, chosen));
+  bool loaded = loadTemplate(context, chosen);
+  context.ui.setCaption(formatText(texts::captionTemplate, chosen));
+  return loaded;
+}
+
+}  // namespace vorkel

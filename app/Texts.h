@@ -1,0 +1,58 @@
+#pragma once
+// The Danish texts of the application shell, in one place, as the user sees
+// them (UTF-8). Formats use printf conversions.
+
+namespace vorkel::texts {
+
+// === section markers: each concept adds its texts under its own heading ===
+
+// --- Registry values under q4.Application ---
+inline constexpr const char* registryOpenFailed = "Error to open registry code %d";
+inline constexpr const char* registryOpenFailedCaption = "DisplayKeyData()";
+inline constexpr const char* registryQueryFailed = "Error in load og regiustry code %d in line %d";
+inline constexpr const char* registryEnumFailed = "Error from EnumVal code %d data %s in line %d";
+inline constexpr const char* registryWrongType = "defualt-type %d";
+inline constexpr const char* registryWrongTypeCaption = "default fra givkey";
+
+// --- Generation template (.skb) ---
+inline constexpr const char* templateFilter = "Skabeloner (*.skb)|*.skb|Alle Filer (*.*)|*.*|";
+inline constexpr const char* templateExtension = "skb";
+inline constexpr const char* installationError =
+    "Der er en fejl i installationen\nReinstaller Plindra på Cd-rom fra original-CDen og prøv igen";
+inline constexpr const char* installationErrorCaption = "Error";
+inline constexpr const char* installationErrorFolderCaption = "Fejl";
+inline constexpr const char* insertCd = "Indsæt PLINDRA PÅ CD-ROM i cd-drevet";
+inline constexpr const char* insertCdCaption = "Savner oplysninger";
+inline constexpr const char* notInFolder = "Kan ikke finde filen i dette bibliotek";
+inline constexpr const char* loadingDictionary = "Indlæser ordbog   - Vent venligst";
+inline constexpr const char* captionOpening = "Vorkel - åbner %s";
+inline constexpr const char* captionTemplate = "Vorkel - %s";
+// A template that could not be written (the path in the text).
+inline constexpr const char* templateSaveFailed = "Kan ikke gemme skabelonen\n%s";
+inline constexpr const char* templateSaveFailedCaption = "Fejl";
+
+// --- File dialogs of the application ---
+inline constexpr const char* dictionaryFilter =
+    "Ordbøger (*.dic)|*.dic|Ordliste (*.txt)|*.txt|Alle (*.*)|*.*|";
+inline constexpr const char* dictionaryExtension = "dic";
+
+// --- Batch run and raw crosswords ---
+inline constexpr const char* noPathForRun =
+    "Du må hente eller skabe\nen passende vej gennem\nkrydsen før du kan auto-\ngenererer";
+inline constexpr const char* noPathForRunCaption = "Om igen";
+inline constexpr const char* noProcessHandle = "ProcessID var null";
+inline constexpr const char* noProcessHandleCaption = "Første øv for prioritet";
+inline constexpr const char* priorityFailed = "SetPriorityCLASS virkede ikke";
+inline constexpr const char* priorityFailedCaption = "ØV";
+inline constexpr const char* runStatus = "Vorkel kryds - afbryd med esc-tasten - 1-9 tasterne river ned";
+inline constexpr const char* runInterrupted = "Genereringen af krydser afbrudt\nVil du fortsætte";
+inline constexpr const char* runInterruptedCaption = "Vil du lave flere?";
+inline constexpr const char* invalidFileName = "Ugyldigt filnavn";
+inline constexpr const char* crowdedOutput =
+    "Du har lagt over 600 råkrydser i dit output-dir\nskift directory eller slet nogle af dem";
+inline constexpr const char* crowdedOutputCaption = "Advarsel";
+inline constexpr const char* cannotBuildCaption = "Kan ikke bygge";
+inline constexpr const char* missingDictionary = "Mangler en ordliste";
+inline constexpr const char* missingPath = "Mangler en vej-liste der passer til krydsen";
+
+}  // namespace vorkel::texts
