@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "  dict search PATTERN FILE [--language N]\n"
     "  grid show FILE.ktd\n"
     "  grid convert IN.ktd OUT.ktd\n"
-    "  grid import PICTURE.txt OUT.ktd\n";
+    "  grid import PICTURE.txt OUT.ktd\n"
+    "  path auto MODEL.ktd -o OUT.vej\n";
 
 }  // namespace
 
@@ -31,6 +32,7 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
   Args args(argv + 2, argv + argc);
   if (group == "dict") return runDictCommand(args, out, err);
   if (group == "grid") return runGridCommand(args, out, err);
+  if (group == "path") return runPathCommand(args, out, err);
   if (group == "-h" || group == "--help" || group == "help") {
     out << kUsage;
     return 0;

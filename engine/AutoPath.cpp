@@ -1,0 +1,78 @@
+#include "engine/AutoPath.h"
+
+#include <algorithm>
+
+#include "engine/EtOrd.h"
+#include "engine/Path.h"
+#include "engine/Simpelarr.h"
+
+namespace vorkel {
+
+namespace {
+
+int filledCells(const EtOrd& slot) {
+  const auto text = slot.textView();
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; }));
+}
+
+// True when `s` should replace `best` as the chosen slot.
+bool beats(const EtOrd& s, const EtOrd& best) {
+  const bool sOpen = Simpelarr::hasEmptyCell(s);
+  const bool bestOpen = Simpelarr::hasEmptyCell(best);
+  if (sOpen && !bestOpen) return true;
+  if (!sOpen || !bestOpen) return false;
+  const int sFilled = filledCells(s);
+  const int bestFilled = filledCells(best);
+  if (sFilled != bestFilled) return sFilled > bestFilled;
+  return s.len >= best.len;
+}
+
+VejStop endMarker() {
+  VejStop marker;
+  marker.x = -1;
+  marker.y = 1;
+  marker.retning = VejStop::Ned;
+  return marker;
+}
+
+}  // namespace
+
+std::size_t layAutoPath(Simpelarr& grid, Path& path) {
+  std::vector<VejStop>& stops = path.stops();
+  stops.clear();
+  // Every pass either marks at least one more cell or ends the loop, so the
+  // loop runs at most once per letter cell plus once.
+  for (;;) {
+    grid.buildSlots();
+    const std::vector<EtOrd>& slots = grid.slots();
+    if (slots.empty()) break;
+    const EtOrd* best = &slots.front();
+    for (const EtOrd& s : slots)
+      if (&s != best && beats(s, *best)) best = &s;
+
+    VejStop stop;
+    stop.x = best->x;
+    stop.y = best->y;
+    stop.retning = best->retning;
+    stop.nr = 0;
+    stop.rc = 0;
+    stop.Type = 0;
+    stops.push_back(stop);
+
+    EtOrd covered = *best;
+    bool changed = false;
+    for (char& c : covered.text) {
+      if (c == '\0') break;
+      if (c != 'X') changed = true;
+      c = 'X';
+    }
+    if (!changed) break;
+    grid.writeSlot(covered);
+  }
+  const std::size_t count = stops.size();
+  stops.push_back(endMarker());
+  stops.push_back(endMarker());
+  return count;
+}
+
+}  // namespace vorkel

@@ -1,0 +1,80 @@
+#include "engine/AutoPath.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Path.h"
+#include "engine/Simpelarr.h"
+#include "platform/testing/ScriptedUi.h"
+
+namespace vorkel {
+namespace {
+
+Simpelarr gridOf(const std::vector<std::string>& rows, Ui& ui) {
+  Simpelarr grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+  for (int y = 0; y < grid.height(); ++y)
+    for (int x = 0; x < grid.width(); ++x)
+      grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
+  return grid;
+}
+
+// "x,y,r" per stop, end markers included.
+std::vector<std::string> describe(const Path& path) {
+  std::vector<std::string> out;
+  for (const VejStop& s : path.stops())
+    out.push_back(std::to_string(s.x) + "," + std::to_string(s.y) + "," + std::to_string(s.retning));
+  return out;
+}
+
+TEST(AutoPath, OpenSquareTakesRowZeroThenColumnZeroAndCoversEverySlot) {
+  ScriptedUi ui;
+  Simpelarr grid = gridOf({"   ", "   ", "   "}, ui);
+  Path path;
+  EXPECT_EQ(layAutoPath(grid, path), 6u);
+  // Row 0 first (all equal, the first created wins), then column 0 (first of
+  // the down slots crossing one covered cell), then the slots crossing most
+  // covered cells; the last pass finds nothing open and takes the list's
+  // first slot, column 2, whose cells are all covered by then.
+  EXPECT_EQ(describe(path),
+            (std::vector<std::string>{"0,0,0", "0,0,1", "0,1,0", "1,0,1", "0,2,0", "2,0,1",
+                                      "-1,1,1", "-1,1,1"}));
+  for (int y = 0; y < 3; ++y) EXPECT_EQ(grid.row(y), "XXX");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(AutoPath, MoreCoveredCellsBeatLengthAndPlacedLettersCount) {
+  ScriptedUi ui;
+  // The down slot of column 1 holds a placed letter, so it is taken before
+  // the longer, untouched across slot of row 0.
+  Simpelarr grid = gridOf({"     ", "#A#  "}, ui);
+  Path path;
+  layAutoPath(grid, path);
+  EXPECT_EQ(describe(path)[0], "1,0,1");
+}
+
+TEST(AutoPath, LastPassRepeatsTheListsFirstSlotWhenItWasVisited) {
+  ScriptedUi ui;
+  // One column: the down slot (newest, first in the list) wins against the
+  // shorter one-cell across slots, and is chosen again once all is covered.
+  Simpelarr grid = gridOf({" ", " ", " "}, ui);
+  Path path;
+  EXPECT_EQ(layAutoPath(grid, path), 2u);
+  EXPECT_EQ(describe(path),
+            (std::vector<std::string>{"0,0,1", "0,0,1", "-1,1,1", "-1,1,1"}));
+}
+
+TEST(AutoPath, ReplacesTheOldStopsKeepsSeedsAndCopesWithoutLetterCells) {
+  ScriptedUi ui;
+  Path path;
+  path.stops().assign(5, VejStop{});
+  path.seeds().first = {3, 4, 1};
+  Simpelarr clues = gridOf({"##", "##"}, ui);
+  EXPECT_EQ(layAutoPath(clues, path), 0u);
+  EXPECT_EQ(describe(path), (std::vector<std::string>{"-1,1,1", "-1,1,1"}));
+  EXPECT_EQ(path.seeds().first.x, 3);
+}
+
+}  // namespace
+}  // namespace vorkel

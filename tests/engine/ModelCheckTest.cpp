@@ -1,0 +1,58 @@
+#include "engine/ModelCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vorkel {
+namespace {
+
+CrosswordDocument docOf(const std::vector<std::string>& rows) {
+  CrosswordDocument doc;
+  doc.resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+  for (int r = 1; r <= doc.height(); ++r)
+    for (int c = 1; c <= doc.width(); ++c)
+      if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '#')
+        CrosswordDocument::setClue(doc.cellAt(c, r), "");
+  return doc;
+}
+
+using Cells = std::vector<ModelCheck::Cell>;
+
+TEST(ModelCheck, LetterCellsNeedAWordOfTwoLettersOneWayAtLeast) {
+  // Every letter cell has a neighbour across or down; several are crossed
+  // one way only, including cells on the grid's edges.
+  const ModelCheck check = ModelCheck::of(docOf({"#..#", "#.##", "..#.", "##.."}));
+  EXPECT_TRUE(check.ok()) << check.describe();
+
+  // (3,1) sits between clue cells on the top edge; (2,2) touches it only
+  // diagonally; (1,3) is walled in on the left edge.
+  const ModelCheck lonely = ModelCheck::of(docOf({"##.#", "#.##", ".#..", "##.#"}));
+  EXPECT_FALSE(lonely.ok());
+  EXPECT_EQ(lonely.lonelyCells(), (Cells{{3, 1}, {2, 2}, {1, 3}}));
+  EXPECT_NE(lonely.describe().find("cell 1,3 (column,row, counted from 1)"), std::string::npos);
+}
+
+TEST(ModelCheck, RunsLongerThanTheLongestWordAreRefused) {
+  std::vector<std::string> rows(3, std::string(26, '#'));
+  rows[1] = "#" + std::string(25, '.');  // 25 letters: the longest word fits
+  EXPECT_TRUE(ModelCheck::of(docOf(rows)).ok());
+
+  rows[1] = std::string(26, '.');
+  rows[0][0] = '.';
+  const ModelCheck check = ModelCheck::of(docOf(rows));
+  ASSERT_EQ(check.longRuns().size(), 1u);
+  EXPECT_EQ(check.longRuns()[0].length, 26);
+  EXPECT_FALSE(check.longRuns()[0].down);
+  EXPECT_TRUE(check.lonelyCells().empty());
+  EXPECT_NE(check.describe().find("across run of 26 letter cells from cell 1,2"),
+            std::string::npos);
+}
+
+TEST(ModelCheck, AModelWithoutLetterCellsCannotBeFilled) {
+  EXPECT_EQ(ModelCheck::of(docOf({"##", "##"})).describe(), "the model has no letter cells\n");
+}
+
+}  // namespace
+}  // namespace vorkel

@@ -1,0 +1,174 @@
+#include "engine/PathOptimiser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/CrosswordDocument.h"
+#include "engine/EtOrd.h"
+#include "engine/Path.h"
+#include "engine/Simpelarr.h"
+#include "platform/testing/ScriptedUi.h"
+
+namespace vorkel {
+namespace {
+
+// A model from a picture: "#" clue cell, anything else an empty letter cell.
+CrosswordDocument docOf(const std::vector<std::string>& rows) {
+  CrosswordDocument doc;
+  doc.resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+  for (int r = 1; r <= doc.height(); ++r)
+    for (int c = 1; c <= doc.width(); ++c)
+      if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '#')
+        CrosswordDocument::setClue(doc.cellAt(c, r), "");
+  return doc;
+}
+
+VejStop stop(int x, int y, int retning, int rc = 0, int nr = 0, int type = 0) {
+  VejStop s;
+  s.x = x;
+  s.y = y;
+  s.retning = static_cast<std::uint8_t>(retning);
+  s.rc = rc;
+  s.nr = nr;
+  s.Type = type;
+  return s;
+}
+
+Path pathOf(std::vector<VejStop> stops) {
+  Path path;
+  path.stops() = std::move(stops);
+  path.stops().push_back(VejStop{});
+  return path;
+}
+
+EtOrd slot(int x, int y, int retning, int len) {
+  EtOrd s;
+  s.x = x;
+  s.y = y;
+  s.retning = retning ? Ned : Hen;
+  s.len = len;
+  return s;
+}
+
+TEST(PathOptimiser, TouchesCountsCrossingsSharedCrossersAndTheCellPastAnEnd) {
+  ScriptedUi ui;
+  CrosswordDocument doc = docOf({"##.", "##.", "..#"});
+  Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+  // The down word ends just above the row of the across word, which ends
+  // just left of its column: diagonal neighbours touch, both ways.
+  EXPECT_TRUE(touches(grid, slot(0, 2, 0, 2), slot(2, 0, 1, 2)));
+  EXPECT_TRUE(touches(grid, slot(2, 0, 1, 2), slot(0, 2, 0, 2)));
+
+  CrosswordDocument apart = docOf({"..#..", ".####", "..#.."});
+  Simpelarr g2 = Simpelarr::fromDocument(apart, ui, false);
+  // Column 0 crosses both words on the left: they touch through it.
+  EXPECT_TRUE(touches(g2, slot(0, 0, 0, 2), slot(0, 2, 0, 2)));
+  // Nothing links the left and right words of a row.
+  EXPECT_FALSE(touches(g2, slot(0, 0, 0, 2), slot(3, 0, 0, 2)));
+  EXPECT_FALSE(touches(g2, slot(3, 0, 0, 2), slot(3, 2, 0, 2)));
+}
+
+TEST(PathOptimiser, BackJumpGoesToTheNearestTouchingStop) {
+  ScriptedUi ui;
+  CrosswordDocument doc = docOf({"..#..", ".####", "..#.."});
+  Path path = pathOf({stop(3, 0, 0, 9, 1), stop(0, 0, 0, 9, 2), stop(3, 2, 0, 9, 3),
+                      stop(0, 2, 0, 9, 4), stop(0, 0, 1, 9, 5)});
+  optimisePath(path, doc, ui);
+  std::vector<int> rc;
+  for (std::size_t k = 0; k < path.length(); ++k) rc.push_back(path.stops()[k].rc);
+  // First keeps its own; second always 0; third touches nothing and goes
+  // back to the first; fourth touches the second through column 0; fifth
+  // crosses its predecessor.
+  EXPECT_EQ(rc, (std::vector<int>{9, 0, 1, 1, 0}));
+  EXPECT_EQ(path.stops()[4].nr, 5);
+}
+
+TEST(PathOptimiser, BackJumpLooksAt249StopsAtMost) {
+  ScriptedUi ui;
+  // Two-letter across words on every other row, no down word of two letters:
+  // no two words touch.
+  std::string letters;
+  for (int i = 0; i < 16; ++i) letters += "..#";
+  letters += "..";
+  std::vector<std::string> rows;
+  for (int r = 0; r < 50; ++r) rows.push_back(r % 2 == 0 ? letters : std::string(50, '#'));
+  CrosswordDocument doc = docOf(rows);
+  std::vector<VejStop> stops;
+  for (int y = 0; y < 50 && stops.size() < 260; y += 2)
+    for (int x = 0; x < 50 && stops.size() < 260; x += 3) stops.push_back(stop(x, y, 0, 7));
+  Path path = pathOf(stops);
+  optimisePath(path, doc, ui);
+  const std::vector<VejStop>& out = path.stops();
+  ASSERT_EQ(path.length(), 260u);
+  EXPECT_EQ(out[100].rc, 99);
+  EXPECT_EQ(out[249].rc, 248);  // the first stop is 249 places back: still seen
+  EXPECT_EQ(out[250].rc, 7);    // 250 places back: out of reach, rc kept
+  EXPECT_EQ(out[259].rc, 7);
+}
+
+TEST(PathOptimiser, RepeatedSlotsKeepOnlyTheirFirstVisit) {
+  ScriptedUi ui;
+  CrosswordDocument doc = docOf({"   ", "   ", "   "});
+  // (2,0) across and (1,2) down name the words of earlier stops by a later
+  // cell; the stop behind the end marker is not part of the path.
+  Path path = pathOf({stop(0, 0, 0, 0, 1, 2), stop(1, 0, 1, 0, 2), stop(2, 0, 0, 0, 3),
+                      stop(1, 2, 1, 0, 4), stop(0, 1, 0, 0, 5)});
+  path.stops().push_back(stop(0, 0, 0, 0, 7));
+  optimisePath(path, doc, ui);
+  const std::vector<VejStop>& out = path.stops();
+  ASSERT_EQ(out.size(), 5u);
+  EXPECT_EQ(out[0].Type, 2);
+  EXPECT_EQ(out[1].nr, 2);
+  EXPECT_EQ(out[2].nr, 5);
+  EXPECT_EQ(out[4].nr, 7);
+}
+
+TEST(PathOptimiser, StopMatchingNoSlotTakesTheFallbackSlotAfterAMessage) {
+  ScriptedUi ui;
+  CrosswordDocument doc = docOf({"   ", "## ", "   "});
+  // (1,1) is a clue cell: the slot search complains and offers the across
+  // word through (2,2), which the first stop already visits.
+  Path path = pathOf({stop(0, 2, 0), stop(1, 1, 0), stop(2, 0, 1)});
+  optimisePath(path, doc, ui);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.lastMessage().text, "Vej og model passer ikke sammen");
+  EXPECT_EQ(ui.lastMessage().caption, "Ret vejen");
+  ASSERT_EQ(path.length(), 2u);
+  EXPECT_EQ(path.stops()[1].x, 2);
+}
+
+TEST(PathOptimiser, Commands) {
+  ScriptedUi ui;
+  CrosswordDocument doc = docOf({"   ", "   "});
+  Path path;
+  EXPECT_FALSE(optimiseCommand(doc, path, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.lastMessage().text, "Ingen Vejstop-liste\nIngen optimering");
+  EXPECT_EQ(ui.lastMessage().caption, "Vejstop Optimering");
+  EXPECT_TRUE(path.empty());
+
+  path = pathOf({stop(0, 0, 0), stop(1, 0, 1), stop(0, 1, 0), stop(0, 0, 0)});
+  EXPECT_TRUE(optimiseCommand(doc, path, ui));
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.lastMessage().text,
+            "Det er nu sikret at du ikke besøger samme ord flere gange og alle felter bliver "
+            "besøgt");
+  EXPECT_EQ(ui.lastMessage().caption, "Vejen Optimeret/korrigeret");
+  EXPECT_EQ(path.length(), 3u);
+
+  // One column: the automatic path visits its down word twice; the
+  // optimisation keeps one visit.
+  CrosswordDocument column = docOf({" ", " ", " "});
+  EXPECT_EQ(newPathCommand(column, path, ui), 1u);
+  ASSERT_EQ(path.stops().size(), 3u);
+  EXPECT_TRUE(path.stops()[1].isEndMarker());
+  EXPECT_EQ(path.stops()[1].y, 1);
+
+  EXPECT_EQ(autoPathCommand(doc, path, ui), 4u);
+  EXPECT_EQ(ui.cursors, (std::vector<Cursor>{Cursor::Wait, Cursor::Arrow}));
+}
+
+}  // namespace
+}  // namespace vorkel
