@@ -33,8 +33,9 @@ std::string shown(const Language& lang, const std::vector<int>& word) {
 }
 
 unsigned char typed(const Language& lang, const char* utf8) {
-  std::string bytes = utf8ToCp1252(utf8).value();
-  return lang.typing(static_cast<unsigned char>(bytes.at(0)));
+  std::string bytes;
+  EXPECT_TRUE(utf8ToCp1252Exact(utf8, bytes));
+  return bytes.empty() ? 0 : lang.typing(static_cast<unsigned char>(bytes[0]));
 }
 
 Language selected(int number) {
