@@ -30,6 +30,10 @@
 
 namespace vorkel {
 
+// union, sub, join and test: cli/DictSetCommand.cpp.
+bool isDictSetCommand(const std::string& command);
+int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 constexpr const char* kUsage =
@@ -259,6 +263,7 @@ int runSearch(const Options& o, Language& language, StderrUi& ui, std::ostream& 
 }  // namespace
 
 int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && isDictSetCommand(args[0])) return runDictSetCommand(args, out, err);
   Options o;
   if (args.empty() || !parseOptions(args, o, err)) {
     err << kUsage;

@@ -1,0 +1,68 @@
+#pragma once
+// The anagram finder: multi-word anagrams of a name, word or sentence, made
+// of the words of a dictionary.
+//
+//   AnagramSettings settings;                         // 3..25 letters, 3 words, 2000 answers
+//   AnagramFinder finder(dict, settings);
+//   AnagramFinder::Result r = finder.searchAll(cp1252Phrase);
+//   Files::writeFileAtomically("anagram.txt", r.text);
+//
+// Four searches: all combinations; those that hold a given word (which need
+// not be in the dictionary); those that start with a word of a list (the
+// verb search is the list search with "verbs.txt"). Each answers the whole
+// result file: one line per anagram (display text, words separated by single
+// blanks, CR LF), or, when nothing was found, the search kind's no-result
+// text alone.
+//
+// Every set of words is found once: a line's words never get longer, and
+// words of equal length follow in non-decreasing order. Words are taken from
+// the dictionary's first-letter chains, newest first, which fixes the order
+// of the lines. A search ends right after the line that makes the count
+// exceed the maximum number of answers, so a full file holds one line more
+// than the maximum.
+//
+// With the shortest word setting 1, a single letter I, Ø or Å (codes 9, 28
+// and 29) left over ends a line as a one-letter word.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "dictionary/AnagramSettings.h"
+
+namespace vorkel {
+
+class AnagramWordList;
+class TrieOrdbog;
+
+class AnagramFinder {
+ public:
+  // Longest phrase and given word taken, in bytes (the dialog's buffers).
+  static constexpr std::size_t MaxPhrase = 99;
+  static constexpr std::size_t MaxGivenWord = 79;
+
+  struct Result {
+    std::string text;  // the content of the result file (Windows-1252)
+    int lines = 0;     // anagram lines written; 0 when `text` is the no-result text
+  };
+
+  // The dictionary must outlive the finder; its language reads the phrases.
+  AnagramFinder(TrieOrdbog& dict, const AnagramSettings& settings);
+
+  Result searchAll(std::string_view phrase);
+
+  // nullopt when `word` cannot be made from the letters of `phrase`. The
+  // word counts as two of the maximum number of words, so with the preset 3
+  // every line holds the word and one more.
+  std::optional<Result> searchWithWord(std::string_view phrase, std::string_view word);
+
+  // Lines that start with a list word (in list order) followed by at least
+  // one dictionary word.
+  Result searchWithList(std::string_view phrase, const AnagramWordList& list);
+
+ private:
+  TrieOrdbog& dict_;
+  AnagramSettings settings_;
+};
+
+}  // namespace vorkel
