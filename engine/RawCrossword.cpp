@@ -15,19 +15,6 @@ namespace vorkel {
 
 namespace {
 
-bool writeAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // Errors that say the file system has no hard links, as opposed to a name
 // that is taken or a folder we may not write.
 bool noHardLinks(int error) {
@@ -95,7 +82,7 @@ RawCrosswordResult saveRawCrossword(const Simpelarr& grid, std::string_view fold
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return result;
   ::fchmod(fd, 0644);
-  bool written = writeAll(fd, formatRawCrossword(grid));
+  bool written = Files::writeAll(fd, formatRawCrossword(grid));
   if (::close(fd) != 0) written = false;
   if (!written) {
     ::unlink(temp.c_str());

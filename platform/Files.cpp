@@ -390,25 +390,13 @@ bool Files::writeFileAtomically(std::string_view path, std::string_view bytes) {
   bool hadFile = ::stat(target.c_str(), &old) == 0;
   if (hadFile && S_ISDIR(old.st_mode)) return false;
 
-  auto writeAll = [&](int fd) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-      ssize_t n = ::write(fd, p, left);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      p += n;
-      left -= static_cast<std::size_t>(n);
-    }
-    return true;
-  };
 
   std::string folder = parentFolder(target);
   std::string temp = joinSlash(folder, "." + std::string(fileName(target)) + ".tmpXXXXXX");
   int fd = ::mkstemp(temp.data());
   if (fd >= 0) {
     ::fchmod(fd, hadFile ? (old.st_mode & 07777) : 0644);
-    bool ok = writeAll(fd) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
     ::unlink(temp.c_str());
@@ -417,8 +405,21 @@ bool Files::writeFileAtomically(std::string_view path, std::string_view bytes) {
   // The folder does not take new files (or the rename failed): write in place.
   fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  bool ok = writeAll(fd);
+  bool ok = writeAll(fd, bytes);
   return ::close(fd) == 0 && ok;
+}
+
+bool Files::writeAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 }  // namespace vorkel

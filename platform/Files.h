@@ -154,6 +154,10 @@ class Files {
   // is then renamed over the target, so a reader never sees half a file and a
   // failed write leaves the old file intact.
   static bool writeFileAtomically(std::string_view path, std::string_view bytes);
+
+  // Writes all of `bytes` to an open descriptor, going on after short writes
+  // and interrupted calls; false on the first real error.
+  static bool writeAll(int fd, std::string_view bytes);
 };
 
 }  // namespace vorkel
