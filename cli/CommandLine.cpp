@@ -18,7 +18,11 @@ constexpr const char* kUsage =
     "  grid show FILE.ktd\n"
     "  grid convert IN.ktd OUT.ktd\n"
     "  grid import PICTURE.txt OUT.ktd\n"
-    "  path auto MODEL.ktd -o OUT.vej\n";
+    "  path auto MODEL.ktd -o OUT.vej\n"
+    "  anagram PHRASE [--dict FILE] [--with WORD | --verbs | --list FILE] [--shortest N]\n"
+    "          [--longest N] [--answers N] [--words N] [-o FILE|-]\n"
+    "  generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters] [--jobs J]\n"
+    "           [--json] [--restart none|fixed:N|luby:U]\n";
 
 }  // namespace
 
@@ -33,6 +37,8 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
   if (group == "dict") return runDictCommand(args, out, err);
   if (group == "grid") return runGridCommand(args, out, err);
   if (group == "path") return runPathCommand(args, out, err);
+  if (group == "anagram") return runAnagramCommand(args, out, err);
+  if (group == "generate") return runGenerateCommand(args, out, err);
   if (group == "-h" || group == "--help" || group == "help") {
     out << kUsage;
     return 0;

@@ -1,7 +1,9 @@
 #pragma once
 // Everything one fill works with, gathered so the engine's functions take one
-// argument instead of ten. All members are references into the application
+// argument instead of ten. The references point into the application
 // context (or a test's fixture), which outlives the fill.
+
+#include <cstdint>
 
 #include "engine/EngineCounters.h"
 #include "engine/Path.h"
@@ -29,6 +31,13 @@ struct FillContext {
   Ui& ui;                     // messages, keyboard queue, progress
   const RunCounters& run;     // shown in the progress display
   bool simpleMode = false;    // redraw the progress at every periodic check
+  // Entries into Fravej2 one fill may make; 0 for no limit. A fill that
+  // spends its budget gives up like a back-jump past its first stop and
+  // answers -1, so a batch run can restart a search stuck in a long tail.
+  // Counted in entries rather than time, a seeded fill stays reproducible.
+  std::uint64_t entryBudget = 0;
+  // Set by the fill: its entries into Fravej2 so far.
+  std::uint64_t entries = 0;
 };
 
 }  // namespace vorkel

@@ -19,6 +19,10 @@ constexpr int kNoSlotJump = 100;
 
 Retning retningOf(int value) { return value == Ned ? Ned : Hen; }
 
+bool budgetSpent(const FillContext& context) {
+  return context.entryBudget != 0 && context.entries > context.entryBudget;
+}
+
 }  // namespace
 
 int fillCrossword(FillContext& context, bool seedLetters) {
@@ -39,8 +43,13 @@ int FillEngine::fill(bool seedLetters) {
   }
   grid.buildSlots();
   slotIndex_.build(grid);
+  context_.entries = 0;
   const int result = level(0, 0);
   slotIndex_.clear();
+  // The budget's jump unwinds every level; how far it went past the first
+  // stop depends on the depth and says nothing, and must never read as the
+  // user's Escape (below -200) on a deep path.
+  if (budgetSpent(context_)) return -1;
   return result;
 }
 
@@ -100,6 +109,10 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   grid.readSlot(*slot);
 
   if (const int jump = periodicCheck(context_, stop); jump > 0) return -jump;
+  ++context_.entries;
+  // A jump of depth + 1 levels reaches past the first stop: every level
+  // above restores its slot and passes the jump on, none takes a next word.
+  if (budgetSpent(context_)) return -static_cast<int>(depth + 1);
 
   if (!Simpelarr::hasEmptyCell(*slot)) {
     // A complete slot (document letters, or filled by its crossings) must be

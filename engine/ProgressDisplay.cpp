@@ -38,12 +38,4 @@ void showFillCounters(Ui& ui, const RunCounters& run) {
   ui.showProgress(picture);
 }
 
-std::string calendarTimeText(std::time_t when) {
-  std::tm parts{};
-  if (localtime_r(&when, &parts) == nullptr) return std::string();
-  char text[64];
-  const std::size_t n = std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y", &parts);
-  return std::string(text, n);
-}
-
 }  // namespace vorkel

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Clock.h"  // calendarTimeText, the form of the attempt's start
+
 namespace vorkel {
 
 class Simpelarr;
@@ -25,9 +27,5 @@ void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine);
 
 // The counters line, then the attempt's start time.
 void showFillCounters(Ui& ui, const RunCounters& run);
-
-// A calendar time in the classic "Wed Jun 30 21:49:08 1993" form (local
-// time), without a line end.
-std::string calendarTimeText(std::time_t when);
 
 }  // namespace vorkel

@@ -1,0 +1,51 @@
+#pragma once
+// What the jobs of one `vorkel generate` run share: the settings, fixed
+// before the jobs start, and the counters and results they add to.
+//
+// Jobs claim crosswords by index (0 .. count-1) from `nextIndex`, so the
+// batch saves exactly `count` crosswords however many jobs there are, and
+// each crossword's randomness follows from (seed, index) alone
+// (GenerateJob.h): the same seed gives the same set of crosswords with any
+// number of jobs.
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/RestartPolicy.h"
+
+namespace vorkel {
+
+struct GenerateBatch {
+  // --- settings ---
+  int count = 1;
+  std::uint32_t seed = 0;
+  bool withLetters = false;
+  RestartPolicy restart;
+  std::string outputFolder;  // absolute
+
+  // --- shared while the jobs run ---
+  std::atomic<int> nextIndex{0};
+  std::atomic<int> saved{0};
+  std::atomic<std::uint64_t> tries{0};
+  std::atomic<std::uint64_t> entries{0};  // entries into Fravej2, all attempts
+  std::atomic<std::uint64_t> rejected{0}; // filled grids not saved: a word twice
+  std::atomic<bool> stop{false};          // no new attempts: Ctrl-C, or a job failed
+  std::atomic<bool> failed{false};        // a job met an error and reported it
+  std::mutex lock;                        // the error stream and `files`
+  std::vector<std::pair<int, std::string>> files;  // crossword index, full path
+  bool warnedCrowded = false;             // under `lock`
+
+  // Tells every job to stop after (or, through the keyboard queue, during)
+  // its current attempt.
+  void requestStop() { stop.store(true); }
+  void fail() {
+    failed.store(true);
+    requestStop();
+  }
+};
+
+}  // namespace vorkel

@@ -1,0 +1,77 @@
+#pragma once
+// One generator of a batch run: its own application context (document,
+// dictionary, path, parameters, counters, random generator) loaded from the
+// template, making the crosswords it claims from the batch.
+//
+// The dictionary is not shared between jobs: its queries step a counter that
+// steers later queries, so a shared store would make one job's results
+// depend on the others. A job loads the stock dictionary in about 0.1 s.
+//
+//   GenerateJob job(batch, err, "/stock");
+//   if (job.load("/stock/Model1.skb")) job.run();    // in a thread of its own
+//
+// Reproducibility: before the attempts for crossword k the job seeds its
+// random generator with crosswordSeed(batch.seed, k) and resets everything
+// else a fill carries over (engine counters, the dictionary's query
+// counter); the restart budgets count attempts at k from 1. With parameters
+// that have no timed jumps (AGtidlille 0 or AGrclille and AGantalrcstor 0)
+// crossword k is then the same bytes whichever job makes it.
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "app/ApplicationContext.h"
+#include "cli/BatchUi.h"
+#include "cli/GenerateBatch.h"
+#include "platform/Registry.h"
+#include "platform/SystemClock.h"
+
+namespace vorkel {
+
+class Simpelarr;
+
+// The random seed of crossword `index` of a run seeded with `seed`: the high
+// half of SplitMix64 applied to (seed << 32 | index).
+std::uint32_t crosswordSeed(std::uint32_t seed, std::uint32_t index);
+
+class GenerateJob {
+ public:
+  // `workFolder`: what relative names in the template are read against.
+  GenerateJob(GenerateBatch& batch, std::ostream& err, const std::string& workFolder);
+  GenerateJob(const GenerateJob&) = delete;
+  GenerateJob& operator=(const GenerateJob&) = delete;
+
+  // Loads the template. False when the load stopped early (the reason has
+  // been shown); the loaders of the single files carry on after a failure,
+  // see loadProblem.
+  bool load(const std::string& templatePath);
+
+  // After a load: what keeps the loaded files from making crosswords (a
+  // file that did not load, a model the fill cannot complete), one line per
+  // problem; empty when there is none.
+  std::string loadProblem();
+
+  // Makes crosswords until the batch has claimed all of them or is told to
+  // stop. Failures are shown and mark the batch failed.
+  void run();
+
+  ApplicationContext& context() { return context_; }
+  BatchUi& ui() { return ui_; }
+
+ private:
+  // The attempts for crossword `index` until one is saved. False when the
+  // job stopped or failed before.
+  bool makeCrossword(int index);
+  // Saves a filled grid; false (shown, batch failed) when it cannot.
+  bool save(const Simpelarr& grid, int index);
+
+  GenerateBatch& batch_;
+  std::ostream& err_;
+  BatchUi ui_;
+  SystemClock clock_;
+  Registry registry_;
+  ApplicationContext context_;
+};
+
+}  // namespace vorkel

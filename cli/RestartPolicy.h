@@ -1,0 +1,54 @@
+#pragma once
+// When a batch run gives up on an attempt and starts a new one.
+//
+// A randomised depth-first fill has a heavy tail: most attempts on a model
+// finish within a few thousand entries into Fravej2, a few wander for
+// millions. Ending an attempt after a budget of entries and starting afresh
+// (new seed letters, the random stream going on) cuts the tail off. Budgets
+// are counted in entries, never in time, so a seeded run reproduces.
+//
+//   none       no limit: every attempt runs until it fills or fails
+//   fixed:N    N entries for every attempt
+//   luby:U     U times the Luby sequence 1 1 2 1 1 2 4 1 1 2 1 1 2 4 8 ...
+//              (Luby, Sinclair and Zuckerman 1993: within a constant factor
+//              of the best fixed budget without knowing it beforehand)
+//
+//   std::optional<RestartPolicy> p = RestartPolicy::parse("luby:2000");
+//   fill.entryBudget = p->budget(attemptNumber);   // 1, 2, ... per crossword
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorkel {
+
+class RestartPolicy {
+ public:
+  enum class Kind { None, Fixed, Luby };
+
+  RestartPolicy() = default;
+  RestartPolicy(Kind kind, std::uint64_t unit) : kind_(kind), unit_(unit) {}
+
+  // "none", "fixed:N" or "luby:U" with N, U from 1 on; nullopt otherwise.
+  static std::optional<RestartPolicy> parse(std::string_view text);
+
+  // The entry budget of the attempt-th attempt (counted from 1) at one
+  // crossword; 0 means no limit.
+  std::uint64_t budget(std::uint64_t attempt) const;
+
+  // The policy as parse reads it.
+  std::string text() const;
+
+  Kind kind() const { return kind_; }
+  std::uint64_t unit() const { return unit_; }
+
+ private:
+  Kind kind_ = Kind::None;
+  std::uint64_t unit_ = 0;
+};
+
+// The i-th term (i from 1) of the Luby sequence.
+std::uint64_t lubyTerm(std::uint64_t i);
+
+}  // namespace vorkel

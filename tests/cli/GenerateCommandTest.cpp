@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/RestartPolicy.h"
+#include "engine/ParameterFile.h"
+#include "../platform/TempFolder.h"
+
+namespace vorkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(RestartPolicyTest, ParsesTheThreeKindsAndRefusesTheRest) {
+  EXPECT_EQ(RestartPolicy::parse("none")->budget(1), 0u);
+  EXPECT_EQ(RestartPolicy::parse("fixed:500")->budget(7), 500u);
+  EXPECT_EQ(RestartPolicy::parse("luby:3")->text(), "luby:3");
+  for (const char* bad : {"", "fixed", "fixed:", "fixed:0", "fixed:-5", "luby:1x", "geometric:2",
+                          "luby:99999999999999999999"})
+    EXPECT_FALSE(RestartPolicy::parse(bad).has_value()) << bad;
+}
+
+TEST(RestartPolicyTest, LubyBudgetsFollowTheSequenceAndNeverWrapToUnlimited) {
+  std::vector<std::uint64_t> terms;
+  for (std::uint64_t i = 1; i <= 15; ++i) terms.push_back(lubyTerm(i));
+  EXPECT_EQ(terms, (std::vector<std::uint64_t>{1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8}));
+  EXPECT_EQ(lubyTerm(255), 128u);
+  EXPECT_EQ(RestartPolicy::parse("luby:100")->budget(7), 400u);
+  // A huge unit times a large term saturates instead of wrapping to 0.
+  const RestartPolicy big = *RestartPolicy::parse("luby:18446744073709551615");
+  EXPECT_EQ(big.budget(3), ~std::uint64_t{0});
+}
+
+// A small template in a folder of its own: a 3 x 2 block of letter cells,
+// words over the letters A to E (seed letters outside them fail at once).
+class GenerateCommandTest : public ::testing::Test {
+ protected:
+  testing::TempFolder dir;
+  std::ostringstream out;
+  std::ostringstream err;
+
+  void SetUp() override {
+    std::string words;
+    const std::string letters = "ABCDE";
+    for (char a : letters)
+      for (char b : letters) {
+        words += std::string{a, b} + "\r\n";
+        for (char c : letters) words += std::string{a, b, c} + "\r\n";
+      }
+    dir.write("words.txt", words);
+    dir.write("m.ktd", "4 3\n####\n#AAA\n#AAA\n");
+    ASSERT_EQ(runPathCommand({"auto", dir / "m.ktd", "-o", dir / "m.vej"}, out, err), 0)
+        << err.str();
+    dir.write("p.par", formatParameterFile(SearchParameters{}));
+    writeTemplate("m.skb", "m.ktd");
+  }
+
+  void writeTemplate(const std::string& name, const std::string& model,
+                     const std::string& extra = "") {
+    dir.write(name, "[Skabelon]\r\nModel=" + model +
+                        "\r\nTrie=words.txt\r\nVej=m.vej\r\nParametre=p.par\r\nDestDir=ud\r\n"
+                        "Sprog=0\r\n" + extra);
+  }
+
+  int run(Args args) {
+    out.str("");
+    err.str("");
+    return runGenerateCommand(args, out, err);
+  }
+
+  // File name -> bytes of every file in a folder.
+  static std::map<std::string, std::string> contents(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(folder)) {
+      std::ifstream in(e.path(), std::ios::binary);
+      files[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+  }
+  static std::multiset<std::string> bytesOnly(const std::map<std::string, std::string>& files) {
+    std::multiset<std::string> set;
+    for (const auto& [name, bytes] : files) set.insert(bytes);
+    return set;
+  }
+};
+
+TEST_F(GenerateCommandTest, SavesCountCrosswordsAndReportsThemAsJson) {
+  ASSERT_EQ(run({dir / "m.skb", "-n", "4", "-o", dir / "out", "--seed", "11", "--json"}), 0)
+      << err.str();
+  const std::string json = out.str();
+  EXPECT_NE(json.find("\"saved\": 4,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"seed\": 11,"), std::string::npos) << json;
+  EXPECT_TRUE(std::regex_search(json, std::regex("\"tries\": [0-9]+, ")));
+  EXPECT_TRUE(std::regex_search(json, std::regex("\"generate_seconds\": [0-9]+\\.[0-9]{3}")));
+  const auto files = contents(dir / "out");
+  ASSERT_EQ(files.size(), 4u);
+  for (const auto& [name, bytes] : files) {
+    EXPECT_NE(json.find("\"" + (dir / "out") + "/" + name + "\""), std::string::npos) << name;
+    const std::regex shape("4\t3\r?\n####\r?\n#[A-E]{3}\r?\n#[A-E]{3}\r?\n");
+    EXPECT_TRUE(std::regex_match(bytes, shape)) << bytes;
+  }
+}
+
+TEST_F(GenerateCommandTest, ReadsTheTemplatesNamesAgainstItsOwnFolder) {
+  // Run from elsewhere, with a relative template name: the template's files
+  // and its output folder "ud" are found beside it.
+  fs::create_directories(dir / "elsewhere");
+  testing::InFolder in(dir / "elsewhere");
+  ASSERT_EQ(run({"../m.skb"}), 0) << err.str();
+  EXPECT_EQ(contents(dir / "ud").size(), 1u);
+  EXPECT_EQ(out.str(), dir / "ud/x4_000.003\n");
+}
+
+TEST_F(GenerateCommandTest, ASeedNamesOneSetOfCrosswordsWhateverTheJobs) {
+  ASSERT_EQ(run({dir / "m.skb", "-n", "6", "-o", dir / "a", "--seed", "3"}), 0) << err.str();
+  ASSERT_EQ(run({dir / "m.skb", "-n", "6", "-o", dir / "b", "--seed", "3"}), 0) << err.str();
+  ASSERT_EQ(run({dir / "m.skb", "-n", "6", "-o", dir / "c", "--seed", "3", "--jobs", "3"}), 0)
+      << err.str();
+  ASSERT_EQ(run({dir / "m.skb", "-n", "6", "-o", dir / "d", "--seed", "4"}), 0) << err.str();
+  EXPECT_EQ(contents(dir / "a"), contents(dir / "b"));
+  EXPECT_EQ(bytesOnly(contents(dir / "a")), bytesOnly(contents(dir / "c")));
+  EXPECT_NE(bytesOnly(contents(dir / "a")), bytesOnly(contents(dir / "d")));
+}
+
+TEST_F(GenerateCommandTest, JobsNeverOverwriteFilesAlreadyThere) {
+  dir.write("out/x4_000.003", "keep");
+  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "out", "--jobs", "2"}), 0) << err.str();
+  const auto files = contents(dir / "out");
+  EXPECT_EQ(files.size(), 6u);
+  EXPECT_EQ(files.at("x4_000.003"), "keep");
+}
+
+TEST_F(GenerateCommandTest, FillsThatHoldAWordTwiceAreNotSaved) {
+  // A path over the across slots only: the down words come from their
+  // crossings, and the fill compares none of them with the others.
+  dir.write("across.vej", "1 1 0 0 0\r\n1 2 0 0 0\r\n-1\r\n");
+  dir.write("across.skb",
+            "[Skabelon]\r\nModel=m.ktd\r\nTrie=words.txt\r\nVej=across.vej\r\n"
+            "Parametre=p.par\r\n");
+  ASSERT_EQ(run({dir / "across.skb", "-n", "30", "-o", dir / "out", "--seed", "1", "--json"}), 0)
+      << err.str();
+  // Some fills of this seed did hold a word twice ...
+  EXPECT_FALSE(std::regex_search(out.str(), std::regex("\"rejected\": 0,"))) << out.str();
+  // ... and no saved crossword does.
+  for (const auto& [name, bytes] : contents(dir / "out")) {
+    std::vector<std::string> rows;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) rows.push_back(line.substr(1, 3));
+    ASSERT_EQ(rows.size(), 4u);
+    const std::string& r1 = rows[2];
+    const std::string& r2 = rows[3];
+    std::set<std::string> words{r1, r2};
+    for (std::size_t x = 0; x < 3; ++x) words.insert(std::string{r1[x], r2[x]});
+    EXPECT_EQ(words.size(), 5u) << bytes;
+  }
+}
+
+TEST_F(GenerateCommandTest, RefusesBadArgumentsWithUsage) {
+  for (const Args& args : std::vector<Args>{{},
+                                            {"a.skb", "b.skb"},
+                                            {"a.skb", "-n", "0"},
+                                            {"a.skb", "-n"},
+                                            {"a.skb", "--jobs", "0"},
+                                            {"a.skb", "--seed", "-1"},
+                                            {"a.skb", "--restart", "luby"},
+                                            {"a.skb", "--fast"}}) {
+    EXPECT_EQ(run(args), 2) << args.size();
+    EXPECT_NE(err.str(), "");
+  }
+}
+
+TEST_F(GenerateCommandTest, UnusableTemplatesAndFoldersFailWithAReason) {
+  EXPECT_EQ(run({dir / "none.skb"}), 1);
+  EXPECT_NE(err.str().find("cannot read the template"), std::string::npos) << err.str();
+
+  writeTemplate("missing.skb", "gone.ktd");
+  EXPECT_EQ(run({dir / "missing.skb", "-o", dir / "out"}), 1);
+  EXPECT_NE(err.str().find("Model=gone.ktd"), std::string::npos) << err.str();
+
+  // A letter cell in no word of two letters, named by column and row.
+  dir.write("lonely.ktd", "4 3\n####\n#A#A\n####\n");
+  writeTemplate("lonely.skb", "lonely.ktd");
+  EXPECT_EQ(run({dir / "lonely.skb", "-o", dir / "out"}), 1);
+  EXPECT_NE(err.str().find("cell 2,2"), std::string::npos) << err.str();
+
+  dir.write("empty.par", "4\t// Versions nummer\r\n");
+  dir.write("badpar.skb",
+            "[Skabelon]\r\nModel=m.ktd\r\nTrie=words.txt\r\nVej=m.vej\r\nParametre=empty.par\r\n");
+  EXPECT_EQ(run({dir / "badpar.skb", "-o", dir / "out"}), 1);
+  EXPECT_NE(err.str().find("parameter file"), std::string::npos) << err.str();
+
+  dir.write("file", "x");
+  EXPECT_EQ(run({dir / "m.skb", "-o", dir / "file"}), 1);
+  EXPECT_NE(err.str().find("not a folder"), std::string::npos) << err.str();
+  EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+}  // namespace
+}  // namespace vorkel
