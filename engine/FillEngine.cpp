@@ -141,6 +141,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   const auto restore = [&]() {
     *slot = saved;
     grid.writeSlot(*slot);
+    refreshCrossings(*slot);
   };
 
   for (int k = 0; k < count; ++k) {
@@ -153,6 +154,9 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
     if (grid.isDuplicate(*slot)) continue;
 
     grid.writeSlot(*slot);
+    // The path visits only the slots it laid; a slot that its crossings
+    // fill completely is never visited, so its word is checked here.
+    if (completesRepeat(*slot)) continue;
     const int f = level(stopIndex + 1, depth + 1);
     if (f > 0) return 1;
     if (f < 0) {
@@ -162,6 +166,32 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   }
   restore();
   return 0;
+}
+
+bool FillEngine::completesRepeat(const EtOrd& slot) {
+  Simpelarr& grid = context_.grid;
+  const Retning across = slot.retning == Ned ? Hen : Ned;
+  bool repeat = false;
+  for (int i = 0; i < slot.len; ++i) {
+    const int x = slot.retning == Ned ? slot.x : slot.x + i;
+    const int y = slot.retning == Ned ? slot.y + i : slot.y;
+    EtOrd* crossing = slotIndex_.find(x, y, across);
+    if (crossing == nullptr || crossing->len < 2) continue;
+    grid.readSlot(*crossing);
+    if (!repeat && !Simpelarr::hasEmptyCell(*crossing) && grid.isDuplicate(*crossing))
+      repeat = true;
+  }
+  return repeat;
+}
+
+void FillEngine::refreshCrossings(const EtOrd& slot) {
+  Simpelarr& grid = context_.grid;
+  const Retning across = slot.retning == Ned ? Hen : Ned;
+  for (int i = 0; i < slot.len; ++i) {
+    const int x = slot.retning == Ned ? slot.x : slot.x + i;
+    const int y = slot.retning == Ned ? slot.y + i : slot.y;
+    if (EtOrd* crossing = slotIndex_.find(x, y, across)) grid.readSlot(*crossing);
+  }
 }
 
 }  // namespace vorkel

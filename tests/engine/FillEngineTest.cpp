@@ -119,6 +119,24 @@ TEST_F(FillEngineTest, AWordIsNeverPlacedTwice) {
   EXPECT_NE(rows()[0], rows()[2]);
 }
 
+TEST_F(FillEngineTest, ASlotFilledByItsCrossingsNeverRepeatsAWord) {
+  // The path lays only the two rows; the columns are filled by them. Every
+  // fill of AB/BA would stand each word twice.
+  words({"AB", "BA"});
+  setGrid({"  ", "  "});
+  setPath({stopAt(0, 0, 0), stopAt(0, 1, 0)});
+  EXPECT_LE(fill(), 0);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "  "}));
+  // With a word that breaks the symmetry a fill exists: AB over CD gives the
+  // columns AC and BD.
+  words({"CD", "AC", "BD"});
+  ASSERT_EQ(fill(), 1);
+  const auto r = rows();
+  const std::vector<std::string> placed = {r[0], r[1], {r[0][0], r[1][0]}, {r[0][1], r[1][1]}};
+  for (std::size_t i = 0; i < placed.size(); ++i)
+    for (std::size_t j = i + 1; j < placed.size(); ++j) EXPECT_NE(placed[i], placed[j]);
+}
+
 TEST_F(FillEngineTest, KeysAtThePeriodicCheck) {
   // Five stacked two-letter slots; the first has a fixed A, so its words
   // come in chain order: AC, then AB.
