@@ -1,0 +1,954 @@
+// Generation benchmark: `vorkel generate` against qxw's batch filler
+// (Debian package qxw, /usr/games/qxw -b) on the same model grids with the
+// same word list, in one run.
+//
+//   bench_generate [options]            (see kUsage below)
+//
+// For every stock template Model1.skb .. Model6.skb that can be found:
+//   - ours: RUNS processes `vorkel generate T.skb -n 1 --seed S --json`,
+//     S = 1..RUNS; the median of generate_seconds per saved crossword and
+//     the tries per save (sum of tries / sum of saves); one more process
+//     makes all RUNS crosswords for a mean finer than the JSON's milliseconds;
+//   - qxw: the model grid (`vorkel grid show`) as a deck, one line per slot
+//     of two or more letter cells, filled with the word list our dictionary
+//     holds (exported to UTF-8); runs with -F S (qxw's filler seed), at most
+//     a time budget per model; qxw's load time, measured with a deck of the
+//     model's first slot alone, is subtracted from every run;
+//   - the ratio qxw / ours of the two medians (ours' mean below 5 ms);
+//   - the restart policies `vorkel generate --restart P` offers, each with
+//     the same seeds;
+// and for one model the throughput of --jobs 2 against --jobs 1.
+//
+// Everything is printed as Markdown tables on stdout; progress goes to
+// stderr. Nothing here fails on a time: a process that overruns its limit is
+// stopped and reported as such.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/StderrUi.h"
+#include "dictionary/Language.h"
+#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordFile.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+constexpr const char* kUsage =
+    "usage: bench_generate [--vorkel PATH] [--templates DIR] [--dic FILE] [--work DIR]\n"
+    "                      [--models 1,2,..] [--runs N] [--timeout SEC]\n"
+    "                      [--qxw PATH] [--qxw-budget SEC] [--qxw-random 0|1|2] [--no-qxw]\n"
+    "                      [--restart P,Q,..] [--restart-runs N] [--no-restart]\n"
+    "                      [--jobs-model N] [--jobs-count N] [--no-jobs]\n"
+    "\n"
+    "  --vorkel      the vorkel binary (default: the build's)\n"
+    "  --templates   folder holding Model1.skb .. Model6.skb (default: the build's\n"
+    "                stock folder, else the source tree's data/)\n"
+    "  --dic         dictionary for the qxw word list (default: the template's Trie,\n"
+    "                else the build's Dic/SVbyg.dic)\n"
+    "  --work        scratch folder (default: <build>/bench-generate)\n"
+    "  --runs        crosswords per model, seeds 1..N (default 20)\n"
+    "  --timeout     limit for one vorkel process in seconds (default 120)\n"
+    "  --qxw-budget  total qxw fill time per model in seconds (default 60)\n"
+    "  --qxw-random  qxw's .RANDOM level: 0 none, 1 slight, 2 high (default 1)\n"
+    "  --restart     policies to compare; 'default' runs without --restart\n"
+    "                (default: 'default' and the values `vorkel generate --help` lists)\n"
+    "  --jobs-model  model for the --jobs 1 / --jobs 2 comparison (default: the one\n"
+    "                with the longest median)\n"
+    "  --jobs-count  crosswords per --jobs run (default 40)\n";
+
+struct Options {
+  std::string vorkel = std::string(VORKEL_BINARY_DIR) + "/vorkel";
+  std::string templates;
+  std::string dic;
+  std::string work = std::string(VORKEL_BINARY_DIR) + "/bench-generate";
+  std::vector<int> models{1, 2, 3, 4, 5, 6};
+  int runs = 20;
+  double timeout = 120;
+  std::string qxw = "/usr/games/qxw";
+  bool withQxw = true;
+  double qxwBudget = 60;
+  int qxwRandom = 1;
+  std::optional<std::vector<std::string>> restarts;
+  bool withRestart = true;
+  int restartRuns = 0;  // 0: as --runs
+  int jobsModel = 0;    // 0: the first model found
+  int jobsCount = 40;
+  bool withJobs = true;
+};
+
+// ---------------------------------------------------------------- processes
+
+struct Outcome {
+  int status = -1;  // exit status; -1 after a signal or when not started
+  bool timedOut = false;
+  double seconds = 0;  // wall time from fork to reaping
+  std::string out, err;
+};
+
+// The child being measured. Children run in their own process group (so that
+// a stopped run takes its helpers along), which keeps Ctrl-C away from them:
+// on SIGINT or SIGTERM this process ends the running child itself.
+volatile pid_t runningChild = 0;
+
+extern "C" void onStop(int signal) {
+  if (runningChild > 0) kill(-runningChild, SIGKILL);
+  _exit(128 + signal);
+}
+
+// Runs argv[0] (searched in PATH when it has no slash) with stdout and stderr
+// captured. After `limit` seconds the child's process group is killed.
+Outcome runProcess(const std::vector<std::string>& argv, double limit) {
+  Outcome r;
+  int outPipe[2], errPipe[2];
+  if (pipe(outPipe) != 0) return r;
+  if (pipe(errPipe) != 0) {
+    close(outPipe[0]);
+    close(outPipe[1]);
+    return r;
+  }
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const auto start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setpgid(0, 0);
+    dup2(outPipe[1], 1);
+    dup2(errPipe[1], 2);
+    close(outPipe[0]);
+    close(outPipe[1]);
+    close(errPipe[0]);
+    close(errPipe[1]);
+    const int devnull = open("/dev/null", O_RDONLY);
+    if (devnull >= 0) dup2(devnull, 0);
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    std::fprintf(stderr, "cannot run %s: %s\n", args[0], std::strerror(errno));
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+  if (pid < 0) {
+    close(outPipe[0]);
+    close(errPipe[0]);
+    return r;
+  }
+  setpgid(pid, pid);  // either side may win the race; both ask the same
+  runningChild = pid;
+  const auto deadline = start + std::chrono::duration_cast<Clock::duration>(
+                                    std::chrono::duration<double>(limit));
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  int openPipes = 2;
+  bool killed = false;
+  char buffer[8192];
+  while (openPipes > 0) {
+    int wait = -1;
+    if (!killed) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      wait = static_cast<int>(std::max<long long>(0, left.count()));
+    }
+    const int ready = poll(fds, 2, wait);
+    if (ready < 0 && errno != EINTR) break;
+    if (ready == 0 && !killed) {
+      kill(-pid, SIGKILL);
+      kill(pid, SIGKILL);
+      killed = true;
+      r.timedOut = true;
+      continue;
+    }
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        (i == 0 ? r.out : r.err).append(buffer, static_cast<std::size_t>(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --openPipes;
+      }
+    }
+  }
+  for (auto& f : fds)
+    if (f.fd >= 0) close(f.fd);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  runningChild = 0;
+  r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (WIFEXITED(status)) r.status = WEXITSTATUS(status);
+  return r;
+}
+
+// ------------------------------------------------------------------ helpers
+
+double median(std::vector<double> v) {
+  if (v.empty()) return std::nan("");
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Seconds as milliseconds, one decimal.
+std::string ms(double seconds);
+
+std::string fmt(double v, int decimals = 3) {
+  if (std::isnan(v)) return "–";
+  if (std::isinf(v)) return "∞";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  return text;
+}
+
+std::string ms(double seconds) { return fmt(seconds * 1000, 1); }
+
+std::string firstLine(const std::string& text) {
+  const auto end = text.find('\n');
+  return text.substr(0, end == std::string::npos ? text.size() : end);
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// A number field of a flat JSON object: "key": 12.5
+std::optional<double> jsonNumber(const std::string& json, const std::string& key) {
+  const std::string quoted = "\"" + key + "\"";
+  auto at = json.find(quoted);
+  if (at == std::string::npos) return std::nullopt;
+  at = json.find(':', at + quoted.size());
+  if (at == std::string::npos) return std::nullopt;
+  const char* begin = json.c_str() + at + 1;
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  if (end == begin) return std::nullopt;
+  return v;
+}
+
+// A string field of a flat JSON object: "key": "text" (no escapes expected).
+std::string jsonText(const std::string& json, const std::string& key) {
+  const std::string quoted = "\"" + key + "\"";
+  auto at = json.find(quoted);
+  if (at == std::string::npos) return {};
+  at = json.find('"', json.find(':', at + quoted.size()));
+  if (at == std::string::npos) return {};
+  const auto end = json.find('"', at + 1);
+  return end == std::string::npos ? std::string() : json.substr(at + 1, end - at - 1);
+}
+
+// The last line of `out` that opens a JSON object.
+std::string jsonLine(const std::string& out) {
+  std::istringstream in(out);
+  std::string line, found;
+  while (std::getline(in, line)) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first != std::string::npos && line[first] == '{') found = line;
+  }
+  return found;
+}
+
+std::vector<std::string> splitList(const std::string& text) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, ','))
+    if (!part.empty()) parts.push_back(part);
+  return parts;
+}
+
+// ---------------------------------------------------------------- templates
+
+struct Model {
+  int number = 0;
+  fs::path skb;
+  fs::path ktd;
+  fs::path dic;  // empty when the template's dictionary was not found
+};
+
+// A file named case-insensitively `name` under `root`, at most three levels
+// deep; the scratch folder and CMake's own folders are skipped.
+std::optional<fs::path> findFile(const fs::path& root, const std::string& name,
+                                 const fs::path& skip) {
+  std::error_code ec;
+  if (!fs::is_directory(root, ec)) return std::nullopt;
+  const std::string wanted = lower(name);
+  for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, ec);
+       it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    const fs::path& p = it->path();
+    if (it->is_directory(ec)) {
+      const std::string base = p.filename().string();
+      if (it.depth() >= 2 || base == "CMakeFiles" || base.front() == '.' ||
+          fs::equivalent(p, skip, ec))
+        it.disable_recursion_pending();
+      continue;
+    }
+    if (lower(p.filename().string()) == wanted) return p;
+  }
+  return std::nullopt;
+}
+
+// The value of `key` in section [Skabelon] of an INI file (keys compared
+// without regard to case).
+std::string iniValue(const fs::path& file, const std::string& key) {
+  std::ifstream in(file);
+  std::string line;
+  bool inSection = false;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      inSection = lower(line) == "[skabelon]";
+      continue;
+    }
+    const auto eq = line.find('=');
+    if (!inSection || eq == std::string::npos) continue;
+    if (lower(line.substr(0, eq)) == lower(key)) return line.substr(eq + 1);
+  }
+  return {};
+}
+
+// A file a template names: as written (relative to the template's folder),
+// else its base name in the template's folder or in the fallback folders.
+std::optional<fs::path> resolveNamed(std::string value, const fs::path& skbDir,
+                                     const std::vector<fs::path>& fallbacks) {
+  if (value.empty()) return std::nullopt;
+  std::replace(value.begin(), value.end(), '\\', '/');
+  std::error_code ec;
+  fs::path p(value);
+  if (p.is_relative()) p = skbDir / p;
+  if (fs::is_regular_file(p, ec)) return p;
+  const std::string base = fs::path(value).filename().string();
+  if (auto found = findFile(skbDir, base, {})) return found;
+  for (const auto& dir : fallbacks) {
+    const fs::path q = dir / base;
+    if (fs::is_regular_file(q, ec)) return q;
+  }
+  return std::nullopt;
+}
+
+std::vector<Model> findModels(const Options& o) {
+  const fs::path source = fs::path(VORKEL_SOURCE_DIR) / "data";
+  const fs::path build = VORKEL_BINARY_DIR;
+  std::vector<Model> models;
+  for (int n : o.models) {
+    const std::string name = "Model" + std::to_string(n) + ".skb";
+    std::optional<fs::path> skb;
+    if (!o.templates.empty()) skb = findFile(o.templates, name, o.work);
+    if (!skb) skb = findFile(build, name, o.work);
+    if (!skb) skb = findFile(source, name, o.work);
+    if (!skb) {
+      std::cerr << "bench_generate: no template " << name << ", model skipped\n";
+      continue;
+    }
+    Model m;
+    m.number = n;
+    m.skb = fs::absolute(*skb);
+    const fs::path dir = m.skb.parent_path();
+    const auto ktd = resolveNamed(iniValue(m.skb, "Model"), dir, {source});
+    m.ktd = ktd ? *ktd : source / ("Model" + std::to_string(n) + ".ktd");
+    if (const auto dic = resolveNamed(iniValue(m.skb, "Trie"), dir, {build / "Dic"})) m.dic = *dic;
+    models.push_back(m);
+  }
+  return models;
+}
+
+// ---------------------------------------------------------------- our runs
+
+struct OurRun {
+  bool ok = false;  // the process answered with JSON
+  bool timedOut = false;
+  int saved = 0;
+  double tries = 0;
+  double loadSeconds = 0;
+  double generateSeconds = 0;
+  double wallSeconds = 0;
+  std::string restart;  // the policy the run used, as reported
+  std::string problem;
+};
+
+OurRun runOurs(const Options& o, const Model& m, const fs::path& outDir, int count, int seed,
+               const std::vector<std::string>& extra) {
+  std::error_code ec;
+  fs::remove_all(outDir, ec);
+  fs::create_directories(outDir, ec);
+  std::vector<std::string> argv{o.vorkel,     "generate", m.skb.string(), "-n",
+                                std::to_string(count),    "-o",           outDir.string(),
+                                "--seed",     std::to_string(seed),       "--json"};
+  argv.insert(argv.end(), extra.begin(), extra.end());
+  const Outcome p = runProcess(argv, o.timeout);
+  OurRun r;
+  r.wallSeconds = p.seconds;
+  r.timedOut = p.timedOut;
+  const std::string json = jsonLine(p.out);
+  if (p.timedOut) {
+    r.problem = "stopped after " + fmt(o.timeout, 0) + " s";
+  } else if (json.empty()) {
+    r.problem = "exit " + std::to_string(p.status) + ": " + firstLine(p.err);
+  } else {
+    r.ok = true;
+    r.saved = static_cast<int>(jsonNumber(json, "saved").value_or(0));
+    r.tries = jsonNumber(json, "tries").value_or(std::nan(""));
+    r.loadSeconds = jsonNumber(json, "load_seconds").value_or(std::nan(""));
+    r.generateSeconds = jsonNumber(json, "generate_seconds").value_or(std::nan(""));
+    r.restart = jsonText(json, "restart");
+  }
+  return r;
+}
+
+struct OurSummary {
+  int runs = 0, saved = 0, failed = 0;
+  double medianSeconds = std::nan("");  // per saved crossword
+  double triesPerSave = std::nan("");
+  double medianLoad = std::nan("");
+  // generate_seconds / saved of one process making all `runs` crosswords:
+  // a mean, but finer than the per-process times, which the JSON gives to
+  // the millisecond.
+  double batchMean = std::nan("");
+  std::string restart;  // the policy reported by the runs
+  std::string problem;  // the first failure, for the notes
+};
+
+// RUNS crosswords of one model with seeds 1..runs, one process each.
+OurSummary measureOurs(const Options& o, const Model& m, int runs, const std::string& tag,
+                       const std::vector<std::string>& extra) {
+  OurSummary s;
+  std::vector<double> perSave, loads;
+  double tries = 0;
+  for (int seed = 1; seed <= runs; ++seed) {
+    const fs::path dir = fs::path(o.work) / "out" / tag;
+    const OurRun r = runOurs(o, m, dir, 1, seed, extra);
+    ++s.runs;
+    if (!r.ok) {
+      ++s.failed;
+      if (s.problem.empty()) s.problem = r.problem;
+      std::cerr << "  " << tag << " seed " << seed << ": " << r.problem << "\n";
+      // A command that does not exist or rejects an option fails the same
+      // way for every seed.
+      if (!r.timedOut && seed == 1) return s;
+      continue;
+    }
+    s.saved += r.saved;
+    tries += r.tries;
+    s.restart = r.restart;
+    loads.push_back(r.loadSeconds);
+    if (r.saved > 0) perSave.push_back(r.generateSeconds / r.saved);
+    std::cerr << "  " << tag << " seed " << seed << ": saved " << r.saved << ", tries " << r.tries
+              << ", " << fmt(r.generateSeconds) << " s\n";
+  }
+  s.medianSeconds = median(perSave);
+  s.medianLoad = median(loads);
+  if (s.saved > 0) s.triesPerSave = tries / s.saved;
+  const OurRun batch = runOurs(o, m, fs::path(o.work) / "out" / tag, runs, 1, extra);
+  if (batch.ok && batch.saved > 0) s.batchMean = batch.generateSeconds / batch.saved;
+  return s;
+}
+
+// The values `vorkel generate --help` lists for --restart ("a|b:N|c:U"
+// after the option); empty when the option is not mentioned. A value with a
+// placeholder after its colon takes the unit of the default policy
+// (`defaultPolicy`, e.g. "luby:4000"), or a quarter of it when that would
+// repeat the default itself.
+std::vector<std::string> restartPolicies(const Options& o, const std::string& defaultPolicy,
+                                         std::string& helpNote) {
+  const Outcome p = runProcess({o.vorkel, "generate", "--help"}, 30);
+  const std::string text = p.out + p.err;
+  std::uint64_t unit = 1000;
+  if (const auto colon = defaultPolicy.find(':'); colon != std::string::npos)
+    unit = std::strtoull(defaultPolicy.c_str() + colon + 1, nullptr, 10);
+  if (unit == 0) unit = 1000;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    const auto at = line.find("--restart");
+    if (at == std::string::npos) continue;
+    std::string rest = line.substr(at + 9);
+    for (char& c : rest)
+      if (std::strchr("{}[]<>=,()", c)) c = ' ';
+    std::istringstream words(rest);
+    std::string word;
+    while (words >> word) {
+      if (word.find('|') == std::string::npos) continue;
+      std::vector<std::string> values;
+      std::istringstream bar(word);
+      std::string v;
+      while (std::getline(bar, v, '|')) {
+        if (v.empty()) continue;
+        const auto colon = v.find(':');
+        if (colon != std::string::npos &&
+            v.find_first_not_of("0123456789", colon + 1) != std::string::npos) {
+          const std::string kind = v.substr(0, colon + 1);
+          v = kind + std::to_string(unit);
+          if (v == defaultPolicy) v = kind + std::to_string(std::max<std::uint64_t>(1, unit / 4));
+        }
+        if (v != defaultPolicy) values.push_back(v);
+      }
+      return values;
+    }
+    helpNote = "--restart is listed, but its values could not be read: " + line;
+    return {};
+  }
+  helpNote = "`vorkel generate --help` lists no --restart";
+  return {};
+}
+
+// ---------------------------------------------------------------- qxw
+
+// The dictionary's words in display text (upper case, UTF-8), one a line:
+// exactly what the fill engine draws from.
+bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
+  vorkel::StderrUi ui(std::cerr);
+  vorkel::Language language;
+  vorkel::TrieOrdbog dict(400000, language, ui);
+  if (!vorkel::loadWordFile(dict, dic.string()) || dict.wordCount() == 0) return false;
+  std::ofstream file(out, std::ios::binary);
+  count = nordic = 0;
+  for (int length = vorkel::TrieOrdbog::MinLength; length <= vorkel::TrieOrdbog::MaxLength;
+       ++length) {
+    const std::string blanks(static_cast<std::size_t>(length), ' ');
+    dict.forEachMatch(length, blanks, [&](std::string_view word) {
+      const std::string text = vorkel::cp1252ToUtf8(dict.codesToText(word));
+      if (text.find("\xC3\x86") != std::string::npos || text.find("\xC3\x98") != std::string::npos ||
+          text.find("\xC3\x85") != std::string::npos)
+        ++nordic;
+      file << text << '\n';
+      ++count;
+      return true;
+    });
+  }
+  return static_cast<bool>(file);
+}
+
+// The model as text rows: '#' for a clue cell, '.' for a letter cell.
+std::vector<std::string> gridRows(const Options& o, const Model& m, std::string& problem) {
+  const Outcome p = runProcess({o.vorkel, "grid", "show", m.ktd.string()}, 60);
+  std::vector<std::string> rows;
+  if (p.status != 0) {
+    problem = "grid show: " + firstLine(p.err);
+    return rows;
+  }
+  std::istringstream in(p.out);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) rows.push_back(line);
+  }
+  return rows;
+}
+
+// Every across and down run of two or more letter cells, as qxw deck lines:
+// cell names "r<row>c<column>" separated by blanks.
+std::vector<std::string> deckSlots(const std::vector<std::string>& rows) {
+  const int height = static_cast<int>(rows.size());
+  int width = 0;
+  for (const auto& r : rows) width = std::max(width, static_cast<int>(r.size()));
+  auto letter = [&](int x, int y) {
+    return y >= 0 && y < height && x >= 0 && x < static_cast<int>(rows[y].size()) &&
+           rows[y][x] == '.';
+  };
+  auto name = [](int x, int y) {
+    char text[32];
+    std::snprintf(text, sizeof text, "r%dc%d", y, x);
+    return std::string(text);
+  };
+  std::vector<std::string> slots;
+  for (int down = 0; down < 2; ++down) {
+    const int lines = down ? width : height, cells = down ? height : width;
+    for (int line = 0; line < lines; ++line) {
+      int i = 0;
+      while (i < cells) {
+        auto at = [&](int k) { return down ? letter(line, k) : letter(k, line); };
+        if (!at(i)) {
+          ++i;
+          continue;
+        }
+        const int start = i;
+        while (i < cells && at(i)) ++i;
+        if (i - start < 2) continue;
+        std::string slot;
+        for (int k = start; k < i; ++k) {
+          if (!slot.empty()) slot += ' ';
+          slot += down ? name(line, k) : name(k, line);
+        }
+        slots.push_back(slot);
+      }
+    }
+  }
+  return slots;
+}
+
+void writeDeck(const fs::path& file, int random, const std::vector<std::string>& slots) {
+  std::ofstream out(file, std::ios::binary);
+  if (random > 0) out << ".RANDOM " << random << '\n';
+  for (const auto& s : slots) out << s << '\n';
+}
+
+struct QxwSummary {
+  bool measured = false;
+  int runs = 0, filled = 0, noFill = 0, stopped = 0, bad = 0;
+  double loadSeconds = std::nan("");
+  double medianNet = std::nan("");  // fill seconds with the load taken off
+  bool nordicLetters = false;       // some fill used Æ, Ø or Å
+  std::string problem;
+};
+
+QxwSummary measureQxw(const Options& o, const Model& m, const std::vector<std::string>& slots,
+                      const fs::path& words) {
+  QxwSummary s;
+  const fs::path dir = fs::path(o.work) / "qxw";
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  const std::string stem = "model" + std::to_string(m.number);
+  const fs::path loadDeck = dir / (stem + "-load.qxd");
+  const fs::path fillDeck = dir / (stem + ".qxd");
+  writeDeck(loadDeck, 0, {slots.front()});
+  writeDeck(fillDeck, o.qxwRandom, slots);
+  auto command = [&](const fs::path& deck, int seed) {
+    return std::vector<std::string>{o.qxw, "-b", "-F", std::to_string(seed), "-a", "DA",
+                                    "-d", words.string(), deck.string()};
+  };
+
+  std::vector<double> loads;
+  for (int k = 1; k <= 3; ++k) {
+    const Outcome p = runProcess(command(loadDeck, k), 60);
+    if (p.status != 0) {
+      s.problem = "one-slot deck: exit " + std::to_string(p.status) + " " + firstLine(p.err);
+      return s;
+    }
+    loads.push_back(p.seconds);
+  }
+  s.loadSeconds = median(loads);
+  s.measured = true;
+
+  // A run cut off by the budget took at least its time so far: it counts as
+  // endless for the median when that time already exceeds the median of the
+  // finished runs (or none finished), and is left out otherwise.
+  std::vector<double> net;
+  double used = 0, cutAt = -1;
+  for (int seed = 1; seed <= o.runs; ++seed) {
+    const double left = o.qxwBudget - used;
+    if (left <= 0) break;
+    const Outcome p = runProcess(command(fillDeck, seed), left + s.loadSeconds);
+    used += std::max(0.0, p.seconds - s.loadSeconds);
+    ++s.runs;
+    if (p.timedOut) {
+      ++s.stopped;
+      cutAt = std::max(0.0, p.seconds - s.loadSeconds);
+      std::cerr << "  qxw seed " << seed << ": stopped at the budget\n";
+      break;
+    }
+    if (p.status == 4) {
+      ++s.noFill;
+      std::cerr << "  qxw seed " << seed << ": no fill\n";
+      continue;
+    }
+    // A fill prints "W<n> ANSWER" and "# entry" for every slot.
+    int answers = 0;
+    std::istringstream in(p.out);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.size() > 1 && line[0] == 'W') {
+        ++answers;
+        if (line.find("\xC3\x86") != std::string::npos || line.find("\xC3\x98") != std::string::npos ||
+            line.find("\xC3\x85") != std::string::npos)
+          s.nordicLetters = true;
+      }
+    }
+    if (p.status != 0 || answers != static_cast<int>(slots.size())) {
+      ++s.bad;
+      if (s.problem.empty())
+        s.problem = "exit " + std::to_string(p.status) + ", " + std::to_string(answers) + " of " +
+                    std::to_string(slots.size()) + " answers: " + firstLine(p.err);
+      continue;
+    }
+    ++s.filled;
+    net.push_back(std::max(0.0, p.seconds - s.loadSeconds));
+    std::cerr << "  qxw seed " << seed << ": " << fmt(p.seconds) << " s\n";
+  }
+  if (cutAt >= 0 && (net.empty() || cutAt >= median(net))) net.push_back(kInf);
+  s.medianNet = median(net);
+  return s;
+}
+
+// ---------------------------------------------------------------- main
+
+bool parseOptions(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= argc) throw std::invalid_argument(a + " needs a value");
+      return argv[++i];
+    };
+    try {
+      if (a == "--vorkel") o.vorkel = value();
+      else if (a == "--templates") o.templates = value();
+      else if (a == "--dic") o.dic = value();
+      else if (a == "--work") o.work = value();
+      else if (a == "--models") {
+        o.models.clear();
+        for (const auto& p : splitList(value())) o.models.push_back(std::stoi(p));
+      } else if (a == "--runs") o.runs = std::stoi(value());
+      else if (a == "--timeout") o.timeout = std::stod(value());
+      else if (a == "--qxw") o.qxw = value();
+      else if (a == "--qxw-budget") o.qxwBudget = std::stod(value());
+      else if (a == "--qxw-random") o.qxwRandom = std::stoi(value());
+      else if (a == "--no-qxw") o.withQxw = false;
+      else if (a == "--restart") o.restarts = splitList(value());
+      else if (a == "--restart-runs") o.restartRuns = std::stoi(value());
+      else if (a == "--no-restart") o.withRestart = false;
+      else if (a == "--jobs-model") o.jobsModel = std::stoi(value());
+      else if (a == "--jobs-count") o.jobsCount = std::stoi(value());
+      else if (a == "--no-jobs") o.withJobs = false;
+      else {
+        std::cerr << (a == "-h" || a == "--help" ? "" : "bench_generate: unknown option " + a + "\n")
+                  << kUsage;
+        return false;
+      }
+    } catch (const std::exception& e) {
+      std::cerr << "bench_generate: " << e.what() << "\n" << kUsage;
+      return false;
+    }
+  }
+  if (o.runs < 1 || o.timeout <= 0 || o.qxwBudget <= 0 || o.jobsCount < 1 || o.qxwRandom < 0 ||
+      o.qxwRandom > 2) {
+    std::cerr << "bench_generate: counts and limits must be positive\n" << kUsage;
+    return false;
+  }
+  if (o.restartRuns <= 0) o.restartRuns = o.runs;
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parseOptions(argc, argv, o)) return 2;
+  signal(SIGPIPE, SIG_IGN);
+  signal(SIGINT, onStop);
+  signal(SIGTERM, onStop);
+  std::error_code ec;
+  fs::create_directories(o.work, ec);
+  o.work = fs::absolute(o.work).string();
+
+  if (!fs::is_regular_file(o.vorkel, ec)) {
+    std::cerr << "bench_generate: no vorkel binary at " << o.vorkel << "\n";
+    return 1;
+  }
+  const std::vector<Model> models = findModels(o);
+  if (models.empty()) {
+    std::cerr << "bench_generate: no stock templates found\n";
+    return 1;
+  }
+  std::vector<std::string> notes;
+
+  // One word list for qxw, from the dictionary the first template names.
+  fs::path dic = o.dic;
+  if (dic.empty()) dic = models.front().dic;
+  if (dic.empty()) dic = fs::path(VORKEL_BINARY_DIR) / "Dic" / "SVbyg.dic";
+  for (const auto& m : models)
+    if (o.dic.empty() && !m.dic.empty() && !fs::equivalent(m.dic, dic, ec))
+      notes.push_back("Model" + std::to_string(m.number) + ".skb names another dictionary (" +
+                      m.dic.string() + "); qxw still gets " + dic.string());
+  const fs::path words = fs::path(o.work) / "words.txt";
+  bool withQxw = o.withQxw;
+  if (withQxw && !fs::is_regular_file(o.qxw, ec)) {
+    notes.push_back("qxw not found at " + o.qxw + "; its columns are empty");
+    withQxw = false;
+  }
+  if (withQxw) {
+    int count = 0, nordic = 0;
+    if (!exportWordList(dic, words, count, nordic)) {
+      notes.push_back("could not export the words of " + dic.string() + "; qxw skipped");
+      withQxw = false;
+    } else {
+      notes.push_back("qxw word list: " + std::to_string(count) + " words of " + dic.string() +
+                      " (" + std::to_string(nordic) + " with Æ/Ø/Å), UTF-8, upper case");
+    }
+  }
+
+  std::cout << "## Generation: vorkel generate against qxw -b (times in ms)\n\n"
+            << "Ours: " << o.runs << " processes `vorkel generate MODEL.skb -n 1 --seed S --json`, "
+            << "S = 1.." << o.runs << "; time per save = generate_seconds (load excluded); "
+            << "mean = one process `-n " << o.runs << " --seed 1`.\n"
+            << "qxw: `qxw -b -F S -a DA -d WORDS DECK`, deck with .RANDOM " << o.qxwRandom
+            << ", at most " << fmt(o.qxwBudget, 0) << " s of fill per model; "
+            << "net = wall time - load (median of 3 runs of a one-slot deck).\n\n"
+            << "| Model | grid | slots | ours median | ours mean | tries/save | ours saved/runs | "
+               "ours load | qxw load | qxw net median | qxw filled/runs | qxw/ours |\n"
+            << "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+  std::map<int, OurSummary> defaults;  // per model, for the restart table
+  bool usedMean = false;
+  for (const auto& m : models) {
+    std::cerr << "Model" << m.number << " (" << m.skb.string() << ")\n";
+    std::string problem;
+    const auto rows = gridRows(o, m, problem);
+    const auto slots = deckSlots(rows);
+    std::string grid = "–";
+    if (!rows.empty())
+      grid = std::to_string(rows.front().size()) + "×" + std::to_string(rows.size());
+    else
+      notes.push_back("Model" + std::to_string(m.number) + ": " + problem);
+
+    const OurSummary oursSummary =
+        measureOurs(o, m, o.runs, "model" + std::to_string(m.number), {});
+    defaults[m.number] = oursSummary;
+    if (!oursSummary.problem.empty())
+      notes.push_back("Model" + std::to_string(m.number) + " ours: " +
+                      std::to_string(oursSummary.failed) + " of " +
+                      std::to_string(oursSummary.runs) + " runs failed, first: " +
+                      oursSummary.problem);
+
+    QxwSummary q;
+    if (withQxw && !slots.empty()) {
+      q = measureQxw(o, m, slots, words);
+      if (!q.problem.empty())
+        notes.push_back("Model" + std::to_string(m.number) + " qxw: " + q.problem);
+      if (q.filled > 0 && !q.nordicLetters)
+        notes.push_back("Model" + std::to_string(m.number) + " qxw: no fill used Æ, Ø or Å");
+    }
+    std::string qxwCount = "–";
+    if (q.measured) {
+      qxwCount = std::to_string(q.filled) + "/" + std::to_string(q.runs);
+      if (q.noFill) qxwCount += ", " + std::to_string(q.noFill) + " no fill";
+      if (q.stopped) qxwCount += ", last cut";
+    }
+    std::string qxwMedian = ms(q.medianNet);
+    if (std::isinf(q.medianNet)) qxwMedian = "> " + ms(o.qxwBudget);
+    // Our per-process times come to the millisecond; below 5 ms the ratio
+    // is taken against the batch mean instead (marked *).
+    double ours = oursSummary.medianSeconds;
+    std::string mark;
+    if (!(ours >= 0.005) && oursSummary.batchMean > 0) {
+      ours = oursSummary.batchMean;
+      mark = "*";
+      usedMean = true;
+    }
+    const double ratio = q.medianNet / ours;
+    std::cout << "| Model" << m.number << " | " << grid << " | " << slots.size() << " | "
+              << ms(oursSummary.medianSeconds) << " | " << ms(oursSummary.batchMean) << " | "
+              << fmt(oursSummary.triesPerSave, 2) << " | " << oursSummary.saved << "/"
+              << oursSummary.runs << " | " << ms(oursSummary.medianLoad) << " | "
+              << ms(q.loadSeconds) << " | " << qxwMedian << " | " << qxwCount << " | "
+              << (std::isinf(ratio) ? "> " + fmt(o.qxwBudget / ours, 0) : fmt(ratio, 0)) << mark
+              << " |\n"
+              << std::flush;
+  }
+  if (usedMean)
+    std::cout << "\n\\* against ours' mean: the median is under 5 ms, and the JSON times "
+                 "come to the millisecond.\n";
+
+  if (o.withRestart) {
+    std::string helpNote;
+    std::vector<std::string> policies;
+    std::string defaultPolicy;
+    for (const auto& [number, summary] : defaults)
+      if (!summary.restart.empty()) defaultPolicy = summary.restart;
+    if (o.restarts) {
+      policies = *o.restarts;
+    } else {
+      policies.push_back("default");
+      for (const auto& p : restartPolicies(o, defaultPolicy, helpNote)) policies.push_back(p);
+    }
+    if (!helpNote.empty()) notes.push_back(helpNote);
+    if (policies.size() > 1 || o.restarts) {
+      std::cout << "\n## Restart policies (" << o.restartRuns << " runs each, seeds 1.."
+                << o.restartRuns << ")\n\n"
+                << "| Model | --restart | ms/save median | ms/save mean | tries/save | saved/runs |\n"
+                << "|---|---|---|---|---|---|\n";
+      for (const auto& m : models) {
+        for (const auto& policy : policies) {
+          std::vector<std::string> extra;
+          if (policy != "default") extra = {"--restart", policy};
+          // The first table ran the default with the same seeds already.
+          OurSummary s;
+          if (policy == "default" && o.restartRuns == o.runs) {
+            s = defaults[m.number];
+          } else {
+            std::cerr << "Model" << m.number << " --restart " << policy << "\n";
+            std::string tag = "model" + std::to_string(m.number) + "-" + policy;
+            std::replace(tag.begin(), tag.end(), ':', '-');
+            s = measureOurs(o, m, o.restartRuns, tag, extra);
+            if (!s.problem.empty())
+              notes.push_back("Model" + std::to_string(m.number) + " --restart " + policy + ": " +
+                              s.problem);
+          }
+          std::string label = policy;
+          if (policy == "default" && !s.restart.empty()) label += " (" + s.restart + ")";
+          std::cout << "| Model" << m.number << " | " << label << " | " << ms(s.medianSeconds)
+                    << " | " << ms(s.batchMean) << " | " << fmt(s.triesPerSave, 2) << " | "
+                    << s.saved << "/" << s.runs
+                    << " |\n"
+                    << std::flush;
+        }
+      }
+    }
+  }
+
+  if (o.withJobs) {
+    // By default the model that took us longest, where the fill outweighs
+    // the start of the jobs most.
+    const Model* m = &models.front();
+    double slowest = -1;
+    for (const auto& candidate : models) {
+      if (o.jobsModel != 0 && candidate.number == o.jobsModel) m = &candidate;
+      const double t = defaults[candidate.number].medianSeconds;
+      if (o.jobsModel == 0 && t > slowest) {
+        slowest = t;
+        m = &candidate;
+      }
+    }
+    std::cout << "\n## Throughput of --jobs (Model" << m->number << ", -n " << o.jobsCount
+              << " --seed 1)\n\n"
+              << "| --jobs | saved | tries | generate s | wall s | crosswords/s | speed-up |\n"
+              << "|---|---|---|---|---|---|---|\n";
+    double base = std::nan("");
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+      std::cerr << "Model" << m->number << " --jobs " << jobs << "\n";
+      Options limited = o;
+      limited.timeout = std::max(o.timeout, o.timeout * o.jobsCount / 4);
+      const OurRun r =
+          runOurs(limited, *m, fs::path(o.work) / "out" / ("jobs" + std::to_string(jobs)),
+                  o.jobsCount, 1, {"--jobs", std::to_string(jobs)});
+      if (!r.ok) notes.push_back("--jobs " + std::to_string(jobs) + ": " + r.problem);
+      const double rate = r.ok && r.generateSeconds > 0 ? r.saved / r.generateSeconds : std::nan("");
+      if (jobs == 1) base = rate;
+      std::cout << "| " << jobs << " | " << (r.ok ? std::to_string(r.saved) : "–") << " | "
+                << fmt(r.ok ? r.tries : std::nan(""), 0) << " | "
+                << fmt(r.ok ? r.generateSeconds : std::nan("")) << " | " << fmt(r.wallSeconds)
+                << " | " << fmt(rate, 2) << " | " << fmt(rate / base, 2) << " |\n"
+                << std::flush;
+    }
+  }
+
+  if (!notes.empty()) {
+    std::cout << "\nNotes:\n";
+    for (const auto& n : notes) std::cout << "- " << n << "\n";
+  }
+  return 0;
+}
