@@ -12,9 +12,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorkel <command> [arguments]\n"
     "\n"
-    "  dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252] [--seed S]\n"
+    "  dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252] [--seed S] [--stock]\n"
     "  dict stats FILE [--language N]\n"
     "  dict search PATTERN FILE [--language N]\n"
+    "  dict test WORD FILE\n"
+    "  dict union|sub|join BASE FILE -o OUT.dic [--language N]\n"
     "  grid show FILE.ktd\n"
     "  grid convert IN.ktd OUT.ktd\n"
     "  grid import PICTURE.txt OUT.ktd\n"
