@@ -1,0 +1,66 @@
+#include "platform/qt/FormDialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorkel {
+
+namespace {
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool isCancelName(const std::string& name) {
+  return name == "Fortryd" || name == "Annuller" || name == "Cancel";
+}
+
+}  // namespace
+
+FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(fromUtf8(form.title));
+  setObjectName(fromUtf8(form.id));
+
+  auto* fields = new QFormLayout;
+  for (const DialogField& field : form.fields) {
+    auto* edit = new QLineEdit(fromUtf8(field.text));
+    edit->setObjectName(fromUtf8(field.name));
+    fields->addRow(fromUtf8(field.label.empty() ? field.name : field.label), edit);
+    edits_.emplace_back(field.name, edit);
+  }
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  bool first = true;
+  for (const std::string& name : form.buttons) {
+    auto* button = new QPushButton(fromUtf8(name));
+    button->setObjectName(fromUtf8(name));
+    button->setDefault(first);
+    button->setAutoDefault(first);
+    first = false;
+    connect(button, &QPushButton::clicked, this, [this, name] {
+      clicked_ = name;
+      accept();
+    });
+    buttons->addWidget(button);
+    if (cancelButton_.empty() && isCancelName(name)) cancelButton_ = name;
+  }
+
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(fields);
+  outer->addLayout(buttons);
+}
+
+void FormDialog::writeBack(DialogForm& form) const {
+  for (const auto& [name, edit] : edits_) form.set(name, edit->text().toUtf8().toStdString());
+}
+
+void FormDialog::reject() {
+  clicked_ = cancelButton_;
+  QDialog::reject();
+}
+
+}  // namespace vorkel
