@@ -30,34 +30,13 @@
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
+#include "bench/BenchSupport.h"
 #include "platform/Ui.h"
 
 namespace {
 
 using namespace vorkel;
-using Clock = std::chrono::steady_clock;
-
-class QuietUi : public Ui {
- public:
-  Answer messageBox(std::string_view, std::string_view, Icon, Buttons) override { return Answer::Ok; }
-  std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                      std::string_view) override {
-    return std::nullopt;
-  }
-  std::string showDialog(DialogForm&) override { return {}; }
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
-  bool pollKey(KeyMessage&) override { return false; }
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
-};
-
-double seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
+using namespace vorkel::bench;
 
 // ASCII and Latin-1 upper case to lower case, in UTF-8.
 std::string lower(std::string utf8) {

@@ -22,39 +22,13 @@
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "platform/Random.h"
+#include "bench/BenchSupport.h"
 #include "platform/Ui.h"
 
 namespace {
 
 using namespace vorkel;
-using Clock = std::chrono::steady_clock;
-
-// A ui that only counts messages; the benchmark is not interactive.
-class QuietUi : public Ui {
- public:
-  int messages = 0;
-  Answer messageBox(std::string_view, std::string_view, Icon, Buttons) override {
-    ++messages;
-    return Answer::Ok;
-  }
-  std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                      std::string_view) override {
-    return std::nullopt;
-  }
-  std::string showDialog(DialogForm&) override { return {}; }
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
-  bool pollKey(KeyMessage&) override { return false; }
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
-};
-
-double seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
+using namespace vorkel::bench;
 
 // Loads `path` in a child process and prints words, seconds and peak memory.
 void timeLoad(const char* what, const std::string& path, int planned) {
