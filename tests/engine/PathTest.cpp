@@ -11,6 +11,8 @@
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
 
+#include "tests/platform/TempFolder.h"
+
 namespace vorkel {
 namespace {
 
@@ -18,21 +20,10 @@ namespace fs = std::filesystem;
 
 class PathFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(VORKEL_BINARY_DIR) / "test-tmp" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  std::string file(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  fs::path dir_;
+  std::string file(const std::string& name) const { return dir_ / name; }
+  void write(const std::string& name, const std::string& bytes) const { dir_.write(name, bytes); }
+  std::string read(const std::string& name) const { return dir_.read(name); }
+  testing::TempFolder dir_;
 };
 
 VejStop stop(int x, int y, int retning, int rc = 0, int type = 0) {
@@ -104,7 +95,7 @@ TEST_F(PathFileTest, MissingFileLeavesThePathAlone) {
   ASSERT_TRUE(path.load(file("a.vej")));
   EXPECT_FALSE(path.load(file("missing.vej")));
   EXPECT_EQ(path.length(), 1u);
-  EXPECT_FALSE(path.save((dir_ / "no-such-folder" / "x.vej").string()));
+  EXPECT_FALSE(path.save(file("no-such-folder/x.vej")));
 }
 
 TEST(PathFormat, ReadingStopsAtALineWithFewerThanTwoNumbers) {
@@ -224,7 +215,7 @@ TEST_F(PathFileTest, CommandsShareTheirDialogData) {
   EXPECT_EQ(path.length(), 1u);
   EXPECT_TRUE(ui.messages.empty());
 
-  ui.files = {(dir_ / "nowhere" / "x.vej").string()};
+  ui.files = {file("nowhere/x.vej")};
   EXPECT_FALSE(savePathCommand(path, dialog, ui));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Mislykket forsøg på at\nåbne fil");

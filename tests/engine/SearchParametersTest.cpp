@@ -11,6 +11,8 @@
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
 
+#include "tests/platform/TempFolder.h"
+
 namespace vorkel {
 namespace {
 
@@ -30,21 +32,10 @@ SearchParameters sample() {
 
 class ParameterFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(VORKEL_BINARY_DIR) / "test-tmp" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  std::string file(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  fs::path dir_;
+  std::string file(const std::string& name) const { return dir_ / name; }
+  void write(const std::string& name, const std::string& bytes) const { dir_.write(name, bytes); }
+  std::string read(const std::string& name) const { return dir_.read(name); }
+  testing::TempFolder dir_;
 };
 
 TEST(SearchParameters, StartValues) {
