@@ -7,23 +7,18 @@
 
 #include "cli/Commands.h"
 
+#include "tests/platform/TempFolder.h"
+
 namespace vorkel {
 namespace {
 
 namespace fs = std::filesystem;
 
 struct GridCommandTest : ::testing::Test {
-  // One folder per test: CTest runs the tests of this file in parallel.
-  fs::path dir = fs::path(VORKEL_BINARY_DIR) / "grid_command_test" /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  testing::TempFolder folder;  // a fresh folder per test, removed afterwards
+  fs::path dir{folder.path()};
   std::ostringstream out;
   std::ostringstream err;
-
-  void SetUp() override {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
 
   std::string path(const char* name) const { return (dir / name).string(); }
   void write(const char* name, const std::string& bytes) const {
