@@ -115,6 +115,8 @@ class ApplicationContext {
   std::int32_t RawCrosswordCounter = 0;  // sequence number of raw-crossword names, never reset
   std::string LastRawCrossword;          // full path of the raw crossword written last
   std::int32_t RunLimit = 0;             // simple mode: the run stops when run.saved reaches it
+  // Set to end a run after its current attempt (the window is closing).
+  bool stopRequested = false;
   bool simpleMode = true;
   bool editMode = false;
   bool savedEditMode = false;

@@ -92,7 +92,7 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* hand
     const int result = attempt(context, kind, saveFailed);
     // An output folder that takes no file takes none the next time either;
     // going on would only repeat the message after every crossword.
-    if (saveFailed) break;
+    if (saveFailed || context.stopRequested) break;
     const bool reachedLimit = context.simpleMode && context.run.saved >= context.RunLimit;
     if (handOver && context.run.saved > savedBefore)
       handOver->handOver(context.LastRawCrossword, reachedLimit);

@@ -55,4 +55,35 @@ inline constexpr const char* cannotBuildCaption = "Kan ikke bygge";
 inline constexpr const char* missingDictionary = "Mangler en ordliste";
 inline constexpr const char* missingPath = "Mangler en vej-liste der passer til krydsen";
 
+// --- Help ---
+inline constexpr const char* noHelp = "Denne hjælpefunktion er endnu ikke implementeret";
+inline constexpr const char* noHelpCaption = "Endnu ikke implementeret";
+
+// --- Commands that this version does not carry out yet ---
+inline constexpr const char* commandNotYet = "Ikke endnu";
+
+// --- The grid outside the template ---
+inline constexpr const char* openModelQuestion =
+    "Ønsker du at indlæse en kryds udenom skabelonen og selv hente eller lave en "
+    "vej-rækkefølge ?";
+inline constexpr const char* openModelCaption = "Kryds og vej passer ikke";
+
+// --- Output folder ---
+inline constexpr const char* outputFolderCaption = "Hvorhen du?";
+inline constexpr const char* outputFolderPrompt =
+    "Angiv hvor (drev og sti) de færdige krydsord skal gemmes";
+
+// --- Grid view ---
+inline constexpr const char* resizeTitle = " Angiv størrelse ";
+inline constexpr const char* resizePrompt = "  Angiv Bredde og Højde på Kryds:";
+inline constexpr const char* resizeWidth = "Bredde:";
+inline constexpr const char* resizeHeight = "Højde:";
+inline constexpr const char* resizeOk = " OK ";
+inline constexpr const char* resizeCancel = "Fortryd";
+inline constexpr const char* resizeWidthName = "Bredde";
+inline constexpr const char* resizeHeightName = "Højde";
+inline constexpr const char* zoomCaption = "Zoom";
+inline constexpr const char* zoomPrompt = "Angiv Zoom-procent";
+inline constexpr const char* zoomName = "Zoomværdi";
+
 }  // namespace vorkel::texts

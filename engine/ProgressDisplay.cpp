@@ -26,7 +26,7 @@ void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine) {
     row = row.substr(0, row.find('\0'));
     picture += cp1252ToUtf8(row);
   }
-  ui.showProgress(picture);
+  ui.showFillProgress(Ui::FillPicture::Grid, picture);
 }
 
 void showFillCounters(Ui& ui, const RunCounters& run) {
@@ -35,7 +35,7 @@ void showFillCounters(Ui& ui, const RunCounters& run) {
   std::string picture(line);
   picture += '\n';
   picture += calendarTimeText(run.attemptStart);
-  ui.showProgress(picture);
+  ui.showFillProgress(Ui::FillPicture::Counters, picture);
 }
 
 }  // namespace vorkel

@@ -23,6 +23,8 @@ struct VejStop {
 
   // Every consumer of a path stops at the first end marker.
   bool isEndMarker() const { return x < 0; }
+
+  bool operator==(const VejStop&) const = default;
 };
 
 }  // namespace vorkel

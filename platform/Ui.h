@@ -33,11 +33,13 @@ struct DialogField {
   std::string name;  // stable key, e.g. "maxsaml"; also the label when none is given
   std::string text;  // the field's text; check boxes use "0" and "1"
   std::string label;
+  std::size_t maxLength = 0;  // characters the user may type; 0: no limit
 };
 
 struct DialogForm {
   std::string id;     // identifies the dialog to the front-end, e.g. "parametre"
   std::string title;  // caption of the dialog window
+  std::string prompt; // a line of text above the fields, may be empty
   std::vector<DialogField> fields;
   std::vector<std::string> buttons;  // button names in display order
 
@@ -92,6 +94,13 @@ class Ui {
   virtual std::optional<std::string> inputBox(std::string_view prompt, std::string_view caption,
                                               std::string_view initial) = 0;
 
+  // The same with at most `maxLength` characters typed; the default cuts a
+  // longer answer to that many characters.
+  virtual std::optional<std::string> inputBoxLimited(std::string_view prompt,
+                                                     std::string_view caption,
+                                                     std::string_view initial,
+                                                     std::size_t maxLength);
+
   // Shows a humble dialog and returns the name of the button that ended it.
   virtual std::string showDialog(DialogForm& form) = 0;
 
@@ -107,13 +116,39 @@ class Ui {
   virtual void setCursor(Cursor cursor) = 0;
   virtual void setCaption(std::string_view caption) = 0;
   virtual void beep() = 0;
+  // A tone of the given pitch and length; front-ends without tones beep.
+  virtual void tone(int frequencyHz, int milliseconds) {
+    (void)frequencyHz;
+    (void)milliseconds;
+    beep();
+  }
 
   // Progress of long work, e.g. the fill's counters; a front-end may ignore it.
   virtual void showProgress(std::string_view text) { (void)text; }
+  // The fill's two progress pictures: the grid with its status line, and
+  // the run's counters. A window draws them at their own places; the
+  // default shows them as plain progress.
+  enum class FillPicture { Grid, Counters };
+  virtual void showFillProgress(FillPicture picture, std::string_view text) {
+    (void)picture;
+    showProgress(text);
+  }
 
   // Opens a file with the desktop's handler (help, result files). False when
   // nothing could open it; the caller then tells the user.
   virtual bool openWithDesktop(std::string_view path) = 0;
 };
+
+// The first `maxLength` characters (not bytes) of a UTF-8 text.
+std::string firstCharacters(std::string_view utf8, std::size_t maxLength);
+
+inline std::optional<std::string> Ui::inputBoxLimited(std::string_view prompt,
+                                                      std::string_view caption,
+                                                      std::string_view initial,
+                                                      std::size_t maxLength) {
+  std::optional<std::string> answer = inputBox(prompt, caption, initial);
+  if (answer && maxLength > 0) *answer = firstCharacters(*answer, maxLength);
+  return answer;
+}
 
 }  // namespace vorkel

@@ -1,10 +1,13 @@
 #include "platform/qt/FormDialog.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorkel {
 
@@ -28,12 +31,16 @@ FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent
   for (const DialogField& field : form.fields) {
     auto* edit = new QLineEdit(fromUtf8(field.text));
     edit->setObjectName(fromUtf8(field.name));
+    if (field.maxLength > 0) edit->setMaxLength(static_cast<int>(field.maxLength));
     fields->addRow(fromUtf8(field.label.empty() ? field.name : field.label), edit);
     edits_.emplace_back(field.name, edit);
   }
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
+  // A row of buttons; a dialog of many (a choice among languages) gets
+  // rows of four.
+  auto* buttons = new QGridLayout;
+  const int perRow = form.buttons.size() > 4 ? 4 : static_cast<int>(form.buttons.size());
+  int index = 0;
   bool first = true;
   for (const std::string& name : form.buttons) {
     auto* button = new QPushButton(fromUtf8(name));
@@ -45,11 +52,17 @@ FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent
       clicked_ = name;
       accept();
     });
-    buttons->addWidget(button);
+    buttons->addWidget(button, index / std::max(1, perRow), index % std::max(1, perRow));
+    ++index;
     if (cancelButton_.empty() && isCancelName(name)) cancelButton_ = name;
   }
 
   auto* outer = new QVBoxLayout(this);
+  if (!form.prompt.empty()) {
+    auto* prompt = new QLabel(fromUtf8(form.prompt));
+    prompt->setObjectName("prompt");
+    outer->addWidget(prompt);
+  }
   outer->addLayout(fields);
   outer->addLayout(buttons);
 }

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> opened;
   std::vector<Cursor> cursors;
   int beeps = 0;
+  std::vector<std::pair<int, int>> tones;  // (Hz, ms) of each tone
   int polls = 0;
 
   Answer messageBox(std::string_view text, std::string_view caption, Icon icon,
@@ -64,6 +66,10 @@ class ScriptedUi : public Ui {
   void setCursor(Cursor cursor) override { cursors.push_back(cursor); }
   void setCaption(std::string_view caption) override { captions.emplace_back(caption); }
   void beep() override { ++beeps; }
+  void tone(int frequencyHz, int milliseconds) override {
+    ++beeps;
+    tones.emplace_back(frequencyHz, milliseconds);
+  }
   void showProgress(std::string_view text) override { progress.emplace_back(text); }
   bool openWithDesktop(std::string_view path) override;
 

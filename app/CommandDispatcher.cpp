@@ -1,0 +1,164 @@
+#include "app/CommandDispatcher.h"
+
+#include "app/ApplicationContext.h"
+#include "app/DocumentCommands.h"
+#include "app/GenerationRun.h"
+#include "app/GridView.h"
+#include "app/OutputFolderCommand.h"
+#include "app/Shell.h"
+#include "app/TemplateCommands.h"
+#include "app/Texts.h"
+#include "dictionary/DictionarySession.h"
+#include "dictionary/EditDialog.h"
+#include "dictionary/LanguageDialog.h"
+#include "dictionary/WordListCommands.h"
+#include "dictionary/WordLookup.h"
+#include "engine/ParameterDialog.h"
+#include "engine/ParameterFile.h"
+#include "engine/PathCommands.h"
+#include "engine/PathOptimiser.h"
+
+namespace vorkel {
+
+CommandDispatcher::CommandDispatcher(ApplicationContext& context, GridView& view, Shell& shell)
+    : context_(context), view_(view), shell_(shell), anagrams_(context.workFolder) {}
+
+void CommandDispatcher::armContextHelp() {
+  helpArmed_ = true;
+  shell_.setHelpCursor(true);
+}
+
+void CommandDispatcher::disarmContextHelp() {
+  helpArmed_ = false;
+  shell_.setHelpCursor(false);
+}
+
+void CommandDispatcher::requestStop() { context_.stopRequested = true; }
+
+bool CommandDispatcher::run(int number) {
+  if (runActive_) return false;
+  if (helpArmed_ || f1Held_) {
+    if (helpArmed_) disarmContextHelp();
+    shell_.showHelp(helpPageOf(number));
+    return true;
+  }
+  return dispatch(number);
+}
+
+bool CommandDispatcher::loadTemplateCommand(const std::string& path) {
+  const bool loaded = loadTemplate(context_, path);
+  shell_.repaintView();
+  return loaded;
+}
+
+void CommandDispatcher::dropFile(const std::string& path) {
+  context_.skabelon.templatePath = path;
+  context_.recentFiles.add(path);
+}
+
+void CommandDispatcher::notYet() {
+  context_.ui.messageBox(texts::commandNotYet, texts::commandNotYet);
+}
+
+void CommandDispatcher::generate(bool withLetters) {
+  runActive_ = true;
+  context_.stopRequested = false;
+  runGeneration(context_, withLetters ? AttemptKind::WithLetters : AttemptKind::WithoutLetters);
+  runActive_ = false;
+  context_.stopRequested = false;
+  shell_.repaintView();
+}
+
+bool CommandDispatcher::dispatch(int number) {
+  ApplicationContext& c = context_;
+  Ui& ui = c.ui;
+  DictionarySession session{c.dictionary, c.language,       ui,
+                            c.random,     c.dictionaryDialog, c.workFolder};
+  const auto repaintIf = [&](bool changed) {
+    if (changed) shell_.repaintView();
+  };
+  switch (number) {
+    // --- "&Skabelon" ---
+    case command::openTemplate: repaintIf(openTemplate(c, [] { return true; })); break;
+    case command::saveTemplate: saveTemplate(c); break;
+    case command::saveTemplateAs: saveTemplateAs(c); break;
+    case command::exit: shell_.closeWindow(); break;
+    // --- "&Kryds" ---
+    case command::resize: repaintIf(view_.resizeCommand()); break;
+    case command::zoom: repaintIf(view_.zoomCommand()); break;
+    case command::transpose:
+      view_.transposeCommand();
+      shell_.repaintView();
+      break;
+    case command::clear:
+      view_.clearCommand();
+      shell_.repaintView();
+      break;
+    case command::openModel: repaintIf(openModelCommand(c)); break;
+    case command::saveModel: saveModelCommand(c); break;
+    // --- "&Ordbog" ---
+    case command::replaceWordList: replaceWordListCommand(session); break;
+    case command::uniteWordList: unionWordListCommand(session); break;
+    case command::subtractWordList: subtractWordListCommand(session); break;
+    case command::joinWordList: joinWordListCommand(session); break;
+    case command::saveWordList: saveWordListCommand(session); break;
+    case command::editDictionary: runEditDialog(session); break;
+    case command::statistics: showStatisticsCommand(*c.dictionary, ui); break;
+    case command::searchWord: searchWordCommand(*c.dictionary, ui, lastSearch_); break;
+    case command::changeLanguage:
+      if (std::optional<int> stored = runLanguageDialog(c.language, ui)) {
+        c.skabelon.sprog = *stored;
+        shell_.repaintView();
+      }
+      break;
+    case command::anagram: anagrams_.run(*c.dictionary, ui); break;
+    // --- "&Vej" ---
+    case command::newPath: newPathCommand(c.document, c.path, ui); break;
+    case command::optimisePath: optimiseCommand(c.document, c.path, ui); break;
+    case command::autoPath: autoPathCommand(c.document, c.path, ui); break;
+    case command::savePath:
+    case command::savePathToo: savePathCommand(c.path, c.pathDialog, ui); break;
+    case command::loadPath: loadPathCommand(c.path, c.pathDialog, ui); break;
+    // --- "&Fuzzy" ---
+    case command::editParameters: runParameterDialog(c.parameters, c.parameterDialog, ui); break;
+    case command::loadParameters: loadParametersCommand(c.parameters, c.parameterDialog, ui); break;
+    case command::saveParameters: saveParametersCommand(c.parameters, c.parameterDialog, ui); break;
+    // --- "&Generer" ---
+    case command::simpleMenu:
+      c.simpleMode = true;
+      c.editMode = c.savedEditMode;
+      shell_.setMenu(MenuId::Simple);
+      break;
+    case command::check: checkReadiness(c); break;
+    case command::outputFolder: outputFolderCommand(c); break;
+    case command::generateWithLetters: generate(true); break;
+    case command::generateWithoutLetters: generate(false); break;
+    // --- help ---
+    case command::helpContents:
+    case command::helpTopics:
+    case command::help: shell_.showHelp("index.html"); break;
+    case command::about:
+    case command::aboutSimple: shell_.showAbout(); break;
+    case command::dialogHelpButton: ui.messageBox(texts::noHelp, texts::noHelpCaption); break;
+    // --- the simple menu ---
+    case command::editMode: c.editMode = !c.editMode; break;
+    case command::advancedMenu:
+      c.simpleMode = false;
+      c.savedEditMode = c.editMode;
+      c.editMode = true;
+      shell_.setMenu(MenuId::Advanced);
+      break;
+    case command::editPath:
+    case command::generateForced:
+    case command::wizard:
+    case command::runFiveToDrawer:
+    case command::runFiveHundred:
+    case command::runOneAndShow:
+    case command::cleanUp:
+    case command::goToDrawer: notYet(); break;
+    default: return false;
+  }
+  return true;
+}
+
+}  // namespace vorkel

@@ -1,0 +1,21 @@
+#pragma once
+// The ui port of the generator's window: the Qt port, with the fill's
+// progress pictures drawn into the grid view and tones as beeps.
+
+#include "platform/qt/QtUi.h"
+
+namespace vorkel {
+
+class GridViewWidget;
+
+class WindowUi : public QtUi {
+ public:
+  using QtUi::QtUi;
+  void setGridView(GridViewWidget* view) { view_ = view; }
+  void showFillProgress(FillPicture picture, std::string_view text) override;
+
+ private:
+  GridViewWidget* view_ = nullptr;
+};
+
+}  // namespace vorkel

@@ -1,0 +1,18 @@
+#pragma once
+// "&Skift sprog": the dialog "Skift Sprog  (Ændrer ordbogen i memory)" with
+// a button per language (dictionary/LanguageChoice.h), "OK" and "Fortryd".
+// A language button switches the language and ends the dialog as OK does;
+// "OK" alone and "Fortryd" change nothing.
+
+#include <optional>
+
+namespace vorkel {
+
+class Language;
+class Ui;
+
+// The number to store (what Language::select answered) when a language
+// was chosen; nothing otherwise.
+std::optional<int> runLanguageDialog(Language& language, Ui& ui);
+
+}  // namespace vorkel

@@ -1,0 +1,119 @@
+// Takes the README's screenshots of the generator's window from the real
+// program: q4_screenshots STOCKFOLDER OUTFOLDER.
+//   q4-simple.png     the simple menu with a filled crossword
+//   q4-advanced.png   the advanced menu open on "&Ordbog"
+//   q4-resize.png     the dialog " Angiv størrelse "
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/CommandTable.h"
+#include "app/qt/GridViewWidget.h"
+#include "app/qt/MainWindow.h"
+#include "app/GenerationRun.h"
+
+using namespace vorkel;
+
+namespace {
+
+// The window with an open popup menu drawn over it where it stands.
+QPixmap grabWithPopup(QMainWindow& window, QMenu* popup) {
+  QPixmap shot = window.grab();
+  if (popup && popup->isVisible()) {
+    QPainter p(&shot);
+    p.drawPixmap(window.mapFromGlobal(popup->pos()), popup->grab());
+  }
+  return shot;
+}
+
+// A dialog's picture with a plain title bar, since a grab shows only the
+// inside of a window.
+QPixmap withTitle(const QPixmap& inside, const QString& title) {
+  const int bar = 24;
+  QPixmap shot(inside.width(), inside.height() + bar);
+  shot.fill(QColor(60, 80, 120));
+  QPainter p(&shot);
+  p.setPen(Qt::white);
+  p.drawText(QRect(8, 0, shot.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft,
+             title);
+  p.drawPixmap(0, bar, inside);
+  return shot;
+}
+
+bool save(const QPixmap& pixmap, const QString& path) {
+  if (!pixmap.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+void settle() {
+  for (int i = 0; i < 10; ++i) QApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: q4_screenshots STOCKFOLDER OUTFOLDER\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const QString out = QDir(argv[2]).absolutePath();
+  QDir().mkpath(out);
+
+  MainWindow::Setup setup;
+  setup.workFolder = argv[1];
+  setup.registryPath = QDir(argv[1]).filePath("registry.ini").toStdString();
+  setup.programPath = QCoreApplication::applicationFilePath().toStdString();
+  setup.seed = 11;
+  MainWindow window(setup);
+  window.resize(760, 640);
+  window.show();
+  settle();
+
+  // A filled crossword in the simple menu: Model1 and one generated fill.
+  window.commands().loadTemplateCommand("Model1.skb");
+  ApplicationContext& c = window.context();
+  c.ui.setCaption("Vorkel - model1.skb");
+  c.skabelon.destDir = QDir::tempPath().toStdString();
+  for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
+  }
+  window.repaintView();
+  settle();
+  bool ok = save(withTitle(window.grab(), window.windowTitle()), out + "/q4-simple.png");
+
+  // The advanced menu, "&Ordbog" open.
+  window.commands().run(command::advancedMenu);
+  settle();
+  QMenu* ordbog = nullptr;
+  for (QAction* a : window.menuBar()->actions())
+    if (a->text() == "&Ordbog") ordbog = a->menu();
+  if (ordbog) {
+    window.menuBar()->setActiveAction(ordbog->menuAction());
+    settle();
+    if (!ordbog->actions().isEmpty()) ordbog->setActiveAction(ordbog->actions().at(6));
+    settle();
+  }
+  ok = save(withTitle(grabWithPopup(window, ordbog), window.windowTitle()), out + "/q4-advanced.png") && ok;
+  if (ordbog) ordbog->hide();
+  settle();
+
+  // The resize dialog, grabbed while it is open.
+  QTimer::singleShot(200, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ok = save(withTitle(dialog->grab(), dialog->windowTitle()), out + "/q4-resize.png") && ok;
+      dialog->reject();
+    }
+  });
+  window.commands().run(command::resize);
+  return ok ? 0 : 1;
+}
