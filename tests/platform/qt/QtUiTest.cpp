@@ -15,75 +15,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/FormDialog.h"
+#include "tests/platform/qt/QtTestSupport.h"
 
 namespace vorkel {
 namespace {
-
-// One QApplication for the whole program, on the offscreen platform when no
-// other is chosen, so the tests run without a display.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = new QApplication(argc_, argv_);
-  }
-  void TearDown() override {
-    delete app_;
-    app_ = nullptr;
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "qtui_tests";
-  char* argv_[2] = {name_, nullptr};
-  QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-// Acts on the next modal widget once it is shown: polls for it, because the
-// exec() that shows it blocks the test. A box that never appears, or that
-// the action leaves open, is closed after a few seconds so no test hangs.
-class ModalAnswer {
- public:
-  explicit ModalAnswer(std::function<void(QWidget*)> action) : action_(std::move(action)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
-    timer_.start(10);
-  }
-  bool acted() const { return acted_; }
-
- private:
-  void tick() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && !acted_) {
-      acted_ = true;
-      action_(modal);
-    } else if (++ticks_ > 300) {
-      if (modal) modal->close();
-      if (!modal) timer_.stop();
-    } else if (acted_ && !modal) {
-      timer_.stop();
-    }
-  }
-
-  std::function<void(QWidget*)> action_;
-  QTimer timer_;
-  bool acted_ = false;
-  int ticks_ = 0;
-};
-
-void clickButton(QWidget* modal, QMessageBox::StandardButton which) {
-  auto* box = qobject_cast<QMessageBox*>(modal);
-  ASSERT_NE(box, nullptr);
-  ASSERT_NE(box->button(which), nullptr);
-  box->button(which)->click();
-}
-
-void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QKeyEvent event(QEvent::KeyPress, key, modifiers);
-  QCoreApplication::sendEvent(target, &event);
-}
 
 TEST(QtFilter, ConvertsDescriptionPatternPairs) {
   EXPECT_EQ(qtFilter("Kryds Filer (*.ktd)|*.ktd|Alle Filer (*.*)|*.*|"),

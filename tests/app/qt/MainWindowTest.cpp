@@ -1,0 +1,306 @@
+#include "app/qt/MainWindow.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QUrl>
+
+#include "app/qt/GridViewWidget.h"
+#include "platform/Files.h"
+#include "tests/platform/TempFolder.h"
+#include "tests/platform/qt/QtTestSupport.h"
+
+namespace vorkel {
+namespace {
+
+using testing::TempFolder;
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+void settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  TempFolder dir;
+  std::unique_ptr<MainWindow> window;
+
+  // The values an installation registers, all pointing at the test's folder.
+  void install() {
+    Registry reg = registry();
+    for (const char* name : {"Gemmested", "Dictionary", "ModelOgVej", "Skabelon"})
+      reg.setString(RegistryRoot::ClassesRoot, std::string("Q4.Application\\") + name, "",
+                    dir.path());
+  }
+
+  MainWindow& start(StartupOptions options = {}) {
+    MainWindow::Setup setup;
+    setup.workFolder = dir.path();
+    setup.registryPath = dir / "registry.ini";
+    setup.programPath = "/opt/vorkel/q4";
+    setup.options = std::move(options);
+    setup.seed = 5;
+    window = std::make_unique<MainWindow>(setup);
+    window->show();
+    settle();
+    return *window;
+  }
+  Registry registry() { return Registry(dir / "registry.ini"); }
+  std::string classesRoot(const std::string& key) {
+    return registry().readString(RegistryRoot::ClassesRoot, key);
+  }
+  GridViewWidget& grid() { return *window->gridView(); }
+  Qt::CursorShape overrideShape() {
+    return QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                          : Qt::ArrowCursor;
+  }
+};
+
+TEST_F(MainWindowTest, StartUpReadsTheProfileWithRegistryDefaultsAndRegistersTheFileType) {
+  std::filesystem::create_directories(dir / "ud");
+  std::filesystem::create_directories(dir / "ord");
+  Registry reg = registry();
+  reg.setString(RegistryRoot::ClassesRoot, "Q4.Application\\Dictionary", "", dir / "ord");
+  reg.setString(RegistryRoot::ClassesRoot, "Q4.Application\\ModelOgVej", "", "/findes/ikke");
+  dir.write("q4dk.INI", "[Opsat]\r\nGemmested=ud\r\n");  // found without regard to case
+
+  // The one value missing is reported as the registry reports it.
+  std::vector<std::string> boxes;
+  ModalScript answers({[&](QWidget* m) {
+    boxes.push_back((m->windowTitle() + ": " + qobject_cast<QMessageBox*>(m)->text()).toStdString());
+    clickButton(m, QMessageBox::Ok);
+  }});
+  MainWindow& w = start();
+  EXPECT_EQ(boxes, std::vector<std::string>{"DisplayKeyData(): Error to open registry code 2"});
+  const ApplicationContext& c = w.context();
+  EXPECT_EQ(w.windowTitle(), "Krydsords-vorkel");
+  EXPECT_EQ(w.menu(), MenuId::Simple);
+  EXPECT_EQ(c.skabelon.destDir, dir / "ud");
+  EXPECT_EQ(c.dictionaryDialog.folder, dir / "ord");  // from the registry
+  EXPECT_EQ(c.pathDialog.folder, dir.path());          // cannot be entered: the start folder
+  EXPECT_EQ(c.parameterDialog.folder, dir.path());
+  EXPECT_EQ(classesRoot(".skb"), "/opt/vorkel/q4");
+  EXPECT_EQ(classesRoot("Q4.Document.1\\DefaultIcon"), "/opt/vorkel/q4,1");
+  window.reset();
+
+  StartupOptions unregister;
+  unregister.unregister = true;
+  ModalScript again({[&](QWidget* m) { clickButton(m, QMessageBox::Ok); }});
+  start(unregister);
+  EXPECT_EQ(registry().openKey(RegistryRoot::ClassesRoot, ".skb"), Registry::NotFound);
+  EXPECT_EQ(registry().openKey(RegistryRoot::ClassesRoot, "Q4.Document.1"), Registry::NotFound);
+  EXPECT_EQ(classesRoot("Q4.Application\\Dictionary"), dir / "ord");
+}
+
+TEST_F(MainWindowTest, WithoutProfileOrRegistryEveryFolderIsTheStartFolder) {
+  int boxes = 0;
+  const auto ok = [&](QWidget* m) {
+    ++boxes;
+    clickButton(m, QMessageBox::Ok);
+  };
+  ModalScript answers({ok, ok, ok, ok});
+  const ApplicationContext& c = start().context();
+  EXPECT_EQ(boxes, 4);  // Gemmested, Dictionary, ModelOgVej for two folders
+  EXPECT_EQ(c.skabelon.destDir, dir.path());
+  EXPECT_EQ(c.dictionaryDialog.folder, dir.path());
+  EXPECT_EQ(c.pathDialog.folder, dir.path());
+  EXPECT_EQ(c.parameterDialog.folder, dir.path());
+}
+
+TEST_F(MainWindowTest, BothMenusShowTheTableWithItsHintsAndSwitchByTheirCommands) {
+  install();
+  MainWindow& w = start();
+  for (MenuId id : {MenuId::Simple, MenuId::Advanced}) {
+    const std::vector<MenuEntry>& table = menuOf(id);
+    const QList<QAction*> popups = w.menuBar()->actions();
+    ASSERT_EQ(popups.size(), static_cast<qsizetype>(table.size()));
+    for (std::size_t p = 0; p < table.size(); ++p) {
+      QAction* popup = popups[static_cast<qsizetype>(p)];
+      EXPECT_EQ(popup->text(), qs(table[p].text));
+      EXPECT_EQ(popup->statusTip(), qs(hintText(table[p].id)));
+      const QList<QAction*> items = popup->menu()->actions();
+      ASSERT_EQ(items.size(), static_cast<qsizetype>(table[p].children.size()));
+      for (std::size_t i = 0; i < table[p].children.size(); ++i) {
+        const MenuEntry& e = table[p].children[i];
+        QAction* a = items[static_cast<qsizetype>(i)];
+        EXPECT_EQ(a->isSeparator(), e.kind == MenuEntry::Kind::Separator);
+        if (a->isSeparator()) continue;
+        EXPECT_EQ(a->text(), qs(e.text));
+        EXPECT_EQ(a->data().toInt(), e.id);
+        EXPECT_EQ(a->statusTip(), qs(hintText(e.id)));
+        EXPECT_TRUE(a->shortcut().isEmpty());  // mnemonics only
+      }
+    }
+    if (id == MenuId::Simple) {
+      w.actionOf(command::advancedMenu)->trigger();
+      settle();
+      EXPECT_EQ(w.menu(), MenuId::Advanced);
+      EXPECT_TRUE(w.context().editMode);
+    }
+  }
+  // The status bar shows an item's hint while it is highlighted.
+  QMenu* skabelon = w.menuBar()->actions().front()->menu();
+  w.menuBar()->setActiveAction(skabelon->menuAction());
+  skabelon->setActiveAction(w.actionOf(command::saveTemplateAs));
+  settle();
+  EXPECT_EQ(w.statusBar()->currentMessage(), "Gem den aktive skabelon under et nyt navn");
+  skabelon->hide();
+  w.actionOf(command::simpleMenu)->trigger();
+  settle();
+  EXPECT_EQ(w.menu(), MenuId::Simple);
+  EXPECT_FALSE(w.context().editMode);
+}
+
+TEST_F(MainWindowTest, GridViewTakesKeysClicksAndCharactersAsAUserGivesThem) {
+  install();
+  MainWindow& w = start();
+  ApplicationContext& c = w.context();
+  GridViewWidget& g = grid();
+  // Edit mode off: a letter only beeps.
+  QTest::keyClicks(g.viewport(), "a");
+  EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(1, 1)), 0);
+
+  w.actionOf(command::editMode)->trigger();
+  EXPECT_TRUE(w.actionOf(command::editMode)->isChecked());
+  const GridLayout layout = w.gridModel().layout(g.viewport()->height());
+  const auto centre = [&](int column, int row) {
+    return QPoint(layout.origin + (column - 1) * layout.cellSize + layout.cellSize / 2,
+                  layout.origin + (row - 1) * layout.cellSize + layout.cellSize / 2);
+  };
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, centre(9, 2));
+  QTest::keyClicks(&g, "øl");
+  EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(9, 2)), 0xD8);  // Ø
+  EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(10, 2)), 'L');
+  QTest::keyClick(&g, Qt::Key_Down);
+  QTest::keyClicks(&g, "x");
+  EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(10, 3)), 'X');
+  QTest::mouseClick(g.viewport(), Qt::RightButton, Qt::NoModifier, centre(3, 3));
+  EXPECT_TRUE(c.document.cellAt(3, 3).isClue);
+}
+
+TEST_F(MainWindowTest, DroppedTemplateGoesOnTheRecentListTheLoadedOneStays) {
+  install();
+  MainWindow& w = start();
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  w.context().skabelon.dictionaryPath = "loaded.dic";
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(qs(dir / "a.skb")), QUrl::fromLocalFile(qs(dir / "b.skb"))});
+  // As a drag from a file manager arrives: it enters, then it is dropped.
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &drop);
+  settle();
+  EXPECT_EQ(w.context().recentFiles.entries(), std::vector<std::string>{dir / "a.skb"});
+  EXPECT_EQ(w.context().skabelon.dictionaryPath, "loaded.dic");
+  // In the template menu, above Exit; and kept in the profile for the next start.
+  const QList<QAction*> items = w.menuBar()->actions().front()->menu()->actions();
+  EXPECT_TRUE(items[items.size() - 3]->text().endsWith("a.skb"));
+  window.reset();
+  EXPECT_EQ(start().context().recentFiles.entries(), std::vector<std::string>{dir / "a.skb"});
+}
+
+TEST_F(MainWindowTest, ContextHelpArmsWithShiftF1DisarmsWithEscAndTurnsACommandIntoHelp) {
+  install();
+  std::filesystem::create_directories(dir / "help");
+  for (const char* page : {"index.html", "kryds.html"}) dir.write(std::string("help/") + page, "<p>x</p>");
+  MainWindow& w = start();
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  QTest::keyClick(&grid(), Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_TRUE(w.commands().contextHelpArmed());
+  EXPECT_EQ(overrideShape(), Qt::WhatsThisCursor);
+  QTest::keyClick(&grid(), Qt::Key_Escape);
+  EXPECT_FALSE(w.commands().contextHelpArmed());
+  EXPECT_EQ(overrideShape(), Qt::ArrowCursor);
+
+  QTest::keyClick(&grid(), Qt::Key_F1, Qt::ShiftModifier);
+  w.actionOf(command::zoom)->trigger();  // the zoom box does not open
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  ASSERT_NE(w.helpWindow(), nullptr);
+  EXPECT_TRUE(w.helpSource().endsWith("kryds.html"));
+  EXPECT_EQ(overrideShape(), Qt::ArrowCursor);
+
+  QTest::keyClick(&grid(), Qt::Key_F1);
+  EXPECT_TRUE(w.helpSource().endsWith("index.html"));
+}
+
+TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
+  install();
+  // A folder made like an installation: the stock data and its output folder.
+  const std::string stock = std::string(VORKEL_BINARY_DIR) + "/Stock";
+  for (const char* name : {"Model1.skb", "Model1.ktd", "Model1.vej", "default.par"})
+    std::filesystem::copy_file(stock + "/" + name, dir / name);
+  std::filesystem::copy_file(std::filesystem::canonical(stock + "/dksort.dic"), dir / "dksort.dic");
+  std::filesystem::create_directories(dir / "Lager");
+  dir.write("Q4DK.ini", "[Opsat]\r\nGemmested=Lager\r\n");
+
+  MainWindow& w = start();
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  ModalScript open({[&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    // As a user does: the name typed into the name field, then Enter.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(qs(dir / "Model1.skb"));
+    QTest::keyClick(name, Qt::Key_Return);
+  }});
+  w.actionOf(command::openTemplate)->trigger();
+  EXPECT_EQ(w.windowTitle().toStdString(), "Vorkel - " + (dir / "Model1.skb"));
+  ASSERT_GT(w.context().dictionary->wordCount(), 100000);
+
+  // Once the first crossword is in the output folder, Escape stops the run
+  // (other keys that arrive while the fill runs are its own and are dropped):
+  // the question comes, and No ends it.
+  bool keySent = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!keySent && Files::countFiles(dir / "Lager/*.*") > 0) {
+      keySent = true;
+      QTest::keyClick(&grid(), Qt::Key_Escape);
+    }
+  });
+  watch.start(5);
+  ModalScript question({[](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Vil du lave flere?") << box->text().toStdString();
+    clickButton(modal, QMessageBox::No);
+  }});
+  w.actionOf(command::generateWithoutLetters)->trigger();
+  EXPECT_TRUE(keySent);
+  EXPECT_TRUE(question.done());
+  EXPECT_FALSE(w.commands().runActive());
+
+  const std::string& last = w.context().LastRawCrossword;
+  EXPECT_EQ(Files::parentFolder(last), dir / "Lager");
+  const std::optional<std::string> raw = Files::readFile(last);
+  ASSERT_TRUE(raw);
+  // The view's document holds the last crossword's letters, row by row.
+  std::string rows;
+  const CrosswordDocument& doc = w.context().document;
+  for (int r = 1; r <= doc.height(); ++r) {
+    for (int col = 1; col <= doc.width(); ++col) {
+      const unsigned char l = CrosswordDocument::letterOf(doc.cellAt(col, r));
+      rows += doc.cellAt(col, r).isClue ? '#' : static_cast<char>(l);
+    }
+    rows += '\n';
+  }
+  std::string fileRows = raw->substr(raw->find('\n') + 1);
+  std::erase(fileRows, '\r');
+  EXPECT_EQ(fileRows, rows);
+}
+
+}  // namespace
+}  // namespace vorkel
