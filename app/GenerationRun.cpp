@@ -15,8 +15,6 @@ namespace vorkel {
 
 namespace {
 
-// The fill answers below this when the user pressed Escape.
-constexpr int kUserStopped = -200;
 // Raw crosswords an output folder should hold at most before the user is
 // warned; the drawing program's folder view slows down beyond it.
 constexpr int kCrowdedFolder = 600;
@@ -34,8 +32,8 @@ bool askToContinue(Ui& ui) {
 bool havePath(const ApplicationContext& context) { return context.path.length() > 0; }
 
 // One attempt; `saveFailed` tells the run loop that a filled crossword
-// could not be written.
-int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed) {
+// could not be written, `userStopped` that the user pressed Escape.
+int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed, bool& userStopped) {
   Ui& ui = context.ui;
   const bool withLetters = kind == AttemptKind::WithLetters;
   context.run.attemptStart = context.clock.now();
@@ -47,6 +45,7 @@ int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed) {
                    context.language, context.random, context.engineCounters, context.ticks,
                    ui,           context.run,    context.simpleMode};
   const int result = fillCrossword(fill, /*seedLetters=*/!withLetters);
+  userStopped = fill.userStopped;
   if (result <= 0) return result;
 
   const std::string folder = context.outputFolder();
@@ -69,8 +68,8 @@ int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed) {
 }  // namespace
 
 int runAttempt(ApplicationContext& context, AttemptKind kind) {
-  bool saveFailed = false;
-  return attempt(context, kind, saveFailed);
+  bool saveFailed = false, userStopped = false;
+  return attempt(context, kind, saveFailed, userStopped);
 }
 
 bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* handOver) {
@@ -88,8 +87,8 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* hand
   ui.setCursor(Cursor::Hidden);
   for (;;) {
     const int savedBefore = context.run.saved;
-    bool saveFailed = false;
-    const int result = attempt(context, kind, saveFailed);
+    bool saveFailed = false, userStopped = false;
+    attempt(context, kind, saveFailed, userStopped);
     // An output folder that takes no file takes none the next time either;
     // going on would only repeat the message after every crossword.
     if (saveFailed || context.stopRequested) break;
@@ -97,10 +96,11 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* hand
     if (handOver && context.run.saved > savedBefore)
       handOver->handOver(context.LastRawCrossword, reachedLimit);
 
-    if (result < kUserStopped && !askToContinue(ui)) break;
+    if (userStopped && !askToContinue(ui)) break;
     KeyMessage key;
     if (ui.pollKey(key) && !askToContinue(ui)) break;
     if (context.simpleMode && context.run.saved >= context.RunLimit) break;
+    if (context.stopRequested) break;
   }
   ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);

@@ -22,8 +22,6 @@ namespace vorkel {
 
 namespace {
 
-// The fill answers below this when its keyboard queue said Escape.
-constexpr int kStopped = -200;
 // Raw crosswords in an output folder beyond which the drawing program's
 // folder view slows down; the user is warned once per run.
 constexpr int kCrowdedFolder = 600;
@@ -156,7 +154,9 @@ bool GenerateJob::makeCrossword(int index) {
     fill.entryBudget = batch_.restart.budget(attempt);
     const int result = engine.fill(/*seedLetters=*/!withLetters);
     batch_.entries.fetch_add(fill.entries);
-    if (result < kStopped) return false;
+    // Only the stop request ends the batch; a large back-jump that ran out
+    // at the first stop is a failed attempt like any other.
+    if (fill.userStopped || batch_.stop.load()) return false;
     if (result <= 0) continue;
     if (!everyLetterCellFilled(grid)) {
       // Every further attempt would end the same way.

@@ -38,6 +38,10 @@ struct FillContext {
   std::uint64_t entryBudget = 0;
   // Set by the fill: its entries into Fravej2 so far.
   std::uint64_t entries = 0;
+  // Set by the fill when the keyboard queue gave it Escape. Only this tells
+  // a run that the user stopped it: a large back-jump from a path or a
+  // parameter file also ends a fill below -200.
+  bool userStopped = false;
 };
 
 }  // namespace vorkel

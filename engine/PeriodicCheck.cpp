@@ -54,6 +54,7 @@ int periodicCheck(FillContext& context, const VejStop& stop) {
     showFillGrid(context.ui, context.grid, fillStatusLine(stop));
     // A key jump leaves the counter as it is, so the next entry checks again
     // (and takes the next key, if the user typed ahead).
+    if (key.key == KeyMessage::Escape) context.userStopped = true;
     if (const int jump = keyJump(key.key); jump > 0) return jump;
   } else if (context.simpleMode) {
     showFillGrid(context.ui, context.grid, fillStatusLine(stop));

@@ -84,6 +84,27 @@ TEST_F(GenerationRunTest, KeyBetweenAttemptsAsksAndYesGoesOn) {
   EXPECT_TRUE(c.document.untitled);
 }
 
+TEST_F(GenerationRunTest, OnlyEscapeAsksALargeBackJumpFailsQuietlyAStopRequestEnds) {
+  // The second stop finds no word and jumps back 300 stops: the fill ends
+  // far below -200 without anybody pressing a key.
+  c.simpleMode = false;  // the advanced menu: no count ends the run
+  c.dictionary->deleteWord("cd");
+  c.path.stops()[1].rc = 300;
+  s.ui.onPoll = [&] { c.stopRequested = c.run.tries >= 3; };
+  ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
+  EXPECT_EQ(s.countMessages(texts::runInterrupted), 0);
+  EXPECT_EQ(c.run.tries, 3);
+
+  // Escape does ask; No ends the run.
+  c.stopRequested = false;
+  s.ui.onPoll = nullptr;
+  s.ui.keys = {KeyMessage{KeyMessage::Escape}};
+  s.ui.answers = {Answer::No};
+  c.parameters = SearchParameters{};
+  ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
+  EXPECT_EQ(s.countMessages(texts::runInterrupted), 1);
+}
+
 TEST_F(GenerationRunTest, NoPathNothingRuns) {
   c.path.free();
   EXPECT_FALSE(runGeneration(c, AttemptKind::WithoutLetters));

@@ -13,6 +13,7 @@
 #include "cli/Commands.h"
 #include "cli/RestartPolicy.h"
 #include "engine/ParameterFile.h"
+#include "engine/Path.h"
 #include "../platform/TempFolder.h"
 
 namespace vorkel {
@@ -108,6 +109,18 @@ TEST_F(GenerateCommandTest, SavesCountCrosswordsAndReportsThemAsJson) {
     const std::regex shape("4\t3\r?\n####\r?\n#[A-E]{3}\r?\n#[A-E]{3}\r?\n");
     EXPECT_TRUE(std::regex_match(bytes, shape)) << bytes;
   }
+}
+
+TEST_F(GenerateCommandTest, LargeBackJumpsAreFailedAttemptsNotAStop) {
+  // Every stop jumps back 300 when it finds no word (seed letters outside
+  // A to E make sure some do): the fill then ends far below -200, which is
+  // no Ctrl-C.
+  Path path;
+  ASSERT_TRUE(path.load(dir / "m.vej"));
+  for (VejStop& stop : path.stops()) stop.rc = 300;
+  ASSERT_TRUE(path.save(dir / "m.vej"));
+  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "out", "--seed", "2"}), 0) << err.str();
+  EXPECT_EQ(contents(dir / "out").size(), 5u);
 }
 
 TEST_F(GenerateCommandTest, ReadsTheTemplatesNamesAgainstItsOwnFolder) {
