@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QUrl>
+#include <chrono>
 
 #include "platform/qt/FormDialog.h"
 
@@ -215,7 +216,14 @@ bool QtUi::openFileDialog(FileDialogData& data) { return fileDialog(data, false)
 bool QtUi::saveFileDialog(FileDialogData& data) { return fileDialog(data, true); }
 
 bool QtUi::pollKey(KeyMessage& key) {
-  QCoreApplication::processEvents();
+  // The fill polls every 128 of its steps, thousands of times a second;
+  // letting Qt work at every poll would cost the fill more than the window
+  // gains. Every few milliseconds is enough to paint and to take keys.
+  const auto now = std::chrono::steady_clock::now();
+  if (keys_.empty() && now - lastEvents_ >= EventInterval) {
+    lastEvents_ = now;
+    QCoreApplication::processEvents();
+  }
   if (keys_.empty()) return false;
   key = keys_.front();
   keys_.pop_front();

@@ -11,6 +11,7 @@
 // Long work is recognised by the cursor (Wait or Hidden, as the core sets it
 // around the fill) or announced with setKeyCapture(true).
 
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <string>
@@ -67,7 +68,10 @@ class QtUi : public Ui {
   class KeyFilter;
   bool fileDialog(FileDialogData& data, bool save);
 
+  static constexpr std::chrono::milliseconds EventInterval{10};
+
   QMainWindow* window_;
+  std::chrono::steady_clock::time_point lastEvents_{};
   QLabel* progress_ = nullptr;  // permanent status-bar label, created on first use
   std::unique_ptr<KeyFilter> filter_;
   std::deque<KeyMessage> keys_;

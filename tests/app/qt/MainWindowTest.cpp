@@ -234,15 +234,43 @@ TEST_F(MainWindowTest, ContextHelpArmsWithShiftF1DisarmsWithEscAndTurnsACommandI
   EXPECT_TRUE(w.helpSource().endsWith("index.html"));
 }
 
-TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
-  install();
-  // A folder made like an installation: the stock data and its output folder.
+// A folder made like an installation: the stock data and its output folder.
+void makeInstallation(const TempFolder& dir) {
   const std::string stock = std::string(VORKEL_BINARY_DIR) + "/Stock";
   for (const char* name : {"Model1.skb", "Model1.ktd", "Model1.vej", "default.par"})
     std::filesystem::copy_file(stock + "/" + name, dir / name);
   std::filesystem::copy_file(std::filesystem::canonical(stock + "/dksort.dic"), dir / "dksort.dic");
   std::filesystem::create_directories(dir / "Lager");
   dir.write("Q4DK.ini", "[Opsat]\r\nGemmested=Lager\r\n");
+}
+
+TEST_F(MainWindowTest, ClosingDuringARunEndsItAfterTheAttemptWithWholeFilesOnly) {
+  install();
+  makeInstallation(dir);
+  MainWindow& w = start();
+  w.commands().loadTemplateCommand("Model1.skb");
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (Files::countFiles(dir / "Lager/*.*") >= 2) w.close();
+  });
+  closer.start(5);
+  w.actionOf(command::generateWithoutLetters)->trigger();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.commands().runActive());
+  std::vector<DirEntry> files;
+  ASSERT_TRUE(Files::listDirectory(dir / "Lager/*.*", files));
+  for (const DirEntry& f : files) {
+    const std::optional<std::string> raw = Files::readFile(dir / "Lager/" + f.name);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(raw->size(), std::string("10\t10\r\n").size() + 10 * 12) << f.name;
+  }
+}
+
+TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
+  install();
+  makeInstallation(dir);
 
   MainWindow& w = start();
   w.actionOf(command::advancedMenu)->trigger();
