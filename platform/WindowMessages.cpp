@@ -1,0 +1,554 @@
+#include "platform/WindowMessages.h"
+
+#include <poll.h>
+#include <sys/epoll.h>
+#include <sys/random.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <cstdio>
+#include <system_error>
+#include <vector>
+
+#include "platform/WindowMessageWire.h"
+
+namespace vorkel {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// Owns one descriptor.
+class Fd {
+ public:
+  Fd() = default;
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() { reset(); }
+  Fd(Fd&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  Fd& operator=(Fd&& other) noexcept {
+    if (this != &other) {
+      reset();
+      fd_ = other.fd_;
+      other.fd_ = -1;
+    }
+    return *this;
+  }
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  void reset() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_ = -1;
+};
+
+std::string errorText(int code) { return std::system_category().message(code); }
+
+// --- names in the folder ---
+//
+// A window's socket is "<class>,<title>,<time>-<random>": each part keeps
+// ASCII letters, digits, "-" and "_" and writes every other byte as %XX, so
+// "," never occurs inside a part and a name never begins with ".". A part
+// longer than MaxPartLength becomes "=" and a 64-bit hash of it, which keeps
+// the socket path within the kernel's limit of 107 bytes. <time> is the
+// monotonic clock at registration in microseconds, 12 hex digits, so the
+// names of one class and title sort by age.
+
+constexpr std::size_t MaxPartLength = 24;
+
+std::string encodePart(std::string_view text) {
+  static constexpr char hex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : text) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '-' || c == '_';
+    if (plain) {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += hex[c >> 4];
+      out += hex[c & 15];
+    }
+  }
+  if (out.size() <= MaxPartLength) return out;
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (unsigned char c : text) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  out = "=";
+  for (int shift = 60; shift >= 0; shift -= 4) out += hex[(hash >> shift) & 15];
+  return out;
+}
+
+// Classes are compared without regard to ASCII case.
+std::string classPart(std::string_view className) {
+  std::string lower(className);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return encodePart(lower);
+}
+
+// The start shared by the names of every window of that class and title;
+// an empty title gives the start shared by every window of the class.
+std::string namePrefix(std::string_view className, std::string_view title) {
+  std::string prefix = classPart(className) + ",";
+  if (!title.empty()) prefix += encodePart(title) + ",";
+  return prefix;
+}
+
+std::string uniqueSuffix() {
+  const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+      SteadyClock::now().time_since_epoch());
+  std::uint32_t random = 0;
+  if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
+    random = static_cast<std::uint32_t>(::getpid()) * 2654435761u;
+  static constexpr char hex[] = "0123456789abcdef";
+  std::string out;
+  for (int shift = 44; shift >= 0; shift -= 4)
+    out += hex[(static_cast<std::uint64_t>(now.count()) >> shift) & 15];
+  out += '-';
+  for (int shift = 28; shift >= 0; shift -= 4) out += hex[(random >> shift) & 15];
+  return out;
+}
+
+bool makeAddress(const std::string& path, sockaddr_un& address) {
+  address = {};
+  address.sun_family = AF_UNIX;
+  if (path.empty() || path.size() >= sizeof address.sun_path) return false;
+  path.copy(address.sun_path, path.size());
+  return true;
+}
+
+// Connects without blocking. 0 on success, else the errno: EAGAIN when the
+// listener's queue is full (it is alive but busy), ECONNREFUSED when nobody
+// listens on the socket any more, ENOENT when it is gone.
+int connectTo(const std::string& path, Fd& out) {
+  sockaddr_un address;
+  if (!makeAddress(path, address)) return ENAMETOOLONG;
+  Fd sock(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (!sock) return errno;
+  while (::connect(sock.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (errno != EINTR) return errno;
+  }
+  out = std::move(sock);
+  return 0;
+}
+
+// Writes all bytes to a socket without ever raising SIGPIPE; false when the
+// peer is gone or the socket would block.
+bool sendAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+struct Candidate {
+  std::string path;
+  std::string suffix;  // "<time>-<random>"
+};
+
+// The sockets of the folder whose names start with `prefix`, newest first.
+std::vector<Candidate> candidates(const std::string& folder, const std::string& prefix) {
+  std::vector<Candidate> out;
+  std::error_code ec;
+  for (auto it = std::filesystem::directory_iterator(folder, ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    Candidate c{folder + "/" + name, name.substr(name.rfind(',') + 1)};
+    struct stat st {};
+    if (::lstat(c.path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode)) continue;
+    out.push_back(std::move(c));
+  }
+  std::sort(out.begin(), out.end(),
+            [](const Candidate& a, const Candidate& b) { return a.suffix > b.suffix; });
+  return out;
+}
+
+// True when a window listens on the socket. A socket nobody listens on any
+// more is left over from a program that ended without removing it: it is
+// removed. Windows are bound under a hidden name and renamed into place only
+// once they listen, so a socket under its final name that refuses is stale.
+bool probeAndClean(const std::string& path) {
+  Fd probe;
+  const int err = connectTo(path, probe);
+  if (err == 0 || err == EAGAIN) return true;
+  if (err == ECONNREFUSED) ::unlink(path.c_str());
+  return false;
+}
+
+std::string checkedFolderError(const std::string& path) {
+  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+    return "cannot create the window folder " + path + ": " + errorText(errno);
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0)
+    return "cannot read the window folder " + path + ": " + errorText(errno);
+  if (!S_ISDIR(st.st_mode)) return "the window folder " + path + " is not a folder";
+  if (st.st_uid != ::geteuid())
+    return "the window folder " + path + " belongs to another user";
+  if ((st.st_mode & 077) != 0) {
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(st.st_mode & 07777));
+    return "the window folder " + path + " has mode " + mode +
+           "; it must be 0700 so that no other user can reach it";
+  }
+  return {};
+}
+
+// What a send needs of its own window to answer messages while it waits.
+struct OwnWindow {
+  int fd = -1;
+  std::function<void()> serve;
+  std::shared_ptr<bool> alive;
+};
+
+int millisecondsUntil(SteadyClock::time_point deadline) {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
+  return static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, 1 << 30));
+}
+
+SendResult exchange(const WindowHandle& to, std::string_view name, std::int64_t wParam,
+                    std::int64_t lParam, std::chrono::milliseconds timeout, OwnWindow* own) {
+  if (!wire::isValidMessageName(name)) return {SendStatus::Invalid, 0};
+  const auto deadline = SteadyClock::now() + timeout;
+
+  // Waits for the socket (or up to `ms`), answering our own window's
+  // messages meanwhile; the caller looks at the socket again.
+  auto wait = [&](int fd, short events, int ms) {
+    const bool serving = own && own->alive && *own->alive;
+    pollfd fds[2] = {{fd, events, 0}, {serving ? own->fd : -1, POLLIN, 0}};
+    if (::poll(fds, 2, ms) > 0 && serving && (fds[1].revents & POLLIN)) own->serve();
+  };
+
+  Fd sock;
+  for (;;) {
+    const int err = connectTo(to.path, sock);
+    if (err == 0) break;
+    if (err != EAGAIN) return {SendStatus::Gone, 0};
+    // The window is alive but its queue of connections is full.
+    if (SteadyClock::now() >= deadline) return {SendStatus::TimedOut, 0};
+    wait(-1, 0, std::min(10, millisecondsUntil(deadline)));
+  }
+  if (!sendAll(sock.get(), wire::encodeRequest({std::string(name), wParam, lParam, false})))
+    return {SendStatus::Gone, 0};
+
+  std::string reply;
+  for (;;) {
+    char buffer[64];
+    const ssize_t n = ::recv(sock.get(), buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n > 0) {
+      reply.append(buffer, static_cast<std::size_t>(n));
+      if (reply.size() > wire::ReplySize) return {SendStatus::Refused, 0};
+      continue;
+    }
+    if (n == 0) break;  // the receiver closed: the reply is all there is
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN) return {SendStatus::Gone, 0};
+    if (reply.size() == wire::ReplySize) break;
+    if (SteadyClock::now() >= deadline) return {SendStatus::TimedOut, 0};
+    wait(sock.get(), POLLIN, millisecondsUntil(deadline));
+  }
+  if (reply.empty()) return {SendStatus::Gone, 0};
+  const auto parsed = wire::parseReply(reply);
+  if (!parsed || parsed->refused) return {SendStatus::Refused, 0};
+  return {SendStatus::Answered, parsed->answer};
+}
+
+}  // namespace
+
+const char* describe(SendStatus status) {
+  switch (status) {
+    case SendStatus::Answered: return "answered";
+    case SendStatus::Gone: return "the window is gone";
+    case SendStatus::TimedOut: return "the window did not answer in time";
+    case SendStatus::Refused: return "the window refused the message";
+    case SendStatus::Invalid: return "the message name is empty, too long or holds a NUL byte";
+  }
+  return "unknown";
+}
+
+// --- the folder ---
+
+std::string WindowFolder::defaultPath() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  struct stat st {};
+  if (runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
+    return std::string(runtime) + "/vorkel-windows";
+  return "/tmp/vorkel-windows-" + std::to_string(::geteuid());
+}
+
+std::optional<WindowFolder> WindowFolder::open(std::string& error) {
+  return openAt(defaultPath(), error);
+}
+
+std::optional<WindowFolder> WindowFolder::openAt(std::string_view path, std::string& error) {
+  std::string folder(path);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (folder.empty()) {
+    error = "no window folder given";
+    return std::nullopt;
+  }
+  error = checkedFolderError(folder);
+  if (!error.empty()) return std::nullopt;
+  return WindowFolder(std::move(folder));
+}
+
+std::optional<WindowHandle> WindowFolder::findWindow(std::string_view className,
+                                                     std::string_view title) const {
+  if (className.empty()) return std::nullopt;
+  for (const Candidate& c : candidates(path_, namePrefix(className, title)))
+    if (probeAndClean(c.path)) return WindowHandle{c.path};
+  return std::nullopt;
+}
+
+// --- sending without a window ---
+
+SendResult sendMessage(const WindowHandle& to, std::string_view name, std::int64_t wParam,
+                       std::int64_t lParam, std::chrono::milliseconds timeout) {
+  return exchange(to, name, wParam, lParam, timeout, nullptr);
+}
+
+bool postMessage(const WindowHandle& to, std::string_view name, std::int64_t wParam,
+                 std::int64_t lParam) {
+  if (!wire::isValidMessageName(name)) return false;
+  Fd sock;
+  if (connectTo(to.path, sock) != 0) return false;
+  return sendAll(sock.get(), wire::encodeRequest({std::string(name), wParam, lParam, true}));
+}
+
+// --- the receiving side ---
+
+namespace {
+
+// A connection whose request has not fully arrived. Beyond this many the
+// newest are turned away, so a peer that opens connections and never writes
+// cannot use up our descriptors.
+constexpr std::size_t MaxPendingConnections = 64;
+
+struct Connection {
+  Fd fd;
+  std::string bytes;
+};
+
+// A request read whole (or found malformed), waiting for its handler.
+struct Request {
+  Fd fd;
+  wire::ParsedRequest parsed;
+};
+
+}  // namespace
+
+struct WindowEndpoint::State {
+  Fd listener;
+  Fd epoll;
+  std::string path;
+  dev_t device = 0;
+  ino_t inode = 0;
+  pid_t owner = 0;
+  WindowMessageHandler handler;
+  std::map<int, Connection> connections;
+  // False once the endpoint is destroyed; a handler that destroys its own
+  // endpoint leaves servePending() to return without touching it.
+  std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+
+  ~State() {
+    *alive = false;
+    // A forked child that inherited the endpoint must not remove its
+    // parent's window.
+    struct stat st {};
+    if (::getpid() == owner && ::lstat(path.c_str(), &st) == 0 && st.st_dev == device &&
+        st.st_ino == inode)
+      ::unlink(path.c_str());
+  }
+
+  void forget(int fd) {
+    ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
+    connections.erase(fd);
+  }
+
+  // Reads what has arrived on a connection; a request that is complete or
+  // malformed moves to `ready`, a connection closed early is dropped (the
+  // probes of findWindow close without writing).
+  void readFrom(int fd, std::vector<Request>& ready) {
+    auto it = connections.find(fd);
+    if (it == connections.end()) {
+      ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
+      return;
+    }
+    Connection& c = it->second;
+    bool closed = false;
+    char buffer[512];
+    while (c.bytes.size() <= wire::MaxRequestSize) {
+      const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+      if (n > 0) {
+        c.bytes.append(buffer, static_cast<std::size_t>(n));
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      closed = n == 0 || errno != EAGAIN;
+      break;
+    }
+    wire::ParsedRequest parsed = wire::parseRequest(c.bytes);
+    if (parsed.state == wire::ParseState::Incomplete && !closed) return;
+    Fd owned = std::move(c.fd);
+    forget(fd);
+    if (parsed.state != wire::ParseState::Incomplete)
+      ready.push_back({std::move(owned), std::move(parsed)});
+  }
+
+  void acceptAll(std::vector<Request>& ready) {
+    for (;;) {
+      Fd conn(::accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+      if (!conn) {
+        if (errno == EINTR || errno == ECONNABORTED) continue;
+        return;
+      }
+      ucred peer {};
+      socklen_t length = sizeof peer;
+      if (::getsockopt(conn.get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0 ||
+          peer.uid != ::geteuid() || connections.size() >= MaxPendingConnections)
+        continue;
+      epoll_event event {};
+      event.events = EPOLLIN;
+      event.data.fd = conn.get();
+      if (::epoll_ctl(epoll.get(), EPOLL_CTL_ADD, conn.get(), &event) != 0) continue;
+      const int fd = conn.get();
+      connections[fd] = Connection{std::move(conn), {}};
+      // The request has usually arrived with the connection.
+      readFrom(fd, ready);
+    }
+  }
+};
+
+WindowEndpoint::WindowEndpoint(std::unique_ptr<State> state, WindowHandle handle)
+    : state_(std::move(state)), handle_(std::move(handle)) {}
+
+WindowEndpoint::~WindowEndpoint() = default;
+
+std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folder,
+                                                       std::string_view className,
+                                                       std::string_view title,
+                                                       WindowMessageHandler handler,
+                                                       std::string& error) {
+  if (className.empty()) {
+    error = "a window needs a class name";
+    return nullptr;
+  }
+  if (!handler) {
+    error = "a window needs a message handler";
+    return nullptr;
+  }
+  const std::string name = namePrefix(className, title) + (title.empty() ? "," : "") + uniqueSuffix();
+  const std::string path = folder.path() + "/" + name;
+  const std::string hidden = folder.path() + "/." + name;
+  sockaddr_un address;
+  if (!makeAddress(hidden, address)) {
+    error = "the window folder's path " + folder.path() + " is too long for a socket";
+    return nullptr;
+  }
+
+  // Old sockets of the same class and title whose programs are gone.
+  for (const Candidate& c : candidates(folder.path(), namePrefix(className, title)))
+    probeAndClean(c.path);
+
+  auto state = std::make_unique<State>();
+  state->listener = Fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  state->epoll = Fd(::epoll_create1(EPOLL_CLOEXEC));
+  if (!state->listener || !state->epoll) {
+    error = "cannot make a socket: " + errorText(errno);
+    return nullptr;
+  }
+  // Listen under a hidden name first and rename into place, so a socket
+  // under its final name always has a listener behind it.
+  ::unlink(hidden.c_str());
+  if (::bind(state->listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(state->listener.get(), 64) != 0 || ::rename(hidden.c_str(), path.c_str()) != 0) {
+    error = "cannot register the window in " + folder.path() + ": " + errorText(errno);
+    ::unlink(hidden.c_str());
+    return nullptr;
+  }
+  state->path = path;
+  state->owner = ::getpid();
+  state->handler = std::move(handler);
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) {
+    state->device = st.st_dev;
+    state->inode = st.st_ino;
+  }
+  epoll_event event {};
+  event.events = EPOLLIN;
+  event.data.fd = state->listener.get();
+  if (::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->listener.get(), &event) != 0) {
+    error = "cannot watch the window's socket: " + errorText(errno);
+    return nullptr;  // State's destructor removes the socket
+  }
+  return std::unique_ptr<WindowEndpoint>(new WindowEndpoint(std::move(state), WindowHandle{path}));
+}
+
+int WindowEndpoint::fd() const { return state_->epoll.get(); }
+
+int WindowEndpoint::servePending() {
+  State& s = *state_;
+  // First read everything that is ready, calling nobody: a handler may serve
+  // again (a nested event loop) and must not find half-used epoll results.
+  std::vector<Request> ready;
+  epoll_event events[32];
+  int n;
+  do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
+  while (n < 0 && errno == EINTR);
+  for (int i = 0; i < n; ++i) {
+    if (events[i].data.fd == s.listener.get()) s.acceptAll(ready);
+    else s.readFrom(events[i].data.fd, ready);
+  }
+
+  // Then run the handler for each request; copies, because the handler may
+  // destroy this endpoint.
+  const std::shared_ptr<bool> alive = s.alive;
+  const WindowMessageHandler handler = s.handler;
+  int handled = 0;
+  for (Request& r : ready) {
+    if (!*alive) break;  // the senders left waiting see the window gone
+    if (r.parsed.state == wire::ParseState::Malformed) {
+      sendAll(r.fd.get(), wire::encodeReply(true, 0));
+      continue;
+    }
+    const std::int64_t answer = handler(r.parsed.message);
+    ++handled;
+    if (!r.parsed.message.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
+  }
+  return handled;
+}
+
+SendResult WindowEndpoint::sendMessage(const WindowHandle& to, std::string_view name,
+                                       std::int64_t wParam, std::int64_t lParam,
+                                       std::chrono::milliseconds timeout) {
+  if (!wire::isValidMessageName(name)) return {SendStatus::Invalid, 0};
+  struct stat st {};
+  const bool own = to.path == handle_.path ||
+                   (::stat(to.path.c_str(), &st) == 0 && st.st_dev == state_->device &&
+                    st.st_ino == state_->inode);
+  if (own) {
+    const WindowMessageHandler handler = state_->handler;
+    return {SendStatus::Answered, handler({std::string(name), wParam, lParam, false})};
+  }
+  OwnWindow self{fd(), [this] { servePending(); }, state_->alive};
+  return exchange(to, name, wParam, lParam, timeout, &self);
+}
+
+}  // namespace vorkel

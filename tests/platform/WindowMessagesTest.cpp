@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "TempFolder.h"
+#include "platform/WindowMessageWire.h"
+#include "platform/WindowMessages.h"
+
+namespace vorkel {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Fixture {
+  testing::TempFolder temp;
+  std::string error;
+  WindowFolder folder = WindowFolder::openAt(temp / "windows", error).value();
+
+  std::unique_ptr<WindowEndpoint> window(std::string_view cls, std::string_view title,
+                                         WindowMessageHandler handler) {
+    auto w = WindowEndpoint::create(folder, cls, title, std::move(handler), error);
+    EXPECT_TRUE(w) << error;
+    return w;
+  }
+};
+
+// Serves the window until `done` holds (false after a few seconds).
+bool serveUntil(WindowEndpoint& window, const std::function<bool()>& done) {
+  for (auto end = std::chrono::steady_clock::now() + 5s; !done();) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    pollfd p{window.fd(), POLLIN, 0};
+    if (::poll(&p, 1, 50) > 0) window.servePending();
+  }
+  return true;
+}
+
+// A window served by a forked child until it handles "quit"; killed at the end.
+struct ChildWindow {
+  pid_t pid = -1;
+  ChildWindow(const WindowFolder& folder, std::string cls, std::string title,
+              WindowMessageHandler handler) {
+    int ready[2];
+    EXPECT_EQ(::pipe(ready), 0);
+    if ((pid = ::fork()) == 0) {
+      bool quit = false;
+      std::string error;
+      auto w = WindowEndpoint::create(folder, cls, title, [&](const WindowMessage& m) {
+        quit = quit || m.name == "quit";
+        return handler(m);
+      }, error);
+      if (!w || ::write(ready[1], "1", 1) != 1) ::_exit(3);
+      serveUntil(*w, [&] { return quit; });
+      w.reset();
+      ::_exit(0);
+    }
+    char byte = 0;
+    ::close(ready[1]);
+    EXPECT_EQ(::read(ready[0], &byte, 1), 1) << "the child window did not start";
+    ::close(ready[0]);
+  }
+  ~ChildWindow() {
+    if (pid > 0) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+  }
+  int exitCode() {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+};
+
+TEST(WindowFolder, IsMadePrivateAndRefusedWhenOthersCouldReachIt) {
+  testing::TempFolder temp;
+  std::string error;
+  auto folder = WindowFolder::openAt(temp / "w/", error);
+  ASSERT_TRUE(folder) << error;
+  struct stat st {};
+  ASSERT_EQ(::stat(folder->path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_TRUE(WindowFolder::openAt(temp / "w", error));
+
+  ::mkdir((temp / "open").c_str(), 0755);
+  ::chmod((temp / "open").c_str(), 0755);
+  ::symlink((temp / "w").c_str(), (temp / "link").c_str());  // not followed
+  temp.write("file", "x");
+  for (const char* bad : {"open", "link", "file", "missing/deeper"}) {
+    EXPECT_FALSE(WindowFolder::openAt(temp / bad, error)) << bad;
+    EXPECT_FALSE(error.empty());
+  }
+  if (::geteuid() == 0) {
+    ::mkdir((temp / "theirs").c_str(), 0700);
+    ASSERT_EQ(::chown((temp / "theirs").c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(WindowFolder::openAt(temp / "theirs", error));
+    EXPECT_NE(error.find("another user"), std::string::npos) << error;
+  }
+
+  const char* saved = std::getenv("XDG_RUNTIME_DIR");
+  const std::string keep = saved ? saved : "";
+  ::setenv("XDG_RUNTIME_DIR", temp.path().c_str(), 1);
+  EXPECT_EQ(WindowFolder::defaultPath(), temp / "vorkel-windows");
+  ::unsetenv("XDG_RUNTIME_DIR");
+  EXPECT_EQ(WindowFolder::defaultPath(), "/tmp/vorkel-windows-" + std::to_string(::geteuid()));
+  if (saved) ::setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
+}
+
+TEST(WindowMessageWire, RequestsRoundTripAndBadOnesAreRefusedEarly) {
+  const std::string bytes = wire::encodeRequest({"FraVorkelMsg", 1, -1234567890123, false});
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    EXPECT_EQ(wire::parseRequest(bytes.substr(0, i)).state, wire::ParseState::Incomplete) << i;
+  const auto parsed = wire::parseRequest(bytes);
+  ASSERT_EQ(parsed.state, wire::ParseState::Complete);
+  EXPECT_EQ(parsed.message.name, "FraVorkelMsg");
+  EXPECT_EQ(parsed.message.lParam, -1234567890123);
+
+  // Another protocol, trailing bytes, a name announced too long (refused from
+  // the header alone), an empty name, an unknown kind, a NUL in the name.
+  const std::string header = bytes.substr(0, wire::RequestHeaderSize);
+  for (std::string bad : {std::string("GET / HTTP/1.0"), bytes + "x",
+                          header.substr(0, 6) + std::string("\x00\x01", 2) + header.substr(8),
+                          header.substr(0, 6) + std::string(2, '\0') + header.substr(8),
+                          bytes.substr(0, 4) + "Q" + bytes.substr(5),
+                          bytes.substr(0, 26) + '\0' + bytes.substr(27)})
+    EXPECT_EQ(wire::parseRequest(bad).state, wire::ParseState::Malformed) << bad;
+
+  // Random bytes and damaged requests never crash; what parses as complete
+  // encodes back to the same bytes.
+  std::mt19937 rng(7);
+  for (int round = 0; round < 3000; ++round) {
+    std::string b = round % 2 ? bytes : std::string(rng() % 300, '\0');
+    for (std::size_t k = 0, flips = rng() % 4 + 1; k < flips && !b.empty(); ++k)
+      b[rng() % b.size()] = static_cast<char>(rng());
+    const auto r = wire::parseRequest(b);
+    if (r.state == wire::ParseState::Complete) {
+      EXPECT_EQ(wire::encodeRequest(r.message), b);
+    }
+  }
+  EXPECT_EQ(wire::parseReply(wire::encodeReply(false, -2))->answer, -2);
+  EXPECT_TRUE(wire::parseReply(wire::encodeReply(true, 0))->refused);
+  EXPECT_FALSE(wire::parseReply(wire::encodeReply(false, 1) + "x"));
+}
+
+TEST(WindowMessages, AnotherProgramFindsTheWindowAndGetsItsAnswers) {
+  Fixture f;
+  EXPECT_FALSE(f.folder.findWindow("OWL_Window", "Penvik"));
+  ChildWindow penvik(f.folder, "OWL_Window", "Penvik", [posts = 0](const WindowMessage& m) mutable {
+    if (m.posted) return std::int64_t{++posts};
+    return m.name == "posts?" ? posts : m.wParam * 1000 + m.lParam;
+  });
+  auto found = f.folder.findWindow("OWL_Window", "Penvik");
+  ASSERT_TRUE(found);
+  const SendResult r = sendMessage(*found, "FraVorkelMsg", 1, 4242);
+  EXPECT_EQ(r.status, SendStatus::Answered);
+  EXPECT_EQ(r.answer, 5242);
+
+  // The class without regard to case, the title exactly; no title: any.
+  EXPECT_EQ(f.folder.findWindow("owl_window", "Penvik"), found);
+  EXPECT_EQ(f.folder.findWindow("OWL_Window", ""), found);
+  EXPECT_FALSE(f.folder.findWindow("OWL_Window", "penvik"));
+  EXPECT_FALSE(f.folder.findWindow("OWL_Window", "Penvi"));
+  EXPECT_FALSE(f.folder.findWindow("OWL_Windo", "Penvik"));
+
+  EXPECT_TRUE(postMessage(*found, "FraVorkelMsg", 2, 0));
+  EXPECT_TRUE(postMessage(*found, "FraVorkelMsg", 2, 0));
+  EXPECT_EQ(sendMessage(*found, "posts?", 0, 0).answer, 2);
+  EXPECT_EQ(sendMessage(*found, std::string(256, 'n'), 0, 0).status, SendStatus::Invalid);
+
+  EXPECT_TRUE(sendMessage(*found, "quit", 0, 0).answered());
+  EXPECT_EQ(penvik.exitCode(), 0);
+  EXPECT_FALSE(f.folder.findWindow("OWL_Window", ""));  // it removed its socket
+  EXPECT_EQ(sendMessage(*found, "x", 0, 0).status, SendStatus::Gone);
+}
+
+TEST(WindowMessages, LongAndOddNamesAreFoundExactlyAndTheNewestFirst) {
+  Fixture f;
+  const std::string longTitle = "Krydsords-vorkel - /home/bruger/Skabeloner/Model1.skb";
+  const std::string oddTitle = "a,b/c %41 .\xe6\xf8\xe5";
+  auto a = f.window("Krydsords", longTitle, [](const WindowMessage&) { return 1; });
+  auto b = f.window("Krydsords", oddTitle, [](const WindowMessage&) { return 2; });
+  auto c = f.window("Krydsords", "", [](const WindowMessage&) { return 3; });
+  auto d = f.window(std::string(100, 'K'), "t", [](const WindowMessage&) { return 4; });
+  ASSERT_TRUE(a && b && c && d);
+  EXPECT_EQ(f.folder.findWindow("Krydsords", longTitle), a->handle());
+  EXPECT_FALSE(f.folder.findWindow("Krydsords", longTitle + "x"));
+  EXPECT_EQ(f.folder.findWindow("Krydsords", oddTitle), b->handle());
+  EXPECT_FALSE(f.folder.findWindow("Krydsords", "a"));
+  EXPECT_EQ(f.folder.findWindow(std::string(100, 'k'), "t"), d->handle());
+  EXPECT_FALSE(f.folder.findWindow(std::string(99, 'K'), "t"));
+  EXPECT_EQ(f.folder.findWindow("Krydsords", ""), c->handle());
+  c.reset();
+  EXPECT_EQ(f.folder.findWindow("Krydsords", ""), b->handle());
+}
+
+TEST(WindowMessages, VanishedHungAndForkedReceivers) {
+  Fixture f;
+  ChildWindow doomed(f.folder, "OWL_Window", "Penvik", [](const WindowMessage& m) {
+    if (m.name == "die") ::_exit(9);  // ends without answering or cleaning up
+    return std::int64_t{0};
+  });
+  auto found = f.folder.findWindow("OWL_Window", "Penvik");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(sendMessage(*found, "die", 0, 0).status, SendStatus::Gone);
+  EXPECT_EQ(doomed.exitCode(), 9);
+  struct stat st {};
+  ASSERT_EQ(::lstat(found->path.c_str(), &st), 0) << "the stale socket is still there";
+  EXPECT_EQ(sendMessage(*found, "x", 0, 0).status, SendStatus::Gone);
+  EXPECT_FALSE(postMessage(*found, "x", 0, 0));
+  EXPECT_FALSE(f.folder.findWindow("OWL_Window", "Penvik"));
+  EXPECT_NE(::lstat(found->path.c_str(), &st), 0) << "the look-up removes it";
+
+  ChildWindow hung(f.folder, "OWL_Window", "Penvik", [](const WindowMessage&) { return 0; });
+  found = f.folder.findWindow("OWL_Window", "Penvik");
+  ASSERT_TRUE(found);
+  ::kill(hung.pid, SIGSTOP);
+  EXPECT_EQ(sendMessage(*found, "x", 0, 0, 100ms).status, SendStatus::TimedOut);
+  EXPECT_TRUE(f.folder.findWindow("OWL_Window", "Penvik"));  // stopped is not gone
+
+  // A forked copy of a program that lets its inherited window go leaves the
+  // parent's window in place.
+  auto window = f.window("Krydsords", "Vorkel", [](const WindowMessage&) { return 5; });
+  if (const pid_t child = ::fork(); child == 0) {
+    window.reset();
+    ::_exit(0);
+  } else {
+    ::waitpid(child, nullptr, 0);
+  }
+  EXPECT_EQ(f.folder.findWindow("Krydsords", "Vorkel"), window->handle());
+}
+
+TEST(WindowMessages, MalformedRequestsAreRefusedAndTheWindowGoesOn) {
+  Fixture f;
+  int handled = 0;
+  auto window = f.window("Krydsords", "Vorkel", [&](const WindowMessage& m) {
+    ++handled;
+    return m.wParam;
+  });
+  auto connectRaw = [&](std::string_view bytes) {
+    int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    window->handle().path.copy(a.sun_path, sizeof a.sun_path - 1);
+    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    EXPECT_GT(::send(fd, bytes.data(), bytes.size(), MSG_DONTWAIT), 0);
+    return fd;
+  };
+  // The bytes a raw client gets until the window closes the connection.
+  auto replyTo = [&](int fd) {
+    std::string reply;
+    serveUntil(*window, [&] {
+      char b[64];
+      ssize_t n;
+      while ((n = ::recv(fd, b, sizeof b, MSG_DONTWAIT)) > 0) reply.append(b, static_cast<std::size_t>(n));
+      return n == 0 || errno != EAGAIN;
+    });
+    ::close(fd);
+    return wire::parseReply(reply);
+  };
+  const std::string request = wire::encodeRequest({"Halv", 1, 0, false});
+  std::string oversized = request.substr(0, wire::RequestHeaderSize);
+  oversized[6] = oversized[7] = '\xff';
+  // A flood is cut off after the longest request, not read to its end.
+  for (const std::string& bad : {oversized, std::string(100000, 'V')}) {
+    const auto reply = replyTo(connectRaw(bad));
+    EXPECT_TRUE(reply && reply->refused);
+  }
+  // Half a request, then the sender goes: nothing is handled, nothing hangs.
+  ::close(connectRaw(request.substr(0, 10)));
+  window->servePending();
+  // A request that arrives in pieces is answered once it is whole.
+  const int slow = connectRaw(request.substr(0, 10));
+  window->servePending();
+  ASSERT_GT(::send(slow, request.data() + 10, request.size() - 10, 0), 0);
+  const auto reply = replyTo(slow);
+  ASSERT_TRUE(reply && !reply->refused);
+  EXPECT_EQ(reply->answer, 1);
+  EXPECT_EQ(handled, 1);
+}
+
+TEST(WindowMessages, SendsToItselfAndBetweenTwoWindowsNeverWaitOnThemselves) {
+  Fixture f;
+  std::unique_ptr<WindowEndpoint> vorkel;
+  vorkel = f.window("Krydsords", "Vorkel", [&](const WindowMessage& m) -> std::int64_t {
+    if (m.name == "outer") return vorkel->sendMessage(vorkel->handle(), "inner", m.wParam, 0).answer + 1;
+    return m.name == "OrvaAndPimMsg" ? 2 : m.wParam * 2;
+  });
+  EXPECT_EQ(vorkel->sendMessage(vorkel->handle(), "outer", 20, 0, 100ms).answer, 41);
+  EXPECT_EQ(vorkel->sendMessage(*f.folder.findWindow("Krydsords", ""), "inner", 3, 0, 100ms).answer, 6);
+
+  // The other program asks whether the generator is there while it handles
+  // the generator's message: the generator answers while it waits.
+  ChildWindow penvik(f.folder, "OWL_Window", "Penvik", [&](const WindowMessage& m) -> std::int64_t {
+    if (m.name != "FraVorkelMsg") return 0;
+    return 100 + sendMessage(*f.folder.findWindow("Krydsords", "Vorkel"), "OrvaAndPimMsg", 0, 0, 2s).answer;
+  });
+  const SendResult r = vorkel->sendMessage(*f.folder.findWindow("OWL_Window", "Penvik"), "FraVorkelMsg", 1, 0);
+  EXPECT_EQ(r.status, SendStatus::Answered);
+  EXPECT_EQ(r.answer, 102);
+
+  // A handler that closes its own window.
+  int closes = 0;
+  vorkel = f.window("Krydsords", "Vorkel", [&](const WindowMessage&) {
+    ++closes;
+    vorkel.reset();
+    return 0;
+  });
+  const WindowHandle handle = vorkel->handle();
+  ASSERT_TRUE(postMessage(handle, "close", 0, 0) && postMessage(handle, "close", 0, 0));
+  serveUntil(*vorkel, [&] { return closes > 0; });
+  EXPECT_FALSE(vorkel);
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(f.folder.findWindow("Krydsords", "Vorkel"));
+}
+
+}  // namespace
+}  // namespace vorkel
