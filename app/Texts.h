@@ -55,6 +55,13 @@ inline constexpr const char* cannotBuildCaption = "Kan ikke bygge";
 inline constexpr const char* missingDictionary = "Mangler en ordliste";
 inline constexpr const char* missingPath = "Mangler en vej-liste der passer til krydsen";
 
+// --- Window messages ---
+inline constexpr const char* recentFileMessage = "MRUFILEMESSAGE";
+inline constexpr const char* presenceMessage = "OrvaAndPimMsg";
+inline constexpr const char* drawerMessage = "FraVorkelMsg";
+inline constexpr const char* drawerMessageHere = "Denne funktion burde være umulig at kalde";
+inline constexpr const char* drawerMessageHereCaption = "Hovsa";
+
 // --- Help ---
 inline constexpr const char* noHelp = "Denne hjælpefunktion er endnu ikke implementeret";
 inline constexpr const char* noHelpCaption = "Endnu ikke implementeret";

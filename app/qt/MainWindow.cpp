@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <chrono>
+#include <cstdio>
 
 #include "app/HelpPages.h"
 #include "app/TemplateCommands.h"
@@ -28,6 +29,7 @@
 #include "app/qt/Version.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Profile.h"
+#include "platform/qt/QtWindowEndpoint.h"
 
 namespace vorkel {
 
@@ -92,9 +94,39 @@ MainWindow::MainWindow(const Setup& setup)
   resize(800, 600);
   qApp->installEventFilter(this);
   gridView_->setFocus();
+
+  // 6. The registered messages: other programs find this window by its
+  // class and title.
+  std::string error;
+  if (std::optional<WindowFolder> folder = WindowFolder::open(error)) {
+    auto endpoint = WindowEndpoint::create(
+        *folder, WindowClass, ApplicationName,
+        [this](const WindowMessage& m) { return handleMessage(m); }, error);
+    if (endpoint) messages_ = std::make_unique<QtWindowEndpoint>(std::move(endpoint));
+  }
+  if (!messages_)
+    std::fprintf(stderr, "q4: other programs cannot reach this window: %s\n", error.c_str());
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+std::int64_t MainWindow::handleMessage(const WindowMessage& m) {
+  if (m.name == texts::recentFileMessage) {
+    chooseRecentFile(static_cast<int>(m.wParam));
+    return 0;
+  }
+  if (m.name == texts::presenceMessage) return 2;
+  if (m.name == texts::drawerMessage) {
+    // Meant for the drawing program; arriving here it is a mistake.
+    ui_.messageBox(texts::drawerMessageHere, texts::drawerMessageHereCaption, Icon::None,
+                   Buttons::Ok);
+    return 0;
+  }
+  return 0;
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  messages_.reset();
+}
 
 QAction* MainWindow::actionOf(int number) const {
   for (QAction* popup : menuBar()->actions())
@@ -145,8 +177,14 @@ void MainWindow::rebuildMenu() {
         auto* recent = new QAction(QString("&%1 %2").arg(i + 1).arg(qs(entries[i])), popup);
         recent->setData(-static_cast<int>(i) - 1);
         recent->setStatusTip(qs(entries[i]));
-        connect(recent, &QAction::triggered, this,
-                [this, i] { chooseRecentFile(static_cast<int>(i)); });
+        connect(recent, &QAction::triggered, this, [this, i] {
+          // The list reports its choice as the registered message does.
+          if (messages_)
+            messages_->endpoint().sendMessage(messages_->handle(), texts::recentFileMessage,
+                                              static_cast<std::int64_t>(i), 0);
+          else
+            chooseRecentFile(static_cast<int>(i));
+        });
         popup->insertAction(exitAction, recent);
       }
       popup->insertSeparator(exitAction);

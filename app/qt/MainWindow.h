@@ -25,6 +25,7 @@
 #include "app/qt/WindowUi.h"
 #include "platform/Registry.h"
 #include "platform/SystemClock.h"
+#include "platform/WindowMessages.h"
 
 class QLabel;
 class QAction;
@@ -33,10 +34,13 @@ class QTextBrowser;
 namespace vorkel {
 
 class GridViewWidget;
+class QtWindowEndpoint;
 
 class MainWindow : public QMainWindow, public Shell {
  public:
   static constexpr const char* ApplicationName = "Krydsords-vorkel";
+  // What other programs find this window by.
+  static constexpr const char* WindowClass = "Vorkel";
 
   struct Setup {
     std::string workFolder;    // the current directory at start-up
@@ -70,6 +74,9 @@ class MainWindow : public QMainWindow, public Shell {
 
   // The recent-files list's choice (what "MRUFILEMESSAGE" carries).
   void chooseRecentFile(int index);
+  // The window's registration with the other programs; nullptr when the
+  // folder of windows could not be used.
+  QtWindowEndpoint* messages() { return messages_.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -83,6 +90,7 @@ class MainWindow : public QMainWindow, public Shell {
   void afterFirstPaint();
   void updateLockIndicators();
   void saveRecentFiles();
+  std::int64_t handleMessage(const WindowMessage& message);
 
   WindowUi ui_;
   SystemClock clock_;
@@ -98,6 +106,7 @@ class MainWindow : public QMainWindow, public Shell {
   QTextBrowser* helpBrowser_ = nullptr;
   bool closePending_ = false;
   bool rebuildPending_ = false;
+  std::unique_ptr<QtWindowEndpoint> messages_;
 };
 
 }  // namespace vorkel

@@ -1,5 +1,8 @@
 #include "app/qt/MainWindow.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -13,6 +16,7 @@
 
 #include "app/qt/GridViewWidget.h"
 #include "platform/Files.h"
+#include "platform/WindowMessages.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/platform/qt/QtTestSupport.h"
 
@@ -232,6 +236,37 @@ TEST_F(MainWindowTest, ContextHelpArmsWithShiftF1DisarmsWithEscAndTurnsACommandI
 
   QTest::keyClick(&grid(), Qt::Key_F1);
   EXPECT_TRUE(w.helpSource().endsWith("index.html"));
+}
+
+TEST_F(MainWindowTest, OtherProgramsFindTheWindowAndItsMessagesAreAnswered) {
+  install();
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path()));
+  MainWindow& w = start();
+  qunsetenv("XDG_RUNTIME_DIR");
+  ASSERT_NE(w.messages(), nullptr);
+
+  // Another process asks whether the generator is there, then sends it the
+  // drawing program's message, which must never come here.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::string error;
+    auto folder = WindowFolder::openAt(dir / "vorkel-windows", error);
+    auto found = folder ? folder->findWindow("vorkel", "Krydsords-vorkel") : std::nullopt;
+    if (!found) ::_exit(10);
+    if (sendMessage(*found, "OrvaAndPimMsg", 0, 0).answer != 2) ::_exit(11);
+    const SendResult r = sendMessage(*found, "FraVorkelMsg", 1, 42);
+    ::_exit(r.answered() && r.answer == 0 ? 0 : 12);
+  }
+  std::string box;
+  ModalScript hovsa({[&](QWidget* m) {
+    box = (m->windowTitle() + ": " + qobject_cast<QMessageBox*>(m)->text()).toStdString();
+    clickButton(m, QMessageBox::Ok);
+  }});
+  int status = -1;
+  for (int i = 0; i < 500 && ::waitpid(child, &status, WNOHANG) == 0; ++i) QTest::qWait(10);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(box, "Hovsa: Denne funktion burde være umulig at kalde");
 }
 
 // A folder made like an installation: the stock data and its output folder.
