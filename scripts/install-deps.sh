@@ -3,7 +3,8 @@
 # need. Safe to run again; does nothing when everything is there.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev wdanish myspell-da qxw an xauth)
+          qt6-base-dev libgl-dev wdanish myspell-da qxw an xauth
+          fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
