@@ -195,7 +195,14 @@ void MainWindow::rebuildMenu() {
 void MainWindow::runCommand(int number) {
   const std::size_t recentBefore = context_->recentFiles.entries().size();
   const std::string firstBefore = context_->recentFiles.entry(0);
+  // While a command keeps the window busy (a run), the view is painted
+  // again a dozen times a second: its timer fires whenever the run lets Qt
+  // work.
+  QTimer refresh;
+  connect(&refresh, &QTimer::timeout, this, [this] { gridView_->viewport()->update(); });
+  refresh.start(80);
   commands_->run(number);
+  refresh.stop();
   if (QAction* a = actionOf(command::editMode)) a->setChecked(context_->editMode);
   if (context_->recentFiles.entries().size() != recentBefore ||
       context_->recentFiles.entry(0) != firstBefore) {
