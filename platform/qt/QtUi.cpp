@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -106,6 +107,13 @@ std::string qtFilter(std::string_view filter) {
       for (char c : trimmed(pieces[i + 1])) patterns += c == ';' ? ' ' : c;
     }
     std::string entry(description);
+    // "*.*" means every file, also one without an extension; Qt's "*.*"
+    // wants a dot, its "*" is the same as Windows' "*.*".
+    if (patterns == "*.*") {
+      patterns = "*";
+      if (const std::size_t at = entry.rfind("(*.*)"); at != std::string::npos)
+        entry.replace(at, 5, "(*)");
+    }
     if (!patterns.empty() && entry.find("(" + patterns + ")") == std::string::npos)
       entry += entry.empty() ? "(" + patterns + ")" : " (" + patterns + ")";
     if (entry.empty()) continue;
@@ -200,6 +208,8 @@ bool QtUi::fileDialog(FileDialogData& data, bool save) {
   if (!data.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QString filter = QString::fromStdString(qtFilter(data.filter));
   if (!filter.isEmpty()) dialog.setNameFilter(filter);
+  // File names match the filter without regard to case ("MODEL1.SKB").
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
   // The stock extensions are upper-case ("KTD"); the files are lower-case.
   if (!data.defaultExtension.empty()) dialog.setDefaultSuffix(fromUtf8(data.defaultExtension).toLower());
   if (!data.folder.empty()) dialog.setDirectory(fromUtf8(data.folder));

@@ -1,7 +1,11 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFormLayout>
+#include <QListView>
+#include <QTest>
 #include <QLabel>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -16,13 +20,14 @@
 
 #include "platform/qt/FormDialog.h"
 #include "tests/platform/qt/QtTestSupport.h"
+#include "tests/platform/TempFolder.h"
 
 namespace vorkel {
 namespace {
 
 TEST(QtFilter, ConvertsDescriptionPatternPairs) {
   EXPECT_EQ(qtFilter("Kryds Filer (*.ktd)|*.ktd|Alle Filer (*.*)|*.*|"),
-            "Kryds Filer (*.ktd);;Alle Filer (*.*)");
+            "Kryds Filer (*.ktd);;Alle Filer (*)");
   // Without the trailing bar, too.
   EXPECT_EQ(qtFilter("Skabeloner (*.skb)|*.skb"), "Skabeloner (*.skb)");
   EXPECT_EQ(qtFilter(""), "");
@@ -196,6 +201,50 @@ TEST(FormDialog, LabelsFieldsAndOrdersButtons) {
   for (QPushButton* b : dialog.findChildren<QPushButton*>()) order << b->text();
   EXPECT_EQ(order, (QStringList{"OK", "Gem", "Fortryd"}));
   EXPECT_TRUE(dialog.findChild<QPushButton*>("OK")->isDefault());
+}
+
+}  // namespace
+}  // namespace vorkel
+
+namespace vorkel {
+namespace {
+
+// The names a file dialog lists in its folder once the folder is read.
+QStringList listedNames(QFileDialog* dialog) {
+  auto* model = dialog->findChild<QFileSystemModel*>();
+  auto* view = dialog->findChild<QListView*>("listView");
+  if (!model || !view) return {};
+  QStringList names;
+  for (int wait = 0; wait < 200 && names.isEmpty(); ++wait) {
+    QTest::qWait(10);
+    const QModelIndex root = view->rootIndex();
+    for (int r = 0; r < model->rowCount(root); ++r)
+      if (!view->isRowHidden(r)) names << model->index(r, 0, root).data().toString();
+  }
+  names.sort();
+  return names;
+}
+
+TEST(QtUiFileDialog, FiltersMatchWithoutRegardToCaseAndAllFilesTakesNamesWithoutExtension) {
+  testing::TempFolder dir;
+  for (const char* name : {"A.SKB", "b.skb", "README"}) dir.write(name, "x");
+  QMainWindow window;
+  QtUi ui(&window);
+  FileDialogData data;
+  data.filter = "Skabeloner (*.skb)|*.skb|Alle Filer (*.*)|*.*|";
+  data.folder = dir.path();
+  QStringList first, all;
+  ModalAnswer answer([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    first = listedNames(dialog);
+    dialog->selectNameFilter("Alle Filer (*)");
+    all = listedNames(dialog);
+    dialog->reject();
+  });
+  EXPECT_FALSE(ui.openFileDialog(data));
+  EXPECT_EQ(first, (QStringList{"A.SKB", "b.skb"}));
+  EXPECT_EQ(all, (QStringList{"A.SKB", "README", "b.skb"}));
 }
 
 }  // namespace
