@@ -29,7 +29,8 @@ DialogForm editDialogForm() {
   DialogForm form;
   form.id = "ordbog800";
   form.title = texts::editTitle;
-  form.fields.push_back({editDialog::wordField, "", texts::editWordLabel});
+  // The word's text buffer holds 40 bytes with its terminating zero.
+  form.fields.push_back({editDialog::wordField, "", texts::editWordLabel, 39});
   form.buttons = {texts::editClose, texts::editInsert, texts::editTest, texts::editDelete,
                   texts::editReset};
   return form;

@@ -69,7 +69,7 @@ DialogForm makeForm(const FieldTexts& shown) {
   form.id = "parametre";
   form.title = texts::parameterDialogTitle;
   for (std::size_t i = 0; i < parameterInfo.size(); ++i)
-    form.fields.push_back({parameterInfo[i].key, shown[i], parameterInfo[i].label});
+    form.fields.push_back({parameterInfo[i].key, shown[i], parameterInfo[i].label, 3});
   form.buttons = {kOk, kCancel, kSave, kLoad, kRestore};
   return form;
 }
