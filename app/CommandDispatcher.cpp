@@ -20,8 +20,13 @@
 
 namespace vorkel {
 
-CommandDispatcher::CommandDispatcher(ApplicationContext& context, GridView& view, Shell& shell)
-    : context_(context), view_(view), shell_(shell), anagrams_(context.workFolder) {}
+CommandDispatcher::CommandDispatcher(ApplicationContext& context, GridView& view, Shell& shell,
+                                     HandOver& drawer)
+    : context_(context),
+      view_(view),
+      shell_(shell),
+      simple_(context, drawer),
+      anagrams_(context.workFolder) {}
 
 void CommandDispatcher::armContextHelp() {
   helpArmed_ = true;
@@ -60,10 +65,11 @@ void CommandDispatcher::notYet() {
   context_.ui.messageBox(texts::commandNotYet, texts::commandNotYet);
 }
 
-void CommandDispatcher::generate(bool withLetters) {
+template <class F>
+void CommandDispatcher::busy(F&& work) {
   runActive_ = true;
   context_.stopRequested = false;
-  runGeneration(context_, withLetters ? AttemptKind::WithLetters : AttemptKind::WithoutLetters);
+  work();
   runActive_ = false;
   context_.stopRequested = false;
   shell_.repaintView();
@@ -131,8 +137,12 @@ bool CommandDispatcher::dispatch(int number) {
       break;
     case command::check: checkReadiness(c); break;
     case command::outputFolder: outputFolderCommand(c); break;
-    case command::generateWithLetters: generate(true); break;
-    case command::generateWithoutLetters: generate(false); break;
+    case command::generateWithLetters:
+      busy([&] { runGeneration(c, AttemptKind::WithLetters); });
+      break;
+    case command::generateWithoutLetters:
+      busy([&] { runGeneration(c, AttemptKind::WithoutLetters); });
+      break;
     // --- help ---
     case command::helpContents:
     case command::helpTopics:
@@ -148,14 +158,16 @@ bool CommandDispatcher::dispatch(int number) {
       c.editMode = true;
       shell_.setMenu(MenuId::Advanced);
       break;
-    case command::editPath:
-    case command::generateForced:
     case command::wizard:
-    case command::runFiveToDrawer:
-    case command::runFiveHundred:
-    case command::runOneAndShow:
-    case command::cleanUp:
-    case command::goToDrawer: notYet(); break;
+      busy([&] { simple_.wizard([&] { anagrams_.run(*c.dictionary, ui); }); });
+      break;
+    case command::runFiveToDrawer: busy([&] { simple_.runFiveToDrawer(); }); break;
+    case command::runFiveHundred: busy([&] { simple_.runFiveHundred(); }); break;
+    case command::runOneAndShow: busy([&] { simple_.runOneAndShow(); }); break;
+    case command::cleanUp: simple_.cleanUp(); break;
+    case command::goToDrawer: simple_.goToDrawer(); break;
+    case command::editPath:
+    case command::generateForced: notYet(); break;
     default: return false;
   }
   return true;

@@ -16,17 +16,20 @@
 #include <string>
 
 #include "app/CommandTable.h"
+#include "app/SimpleMode.h"
 #include "dictionary/AnagramDialog.h"
 
 namespace vorkel {
 
 class ApplicationContext;
 class GridView;
+class HandOver;
 class Shell;
 
 class CommandDispatcher {
  public:
-  CommandDispatcher(ApplicationContext& context, GridView& view, Shell& shell);
+  // `drawer` takes the simple menu's crosswords to the drawing program.
+  CommandDispatcher(ApplicationContext& context, GridView& view, Shell& shell, HandOver& drawer);
 
   // Runs the command. False for a number the table does not know, and for
   // any number while a run is active.
@@ -52,12 +55,15 @@ class CommandDispatcher {
 
  private:
   bool dispatch(int number);
-  void generate(bool withLetters);
+  // Runs a command that keeps the window busy, and repaints afterwards.
+  template <class F>
+  void busy(F&& work);
   void notYet();
 
   ApplicationContext& context_;
   GridView& view_;
   Shell& shell_;
+  SimpleMode simple_;
   AnagramDialog anagrams_;
   std::string lastSearch_;
   bool helpArmed_ = false;

@@ -72,7 +72,7 @@ int runAttempt(ApplicationContext& context, AttemptKind kind) {
   return attempt(context, kind, saveFailed, userStopped);
 }
 
-bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* handOver) {
+bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options) {
   Ui& ui = context.ui;
   if (!havePath(context)) {
     ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
@@ -80,21 +80,24 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* hand
   }
   // A long run should leave the rest of the machine usable. The run goes on
   // when the priority cannot be lowered.
-  if (context.idlePriorityForRuns && !Process::lowerToIdle())
+  if (options.lowerPriority && context.idlePriorityForRuns && !Process::lowerToIdle())
     ui.messageBox(texts::priorityFailed, texts::priorityFailedCaption);
 
-  ui.setStatusText(texts::runStatus);
+  if (options.setStatusText) ui.setStatusText(texts::runStatus);
   ui.setCursor(Cursor::Hidden);
   for (;;) {
     const int savedBefore = context.run.saved;
+    if (options.handOver) context.LastRawCrossword.clear();
     bool saveFailed = false, userStopped = false;
     attempt(context, kind, saveFailed, userStopped);
     // An output folder that takes no file takes none the next time either;
     // going on would only repeat the message after every crossword.
     if (saveFailed || context.stopRequested) break;
     const bool reachedLimit = context.simpleMode && context.run.saved >= context.RunLimit;
-    if (handOver && context.run.saved > savedBefore)
-      handOver->handOver(context.LastRawCrossword, reachedLimit);
+    if (options.handOver && context.run.saved > savedBefore) {
+      options.handOver->handOver(context.LastRawCrossword, reachedLimit);
+      if (reachedLimit) break;
+    }
 
     if (userStopped && !askToContinue(ui)) break;
     KeyMessage key;
@@ -102,7 +105,7 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* hand
     if (context.simpleMode && context.run.saved >= context.RunLimit) break;
     if (context.stopRequested) break;
   }
-  ui.setStatusText("");
+  if (options.setStatusText) ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
   if (kind == AttemptKind::WithoutLetters) {
     context.documentModified = true;

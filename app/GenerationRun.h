@@ -24,10 +24,19 @@ enum class AttemptKind {
 // -200 the user pressed Escape).
 int runAttempt(ApplicationContext& context, AttemptKind kind);
 
-// The run loop. With `handOver`, every saved crossword is passed on, the
-// one that reaches `RunLimit` in simple mode flagged as the last. False when
-// nothing ran (no path).
-bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* handOver = nullptr);
+// How a run differs from the advanced menu's.
+struct RunOptions {
+  // Every saved crossword is passed on; the one that reaches `RunLimit` in
+  // simple mode is flagged as the last and ends the run.
+  HandOver* handOver = nullptr;
+  // The hand-over run of simple mode leaves the priority as it is, and its
+  // caller sets and clears the status text.
+  bool lowerPriority = true;
+  bool setStatusText = true;
+};
+
+// The run loop. False when nothing ran (no path).
+bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options = {});
 
 // "&Tjek": true when a dictionary and a path are there; otherwise tells the
 // user which is missing.

@@ -2,6 +2,8 @@
 // The Danish texts of the application shell, in one place, as the user sees
 // them (UTF-8). Formats use printf conversions.
 
+#include <string_view>
+
 namespace vorkel::texts {
 
 // === section markers: each concept adds its texts under its own heading ===
@@ -54,6 +56,22 @@ inline constexpr const char* crowdedOutputCaption = "Advarsel";
 inline constexpr const char* cannotBuildCaption = "Kan ikke bygge";
 inline constexpr const char* missingDictionary = "Mangler en ordliste";
 inline constexpr const char* missingPath = "Mangler en vej-liste der passer til krydsen";
+
+// --- Simple mode ---
+inline constexpr const char* wizardTitle = "Lav dine første krydsord ";
+inline constexpr const char* wizardCountLabel = "Hvor mange rå-kryds vil du lave ?";
+inline constexpr std::string_view runReadyIn = "Rå-krydserne ligger klar i\n";  // + the folder
+inline constexpr const char* runReadyCaption = "Krydser klar";
+inline constexpr const char* cleanUpTitle = "Oprydnings - Wizard";
+inline constexpr const char* cleanUpIntro = "Denne guide hjælper dig med at holde ryddet op på harddisken";
+inline constexpr const char* cleanUpFolderLabel = "Det aktuelle kryds-dir. er:";
+inline constexpr const char* cleanUpTotal = "I alt %d krydser";
+inline constexpr const char* cleanUpModelButton = "Slet\n%d\nModel ";
+inline constexpr const char* cleanUpBrowse = "Gennemse\nog slet selv";
+inline constexpr const char* cleanUpSwitch = "Skift dir.";
+inline constexpr const char* cleanUpConfirm = "Du er i færd med at slette %d filer\nfra %s";
+inline constexpr const char* cleanUpConfirmCaption = "Bekræft sletning af råkryds";
+inline constexpr const char* cleanUpFilter = "Råkryds (*.0?\?)|*.0??|All Files (*.*)|*.*|";
 
 // --- Window messages ---
 inline constexpr const char* recentFileMessage = "MRUFILEMESSAGE";

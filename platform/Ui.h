@@ -73,6 +73,10 @@ struct FileDialogData {
   std::string folder;            // initial folder, may be empty
   bool mustExist = false;
   bool promptOverwrite = false;
+  // An open dialog that takes several files: on OK `fileNames` holds them
+  // all and `fileName` their folder.
+  bool multiple = false;
+  std::vector<std::string> fileNames;
 };
 
 // A key taken from the keyboard-message queue. `key` is the character for

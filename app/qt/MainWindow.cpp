@@ -52,7 +52,10 @@ MainWindow::MainWindow(const Setup& setup)
       context_(std::make_unique<ApplicationContext>(ui_, clock_, registry_, setup.workFolder,
                                                      setup.seed ? setup.seed : clockSeed())),
       view_(*context_),
-      commands_(std::make_unique<CommandDispatcher>(*context_, view_, *this)),
+      block_(SharedBlock::createOrOpen(DrawerLink::BlockName)),
+      drawerPorts_(context_->workFolder, ui_, this),
+      drawer_(drawerPorts_, block_.get()),
+      commands_(std::make_unique<CommandDispatcher>(*context_, view_, *this, drawer_)),
       setup_(setup) {
   ApplicationContext& c = *context_;
   // 1. The application: its name and the recent-files list of the profile.
@@ -104,6 +107,7 @@ MainWindow::MainWindow(const Setup& setup)
         [this](const WindowMessage& m) { return handleMessage(m); }, error);
     if (endpoint) messages_ = std::make_unique<QtWindowEndpoint>(std::move(endpoint));
   }
+  drawerPorts_.setEndpoint(messages_.get());
   if (!messages_)
     std::fprintf(stderr, "q4: other programs cannot reach this window: %s\n", error.c_str());
 }

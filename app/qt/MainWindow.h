@@ -21,9 +21,12 @@
 #include "app/CommandDispatcher.h"
 #include "app/GridView.h"
 #include "app/Shell.h"
+#include "app/DrawerLink.h"
 #include "app/Startup.h"
+#include "app/qt/WindowDrawerPorts.h"
 #include "app/qt/WindowUi.h"
 #include "platform/Registry.h"
+#include "platform/SharedBlock.h"
 #include "platform/SystemClock.h"
 #include "platform/WindowMessages.h"
 
@@ -97,6 +100,10 @@ class MainWindow : public QMainWindow, public Shell {
   Registry registry_;
   std::unique_ptr<ApplicationContext> context_;
   GridView view_;
+  // The drawing program's link: its shared block lives as long as the view.
+  std::unique_ptr<SharedBlock> block_;
+  WindowDrawerPorts drawerPorts_;
+  DrawerLink drawer_;
   std::unique_ptr<CommandDispatcher> commands_;
   Setup setup_;
   GridViewWidget* gridView_ = nullptr;

@@ -204,7 +204,9 @@ std::string QtUi::showDialog(DialogForm& form) {
 bool QtUi::fileDialog(FileDialogData& data, bool save) {
   QFileDialog dialog(window_);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(data.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setFileMode(data.multiple    ? QFileDialog::ExistingFiles
+                     : data.mustExist ? QFileDialog::ExistingFile
+                                      : QFileDialog::AnyFile);
   if (!data.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QString filter = QString::fromStdString(qtFilter(data.filter));
   if (!filter.isEmpty()) dialog.setNameFilter(filter);
@@ -219,6 +221,11 @@ bool QtUi::fileDialog(FileDialogData& data, bool save) {
   if (chosen.isEmpty()) return false;
   data.fileName = toUtf8(chosen.front());
   data.folder = toUtf8(QFileInfo(chosen.front()).absolutePath());
+  if (data.multiple) {
+    data.fileNames.clear();
+    for (const QString& f : chosen) data.fileNames.push_back(toUtf8(f));
+    if (chosen.size() > 1) data.fileName = data.folder;
+  }
   return true;
 }
 

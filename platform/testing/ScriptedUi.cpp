@@ -26,6 +26,8 @@ bool fileDialog(std::deque<std::optional<std::string>>& files, FileDialogData& d
   files.pop_front();
   if (!next) return false;
   data.fileName = *next;
+  // A multiple choice: the script names one file.
+  if (data.multiple) data.fileNames = {*next};
   return true;
 }
 

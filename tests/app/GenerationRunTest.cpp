@@ -144,7 +144,7 @@ TEST_F(GenerationRunTest, HandOverGetsEveryFileAndFlagsTheLast) {
   } recorder;
   c.simpleMode = true;
   c.RunLimit = 2;
-  ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters, &recorder));
+  ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters, RunOptions{&recorder}));
   ASSERT_EQ(recorder.calls.size(), 2u);
   EXPECT_EQ(recorder.calls[0], std::make_pair(dir / "ud/x2_000.002", false));
   EXPECT_EQ(recorder.calls[1], std::make_pair(dir / "ud/x2_001.002", true));

@@ -1,0 +1,63 @@
+#include "app/qt/WindowDrawerPorts.h"
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWidget>
+
+#include "platform/Files.h"
+#include "platform/Process.h"
+#include "platform/Ui.h"
+#include "platform/qt/QtWindowEndpoint.h"
+
+namespace vorkel {
+
+std::optional<WindowHandle> WindowDrawerPorts::findDrawer() {
+  std::string error;
+  std::optional<WindowFolder> folder = WindowFolder::open(error);
+  if (!folder) return std::nullopt;
+  return folder->findWindow(DrawerLink::WindowClass, DrawerLink::WindowTitle);
+}
+
+SendResult WindowDrawerPorts::send(const WindowHandle& to, std::string_view name,
+                                   std::int64_t wParam, std::int64_t lParam) {
+  if (endpoint_) return endpoint_->endpoint().sendMessage(to, name, wParam, lParam);
+  return sendMessage(to, name, wParam, lParam);
+}
+
+bool WindowDrawerPorts::startDrawer() {
+  // "..\PENVIK\Penvik.exe" from the start folder; here the program has no
+  // ".exe" and is found without regard to case.
+  const std::string folder =
+      Files::findCaseInsensitive(Files::joinPath(Files::parentFolder(workFolder_), "PENVIK"));
+  if (!Process::start("Penvik.exe", folder)) return false;
+  // Ready for input: its window can be found.
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < ReadyTimeoutMs) {
+    if (findDrawer()) return true;
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(20);
+  }
+  return true;
+}
+
+bool WindowDrawerPorts::openFile(std::string_view path) { return ui_.openWithDesktop(path); }
+
+void WindowDrawerPorts::bringGeneratorForward() {
+  if (!window_) return;
+  window_->raise();
+  window_->activateWindow();
+}
+
+std::int64_t WindowDrawerPorts::threadId() { return static_cast<std::int64_t>(::syscall(SYS_gettid)); }
+
+std::int64_t WindowDrawerPorts::activeWindow() {
+  QWidget* active = QApplication::activeWindow();
+  return active ? static_cast<std::int64_t>(active->winId()) : 0;
+}
+
+}  // namespace vorkel
