@@ -158,8 +158,9 @@ void SimpleMode::cleanUp() {
     form.id = CleanUpId;
     form.title = texts::cleanUpTitle;
     form.prompt = texts::cleanUpIntro;
-    form.fields.push_back({FolderField, c.outputFolder(), texts::cleanUpFolderLabel});
-    form.fields.push_back({TotalField, format(texts::cleanUpTotal, countRawCrosswords("*.0??")), ""});
+    form.fields.push_back({FolderField, c.outputFolder(), texts::cleanUpFolderLabel, 0, true});
+    form.fields.push_back(
+        {TotalField, format(texts::cleanUpTotal, countRawCrosswords("*.0??")), "", 0, true});
     for (std::size_t k = 0; k < models.size(); ++k)
       form.buttons.push_back(modelButton(countRawCrosswords(models[k]->pattern), k + 1));
     form.buttons.insert(form.buttons.end(),

@@ -38,6 +38,7 @@ MainWindow::Setup setupFor(const std::string& stock) {
   setup.registryPath = stock + "/registry.ini";
   setup.programPath = QCoreApplication::applicationFilePath().toStdString();
   setup.seed = 7;
+  setup.wizardAtStart = false;
   return setup;
 }
 

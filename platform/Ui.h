@@ -34,6 +34,7 @@ struct DialogField {
   std::string text;  // the field's text; check boxes use "0" and "1"
   std::string label;
   std::size_t maxLength = 0;  // characters the user may type; 0: no limit
+  bool readOnly = false;      // shown, not edited
 };
 
 struct DialogForm {

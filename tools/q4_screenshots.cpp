@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   setup.registryPath = QDir(argv[1]).filePath("registry.ini").toStdString();
   setup.programPath = QCoreApplication::applicationFilePath().toStdString();
   setup.seed = 11;
+  setup.wizardAtStart = false;
   MainWindow window(setup);
   window.resize(760, 640);
   window.show();
@@ -107,13 +108,20 @@ int main(int argc, char** argv) {
   if (ordbog) ordbog->hide();
   settle();
 
-  // The resize dialog, grabbed while it is open.
-  QTimer::singleShot(200, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      ok = save(withTitle(dialog->grab(), dialog->windowTitle()), out + "/q4-resize.png") && ok;
-      dialog->reject();
-    }
-  });
-  window.commands().run(command::resize);
+  // Dialogs, each grabbed while it is open, then closed.
+  const auto shootDialog = [&](int number, const QString& file) {
+    QTimer::singleShot(300, [&, file] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        ok = save(withTitle(dialog->grab(), dialog->windowTitle()), out + "/" + file) && ok;
+        dialog->reject();
+      }
+    });
+    window.commands().run(number);
+  };
+  shootDialog(command::resize, "q4-resize.png");
+  window.commands().run(command::simpleMenu);
+  settle();
+  shootDialog(command::wizard, "q4-wizard.png");
+  shootDialog(command::cleanUp, "q4-cleanup.png");
   return ok ? 0 : 1;
 }

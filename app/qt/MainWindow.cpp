@@ -236,7 +236,11 @@ void MainWindow::saveRecentFiles() {
 
 void MainWindow::afterFirstPaint() {
   const std::string& named = setup_.options.templatePath;
-  if (named.empty()) return;
+  if (named.empty()) {
+    // The program's first face: the model wizard.
+    if (setup_.wizardAtStart) runCommand(command::wizard);
+    return;
+  }
   // A template named on the command line (a double click on a .skb file)
   // loads as the open command loads one.
   ui_.setCaption(std::string("Vorkel - åbner ") + named);

@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow, public Shell {
     std::string programPath;   // what the file type association names
     StartupOptions options;
     std::uint32_t seed = 0;    // 0: from the clock
+    bool wizardAtStart = true; // the model wizard opens after the first paint
   };
 
   explicit MainWindow(const Setup& setup);

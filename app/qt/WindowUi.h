@@ -13,6 +13,9 @@ class WindowUi : public QtUi {
   using QtUi::QtUi;
   void setGridView(GridViewWidget* view) { view_ = view; }
   void showFillProgress(FillPicture picture, std::string_view text) override;
+  // The model wizard has pictures of its own; every other form is the
+  // generic form dialog.
+  std::string showDialog(DialogForm& form) override;
 
  private:
   GridViewWidget* view_ = nullptr;

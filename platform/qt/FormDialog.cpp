@@ -29,6 +29,14 @@ FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent
 
   auto* fields = new QFormLayout;
   for (const DialogField& field : form.fields) {
+    if (field.readOnly) {
+      auto* shown = new QLabel(fromUtf8(field.text));
+      shown->setObjectName(fromUtf8(field.name));
+      shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      if (field.label.empty()) fields->addRow(shown);
+      else fields->addRow(fromUtf8(field.label), shown);
+      continue;
+    }
     auto* edit = new QLineEdit(fromUtf8(field.text));
     edit->setObjectName(fromUtf8(field.name));
     if (field.maxLength > 0) edit->setMaxLength(static_cast<int>(field.maxLength));

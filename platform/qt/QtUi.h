@@ -60,6 +60,9 @@ class QtUi : public Ui {
   void showProgress(std::string_view text) override;
   bool openWithDesktop(std::string_view path) override;
 
+  // The window boxes and dialogs belong to.
+  QMainWindow* window() const { return window_; }
+
   // Captures key presses into the queue even with the normal cursor.
   void setKeyCapture(bool on) { explicitCapture_ = on; }
   bool capturingKeys() const { return explicitCapture_ || cursor_ != Cursor::Arrow; }

@@ -51,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
     setup.programPath = "/opt/vorkel/q4";
     setup.options = std::move(options);
     setup.seed = 5;
+    setup.wizardAtStart = false;
     window = std::make_unique<MainWindow>(setup);
     window->show();
     settle();
