@@ -77,6 +77,11 @@ void CommandDispatcher::busy(F&& work) {
 
 bool CommandDispatcher::dispatch(int number) {
   ApplicationContext& c = context_;
+  // A command leaves the path editor first, as Escape would.
+  if (view_.pathEditor()) {
+    view_.closePathEditor();
+    shell_.repaintView();
+  }
   Ui& ui = c.ui;
   DictionarySession session{c.dictionary, c.language,       ui,
                             c.random,     c.dictionaryDialog, c.workFolder};
@@ -167,6 +172,9 @@ bool CommandDispatcher::dispatch(int number) {
     case command::cleanUp: simple_.cleanUp(); break;
     case command::goToDrawer: simple_.goToDrawer(); break;
     case command::editPath:
+      view_.openPathEditor();
+      shell_.repaintView();
+      break;
     case command::generateForced: notYet(); break;
     default: return false;
   }

@@ -21,6 +21,29 @@ long readInteger(const std::string& text) { return std::strtol(text.c_str(), nul
 }  // namespace
 
 GridView::GridView(ApplicationContext& context) : context_(context) {}
+GridView::~GridView() = default;
+
+GridCell GridView::engineCellAt(int x, int y, int clientHeight, int scrollX, int scrollY) const {
+  const GridLayout g = layout(clientHeight);
+  const int s = std::max(1, g.cellSize);
+  const auto cell = [s](int pixel) {
+    // Whole cells from the origin, rounding down also left of it.
+    return pixel >= 0 ? pixel / s : -((-pixel + s - 1) / s);
+  };
+  return {cell(x + scrollX * ScrollUnit - g.origin), cell(y + scrollY * ScrollUnit - g.origin)};
+}
+
+bool GridView::openPathEditor() {
+  closePathEditor();
+  editor_ = PathEditor::open(context_.path, context_.document, context_.ui);
+  return editor_ != nullptr;
+}
+
+void GridView::closePathEditor() {
+  if (!editor_) return;
+  editor_->close();
+  editor_.reset();
+}
 
 GridLayout GridView::layout(int clientHeight) const {
   const CrosswordDocument& doc = context_.document;

@@ -14,9 +14,11 @@
 //   if (view.character('a')) widget.update();
 //   view.resizeCommand();                               // " Angiv størrelse "
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "engine/PathEditor.h"
 #include "platform/Ui.h"
 
 namespace vorkel {
@@ -57,6 +59,7 @@ class GridView {
   static constexpr int ClueCellHz = 100, ClueCellMs = 100;
 
   explicit GridView(ApplicationContext& context);
+  ~GridView();
 
   // The grid's geometry for a client area `clientHeight` pixels high: the
   // grid's height fills the client height less two cells, times the zoom.
@@ -66,6 +69,16 @@ class GridView {
   // scroll units); nothing when the point lies off the grid.
   std::optional<GridCell> cellAt(int x, int y, int clientHeight, int scrollX = 0,
                                  int scrollY = 0) const;
+
+  // The engine's cell (0-based) under a point of the client area, as the
+  // path editor reads a drag: not limited to the grid.
+  GridCell engineCellAt(int x, int y, int clientHeight, int scrollX = 0, int scrollY = 0) const;
+
+  // "&Ret vej": the path editor as a mode of the view. False (and the
+  // message) without a path. While it is open, keys go to it.
+  bool openPathEditor();
+  PathEditor* pathEditor() { return editor_.get(); }
+  void closePathEditor();
 
   // Input. Each answers true when the view should be repainted.
   bool leftClick(GridCell cell);
@@ -104,6 +117,7 @@ class GridView {
   bool typeDown_ = false;
   int scrollRangeX_ = 150;
   int scrollRangeY_ = 100;
+  std::unique_ptr<PathEditor> editor_;
 };
 
 }  // namespace vorkel

@@ -36,6 +36,21 @@ inline constexpr const char* parameterNames[7] = {
     "Procent som bruges", "Antal som gemmes", "Antal som gennemsøges", "Lille retur-hop",
     "Tid mellem lille Retur", "Antal rc-lille før stor", "Stor retur-hop"};
 
+// --- The path editor ("&Ret vej") ---
+inline constexpr const char* editorNoPath = "Ingen Vej-liste";
+inline constexpr const char* editorNoPathCaption = "Intet at se";
+inline constexpr const char* editorStatus =
+    "Afbryd: Esc - Indsæt nyt: Tast Ins og marker ordet med mus - slet med Del - "
+    "Næste/Forrige: pile-tasterne";
+inline constexpr const char* editorStopDown = "Vejstop nr. %d position: (%d,%d - Ned)";
+inline constexpr const char* editorStopAcross = "Vejstop nr. %d position: (%d,%d - Hen)";
+inline constexpr const char* editorOnClue = "Rammer et ledeord";
+inline constexpr const char* editorOnClueCaption = "Retter i vej-listen";
+inline constexpr const char* editorStripe = "For mange stjerner\nKan ikke finde vej";
+inline constexpr const char* editorStripeCaption = "Sjerne-stribe";
+inline constexpr const char* editorNegative = "Forkert vejstop-enhed\nslet den hellere";
+inline constexpr const char* editorNegativeCaption = "Vejstop negativ";
+
 // --- Fill engine (Fravej2, its periodic check and progress display) ---
 inline constexpr const char* fillOutsideGrid =
     "Fravej2 kaldt forkert i top\nEr du sikker på at der er en vej til rådighed ?";

@@ -136,6 +136,8 @@ void GridViewWidget::paintEvent(QPaintEvent*) {
     }
   }
 
+  if (view_.pathEditor()) paintPathEditor(painter, g);
+
   // The fill's progress pictures, in the fixed-pitch system font.
   if (!progressGrid_.isEmpty() || !progressCounters_.isEmpty()) {
     painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -166,8 +168,67 @@ void GridViewWidget::paintEvent(QPaintEvent*) {
   }
 }
 
+void GridViewWidget::paintPathEditor(QPainter& painter, const GridLayout& g) {
+  PathEditor& editor = *view_.pathEditor();
+  const int s = g.cellSize;
+  const auto centre = [&](int x, int y) {
+    return QPointF(g.origin + x * s + s / 2.0, g.origin + y * s + s / 2.0);
+  };
+  // The stops from the first to the current one, in green.
+  painter.setPen(QPen(QColor(10, 255, 0), std::max(1, s / 3), Qt::SolidLine, Qt::RoundCap));
+  for (const PathEditor::Line& line : editor.lines())
+    painter.drawLine(centre(line.x0, line.y0), centre(line.x1, line.y1));
+  painter.setPen(Qt::black);
+  painter.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  const QString text = QString::fromUtf8(editor.stopText().c_str());
+  const QRect box(150, 100, painter.fontMetrics().horizontalAdvance(text) + 4,
+                  painter.fontMetrics().height());
+  painter.fillRect(box, Qt::white);
+  painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+bool GridViewWidget::pathEditorKey(QKeyEvent* event) {
+  PathEditor* editor = view_.pathEditor();
+  if (!editor) return false;
+  // Keys act as they are pressed, and again while they are held.
+  switch (event->key()) {
+    case Qt::Key_Escape: view_.closePathEditor(); break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: editor->key(PathEditor::Key::Next); break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: editor->key(PathEditor::Key::Previous); break;
+    case Qt::Key_Delete: editor->key(PathEditor::Key::Delete); break;
+    case Qt::Key_Insert:
+    case Qt::Key_F10: editor->key(PathEditor::Key::Insert); break;
+    case Qt::Key_F1: editor->key(PathEditor::Key::CycleType); break;
+    default: return true;  // other keys are the editor's and do nothing
+  }
+  viewport()->update();
+  return true;
+}
+
+void GridViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+  PathEditor* editor = view_.pathEditor();
+  if (!editor || !editor->awaitingDrag() || !dragStart_ || event->button() != Qt::LeftButton) {
+    QAbstractScrollArea::mouseReleaseEvent(event);
+    return;
+  }
+  const QPoint end = event->position().toPoint();
+  const GridCell start = view_.engineCellAt(dragStart_->x(), dragStart_->y(), viewport()->height(),
+                                            horizontalScrollBar()->value(),
+                                            verticalScrollBar()->value());
+  editor->drag(start.column, start.row, end.x() - dragStart_->x(), end.y() - dragStart_->y());
+  dragStart_.reset();
+  viewport()->update();
+}
+
 void GridViewWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (PathEditor* editor = view_.pathEditor()) {
+    // In the path editor the mouse only marks a new stop's word.
+    if (editor->awaitingDrag() && event->button() == Qt::LeftButton) dragStart_ = p;
+    return;
+  }
   const std::optional<GridCell> cell =
       view_.cellAt(p.x(), p.y(), viewport()->height(), horizontalScrollBar()->value(),
                    verticalScrollBar()->value());
@@ -178,6 +239,7 @@ void GridViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridViewWidget::keyPressEvent(QKeyEvent* event) {
+  if (pathEditorKey(event)) return;
   std::optional<GridKey> key;
   switch (event->key()) {
     case Qt::Key_Left: key = GridKey::Left; break;

@@ -6,8 +6,12 @@
 // keys and typed characters go to the model.
 
 #include <QAbstractScrollArea>
+
+class QPainter;
 #include <QString>
+#include <QPoint>
 #include <functional>
+#include <optional>
 
 #include "app/GridView.h"
 
@@ -36,6 +40,7 @@ class GridViewWidget : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool focusNextPrevChild(bool next) override;
@@ -47,6 +52,10 @@ class GridViewWidget : public QAbstractScrollArea {
   QString progressCounters_;
   std::function<void()> firstPaint_;
   int paints_ = 0;
+  // The path editor's drag: where the left button went down.
+  std::optional<QPoint> dragStart_;
+  bool pathEditorKey(QKeyEvent* event);
+  void paintPathEditor(QPainter& painter, const GridLayout& g);
 };
 
 }  // namespace vorkel

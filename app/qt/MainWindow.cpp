@@ -358,7 +358,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
+    // In the path editor F1 changes the stop's type.
+    if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && !view_.pathEditor()) {
       if (type == QEvent::KeyRelease) {
         commands_->setF1Held(false);
         return false;

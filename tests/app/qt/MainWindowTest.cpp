@@ -239,6 +239,41 @@ TEST_F(MainWindowTest, ContextHelpArmsWithShiftF1DisarmsWithEscAndTurnsACommandI
   EXPECT_TRUE(w.helpSource().endsWith("index.html"));
 }
 
+TEST_F(MainWindowTest, PathEditorIsAModeOfTheViewDrivenByKeysAndADrag) {
+  install();
+  MainWindow& w = start();
+  ApplicationContext& c = w.context();
+  c.document.resize(4, 4);
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  w.actionOf(command::newPath)->trigger();  // "&Ny Vej"
+  const std::size_t stops = c.path.length();
+  ASSERT_GT(stops, 0u);
+  w.actionOf(command::editPath)->trigger();  // returns at once: a mode, not a loop
+  ASSERT_NE(w.gridModel().pathEditor(), nullptr);
+  EXPECT_TRUE(w.statusBar()->currentMessage().startsWith("Afbryd: Esc"));
+  GridViewWidget& g = grid();
+  QTest::keyClick(&g, Qt::Key_Right);
+  EXPECT_EQ(w.gridModel().pathEditor()->current(), 1u);
+  QTest::keyClick(&g, Qt::Key_F1);  // the stop's type, not the help
+  EXPECT_EQ(c.path.stops()[1].Type, 1);
+  EXPECT_EQ(w.helpWindow(), nullptr);
+
+  // Insert, then a drag down from the centre of cell (2, 3).
+  QTest::keyClick(&g, Qt::Key_Insert);
+  const GridLayout layout = w.gridModel().layout(g.viewport()->height());
+  const QPoint from(layout.origin + 2 * layout.cellSize + layout.cellSize / 2,
+                    layout.origin + 3 * layout.cellSize + layout.cellSize / 2);
+  QTest::mousePress(g.viewport(), Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, from + QPoint(3, -40));
+  EXPECT_EQ(c.path.length(), stops + 1);
+  EXPECT_EQ(c.path.stops()[2].x, 2);
+  EXPECT_EQ(c.path.stops()[2].retning, VejStop::Ned);
+  QTest::keyClick(&g, Qt::Key_Escape);
+  EXPECT_EQ(w.gridModel().pathEditor(), nullptr);
+  EXPECT_EQ(w.statusBar()->currentMessage(), "");
+}
+
 TEST_F(MainWindowTest, OtherProgramsFindTheWindowAndItsMessagesAreAnswered) {
   install();
   qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path()));
