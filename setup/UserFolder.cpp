@@ -42,6 +42,9 @@ bool makeUserFolder(const std::string& stockFolder, const std::string& userFolde
     if (!Files::exists(user + name) && Files::exists(stock + name))
       (void)::symlink((stock + name).c_str(), (user + name).c_str());
   }
+  // The window program looks for its help in its start folder first.
+  if (!Files::exists(user + "help") && Files::isFolder(stock + "help"))
+    (void)::symlink((stock + "help").c_str(), (user + "help").c_str());
   // An installation made with the installer keeps its own values.
   if (registry.openKey(RegistryRoot::ClassesRoot, "Q4.Application\\Skabelon") != Registry::Success) {
     InstallRecord record;

@@ -2,7 +2,8 @@
 // The user's own folder for the generator of a system-wide installation
 // (the Debian package): the stock data stays read-only in the shared
 // folder, while the user gets a writable folder holding the profile
-// "Q4DK.ini", the output folder "Lager" and links to the stock templates,
+// "Q4DK.ini", the output folder "Lager" and links to the stock templates
+// and the help,
 // and the registry values the generator reads at start-up, pointing at
 // both. This is what the installer's configuration step does for an
 // installation it copies itself.

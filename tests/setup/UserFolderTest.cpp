@@ -19,6 +19,7 @@ TEST(UserFolder, MadeOnceFromTheStockAndNeverOverwritten) {
   vorkel::testing::TempFolder t;
   t.write("stock/q4dk.ini", "[Opsat]\r\n");
   t.write("stock/Model1.skb", "[Skabelon]\r\n");
+  t.write("stock/help/index.html", "hjælp");
   ::chmod((t / "stock/q4dk.ini").c_str(), 0444);  // as a package installs it
   Registry reg(t / "reg.ini");
   std::string error;
@@ -31,6 +32,7 @@ TEST(UserFolder, MadeOnceFromTheStockAndNeverOverwritten) {
   EXPECT_TRUE(fs::is_symlink(t / "user/Model1.skb"));
   EXPECT_FALSE(fs::exists(t / "user/Model2.skb"));  // no stock template, no link
   EXPECT_TRUE(fs::is_directory(t / "user/Lager"));
+  EXPECT_EQ(t.read("user/help/index.html"), "hjælp");
   EXPECT_EQ(reg.readString(HKCR, "q4.Application\\Gemmested"), t.path() + "/user/Lager");
   EXPECT_EQ(reg.readString(HKCR, "q4.Application\\Dictionary"), t.path() + "/stock/Dic");
 

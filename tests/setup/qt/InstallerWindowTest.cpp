@@ -293,6 +293,12 @@ TEST(InstallerWindow, InstallGenerateAndUninstall) {
   ASSERT_EQ(made.size(), 1u) << readAll(home.tmp / "generate.out");
   EXPECT_EQ(made.begin()->rfind("x10_", 0), 0u);
 
+  // The installed window program starts from its folder (it has no way yet
+  // to generate without a user at the window).
+  if (fs::exists(kMedium + "q4"))
+    EXPECT_EQ(run("cd \"" + gen + "\" && QT_QPA_PLATFORM=offscreen ./q4 --version > /dev/null"), 0);
+  EXPECT_TRUE(fs::exists(gen + "help/index.html"));
+
   // --- the installed uninstaller leaves nothing of the installation ---
   ASSERT_EQ(run("QT_QPA_PLATFORM=offscreen \"" + root + "uninst\" --quiet \"" + root + "\" 2> \"" +
                 home.tmp.path() + "/uninst.out\""),
