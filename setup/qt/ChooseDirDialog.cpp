@@ -105,8 +105,13 @@ void ChooseDirDialog::driveChosen(int index) {
 
 void ChooseDirDialog::enterFolder(QListWidgetItem* item) {
   if (!item) return;
-  if (item->text() == "..") showFolder(Files::parentFolder(folder_).empty() ? "/" : Files::parentFolder(folder_));
-  else showFolder(Files::joinPath(folder_, str(item->text())));
+  if (item->text() != "..") {
+    showFolder(Files::joinPath(folder_, str(item->text())));
+    return;
+  }
+  std::string parent = Files::parentFolder(folder_);
+  if (parent.empty()) parent = "/";
+  showFolder(parent);
 }
 
 bool ChooseDirDialog::choose() {

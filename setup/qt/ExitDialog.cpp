@@ -14,7 +14,12 @@ ExitDialog::ExitDialog(QWidget* parent)
   setFont(QFont("MS Sans Serif", 8));
   auto* memo = new QLabel(QString::fromUtf8(texts::exitText), this);
   memo->setObjectName("Memo1");
-  memo->setGeometry(8, 8, 311, 118);
+  memo->setGeometry(8, 6, 311, 126);
+  // The dialog keeps its size; this platform's fonts are wider than the
+  // original's, so the memo's text is set a little smaller to fit whole.
+  QFont small = memo->font();
+  small.setPointSizeF(7.0);
+  memo->setFont(small);
   memo->setWordWrap(true);
   memo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const texts::ButtonTexts b = texts::buttons(InstallerLanguage);

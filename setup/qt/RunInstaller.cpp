@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "setup/qt/ExitDialog.h"
 #include "setup/qt/InstallerSession.h"
 #include "setup/qt/PageBase.h"
 
@@ -20,6 +21,12 @@ int screenshot(InstallerSession& session, const std::string& name, const char* f
       {"setuptype", Page::SetupType}, {"custom", Page::Custom},
       {"folder", Page::Folder},       {"summary", Page::Summary},
       {"complete", Page::Complete}};
+  if (name == "exit") {
+    QWidget* dialog = session.exitDialog();
+    dialog->show();
+    QApplication::processEvents();
+    return dialog->grab().save(QString::fromLocal8Bit(file)) ? 0 : 1;
+  }
   auto it = pages.find(name);
   if (it == pages.end()) {
     std::fprintf(stderr, "setup: no page called %s\n", name.c_str());

@@ -4,7 +4,7 @@
 //   setup                         the wizard
 //   setup --screenshot PAGE FILE  shows one page (welcome, destination,
 //                                 setuptype, custom, folder, summary,
-//                                 complete) and saves a picture of it
+//                                 complete, exit) and saves a picture of it
 
 namespace vorkel::setup {
 
