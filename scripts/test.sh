@@ -9,6 +9,8 @@ jobs=$(nproc)
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release -j "$jobs" --output-on-failure
+# The Debian package: built, installed, started and removed (needs root).
+if [ "$(id -u)" = 0 ]; then bash scripts/package-test.sh build/release; fi
 
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORKEL_SANITIZE=ON \
       -DVORKEL_BUILD_BENCH=OFF -DVORKEL_BUILD_QT=OFF >/dev/null

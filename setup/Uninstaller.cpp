@@ -1,0 +1,132 @@
+#include "setup/Uninstaller.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "platform/Ui.h"
+#include "setup/Configuration.h"
+#include "setup/InstallPaths.h"
+#include "setup/InstallRecord.h"
+#include "setup/InstallerTexts.h"
+#include "setup/ProgramFolder.h"
+
+namespace vorkel::setup {
+
+namespace {
+
+bool isDictionary(const std::string& path) {
+  std::string_view name = Files::fileName(path);
+  return name.size() > 4 && Files::sameNameIgnoringCase(name.substr(name.size() - 4), ".dic");
+}
+
+bool below(const std::string& path, std::string folder) {
+  folder = Files::withTrailingSeparator(Files::toSlashes(folder));
+  return folder.size() > 1 && path.compare(0, folder.size(), folder) == 0;
+}
+
+bool keyIsEmpty(const Registry& registry, RegistryRoot root, const std::string& key) {
+  RegistryValue v;
+  return registry.openKey(root, key) == Registry::Success &&
+         registry.enumValue(root, key, 0, v) == Registry::NoMoreItems &&
+         registry.subkeys(root, key).empty();
+}
+
+// Every file below the folder, for the list of what was kept.
+void listFiles(const std::string& folder, std::vector<std::string>& out) {
+  std::error_code ec;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
+       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+    if (!it->is_directory(ec)) out.push_back(it->path().string());
+}
+
+std::string format(const char* pattern, const std::string& arg) {
+  std::string out;
+  for (const char* p = pattern; *p; ++p) {
+    if (p[0] == '%' && p[1] == 's') {
+      out += arg;
+      ++p;
+    } else {
+      out += *p;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool Uninstaller::mayRemove(const std::string& path, const std::string& installRoot) const {
+  // Only where an installation writes: its own folder, the user's desktop
+  // folders (shortcuts, menus, fonts) and the folders the registry names
+  // for shortcuts and fonts. A damaged or foreign record cannot reach
+  // anything else.
+  return below(path, installRoot) || below(path, folders_.dataHome) ||
+         below(path, folders_.configHome) || below(path, programsFolder(registry_, folders_)) ||
+         below(path, fontsFolder(registry_, folders_));
+}
+
+bool Uninstaller::run(const std::string& root, bool confirm) {
+  kept_.clear();
+  const std::string installRoot = Files::withTrailingSeparator(Files::absolutePath(root));
+  const std::string recordPath = installRoot + InstallRecord::FileName;
+  const std::string logPath = installRoot + UninstallLogName;
+  if (!Files::isFile(recordPath) && !Files::isFile(logPath)) {
+    if (confirm)
+      ui_.messageBox(format(texts::uninstallNothing, installRoot), texts::uninstallCaption,
+                     Icon::Information);
+    return false;
+  }
+  if (confirm && ui_.messageBox(texts::uninstallConfirm, texts::uninstallCaption, Icon::Question,
+                                Buttons::YesNo) != Answer::Yes)
+    return false;
+
+  const InstallRecord record = InstallRecord::load(recordPath);
+  bool fontsRemoved = false;
+  const std::string fonts = fontsFolder(registry_, folders_);
+  const auto& files = record.files();
+  for (auto it = files.rbegin(); it != files.rend(); ++it) {
+    const std::string& path = it->path;
+    if (!Files::isFile(path) || !mayRemove(path, installRoot)) continue;
+    std::optional<RecordedFile> now = fingerprint(path);
+    const bool unchanged = now && now->size == it->size && now->hash == it->hash;
+    if (!unchanged && isDictionary(path)) {
+      const bool remove = confirm && ui_.messageBox(format(texts::uninstallChangedDictionary, path),
+                                                    texts::uninstallCaption, Icon::Question,
+                                                    Buttons::YesNo) == Answer::Yes;
+      if (!remove) continue;  // kept; listed with the other files left below
+    }
+    if (Files::removeFile(path) && below(path, fonts)) fontsRemoved = true;
+  }
+  if (fontsRemoved) system_.refreshFonts(fonts);
+
+  const auto& values = record.values();
+  for (auto it = values.rbegin(); it != values.rend(); ++it)
+    registry_.deleteValue(it->root, it->key, it->name);
+  const auto& keys = record.keys();
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+    if (keyIsEmpty(registry_, it->root, it->key)) registry_.deleteKey(it->root, it->key);
+
+  Files::removeFile(logPath);
+  Files::removeFile(recordPath);
+  const auto& folders = record.folders();
+  for (auto it = folders.rbegin(); it != folders.rend(); ++it)
+    if (mayRemove(Files::withTrailingSeparator(*it), installRoot) || *it + "/" == installRoot)
+      ::rmdir(it->c_str());  // fails, as it should, while the folder holds anything
+
+  if (Files::isFolder(installRoot)) listFiles(installRoot, kept_);
+  std::sort(kept_.begin(), kept_.end());
+  if (confirm) {
+    std::string list;
+    for (const auto& k : kept_) list += k + "\n";
+    ui_.messageBox(kept_.empty() ? std::string(texts::uninstallDone)
+                                 : format(texts::uninstallKept, list),
+                   texts::uninstallCaption, Icon::Information);
+  }
+  return true;
+}
+
+}  // namespace vorkel::setup

@@ -1,0 +1,196 @@
+#include "setup/Wizard.h"
+
+#include "platform/Files.h"
+#include "platform/Ui.h"
+#include "setup/Destination.h"
+#include "setup/InstallerTexts.h"
+#include "setup/ProgramFolder.h"
+
+namespace vorkel::setup {
+
+Wizard::Wizard(InstallerPorts& ports) : ports_(ports) {
+  setStartLanguages(state_.languages, InstallerLanguage);
+  setup::setDestination(state_, programFilesFolder(ports.registry, ports.folders.home),
+                        DefaultDestinationName);
+  state_.programFolderName = texts::folderDefault;
+  folderEdit = texts::folderDefault;
+}
+
+void Wizard::setDestination(const std::string& folder, const std::string& name) {
+  setup::setDestination(state_, folder, name);
+}
+
+std::string Wizard::shortenedDestination() const {
+  return shortenedPath(state_.destinationBase, state_.destinationName);
+}
+
+double Wizard::spaceNeeded() const {
+  return spaceNeededMb(state_.selection,
+                       prerequisitesNeeded(readSystemFacts(ports_.registry, ports_.system)));
+}
+
+long Wizard::spaceAvailable() const {
+  return freeMegabytes(ports_.system.freeBytes(state_.installRoot()));
+}
+
+std::string Wizard::spaceNeededText() const { return setup::spaceNeededText(spaceNeeded()); }
+
+std::string Wizard::spaceAvailableText() const {
+  return setup::spaceAvailableText(spaceAvailable());
+}
+
+bool Wizard::spaceRefused() {
+  if (enoughSpace(spaceNeeded(), spaceAvailable())) return false;
+  ports_.ui.messageBox(texts::notEnoughSpace(InstallerLanguage),
+                       texts::refusalCaption(InstallerLanguage, false), Icon::None, Buttons::Ok);
+  return true;
+}
+
+void Wizard::chooseSetupType(SetupType type) {
+  state_.setupType = type;
+  state_.selection = selectionForSetupType(type, checks_);
+}
+
+void Wizard::setChecks(const ProgramChecks& checks) {
+  checks_ = checks;
+  state_.selection = selectionForSetupType(SetupType::Custom, checks_);
+}
+
+void Wizard::setLanguageIndex(LanguageBox box, int index) {
+  if (index < 0 || index > 3) return;
+  languageIndex_[static_cast<int>(box)] = index;
+  switch (box) {
+    case LanguageBox::GeneratorMain:
+    case LanguageBox::GeneratorHelp:
+    case LanguageBox::DrawerMain:
+    case LanguageBox::DrawerHelp:
+      for (LanguageBox b : {LanguageBox::GeneratorMain, LanguageBox::GeneratorHelp,
+                            LanguageBox::DrawerMain, LanguageBox::DrawerHelp})
+        languageIndex_[static_cast<int>(b)] = index;
+      break;
+    default: break;
+  }
+}
+
+void Wizard::pickExistingFolder(std::size_t index) {
+  if (index < existingFolders_.size()) folderEdit = existingFolders_[index];
+}
+
+void Wizard::storeFolderName() { state_.programFolderName = folderEdit; }
+
+std::string Wizard::summary() const {
+  std::string s = std::string(texts::summaryType) + "\n";
+  s += std::string("   ") + texts::setupTypeItems[static_cast<int>(state_.setupType)] + "\n\n";
+  s += std::string(texts::summaryFolder) + "\n";
+  s += "   " + state_.destinationBase + state_.destinationName + "\n\n";
+  s += std::string(texts::summaryIcons) + "\n";
+  s += "   " + state_.programFolderName;
+  return s;
+}
+
+void Wizard::activate(ProgressPort* progress) {
+  switch (page_) {
+    case Page::SetupType:
+      chooseSetupType(state_.setupType);
+      break;
+    case Page::Custom:
+      if (!languagesFilled_) {
+        languagesFilled_ = true;
+        state_.selection = selectionForSetupType(SetupType::Custom, checks_);
+        for (int& i : languageIndex_) i = 0;
+        state_.languages.solverMain = state_.languages.solverHelp =
+            state_.languages.solverDictionary = InstallerLanguage;
+      }
+      break;
+    case Page::Folder:
+      if (!foldersListed_) {
+        foldersListed_ = true;
+        state_.programsFolder = programsFolder(ports_.registry, ports_.folders);
+        existingFolders_ = existingProgramFolders(state_.programsFolder);
+      }
+      break;
+    case Page::Copying: {
+      if (installed_) break;
+      installed_ = true;
+      struct NoProgress : ProgressPort {
+        void setProgress(int) override {}
+      } none;
+      InstallationRun run(state_, ports_, progress ? *progress : none);
+      if (run.run()) page_ = Page::Complete;
+      else terminated_ = true;
+      break;
+    }
+    default: break;
+  }
+}
+
+void Wizard::next() {
+  switch (page_) {
+    case Page::Welcome: page_ = Page::Destination; break;
+    case Page::Destination:
+      state_.selection = generatorOnly();
+      setAllLanguages(state_.languages, InstallerLanguage);
+      page_ = Page::Folder;
+      break;
+    case Page::SetupType:
+      setSolverLanguages(state_.languages, InstallerLanguage);
+      if (state_.setupType == SetupType::Custom) {
+        page_ = Page::Custom;
+      } else if (!spaceRefused()) {
+        page_ = Page::Folder;
+      }
+      break;
+    case Page::Custom: {
+      if (spaceRefused()) break;
+      if (!state_.selection.any()) {
+        ports_.ui.messageBox(texts::noProgramChosen(InstallerLanguage),
+                             texts::refusalCaption(InstallerLanguage, true), Icon::None, Buttons::Ok);
+        break;
+      }
+      const texts::LanguageEntry* entries = texts::languageEntries(InstallerLanguage);
+      auto code = [&](LanguageBox b) { return entries[languageIndex(b)].code; };
+      state_.languages.solverMain = code(LanguageBox::SolverMain);
+      state_.languages.solverDictionary = code(LanguageBox::SolverDictionary);
+      state_.languages.solverHelp = code(LanguageBox::SolverHelp);
+      state_.languages.generator = code(LanguageBox::GeneratorMain);
+      state_.languages.drawer = code(LanguageBox::DrawerMain);
+      page_ = Page::Folder;
+      break;
+    }
+    case Page::Folder:
+      storeFolderName();
+      page_ = Page::Summary;
+      break;
+    case Page::Summary: page_ = Page::Copying; break;
+    case Page::Copying: break;
+    case Page::Complete: finish(); break;
+  }
+}
+
+void Wizard::back() {
+  switch (page_) {
+    case Page::Destination: page_ = Page::Welcome; break;
+    case Page::SetupType:
+      page_ = InstallerLanguage == 7 ? Page::Welcome : Page::Destination;
+      break;
+    case Page::Custom: page_ = Page::SetupType; break;
+    case Page::Folder:
+      storeFolderName();
+      page_ = state_.setupType == SetupType::Custom ? Page::Custom : Page::SetupType;
+      break;
+    case Page::Summary: page_ = Page::Folder; break;
+    default: break;
+  }
+}
+
+void Wizard::finish() {
+  if (terminated_) return;
+  terminated_ = true;
+  SystemFacts facts = readSystemFacts(ports_.registry, ports_.system);
+  for (const auto& line : prerequisiteCommands(facts, InstallerLanguage, Files::withTrailingSeparator(ports_.sourceRoot))) {
+    ports_.system.start(line);  // a start that fails is ignored
+    started_.push_back(line);
+  }
+}
+
+}  // namespace vorkel::setup

@@ -1,0 +1,129 @@
+// Install, then uninstall: exactly what the installation made goes.
+#include "setup/Uninstaller.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "SetupTestSupport.h"
+#include "setup/InstallRecord.h"
+#include "setup/Selection.h"
+
+namespace vorkel::setup {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file and folder below `folder`, relative to it.
+std::vector<std::string> tree(const std::string& folder) {
+  std::vector<std::string> out;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(folder, ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+    out.push_back(fs::relative(it->path(), folder).string());
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+struct UninstallerTest : ::testing::Test {
+  testing::Machine m;
+  WizardState state;
+  std::vector<std::string> before;
+  std::string registryBefore;
+
+  void SetUp() override {
+    m.makeMedium();
+    // Things of the user's that no installation may touch.
+    m.tmp.write("home/.local/share/applications/other.desktop", "mine");
+    m.tmp.write("home/.local/share/fonts/own.ttf", "mine");
+    m.registry.setString(RegistryRoot::ClassesRoot, ".txt", "", "txtfile");
+    before = tree(m.tmp / "home");
+    registryBefore = m.tmp.read("registry.ini");
+
+    state.selection = ProgramSelection{};
+    state.destinationBase = m.tmp / "home/";
+    state.destinationName = "Vendrik";
+    state.programFolderName = "Plindra";
+    state.programsFolder = m.tmp / "home/.local/share/applications/";
+    setAllLanguages(state.languages, 6);
+    testing::NoProgress progress;
+    ASSERT_TRUE(InstallationRun(state, m.ports, progress).run());
+  }
+
+  Uninstaller uninstaller() { return Uninstaller(m.ui, m.registry, m.system, m.folders); }
+};
+
+TEST_F(UninstallerTest, LeavesNothingOfTheInstallationBehind) {
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/true));
+  EXPECT_EQ(tree(m.tmp / "home"), before);
+  EXPECT_EQ(m.tmp.read("registry.ini"), registryBefore);
+  EXPECT_TRUE(u.kept().empty());
+  ASSERT_EQ(m.ui.messages.size(), 2u);
+  EXPECT_EQ(m.ui.messages[0].text, "Vil du fjerne Plindra programmerne fra din computer?");
+  EXPECT_EQ(m.ui.messages[1].text, "Plindra programmerne er fjernet fra din computer.");
+  EXPECT_EQ(m.system.fontRefreshes, 2);  // after the copy and after the removal
+
+  // Nothing there any more: said, and nothing done.
+  EXPECT_FALSE(u.run(m.installRoot(), true));
+  EXPECT_NE(m.ui.lastMessage().text.find("Der er ingen installation"), std::string::npos);
+}
+
+TEST_F(UninstallerTest, KeepsTheUsersFilesAndAsksAboutAChangedDictionary) {
+  m.tmp.write("home/Vendrik/Lager/x10_001.010", "a crossword");
+  m.tmp.write("home/Vendrik/Dic/SVbyg.dic", "changed by the user");
+  m.tmp.write("home/Vendrik/Vorkel/q4dk.ini", "written by the program");  // made by us: goes
+  // A file in the log that the installation did not copy (the medium had
+  // none) but that is there now is not the installation's.
+  m.tmp.write("home/Vendrik/Vorkel/Stor.skb", "the user's template");
+
+  m.ui.answers = {Answer::Yes, Answer::No};
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), true));
+  ASSERT_EQ(m.ui.messages.size(), 3u);
+  EXPECT_EQ(m.ui.messages[1].text, "Ordbogen " + m.installRoot() +
+                                       "Dic/SVbyg.dic er ændret efter installationen. Vil du "
+                                       "slette den alligevel?");
+  EXPECT_EQ(u.kept(), (std::vector<std::string>{m.installRoot() + "Dic/SVbyg.dic",
+                                                m.installRoot() + "Lager/x10_001.010",
+                                                m.installRoot() + "Vorkel/Stor.skb"}));
+  EXPECT_NE(m.ui.lastMessage().text.find("Lager/x10_001.010"), std::string::npos);
+  EXPECT_FALSE(fs::exists(m.installRoot() + "Vorkel/q4dk.ini"));
+  EXPECT_FALSE(fs::exists(m.installRoot() + "UnInst.inf"));
+  EXPECT_EQ(m.tmp.read("registry.ini"), registryBefore);
+}
+
+TEST_F(UninstallerTest, WithoutQuestionsAChangedDictionaryStays) {
+  m.tmp.write("home/Vendrik/Dic/SVsmall.dic", "changed");
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/false));
+  EXPECT_TRUE(m.ui.messages.empty());
+  EXPECT_EQ(u.kept(), std::vector<std::string>{m.installRoot() + "Dic/SVsmall.dic"});
+}
+
+TEST(InstallRecord, ReadsBackWhatItWroteAndSkipsDamage) {
+  vorkel::testing::TempFolder t;
+  InstallRecord r;
+  r.addFile({12, 0xabcdef, "/a/b"});
+  r.addFolder("/a");
+  r.addKey(RegistryRoot::ClassesRoot, "Q4.Application");
+  r.addValue(RegistryRoot::LocalMachine, "SOFTWARE\\Vendrik", "Path");
+  r.addFile({13, 0x1, "/a/b"});  // the later line counts
+  r.addFile({1, 1, "/bad\tpath"});  // cannot be written back: not recorded
+  ASSERT_TRUE(r.save(t / "r.dat"));
+  std::string text = t.read("r.dat");
+  t.write("r.dat", text + "F\tx\t1\t/c\nV\tHKXX\tk\tn\nF\t1\n\x01\xff garbage\nD\n");
+
+  InstallRecord back = InstallRecord::load(t / "r.dat");
+  ASSERT_EQ(back.files().size(), 1u);
+  EXPECT_EQ(back.files()[0].size, 13u);
+  EXPECT_EQ(back.files()[0].hash, 1u);
+  EXPECT_EQ(back.folders(), std::vector<std::string>{"/a"});
+  ASSERT_EQ(back.keys().size(), 1u);
+  EXPECT_EQ(back.keys()[0].key, "Q4.Application");
+  ASSERT_EQ(back.values().size(), 1u);
+  EXPECT_EQ(back.values()[0].name, "Path");
+}
+
+}  // namespace
+}  // namespace vorkel::setup
