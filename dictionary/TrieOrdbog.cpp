@@ -81,23 +81,32 @@ void TrieOrdbog::reportForeignCharacter(std::string_view rest) const {
   ui_.messageBox(cp1252ToUtf8(rest), texts::foreignCharacter);
 }
 
-int TrieOrdbog::normaliseWord(std::string_view text, char (&out)[MaxLength + 1]) const {
+int wordLetters(const Language& language, std::string_view text, char (&out)[26],
+                std::string_view* foreign) {
   int n = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (b == 0 || b == ' ') break;
-    const auto letter = static_cast<unsigned char>(language_.input(b) & 0xDF);
+    const auto letter = static_cast<unsigned char>(language.input(b) & 0xDF);
     if (!isLetterByte(letter)) {
-      std::string_view rest = text.substr(i);
-      rest = rest.substr(0, rest.find('\0'));
-      reportForeignCharacter(rest);
+      if (foreign != nullptr) {
+        *foreign = text.substr(i);
+        *foreign = foreign->substr(0, foreign->find('\0'));
+      }
       out[0] = 0;
       return 0;
     }
-    if (n < MaxLength) out[n] = static_cast<char>(letter);
+    if (n < TrieOrdbog::MaxLength) out[n] = static_cast<char>(letter);
     ++n;
   }
-  out[std::min(n, MaxLength)] = 0;
+  out[std::min(n, TrieOrdbog::MaxLength)] = 0;
+  return n;
+}
+
+int TrieOrdbog::normaliseWord(std::string_view text, char (&out)[MaxLength + 1]) const {
+  std::string_view foreign;
+  const int n = wordLetters(language_, text, out, &foreign);
+  if (n == 0 && !foreign.empty()) reportForeignCharacter(foreign);
   return n;
 }
 

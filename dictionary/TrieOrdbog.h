@@ -73,6 +73,14 @@ struct Crossing {
   LetterSet letters = 0;  // widened by possibleLetters
 };
 
+// How the word store reads a word: its text up to the first blank or NUL
+// as letter bytes, NUL-ended in `out` (at most 25 written). Returns the
+// number of letters, which may exceed 25; 0 when a character is outside
+// the language, and then `foreign` (when given) is the text from that
+// character on. TrieOrdbog::normaliseWord is this with a message.
+int wordLetters(const Language& language, std::string_view text, char (&out)[26],
+                std::string_view* foreign = nullptr);
+
 class TrieOrdbog {
  public:
   static constexpr int MinLength = 2;

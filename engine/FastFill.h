@@ -1,0 +1,91 @@
+#pragma once
+// The fast fill: fills a grid with dictionary words, each word at most
+// once, without a path.
+//
+// Where the path fill (FillEngine.h) visits the slots in the user's order
+// and asks the word store at every step, this fill keeps for every slot the
+// set of its candidate words as a bit set over the words of its length
+// (WordIndex.h) and for every letter cell the set of letters still possible
+// there, and decides the order itself:
+//
+//   choose     (FastFillChoose.cpp)  the open slot with the fewest candidates
+//              per crossing; for it the best of a few random candidates, by
+//              how many candidates the crossing slots would keep;
+//   propagate  (FastFillPropagate.cpp) after a word is placed or removed, the
+//              crossing slots drop the words that no longer fit and narrow
+//              their cells, and then once more the slots crossing those;
+//              a placed word leaves the candidates of every other slot;
+//   backtrack  (FastFillBacktrack.cpp) every change is saved on a trail
+//              first; a word that led nowhere is taken back, removed from
+//              its slot's candidates and the removal propagated.
+//
+// The search is complete: given no failure budget, it finds a fill when
+// there is one and otherwise answers Unfillable. A budget of failures (dead
+// ends) makes one call one attempt of a restarting run: the caller starts a
+// new attempt, the random stream going on, with the budget its restart
+// policy gives (a Luby sequence cuts the heavy tail of the search times).
+// Only the random generator steers the search, never the clock, so a seed
+// reproduces a fill.
+//
+//   WordIndex index = WordIndex::build(dictionary, SlotGraph::of(grid).lengths());
+//   FastFill fill(index, language);
+//   FastFillOutcome r = fill.fill(grid, random, ui, FastFillSettings{});
+//   if (r.status == FastFillOutcome::Filled) saveRawCrossword(grid, ...);
+//
+// Letters already in the grid (a template filled with letters) stay: their
+// cells allow that letter only, and a slot they complete must be a word.
+// Forced words enter the same way, as letters the placement has written into
+// the grid before the fill. On success the grid holds the crossword in the
+// language's letters; otherwise it is left as it was.
+
+#include <cstdint>
+
+#include "engine/WordIndex.h"
+
+namespace vorkel {
+
+class Language;
+class Random;
+class Simpelarr;
+class Ui;
+
+struct FastFillSettings {
+  // Dead ends one attempt may meet before it gives up; 0 for no limit.
+  std::uint64_t failureBudget = 0;
+  // Rounds of propagation after each placement or removal: 1 updates the
+  // crossing slots, 2 the slots crossing those as well. Larger values go
+  // further; 0 propagates until nothing changes.
+  int rounds = 2;
+  // Random candidates weighed per placement.
+  int samples = 4;
+};
+
+struct FastFillOutcome {
+  enum Status {
+    Filled,      // the grid holds the crossword
+    GaveUp,      // the failure budget ran out: try again
+    Unfillable,  // no fill exists with these words and letters
+    Stopped,     // the ui's keyboard queue asked to stop (Escape)
+  };
+  Status status = GaveUp;
+  std::uint64_t nodes = 0;     // words placed
+  std::uint64_t failures = 0;  // dead ends met
+};
+
+class FastFill {
+ public:
+  // The index and the language must outlive the fill. `language` turns the
+  // grid's letters into letter codes and back.
+  FastFill(const WordIndex& index, const Language& language)
+      : index_(index), language_(language) {}
+
+  // One attempt at filling `grid`. The keyboard queue of `ui` is looked at
+  // every 128 placements; Escape stops the attempt.
+  FastFillOutcome fill(Simpelarr& grid, Random& random, Ui& ui, const FastFillSettings& settings);
+
+ private:
+  const WordIndex& index_;
+  const Language& language_;
+};
+
+}  // namespace vorkel

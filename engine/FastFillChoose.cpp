@@ -1,0 +1,137 @@
+// Choices of the fast fill: which slot next, and which of its words.
+//
+// Slot: the open slot with the fewest candidates per crossing slot. Few
+// candidates fail (or succeed) soon; many crossings make a slot's word
+// decide much of the grid. (The counts of slots that propagation has not
+// reached in this round are upper bounds; the chosen slot is synced first.)
+//
+// Word: a few candidates drawn at random, each weighed by how many
+// candidates its crossing slots would keep (the sum of the logarithms of
+// those counts, i.e. their product). The best one is placed. A candidate
+// that would leave a crossing slot without words cannot stand and is
+// removed at once. Drawing at random rather than weighing every candidate
+// keeps a placement cheap and lets restarts try different fills; weighing
+// a few halves the long tail of the search times against taking the first
+// drawn.
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#include "engine/FastFillSearch.h"
+#include "platform/Random.h"
+
+namespace vorkel {
+
+namespace {
+
+using Block = WordIndex::Block;
+
+constexpr int kMaxSamples = 16;
+
+}  // namespace
+
+int FastFillSearch::chooseSlot() const {
+  int best = -1;
+  double bestKey = std::numeric_limits<double>::infinity();
+  for (std::size_t s = 0; s < slots_.size(); ++s) {
+    const SlotState& st = slots_[s];
+    if (st.word >= 0) continue;
+    const double key = static_cast<double>(st.count) / std::max(graph_.slots[s].crossings, 1);
+    if (key < bestKey) {
+      bestKey = key;
+      best = static_cast<int>(s);
+    }
+  }
+  return best;
+}
+
+std::uint32_t FastFillSearch::randomBits() {
+  const auto high = static_cast<std::uint32_t>(random_.next());
+  return high << 15 | static_cast<std::uint32_t>(random_.next());
+}
+
+// The word of the r-th candidate (0 <= r < count) in word order.
+int FastFillSearch::sampleCandidate(int slot, std::uint32_t r) const {
+  const SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  const Block* words = candidates_.data() + st.offset;
+  auto left = static_cast<int>(r);
+  for (int b = st.lo; b < st.hi; ++b) {
+    Block bits = words[b];
+    const int n = std::popcount(bits);
+    if (left >= n) {
+      left -= n;
+      continue;
+    }
+    for (; left > 0; --left) bits &= bits - 1;
+    return b * WordIndex::BlockBits + std::countr_zero(bits);
+  }
+  return -1;
+}
+
+// How many candidates `slot` keeps with letter `code` at `position`; an
+// upper bound when the slot has not been synced since its cells narrowed.
+int FastFillSearch::keptWith(int slot, int position, int code) const {
+  const SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  const int length = graph_.slots[static_cast<std::size_t>(slot)].length;
+  const Block* words = candidates_.data() + st.offset;
+  const Block* with = index_.withLetter(length, position, code);
+  int kept = 0;
+  for (int b = st.lo; b < st.hi; ++b) kept += std::popcount(words[b] & with[b]);
+  return kept;
+}
+
+int FastFillSearch::chooseWord(int slot) {
+  const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
+  const int samples = std::clamp(settings_.samples, 1, kMaxSamples);
+  for (;;) {
+    const int count = slots_[static_cast<std::size_t>(slot)].count;
+    if (count <= 0) return -1;
+    // Distinct draws; with no more candidates than draws, all of them.
+    int drawn[kMaxSamples];
+    int draws = 0;
+    if (count <= samples) {
+      for (int r = 0; r < count; ++r) drawn[draws++] = sampleCandidate(slot, static_cast<std::uint32_t>(r));
+    } else {
+      for (int attempt = 0; draws < samples && attempt < 4 * samples; ++attempt) {
+        const int word = sampleCandidate(slot, randomBits() % static_cast<std::uint32_t>(count));
+        if (std::find(drawn, drawn + draws, word) == drawn + draws) drawn[draws++] = word;
+      }
+    }
+
+    int best = -1;
+    double bestScore = -1;
+    int dead[kMaxSamples];
+    int deadCount = 0;
+    for (int k = 0; k < draws; ++k) {
+      const int word = drawn[k];
+      const std::uint8_t* letters = index_.letters(g.length, word);
+      double score = 0;
+      bool fits = true;
+      for (int i = 0; i < g.length && fits; ++i) {
+        const int crossing = g.crossing[static_cast<std::size_t>(i)];
+        if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) continue;
+        const int kept = keptWith(crossing, g.crossingPosition[static_cast<std::size_t>(i)], letters[i]);
+        fits = kept > 0;
+        score += std::log2(static_cast<double>(kept));
+      }
+      if (!fits) {
+        dead[deadCount++] = word;
+        continue;
+      }
+      // A preference of the word itself (how good a word it is) would be
+      // added to `score` here.
+      if (score > bestScore) {
+        bestScore = score;
+        best = word;
+      }
+    }
+    if (deadCount == 0) return best;
+    if (!remove(slot, dead, deadCount) || !sync(slot)) return -1;
+    // The removal narrowed cells; the best draw may no longer fit.
+    if (best >= 0 && hasCandidate(slot, best)) return best;
+  }
+}
+
+}  // namespace vorkel

@@ -1,0 +1,66 @@
+// The starting state of the fast fill: every word of its length for each
+// slot, the grid's letters for each cell, and propagation until nothing
+// changes (once per attempt, so it may go all the way).
+
+#include <algorithm>
+
+#include "engine/FastFillSearch.h"
+
+namespace vorkel {
+
+FastFillSearch::FastFillSearch(const WordIndex& index, const SlotGraph& graph, Random& random,
+                               Ui& ui, const FastFillSettings& settings)
+    : index_(index), graph_(graph), random_(random), ui_(ui), settings_(settings) {}
+
+bool FastFillSearch::setup(const std::vector<LetterSet>& cellLetters) {
+  cellLetters_ = cellLetters;
+  const std::size_t slotCount = graph_.slots.size();
+  slots_.assign(slotCount, SlotState{});
+  queuedIn_.assign(slotCount, 0);
+  supportAt_.assign(slotCount, 0);
+  for (auto& list : slotsByLength_) list.clear();
+
+  std::size_t blocks = 0, seen = 0, supports = 0;
+  for (std::size_t s = 0; s < slotCount; ++s) {
+    const int length = graph_.slots[s].length;
+    SlotState& st = slots_[s];
+    st.offset = blocks;
+    st.seenAt = seen;
+    supportAt_[s] = supports;
+    st.count = index_.wordCount(length);
+    st.lo = 0;
+    st.hi = index_.blockCount(length);
+    st.dirty = true;
+    blocks += static_cast<std::size_t>(st.hi);
+    seen += static_cast<std::size_t>(length);
+    supports += static_cast<std::size_t>(length) * 32;
+    slotsByLength_[length].push_back(static_cast<int>(s));
+  }
+  candidates_.assign(blocks, ~Block{0});
+  seen_.assign(seen, ~LetterSet{0});
+  support_.assign(supports, 0);
+  for (std::size_t s = 0; s < slotCount; ++s) {
+    SlotState& st = slots_[s];
+    if (st.count == 0) return false;  // no word of this length at all
+    // The last block holds only the words there are.
+    const int tail = st.count % WordIndex::BlockBits;
+    if (tail != 0) candidates_[st.offset + static_cast<std::size_t>(st.hi - 1)] = (Block{1} << tail) - 1;
+  }
+
+  trail_.clear();
+  saved_.clear();
+  nextQueue_.clear();
+  nextTag_ = ++tagCounter_;
+  for (std::size_t s = 0; s < slotCount; ++s) {
+    queuedIn_[s] = nextTag_;
+    nextQueue_.push_back(static_cast<int>(s));
+  }
+  const bool consistent = propagate(0);
+  // Nothing undoes the start: the trail begins here.
+  trail_.clear();
+  saved_.clear();
+  stamp_ = nextStamp_++;
+  return consistent;
+}
+
+}  // namespace vorkel

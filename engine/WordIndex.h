@@ -1,0 +1,119 @@
+#pragma once
+// The dictionary's words as bit sets: what the fast fill (FastFill.h) asks
+// instead of the word store.
+//
+// For every word length L the words of that length are numbered 0..N-1 in
+// the order of their letter codes, so the words that begin with one letter
+// have consecutive numbers. For every position i < L and letter code c the
+// index holds the set of the words with c at i: N bits in 64-bit blocks,
+// bit k of block b standing for word 64 b + k. A question such as "which
+// candidates of this slot keep letter c here" is then one AND over a few
+// hundred blocks, which a core streams at several billion blocks a second.
+//
+//   WordIndex index = WordIndex::fromWordFile(bytes, language, ui, graph.lengths());
+//   const WordIndex::Block* e = index.withLetter(5, 0, code('E'));
+//   // words of five letters that begin with E: the set bits of e[0 .. blocks)
+//
+// It is made from the bytes of a word file (a `.dic` or a plain list,
+// dictionary/WordFile.h) and holds exactly the words a word store
+// (TrieOrdbog) would hold after loading that file, read by the store's own
+// rules: it stands in for the store where only the words matter, and
+// building it directly takes a fraction of a store's load. Letter codes are
+// the store's (the low five bits of a letter byte). Once built the index is
+// never changed, so any number of fills and threads may read one index at
+// once.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <string_view>
+
+#include "dictionary/TrieOrdbog.h"
+
+namespace vorkel {
+
+class Language;
+class Ui;
+
+class WordIndex {
+ public:
+  using Block = std::uint64_t;
+  static constexpr int BlockBits = 64;
+  static constexpr int MinLength = TrieOrdbog::MinLength;
+  static constexpr int MaxLength = TrieOrdbog::MaxLength;
+  static constexpr std::uint32_t AllLengths = ~std::uint32_t{0};
+
+  WordIndex() = default;
+
+  // The words of a word file whose length L has bit L set in `lengths`; the
+  // other lengths stay empty. A word with a character outside `language` is
+  // left out with the store's message through `ui`, whatever its length.
+  static WordIndex fromWordFile(std::string_view bytes, const Language& language, Ui& ui,
+                                std::uint32_t lengths = AllLengths);
+
+  // The same for the file at `path`, read as the word store's loader reads
+  // it; nullopt (with the loader's message through `ui`) when it cannot be
+  // read.
+  static std::optional<WordIndex> loadWordFile(const std::string& path, const Language& language,
+                                               Ui& ui, std::uint32_t lengths = AllLengths);
+
+  // Words of `length`, and the blocks of one of its sets. 0 outside 2..25.
+  int wordCount(int length) const { return inRange(length) ? buckets_[length].count : 0; }
+  int blockCount(int length) const { return inRange(length) ? buckets_[length].blocks : 0; }
+
+  int totalCount() const {
+    int total = 0;
+    for (const Bucket& b : buckets_) total += b.count;
+    return total;
+  }
+
+  // The letter codes of word `word` of `length`: `length` bytes, 0..31.
+  const std::uint8_t* letters(int length, int word) const {
+    return buckets_[length].letters.data() +
+           static_cast<std::size_t>(word) * static_cast<std::size_t>(length);
+  }
+
+  // The words of `length` with letter code `code` at `position`:
+  // blockCount(length) blocks, all zero when no word has it. Requires
+  // 2 <= length <= 25 and 0 <= position < length.
+  const Block* withLetter(int length, int position, int code) const {
+    const Bucket& b = buckets_[length];
+    return b.sets.data() + b.setOffset[static_cast<std::size_t>(position * 32 + (code & 31))];
+  }
+
+  // The codes that stand at `position` in some word of `length`.
+  LetterSet lettersAt(int length, int position) const {
+    return inRange(length) && position >= 0 && position < length
+               ? buckets_[length].present[static_cast<std::size_t>(position)]
+               : 0;
+  }
+
+  // The number of the word with these `length` letter codes; -1 when the
+  // index does not hold it.
+  int find(int length, const std::uint8_t* codes) const;
+
+  // Bytes held, for the memory figures.
+  std::size_t memoryBytes() const;
+
+ private:
+  struct Bucket {
+    int count = 0;
+    int blocks = 0;
+    std::vector<std::uint8_t> letters;  // count x length codes, in word order
+    std::vector<Block> sets;            // the present sets, then one zero set
+    std::array<std::size_t, MaxLength * 32> setOffset{};  // in blocks, per (position, code)
+    std::array<LetterSet, MaxLength> present{};
+  };
+
+  static bool inRange(int length) { return length >= MinLength && length <= MaxLength; }
+  // Sorts the words, drops repeats and makes the sets.
+  void buildBucket(int length, const std::vector<std::uint8_t>& letters);
+
+  std::array<Bucket, MaxLength + 1> buckets_{};
+};
+
+}  // namespace vorkel
