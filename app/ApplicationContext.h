@@ -122,6 +122,11 @@ class ApplicationContext {
   bool savedEditMode = false;
   // Lower the priority for runs; tests and batch jobs may leave it alone.
   bool idlePriorityForRuns = true;
+  // Whether loading a template reads its word file into `dictionary`. A
+  // batch run with the fast fill reads the words into an index of its own
+  // instead (engine/WordIndex.h) and leaves the store as it is; the
+  // template's Trie name is still taken.
+  bool loadWordStore = true;
   Random random;
 };
 

@@ -58,6 +58,10 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
   // The same name (exactly) keeps the store: reloading 100000 words is what
   // the user waits for when switching between models of one dictionary.
   if (name == t.dictionaryPath) return;
+  if (!context.loadWordStore) {
+    t.dictionaryPath = name;
+    return;
+  }
   Ui& ui = context.ui;
   ui.setStatusText(texts::loadingDictionary);
   ui.setCursor(Cursor::Wait);

@@ -10,22 +10,35 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/RestartPolicy.h"
+#include "engine/WordIndex.h"
 
 namespace vorkel {
+
+// The fill a batch uses: the path fill (engine/FillEngine.h), which follows
+// the template's path and parameters as the window's commands do, or the
+// fast fill (engine/FastFill.h), which needs neither.
+enum class FillKind { Path, Fast };
 
 struct GenerateBatch {
   // --- settings ---
   int count = 1;
   std::uint32_t seed = 0;
   bool withLetters = false;
+  FillKind fill = FillKind::Fast;
+  // Budgets per attempt: entries into the search for the path fill, dead
+  // ends for the fast fill.
   RestartPolicy restart;
   std::string outputFolder;  // absolute
+  // The fast fill's words, read by the first job and shared by all (an
+  // index is never changed once built).
+  std::shared_ptr<const WordIndex> words;
 
   // --- shared while the jobs run ---
   std::atomic<int> nextIndex{0};

@@ -10,12 +10,14 @@
 #include "app/TemplateCommands.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
-#include "engine/ModelCheck.h"
-#include "engine/ParameterFile.h"
+#include "engine/FastFill.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
+#include "engine/ModelCheck.h"
+#include "engine/ParameterFile.h"
 #include "engine/RawCrossword.h"
 #include "engine/Simpelarr.h"
+#include "engine/SlotGraph.h"
 #include "platform/Files.h"
 
 namespace vorkel {
@@ -65,10 +67,12 @@ std::vector<std::string> wordsOf(const Simpelarr& grid) {
 // their crossings fill (the optimised automatic path does); their words are
 // words, as the crossings' letters were checked, but nothing keeps one of
 // them from standing a second time in the grid. Such a fill is not saved.
-bool everyWordOnce(const Simpelarr& grid, TrieOrdbog& dictionary) {
+// (The fast fill rules both out itself; its fills are checked all the same.)
+template <class IsWord>
+bool everyWordOnce(const Simpelarr& grid, IsWord isWord) {
   std::vector<std::string> words = wordsOf(grid);
   for (const std::string& word : words)
-    if (!dictionary.hasMatch(word)) return false;
+    if (!isWord(word)) return false;
   std::sort(words.begin(), words.end());
   return std::adjacent_find(words.begin(), words.end()) == words.end();
 }
@@ -94,7 +98,25 @@ GenerateJob::GenerateJob(GenerateBatch& batch, std::ostream& err, const std::str
 }
 
 bool GenerateJob::load(const std::string& templatePath) {
-  return loadTemplate(context_, templatePath);
+  context_.loadWordStore = batch_.fill == FillKind::Path;
+  if (!loadTemplate(context_, templatePath)) return false;
+  if (batch_.fill == FillKind::Fast && !batch_.words) loadWordIndex();
+  return true;
+}
+
+void GenerateJob::loadWordIndex() {
+  Template& t = context_.skabelon;
+  if (t.dictionaryPath.empty()) return;
+  // Only the lengths the model has words of: a smaller index is made
+  // sooner, and loading is most of a short run.
+  const Simpelarr shape = Simpelarr::fromDocument(context_.document, ui_, false);
+  std::optional<WordIndex> words = WordIndex::loadWordFile(
+      context_.locate(t.dictionaryPath), context_.language, ui_, SlotGraph::of(shape).lengths());
+  if (!words) {
+    t.dictionaryPath.clear();  // as a failed load of the word store leaves it
+    return;
+  }
+  batch_.words = std::make_shared<const WordIndex>(std::move(*words));
 }
 
 std::string GenerateJob::loadProblem() {
@@ -113,9 +135,12 @@ std::string GenerateJob::loadProblem() {
     return "cannot read the model " + model + "\n";
   const ModelCheck check = ModelCheck::of(c.document);
   if (!check.ok()) return "the model " + model + " cannot be filled:\n" + check.describe();
-  if (t.dictionaryPath.empty() || !c.dictionary || c.dictionary->wordCount() == 0)
+  const bool noWords = batch_.fill == FillKind::Fast
+                           ? !batch_.words || batch_.words->totalCount() == 0
+                           : !c.dictionary || c.dictionary->wordCount() == 0;
+  if (t.dictionaryPath.empty() || noWords)
     return "no words in the dictionary the template names\n";
-  if (c.path.length() == 0)
+  if (batch_.fill == FillKind::Path && c.path.length() == 0)
     return "no stops in the path " + c.locate(t.pathFileName) + "\n";
   const std::string par = c.locate(t.parameterFileName);
   const std::optional<std::string> bytes = Files::readFile(par);
@@ -137,6 +162,7 @@ bool GenerateJob::makeCrossword(int index) {
   // Everything a fill carries over from the one before starts afresh, so
   // crossword `index` does not depend on what this job made earlier.
   c.random.seed(crosswordSeed(batch_.seed, static_cast<std::uint32_t>(index)));
+  if (batch_.fill == FillKind::Fast) return makeFastCrossword(index);
   c.engineCounters = EngineCounters{};
   c.dictionary->setQueryCounter(TrieOrdbog::InitialQueryCounter);
 
@@ -168,7 +194,52 @@ bool GenerateJob::makeCrossword(int index) {
       batch_.fail();
       return false;
     }
-    if (!everyWordOnce(grid, *c.dictionary)) {
+    if (!everyWordOnce(grid, [&](const std::string& w) { return c.dictionary->hasMatch(w); })) {
+      batch_.rejected.fetch_add(1);
+      continue;
+    }
+    return save(grid, index);
+  }
+}
+
+bool GenerateJob::makeFastCrossword(int index) {
+  ApplicationContext& c = context_;
+  const WordIndex& words = *batch_.words;
+  const auto isWord = [&](const std::string& text) {
+    char letters[WordIndex::MaxLength + 1];
+    const int length = wordLetters(c.language, text, letters);
+    if (length < WordIndex::MinLength || length > WordIndex::MaxLength) return false;
+    std::uint8_t codes[WordIndex::MaxLength];
+    for (int i = 0; i < length; ++i) codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
+    return words.find(length, codes) >= 0;
+  };
+  FastFill fill(words, c.language);
+  FastFillSettings settings;
+  for (std::uint64_t attempt = 1;; ++attempt) {
+    if (batch_.stop.load()) return false;
+    Simpelarr grid = Simpelarr::fromDocument(c.document, ui_, batch_.withLetters);
+    c.run.attemptStart = c.clock.now();
+    ++c.run.tries;
+    batch_.tries.fetch_add(1);
+    settings.failureBudget = batch_.restart.budget(attempt);
+    const FastFillOutcome outcome = fill.fill(grid, c.random, ui_, settings);
+    batch_.entries.fetch_add(outcome.nodes);
+    switch (outcome.status) {
+      case FastFillOutcome::Stopped: return false;
+      case FastFillOutcome::GaveUp: continue;
+      case FastFillOutcome::Unfillable: {
+        {
+          const std::lock_guard<std::mutex> guard(batch_.lock);
+          err_ << "vorkel generate: no crossword can be made of this model"
+               << (batch_.withLetters ? " and its letters" : "")
+               << " with the words of '" << c.skabelon.dictionaryPath << "'\n";
+        }
+        batch_.fail();
+        return false;
+      }
+      case FastFillOutcome::Filled: break;
+    }
+    if (!everyWordOnce(grid, isWord)) {
       batch_.rejected.fetch_add(1);
       continue;
     }

@@ -44,7 +44,8 @@ class GenerateJob {
 
   // Loads the template. False when the load stopped early (the reason has
   // been shown); the loaders of the single files carry on after a failure,
-  // see loadProblem.
+  // see loadProblem. For the fast fill the words go into the batch's index
+  // (read by the first job that loads) instead of the job's word store.
   bool load(const std::string& templatePath);
 
   // After a load: what keeps the loaded files from making crosswords (a
@@ -63,6 +64,10 @@ class GenerateJob {
   // The attempts for crossword `index` until one is saved. False when the
   // job stopped or failed before.
   bool makeCrossword(int index);
+  bool makeFastCrossword(int index);
+  // The index of the template's word file for the fast fill, holding the
+  // lengths of the model's words.
+  void loadWordIndex();
   // Saves a filled grid; false (shown, batch failed) when it cannot.
   bool save(const Simpelarr& grid, int index);
 
