@@ -90,7 +90,9 @@ void FastFillSearch::undo(const Mark& m) {
 
 bool FastFillSearch::stopRequested() {
   if (stopped_) return true;
-  if (nodes_ % kPollInterval != 0) return false;
+  // From the first placement on, so that a stop asked for between two
+  // attempts ends the next one at once.
+  if (nodes_ % kPollInterval != 1) return false;
   KeyMessage key;
   if (ui_.pollKey(key) && key.key == KeyMessage::Escape) stopped_ = true;
   return stopped_;

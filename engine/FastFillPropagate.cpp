@@ -16,6 +16,7 @@
 // the cells keep their narrowed letters, and sync brings a slot in line with
 // them before the slot is counted on (chosen or propagated through).
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 
@@ -80,9 +81,14 @@ bool FastFillSearch::sync(int slot) {
   const int length = g.length;
   LetterSet* seen = seen_.data() + st.seenAt;
 
-  // What changed since the candidates were last brought in line.
+  // What changed since the candidates were last brought in line: letters
+  // to drop (the rare ones by their lists of blocks), or, where fewer
+  // letters are kept than dropped, the kept ones.
   const Block* dropSets[SlotGraph::MaxLength * 32];
   int drops = 0;
+  const Block* rareSets[SlotGraph::MaxLength * 32];
+  WordIndex::BlockList rareLists[SlotGraph::MaxLength * 32];
+  int rares = 0;
   const Block* keepSets[SlotGraph::MaxLength * 32];
   int keepGroupEnd[SlotGraph::MaxLength];  // keepSets[previous end .. this end) is one group
   int keepGroups = 0, keeps = 0;
@@ -91,7 +97,6 @@ bool FastFillSearch::sync(int slot) {
     const LetterSet now = cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])];
     if (now == seen[i]) continue;
     changed = true;
-    if (st.count <= kFewCandidates) continue;  // the words are read below
     const LetterSet present = index_.lettersAt(length, i);
     const LetterSet dropped = seen[i] & ~now & present;
     const LetterSet kept = now & present;
@@ -99,32 +104,44 @@ bool FastFillSearch::sync(int slot) {
       for (LetterSet k = kept; k != 0; k &= k - 1)
         keepSets[keeps++] = index_.withLetter(length, i, std::countr_zero(k));
       keepGroupEnd[keepGroups++] = keeps;
-    } else {
-      for (LetterSet d = dropped; d != 0; d &= d - 1)
-        dropSets[drops++] = index_.withLetter(length, i, std::countr_zero(d));
+      continue;
+    }
+    for (LetterSet d = dropped; d != 0; d &= d - 1) {
+      const int code = std::countr_zero(d);
+      const WordIndex::BlockList list = index_.nonZeroBlocks(length, i, code);
+      if (list.begin != nullptr) {
+        rareSets[rares] = index_.withLetter(length, i, code);
+        rareLists[rares++] = list;
+      } else {
+        dropSets[drops++] = index_.withLetter(length, i, code);
+      }
     }
   }
   if (!changed) return st.count > 0;
   saveSlot(slot);
+  for (int i = 0; i < length; ++i)
+    seen[i] = cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])];
   const int before = st.count;
   Block* words = candidates_.data() + st.offset;
+  const long span = st.hi - st.lo;
+  const bool fullPass = drops + keepGroups > 0;  // a group may keep nothing at all
 
-  if (st.count <= kFewCandidates) {
-    // Few words: test each against the cells' letters.
+  if (static_cast<long>(st.count) * length < span * (fullPass ? drops + keeps + 1 : 1)) {
+    // Fewer letters to read than blocks to go over: test each word.
     for (int b = st.lo; b < st.hi; ++b) {
       for (Block bits = words[b]; bits != 0; bits &= bits - 1) {
         const int word = b * WordIndex::BlockBits + std::countr_zero(bits);
         const std::uint8_t* letters = index_.letters(length, word);
         for (int i = 0; i < length; ++i)
-          if (!(cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])] >>
-                    letters[i] & 1u)) {
+          if (!(seen[i] >> letters[i] & 1u)) {
             words[b] &= ~(Block{1} << (word % WordIndex::BlockBits));
             --st.count;
             break;
           }
       }
     }
-  } else {
+  } else if (fullPass) {
+    for (int k = 0; k < rares; ++k) dropSets[drops++] = rareSets[k];
     int count = 0, lo = st.hi, hi = st.lo;
     for (int b = st.lo; b < st.hi; ++b) {
       Block x = words[b];
@@ -147,9 +164,18 @@ bool FastFillSearch::sync(int slot) {
     st.count = count;
     st.lo = count > 0 ? lo : 0;
     st.hi = count > 0 ? hi : 0;
+  } else {
+    // Rare letters only: just the blocks that hold them.
+    for (int k = 0; k < rares; ++k) {
+      const std::uint32_t* p = std::lower_bound(rareLists[k].begin, rareLists[k].end,
+                                                static_cast<std::uint32_t>(st.lo));
+      for (; p != rareLists[k].end && static_cast<int>(*p) < st.hi; ++p) {
+        const Block x = words[*p] & rareSets[k][*p];
+        words[*p] ^= x;
+        st.count -= std::popcount(x);
+      }
+    }
   }
-  for (int i = 0; i < length; ++i)
-    seen[i] = cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])];
   if (st.count != before) setDirty(slot, true);
   return st.count > 0;
 }
@@ -164,6 +190,17 @@ bool FastFillSearch::supports(int slot, int position, int code) {
   const int remembered = static_cast<int>(last);
   if (remembered >= st.lo && remembered < st.hi && (words[remembered] & with[remembered]) != 0)
     return true;
+  const WordIndex::BlockList list = index_.nonZeroBlocks(length, position, code);
+  if (list.begin != nullptr) {
+    for (const std::uint32_t* p =
+             std::lower_bound(list.begin, list.end, static_cast<std::uint32_t>(st.lo));
+         p != list.end && static_cast<int>(*p) < st.hi; ++p)
+      if ((words[*p] & with[*p]) != 0) {
+        last = *p;
+        return true;
+      }
+    return false;
+  }
   for (int b = st.lo; b < st.hi; ++b)
     if ((words[b] & with[b]) != 0) {
       last = static_cast<std::uint32_t>(b);
@@ -178,33 +215,48 @@ void FastFillSearch::deriveLetters(int slot) {
   const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
   const int length = g.length;
 
-  // Few words: the letters they have, read from the words themselves.
+  // Only a cell that an open slot crosses is worth narrowing: the letters
+  // of any other cell follow from this slot's word alone. A cell down to
+  // one letter keeps it (the slot is synced and has words).
+  int positions[SlotGraph::MaxLength];
+  int checks = 0, letters = 0;
+  for (int i = 0; i < length; ++i) {
+    const int crossing = g.crossing[static_cast<std::size_t>(i)];
+    if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) continue;
+    const int n = bitCount(cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])] &
+                           index_.lettersAt(length, i));
+    if (n <= 1) continue;
+    positions[checks++] = i;
+    letters += n;
+  }
+  if (checks == 0) return;
+
+  // Either read the words' letters, or ask for each letter whether some
+  // candidate has it (a remembered block, then a scan): whichever reads
+  // less.
   LetterSet found[SlotGraph::MaxLength] = {};
-  const bool few = st.count <= kFewCandidates;
-  if (few) {
+  const bool read = static_cast<long>(st.count) * length <=
+                    std::max<long>(kFewCandidates * length, static_cast<long>(st.hi - st.lo) * letters / 4);
+  if (read) {
     const Block* words = candidates_.data() + st.offset;
     for (int b = st.lo; b < st.hi; ++b)
       for (Block bits = words[b]; bits != 0; bits &= bits - 1) {
-        const std::uint8_t* letters =
+        const std::uint8_t* word =
             index_.letters(length, b * WordIndex::BlockBits + std::countr_zero(bits));
-        for (int i = 0; i < length; ++i) found[i] |= LetterSet{1} << letters[i];
+        for (int k = 0; k < checks; ++k) found[k] |= LetterSet{1} << word[positions[k]];
       }
   }
 
-  for (int i = 0; i < length; ++i) {
-    // Only a cell that an open slot crosses is worth narrowing: the
-    // letters of any other cell follow from this slot's word alone.
-    const int crossing = g.crossing[static_cast<std::size_t>(i)];
-    if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) continue;
+  for (int k = 0; k < checks; ++k) {
+    const int i = positions[k];
     const int cell = g.cell[static_cast<std::size_t>(i)];
     const LetterSet now = cellLetters_[static_cast<std::size_t>(cell)];
-    if (bitCount(now) <= 1) continue;  // a synced slot with words keeps it
     LetterSet possible = 0;
-    if (few) {
-      possible = found[i] & now;
+    if (read) {
+      possible = found[k] & now;
     } else {
-      for (LetterSet k = now & index_.lettersAt(length, i); k != 0; k &= k - 1) {
-        const int code = std::countr_zero(k);
+      for (LetterSet left = now & index_.lettersAt(length, i); left != 0; left &= left - 1) {
+        const int code = std::countr_zero(left);
         if (supports(slot, i, code)) possible |= LetterSet{1} << code;
       }
     }

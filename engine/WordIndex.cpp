@@ -115,6 +115,20 @@ void WordIndex::buildBucket(int length, const std::vector<std::uint8_t>& letters
         if (bits[c] != 0) b.sets[b.setOffset[i * 32 + static_cast<std::size_t>(c)] + block] = bits[c];
     }
   }
+
+  b.lists.clear();
+  for (std::size_t k = 0; k < len * 32; ++k) {
+    const Block* set = b.sets.data() + b.setOffset[k];
+    const auto nonZero = static_cast<std::size_t>(std::count_if(set, set + blocks, [](Block x) { return x != 0; }));
+    if (nonZero * 10 > blocks) {
+      b.listRange[k] = {kNoList, kNoList};
+      continue;
+    }
+    const auto first = static_cast<std::uint32_t>(b.lists.size());
+    for (std::size_t block = 0; block < blocks; ++block)
+      if (set[block] != 0) b.lists.push_back(static_cast<std::uint32_t>(block));
+    b.listRange[k] = {first, static_cast<std::uint32_t>(b.lists.size())};
+  }
 }
 
 int WordIndex::find(int length, const std::uint8_t* codes) const {
@@ -134,7 +148,9 @@ int WordIndex::find(int length, const std::uint8_t* codes) const {
 
 std::size_t WordIndex::memoryBytes() const {
   std::size_t bytes = sizeof(*this);
-  for (const Bucket& b : buckets_) bytes += b.letters.capacity() + b.sets.capacity() * sizeof(Block);
+  for (const Bucket& b : buckets_)
+    bytes += b.letters.capacity() + b.sets.capacity() * sizeof(Block) +
+             b.lists.capacity() * sizeof(std::uint32_t);
   return bytes;
 }
 

@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <string_view>
@@ -85,6 +86,21 @@ class WordIndex {
     return b.sets.data() + b.setOffset[static_cast<std::size_t>(position * 32 + (code & 31))];
   }
 
+  // The blocks of withLetter(length, position, code) that are not zero, in
+  // ascending order, when they are at most a tenth of all (the rarer
+  // letters): a question about such a letter need not look at the others.
+  // {nullptr, nullptr} when the letter is too common for a list.
+  struct BlockList {
+    const std::uint32_t* begin = nullptr;
+    const std::uint32_t* end = nullptr;
+  };
+  BlockList nonZeroBlocks(int length, int position, int code) const {
+    const Bucket& b = buckets_[length];
+    const auto [first, last] = b.listRange[static_cast<std::size_t>(position * 32 + (code & 31))];
+    if (first == kNoList) return {};
+    return {b.lists.data() + first, b.lists.data() + last};
+  }
+
   // The codes that stand at `position` in some word of `length`.
   LetterSet lettersAt(int length, int position) const {
     return inRange(length) && position >= 0 && position < length
@@ -106,8 +122,12 @@ class WordIndex {
     std::vector<std::uint8_t> letters;  // count x length codes, in word order
     std::vector<Block> sets;            // the present sets, then one zero set
     std::array<std::size_t, MaxLength * 32> setOffset{};  // in blocks, per (position, code)
+    std::vector<std::uint32_t> lists;  // the non-zero blocks of the rarer letters
+    std::array<std::pair<std::uint32_t, std::uint32_t>, MaxLength * 32> listRange{};
     std::array<LetterSet, MaxLength> present{};
   };
+
+  static constexpr std::uint32_t kNoList = ~std::uint32_t{0};
 
   static bool inRange(int length) { return length >= MinLength && length <= MaxLength; }
   // Sorts the words, drops repeats and makes the sets.
