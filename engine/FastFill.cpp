@@ -37,7 +37,9 @@ FastFillOutcome FastFill::fill(Simpelarr& grid, Random& random, Ui& ui,
       letters[static_cast<std::size_t>(y * graph.width + x)] = lettersOfCell(grid.get(x, y), language_);
 
   FastFillSearch search(index_, graph, random, ui, settings);
+  search.setConflicts(std::move(conflicts_));
   outcome.status = search.setup(letters) ? search.search() : FastFillOutcome::Unfillable;
+  conflicts_ = search.takeConflicts();
   outcome.nodes = search.nodes();
   outcome.failures = search.failures();
   if (outcome.status != FastFillOutcome::Filled) return outcome;

@@ -9,12 +9,14 @@
 // there, and decides the order itself:
 //
 //   choose     (FastFillChoose.cpp)  the open slot with the fewest candidates
-//              per crossing; for it the best of a few random candidates, by
-//              how many candidates the crossing slots would keep;
+//              per crossing, crossings that failed often counting more; for
+//              it the best of a few random candidates, by how many
+//              candidates the crossing slots would keep;
 //   propagate  (FastFillPropagate.cpp) after a word is placed or removed, the
 //              crossing slots drop the words that no longer fit and narrow
-//              their cells, and then once more the slots crossing those;
-//              a placed word leaves the candidates of every other slot;
+//              their cells, the slots crossing those follow, and so on until
+//              nothing changes; a placed word leaves the candidates of every
+//              other slot;
 //   backtrack  (FastFillBacktrack.cpp) every change is saved on a trail
 //              first; a word that led nowhere is taken back, removed from
 //              its slot's candidates and the removal propagated.
@@ -39,6 +41,7 @@
 // language's letters; otherwise it is left as it was.
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/WordIndex.h"
 
@@ -53,9 +56,10 @@ struct FastFillSettings {
   // Dead ends one attempt may meet before it gives up; 0 for no limit.
   std::uint64_t failureBudget = 0;
   // Rounds of propagation after each placement or removal: 1 updates the
-  // crossing slots, 2 the slots crossing those as well. Larger values go
-  // further; 0 propagates until nothing changes.
-  int rounds = 2;
+  // crossing slots, 2 the slots crossing those as well, and so on; 0 goes
+  // on until nothing changes (FastFillPropagate.cpp says why that is the
+  // default).
+  int rounds = 0;
   // Random candidates weighed per placement.
   int samples = 4;
 };
@@ -86,6 +90,7 @@ class FastFill {
  private:
   const WordIndex& index_;
   const Language& language_;
+  std::vector<double> conflicts_;  // see FastFillSearch: per slot, across attempts
 };
 
 }  // namespace vorkel

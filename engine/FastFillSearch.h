@@ -55,6 +55,9 @@ class FastFillSearch {
   std::uint64_t nodes() const { return nodes_; }
   std::uint64_t failures() const { return failures_; }
   LetterSet cellLetters(int cell) const { return cellLetters_[static_cast<std::size_t>(cell)]; }
+  // The dead ends per slot, carried from one attempt to the next.
+  void setConflicts(std::vector<double> conflicts) { conflicts_ = std::move(conflicts); }
+  std::vector<double> takeConflicts() { return std::move(conflicts_); }
 
   // --- trail (FastFillBacktrack.cpp) ---
   struct Mark {
@@ -154,6 +157,10 @@ class FastFillSearch {
   std::vector<Block> saved_;  // copies of slot records, see saveSlot
   std::uint32_t stamp_ = 1;
   std::uint32_t nextStamp_ = 2;
+
+  // Dead ends met per slot (its candidates ran out): slots that fail often
+  // are chosen earlier. Kept across the attempts at one crossword.
+  std::vector<double> conflicts_;
 
   std::uint64_t nodes_ = 0;
   std::uint64_t failures_ = 0;

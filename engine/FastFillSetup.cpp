@@ -19,6 +19,7 @@ bool FastFillSearch::setup(const std::vector<LetterSet>& cellLetters) {
   queuedIn_.assign(slotCount, 0);
   supportAt_.assign(slotCount, 0);
   for (auto& list : slotsByLength_) list.clear();
+  if (conflicts_.size() != slotCount) conflicts_.assign(slotCount, 0);
 
   std::size_t blocks = 0, seen = 0, supports = 0;
   for (std::size_t s = 0; s < slotCount; ++s) {
