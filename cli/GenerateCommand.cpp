@@ -16,6 +16,7 @@
 // into the fill; files appear whole or not at all (engine/RawCrossword.h). A
 // second Ctrl-C ends the program at once.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,7 +60,7 @@ constexpr const char* kUsage =
     "  --restart P     give up an attempt after a budget of fill steps:\n"
     "                  none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...);\n"
     "                  a step is a dead end of the fast fill, an entry into the\n"
-    "                  search of the path fill (default luby:200 and luby:4000)\n"
+    "                  search of the path fill (default luby:100 and luby:4000)\n"
     "  --fill F        fast (default): chooses its own order, ignores the path and\n"
     "                  the search parameters; path: follows the template's path\n"
     "                  and parameters, as the window's commands do\n";
@@ -69,10 +70,12 @@ constexpr const char* kUsage =
 // about 93000, fixed:4000 96000, luby:2000 116000, fixed:16000 130000; with
 // no restarts three of the models did not finish 20 crosswords in 60 s).
 constexpr const char* kDefaultRestart = "luby:4000";
-// The fast fill's budgets count dead ends, a few hundred of which are about
-// what a hard grid needs: on the benchmark grids a unit of 200 kept the
-// medians and cut the 90th percentile the most.
-constexpr const char* kDefaultFastRestart = "luby:200";
+// The fast fill's budgets count dead ends. On the benchmark's hard grids
+// (bench_fill --restart, 40 seeds each) a unit of 100 gave the lowest
+// medians and 90th percentiles: 50 restarts too soon on the hardest grid,
+// 200 and 400 wait too long, and without restarts its 90th percentile is
+// a hundred times its median.
+constexpr const char* kDefaultFastRestart = "luby:100";
 constexpr int kMaxJobs = 64;
 
 // Ctrl-C. The handler can only set a flag of this type; the wait loop reads
@@ -188,6 +191,18 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Processor time of the whole process so far (all threads, user and
+// system): on a busy machine it says what a phase cost where the clock on
+// the wall says how long it waited as well.
+double processorSeconds() {
+  rusage usage{};
+  if (::getrusage(RUSAGE_SELF, &usage) != 0) return 0;
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+  };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 std::string jsonString(std::string_view s) {
   std::string out = "\"";
   for (const char ch : s) {
@@ -277,12 +292,19 @@ void writeProgress(GenerateBatch& batch, std::chrono::steady_clock::time_point s
       << std::flush;
 }
 
-void writeJson(int jobCount, GenerateBatch& batch, double loadSeconds,
-               double generateSeconds, std::ostream& out) {
+struct PhaseTimes {
+  double loadSeconds = 0, loadCpuSeconds = 0;
+  double generateSeconds = 0, generateCpuSeconds = 0;
+};
+
+void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, std::ostream& out) {
   out << "{\"saved\": " << batch.saved.load() << ", \"tries\": " << batch.tries.load()
       << ", \"entries\": " << batch.entries.load() << ", \"rejected\": " << batch.rejected.load()
-      << ", \"load_seconds\": " << fixed6(loadSeconds)
-      << ", \"generate_seconds\": " << fixed6(generateSeconds) << ", \"seed\": " << batch.seed
+      << ", \"load_seconds\": " << fixed6(times.loadSeconds)
+      << ", \"generate_seconds\": " << fixed6(times.generateSeconds)
+      << ", \"load_cpu_seconds\": " << fixed6(times.loadCpuSeconds)
+      << ", \"generate_cpu_seconds\": " << fixed6(times.generateCpuSeconds)
+      << ", \"seed\": " << batch.seed
       << ", \"jobs\": " << jobCount
       << ", \"fill\": " << (batch.fill == FillKind::Path ? "\"path\"" : "\"fast\"")
       << ", \"restart\": " << jsonString(batch.restart.text())
@@ -319,7 +341,9 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const int jobCount = std::min(o.jobs, o.count);
 
   InterruptGuard interrupts;
+  PhaseTimes times;
   const auto loadStart = std::chrono::steady_clock::now();
+  const double loadCpuStart = processorSeconds();
   std::vector<std::unique_ptr<GenerateJob>> jobs;
   jobs.push_back(std::make_unique<GenerateJob>(batch, err, workFolder));
   GenerateJob& first = *jobs.front();
@@ -361,10 +385,12 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
       return 1;
     }
   }
-  const double loadSeconds = secondsSince(loadStart);
+  times.loadSeconds = secondsSince(loadStart);
+  times.loadCpuSeconds = processorSeconds() - loadCpuStart;
 
   const bool progress = &err == &std::cerr && ::isatty(STDERR_FILENO);
   const auto generateStart = std::chrono::steady_clock::now();
+  const double generateCpuStart = processorSeconds();
   std::mutex doneLock;
   std::condition_variable doneSignal;
   int running = jobCount;
@@ -387,12 +413,13 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
     }
   }
   for (std::thread& t : threads) t.join();
-  const double generateSeconds = secondsSince(generateStart);
+  times.generateSeconds = secondsSince(generateStart);
+  times.generateCpuSeconds = processorSeconds() - generateCpuStart;
   if (progress) err << "\n";
 
   std::sort(batch.files.begin(), batch.files.end());
   if (o.json) {
-    writeJson(jobCount, batch, loadSeconds, generateSeconds, out);
+    writeJson(jobCount, batch, times, out);
   } else {
     for (const auto& file : batch.files) out << file.second << "\n";
   }
