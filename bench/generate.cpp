@@ -1,23 +1,34 @@
 // Generation benchmark: `vorkel generate` against qxw's batch filler
-// (Debian package qxw, /usr/games/qxw -b) on the same model grids with the
-// same word list, in one run.
+// (Debian package qxw, /usr/games/qxw -b) on the same grids with the same
+// word list, in one run.
 //
 //   bench_generate [options]            (see kUsage below)
 //
-// For every stock template Model1.skb .. Model6.skb that can be found:
-//   - ours: RUNS processes `vorkel generate T.skb -n 1 --seed S --json`,
-//     S = 1..RUNS; the median of generate_seconds per saved crossword and
-//     the tries per save (sum of tries / sum of saves); one more process
-//     makes all RUNS crosswords for a mean finer than the JSON's milliseconds;
-//   - qxw: the model grid (`vorkel grid show`) as a deck, one line per slot
-//     of two or more letter cells, filled with the word list our dictionary
-//     holds (exported to UTF-8); runs with -F S (qxw's filler seed), at most
-//     a time budget per model; qxw's load time, measured with a deck of the
-//     model's first slot alone, is subtracted from every run;
-//   - the ratio qxw / ours of the two medians (ours' mean below 5 ms);
-//   - the restart policies `vorkel generate --restart P` offers, each with
-//     the same seeds;
-// and for one model the throughput of --jobs 2 against --jobs 1.
+// The cases: every stock template Model1.skb .. Model6.skb that can be
+// found, and every picture of the hard-grid set (bench/grids/*.txt, made by
+// bench_make_grids), turned into a model, an automatic path and a template
+// in the scratch folder. For every case:
+//   - ours, for each fill (--fill fast and --fill path): RUNS processes
+//     `vorkel generate T.skb -n 1 --seed S --json --fill F`, S = 1..RUNS;
+//     per saved crossword the median and the 90th percentile of the fill's
+//     processor time and wall time (the JSON's generate_cpu_seconds and
+//     generate_seconds, loading excluded), the tries per save, and of the
+//     whole process its processor time, wall time and peak memory;
+//   - qxw: the grid as a deck, one line per slot of two or more letter
+//     cells, filled with the word list our dictionary holds (exported to
+//     UTF-8); runs with -F S (qxw's filler seed), at most a time budget per
+//     case; qxw's load, measured with a deck of the grid's first slot alone,
+//     is subtracted from every run (processor and wall time apart);
+//   - the ratios qxw / ours of the medians, of qxw's median over our 90th
+//     percentile, and of the whole processes;
+// then the share of cases where a fill of ours is slower than qxw, and for
+// the stock models the restart policies `vorkel generate --restart P`
+// offers and the throughput of --jobs 2 against --jobs 1.
+//
+// Processor time is what the tables lead with: on a machine shared with
+// other work the wall clock also counts the time a process waits for a
+// core, which varies from run to run by several times. Wall times are
+// given beside them.
 //
 // Everything is printed as Markdown tables on stdout; progress goes to
 // stderr. Nothing here fails on a time: a process that overruns its limit is
@@ -26,6 +37,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,23 +73,30 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 constexpr const char* kUsage =
     "usage: bench_generate [--vorkel PATH] [--templates DIR] [--dic FILE] [--work DIR]\n"
-    "                      [--models 1,2,..] [--runs N] [--timeout SEC]\n"
-    "                      [--qxw PATH] [--qxw-budget SEC] [--qxw-random 0|1|2] [--no-qxw]\n"
-    "                      [--restart P,Q,..] [--restart-runs N] [--no-restart]\n"
+    "                      [--models 1,2,.. | --no-models] [--grids DIR | --no-grids]\n"
+    "                      [--fills fast,path] [--runs N] [--fill-budget SEC] [--timeout SEC]\n"
+    "                      [--qxw PATH] [--qxw-runs N] [--qxw-budget SEC] [--qxw-random 0|1|2]\n"
+    "                      [--no-qxw] [--restart P,Q,..] [--restart-runs N] [--no-restart]\n"
     "                      [--jobs-model N] [--jobs-count N] [--no-jobs]\n"
     "\n"
     "  --vorkel      the vorkel binary (default: the build's)\n"
     "  --templates   folder holding Model1.skb .. Model6.skb (default: the build's\n"
     "                stock folder, else the source tree's data/)\n"
-    "  --dic         dictionary for the qxw word list (default: the template's Trie,\n"
-    "                else the build's Dic/SVbyg.dic)\n"
+    "  --dic         dictionary for the grid set and the qxw word list (default: the\n"
+    "                first template's Trie, else the build's Dic/SVbyg.dic)\n"
     "  --work        scratch folder (default: <build>/bench-generate)\n"
-    "  --runs        crosswords per model, seeds 1..N (default 20)\n"
+    "  --grids       pictures of the hard-grid set, *.txt (default: bench/grids)\n"
+    "  --fills       fills of ours to measure (default: fast,path)\n"
+    "  --runs        crosswords per case and fill, seeds 1..N (default 20)\n"
+    "  --fill-budget processor seconds per case and fill; seeds after it are left\n"
+    "                out (default 30)\n"
     "  --timeout     limit for one vorkel process in seconds (default 120)\n"
-    "  --qxw-budget  total qxw fill time per model in seconds (default 60)\n"
+    "  --qxw-runs    qxw runs per case, seeds 1..N (default: as --runs)\n"
+    "  --qxw-budget  processor seconds of qxw per case (default 30)\n"
     "  --qxw-random  qxw's .RANDOM level: 0 none, 1 slight, 2 high (default 1)\n"
-    "  --restart     policies to compare; 'default' runs without --restart\n"
-    "                (default: 'default' and the values `vorkel generate --help` lists)\n"
+    "  --restart     policies to compare on the stock models; 'default' runs without\n"
+    "                --restart (default: 'default' and the values `vorkel generate\n"
+    "                --help` lists)\n"
     "  --jobs-model  model for the --jobs 1 / --jobs 2 comparison (default: the one\n"
     "                with the longest median)\n"
     "  --jobs-count  crosswords per --jobs run (default 40)\n";
@@ -88,11 +107,16 @@ struct Options {
   std::string dic;
   std::string work = std::string(VORKEL_BINARY_DIR) + "/bench-generate";
   std::vector<int> models{1, 2, 3, 4, 5, 6};
+  std::string grids = std::string(VORKEL_SOURCE_DIR) + "/bench/grids";
+  bool withGrids = true;
+  std::vector<std::string> fills{"fast", "path"};
   int runs = 20;
+  double fillBudget = 30;
   double timeout = 120;
   std::string qxw = "/usr/games/qxw";
   bool withQxw = true;
-  double qxwBudget = 60;
+  int qxwRuns = 0;  // 0: as --runs
+  double qxwBudget = 30;
   int qxwRandom = 1;
   std::optional<std::vector<std::string>> restarts;
   bool withRestart = true;
@@ -107,7 +131,9 @@ struct Options {
 struct Outcome {
   int status = -1;  // exit status; -1 after a signal or when not started
   bool timedOut = false;
-  double seconds = 0;  // wall time from fork to reaping
+  double seconds = 0;     // wall time from fork to reaping
+  double cpuSeconds = 0;  // processor time of the child, user and system
+  long peakKb = 0;        // the child's peak resident memory
   std::string out, err;
 };
 
@@ -198,20 +224,26 @@ Outcome runProcess(const std::vector<std::string>& argv, double limit) {
   for (auto& f : fds)
     if (f.fd >= 0) close(f.fd);
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
   runningChild = 0;
   r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  r.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                 static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+  r.peakKb = usage.ru_maxrss;
   if (WIFEXITED(status)) r.status = WEXITSTATUS(status);
   return r;
 }
 
 // ------------------------------------------------------------------ helpers
 
-double median(std::vector<double> v) {
+// The q-quantile (0 < q <= 1) by the nearest-rank rule: the 90th
+// percentile of 10 values is the 9th smallest.
+double quantile(std::vector<double> v, double q) {
   if (v.empty()) return std::nan("");
   std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+  const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(v.size())));
+  return v[std::min(std::max<std::size_t>(rank, 1), v.size()) - 1];
 }
 
 // Seconds as milliseconds, one decimal.
@@ -284,8 +316,11 @@ std::vector<std::string> splitList(const std::string& text) {
 
 // ---------------------------------------------------------------- templates
 
-struct Model {
-  int number = 0;
+// One grid to measure: a stock template, or a picture of the grid set made
+// into a template.
+struct Case {
+  std::string name;  // "Model1", "18x15-2"
+  int model = 0;     // the stock model's number; 0 for the grid set
   fs::path skb;
   fs::path ktd;
   fs::path dic;  // empty when the template's dictionary was not found
@@ -353,10 +388,10 @@ std::optional<fs::path> resolveNamed(std::string value, const fs::path& skbDir,
   return std::nullopt;
 }
 
-std::vector<Model> findModels(const Options& o) {
+std::vector<Case> findModels(const Options& o) {
   const fs::path source = fs::path(VORKEL_SOURCE_DIR) / "data";
   const fs::path build = VORKEL_BINARY_DIR;
-  std::vector<Model> models;
+  std::vector<Case> models;
   for (int n : o.models) {
     const std::string name = "Model" + std::to_string(n) + ".skb";
     std::optional<fs::path> skb;
@@ -367,8 +402,9 @@ std::vector<Model> findModels(const Options& o) {
       std::cerr << "bench_generate: no template " << name << ", model skipped\n";
       continue;
     }
-    Model m;
-    m.number = n;
+    Case m;
+    m.name = "Model" + std::to_string(n);
+    m.model = n;
     m.skb = fs::absolute(*skb);
     const fs::path dir = m.skb.parent_path();
     const auto ktd = resolveNamed(iniValue(m.skb, "Model"), dir, {source});
@@ -377,6 +413,48 @@ std::vector<Model> findModels(const Options& o) {
     models.push_back(m);
   }
   return models;
+}
+
+// The pictures of the grid set as cases: a model (`vorkel grid import`),
+// its automatic path (`vorkel path auto`, which only the path fill uses) and
+// a template naming them, `dic` and the stock parameters, in the scratch
+// folder. A picture that does not make a model is left out with a note.
+std::vector<Case> prepareGrids(const Options& o, const fs::path& dic,
+                               std::vector<std::string>& notes) {
+  std::vector<Case> cases;
+  std::error_code ec;
+  if (!fs::is_directory(o.grids, ec)) {
+    notes.push_back("no grid set at " + o.grids);
+    return cases;
+  }
+  std::vector<fs::path> pictures;
+  for (const auto& e : fs::directory_iterator(o.grids, ec))
+    if (e.path().extension() == ".txt") pictures.push_back(e.path());
+  std::sort(pictures.begin(), pictures.end());
+  const fs::path folder = fs::path(o.work) / "grids";
+  fs::create_directories(folder, ec);
+  const fs::path source = fs::path(VORKEL_SOURCE_DIR) / "data";
+  for (const fs::path& picture : pictures) {
+    Case c;
+    c.name = picture.stem().string();
+    c.ktd = folder / (c.name + ".ktd");
+    c.skb = folder / (c.name + ".skb");
+    c.dic = dic;
+    const fs::path vej = folder / (c.name + ".vej");
+    Outcome p = runProcess({o.vorkel, "grid", "import", picture.string(), c.ktd.string()}, 60);
+    if (p.status == 0)
+      p = runProcess({o.vorkel, "path", "auto", c.ktd.string(), "-o", vej.string()}, 120);
+    if (p.status != 0) {
+      notes.push_back(c.name + ": left out, " + firstLine(p.err));
+      continue;
+    }
+    std::ofstream skb(c.skb, std::ios::binary);
+    skb << "[Skabelon]\r\nModel=" << c.ktd.string() << "\r\nTrie=" << dic.string()
+        << "\r\nVej=" << vej.string() << "\r\nParametre=" << (source / "default.par").string()
+        << "\r\nDestDir=" << (fs::path(o.work) / "out").string() << "\r\nSprog=0\r\n";
+    cases.push_back(c);
+  }
+  return cases;
 }
 
 // ---------------------------------------------------------------- our runs
@@ -388,12 +466,14 @@ struct OurRun {
   double tries = 0;
   double loadSeconds = 0;
   double generateSeconds = 0;
-  double wallSeconds = 0;
+  double generateCpuSeconds = 0;
+  Outcome process;
   std::string restart;  // the policy the run used, as reported
+  std::string fill;     // the fill the run used, as reported
   std::string problem;
 };
 
-OurRun runOurs(const Options& o, const Model& m, const fs::path& outDir, int count, int seed,
+OurRun runOurs(const Options& o, const Case& m, const fs::path& outDir, int count, int seed,
                const std::vector<std::string>& extra) {
   std::error_code ec;
   fs::remove_all(outDir, ec);
@@ -402,49 +482,54 @@ OurRun runOurs(const Options& o, const Model& m, const fs::path& outDir, int cou
                                 std::to_string(count),    "-o",           outDir.string(),
                                 "--seed",     std::to_string(seed),       "--json"};
   argv.insert(argv.end(), extra.begin(), extra.end());
-  const Outcome p = runProcess(argv, o.timeout);
   OurRun r;
-  r.wallSeconds = p.seconds;
-  r.timedOut = p.timedOut;
-  const std::string json = jsonLine(p.out);
-  if (p.timedOut) {
+  r.process = runProcess(argv, o.timeout);
+  r.timedOut = r.process.timedOut;
+  const std::string json = jsonLine(r.process.out);
+  if (r.timedOut) {
     r.problem = "stopped after " + fmt(o.timeout, 0) + " s";
   } else if (json.empty()) {
-    r.problem = "exit " + std::to_string(p.status) + ": " + firstLine(p.err);
+    r.problem = "exit " + std::to_string(r.process.status) + ": " + firstLine(r.process.err);
   } else {
     r.ok = true;
     r.saved = static_cast<int>(jsonNumber(json, "saved").value_or(0));
     r.tries = jsonNumber(json, "tries").value_or(std::nan(""));
     r.loadSeconds = jsonNumber(json, "load_seconds").value_or(std::nan(""));
     r.generateSeconds = jsonNumber(json, "generate_seconds").value_or(std::nan(""));
+    r.generateCpuSeconds = jsonNumber(json, "generate_cpu_seconds").value_or(std::nan(""));
     r.restart = jsonText(json, "restart");
+    r.fill = jsonText(json, "fill");
   }
   return r;
 }
 
 struct OurSummary {
   int runs = 0, saved = 0, failed = 0;
-  double medianSeconds = std::nan("");  // per saved crossword
+  // Per saved crossword, loading excluded: processor and wall time.
+  double cpuMedian = std::nan(""), cpuP90 = std::nan("");
+  double wallMedian = std::nan(""), wallP90 = std::nan("");
   double triesPerSave = std::nan("");
-  double medianLoad = std::nan("");
-  // generate_seconds / saved of one process making all `runs` crosswords:
-  // a mean, but finer than the per-process times, which the JSON gives to
-  // the millisecond.
-  double batchMean = std::nan("");
+  double loadMedian = std::nan("");  // wall
+  // Whole processes, loading included.
+  double processCpuMedian = std::nan(""), processWallMedian = std::nan("");
+  long peakKb = 0;
   std::string restart;  // the policy reported by the runs
+  std::string fill;     // the fill reported by the runs
   std::string problem;  // the first failure, for the notes
 };
 
-// RUNS crosswords of one model with seeds 1..runs, one process each.
-OurSummary measureOurs(const Options& o, const Model& m, int runs, const std::string& tag,
+// RUNS crosswords of one case with seeds 1..runs, one process each, until
+// the processor time of the runs exceeds the budget.
+OurSummary measureOurs(const Options& o, const Case& m, int runs, const std::string& tag,
                        const std::vector<std::string>& extra) {
   OurSummary s;
-  std::vector<double> perSave, loads;
-  double tries = 0;
-  for (int seed = 1; seed <= runs; ++seed) {
+  std::vector<double> cpu, wall, loads, processCpu, processWall;
+  double tries = 0, used = 0;
+  for (int seed = 1; seed <= runs && used < o.fillBudget; ++seed) {
     const fs::path dir = fs::path(o.work) / "out" / tag;
     const OurRun r = runOurs(o, m, dir, 1, seed, extra);
     ++s.runs;
+    used += r.process.cpuSeconds;
     if (!r.ok) {
       ++s.failed;
       if (s.problem.empty()) s.problem = r.problem;
@@ -457,16 +542,27 @@ OurSummary measureOurs(const Options& o, const Model& m, int runs, const std::st
     s.saved += r.saved;
     tries += r.tries;
     s.restart = r.restart;
+    s.fill = r.fill;
     loads.push_back(r.loadSeconds);
-    if (r.saved > 0) perSave.push_back(r.generateSeconds / r.saved);
+    processCpu.push_back(r.process.cpuSeconds);
+    processWall.push_back(r.process.seconds);
+    s.peakKb = std::max(s.peakKb, r.process.peakKb);
+    if (r.saved > 0) {
+      cpu.push_back(r.generateCpuSeconds / r.saved);
+      wall.push_back(r.generateSeconds / r.saved);
+    }
     std::cerr << "  " << tag << " seed " << seed << ": saved " << r.saved << ", tries " << r.tries
-              << ", " << fmt(r.generateSeconds) << " s\n";
+              << ", " << ms(r.generateCpuSeconds) << " ms cpu, " << ms(r.generateSeconds)
+              << " ms wall\n";
   }
-  s.medianSeconds = median(perSave);
-  s.medianLoad = median(loads);
+  s.cpuMedian = quantile(cpu, 0.5);
+  s.cpuP90 = quantile(cpu, 0.9);
+  s.wallMedian = quantile(wall, 0.5);
+  s.wallP90 = quantile(wall, 0.9);
+  s.loadMedian = quantile(loads, 0.5);
+  s.processCpuMedian = quantile(processCpu, 0.5);
+  s.processWallMedian = quantile(processWall, 0.5);
   if (s.saved > 0) s.triesPerSave = tries / s.saved;
-  const OurRun batch = runOurs(o, m, fs::path(o.work) / "out" / tag, runs, 1, extra);
-  if (batch.ok && batch.saved > 0) s.batchMean = batch.generateSeconds / batch.saved;
   return s;
 }
 
@@ -521,32 +617,38 @@ std::vector<std::string> restartPolicies(const Options& o, const std::string& de
 // ---------------------------------------------------------------- qxw
 
 // The dictionary's words in display text (upper case, UTF-8), one a line:
-// exactly what the fill engine draws from.
+// exactly what the fill engine draws from. Sorted (byte order, which for
+// UTF-8 is the order of the code points): qxw loads and fills about five
+// times faster from a sorted list than from the same words in the word
+// store's order (measured on Model1), so this is its best case.
 bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
   vorkel::StderrUi ui(std::cerr);
   vorkel::Language language;
   vorkel::TrieOrdbog dict(400000, language, ui);
   if (!vorkel::loadWordFile(dict, dic.string()) || dict.wordCount() == 0) return false;
-  std::ofstream file(out, std::ios::binary);
+  std::vector<std::string> texts;
   count = nordic = 0;
   for (int length = vorkel::TrieOrdbog::MinLength; length <= vorkel::TrieOrdbog::MaxLength;
        ++length) {
     const std::string blanks(static_cast<std::size_t>(length), ' ');
     dict.forEachMatch(length, blanks, [&](std::string_view word) {
-      const std::string text = vorkel::cp1252ToUtf8(dict.codesToText(word));
+      texts.push_back(vorkel::cp1252ToUtf8(dict.codesToText(word)));
+      const std::string& text = texts.back();
       if (text.find("\xC3\x86") != std::string::npos || text.find("\xC3\x98") != std::string::npos ||
           text.find("\xC3\x85") != std::string::npos)
         ++nordic;
-      file << text << '\n';
       ++count;
       return true;
     });
   }
+  std::sort(texts.begin(), texts.end());
+  std::ofstream file(out, std::ios::binary);
+  for (const std::string& text : texts) file << text << '\n';
   return static_cast<bool>(file);
 }
 
 // The model as text rows: '#' for a clue cell, '.' for a letter cell.
-std::vector<std::string> gridRows(const Options& o, const Model& m, std::string& problem) {
+std::vector<std::string> gridRows(const Options& o, const Case& m, std::string& problem) {
   const Outcome p = runProcess({o.vorkel, "grid", "show", m.ktd.string()}, 60);
   std::vector<std::string> rows;
   if (p.status != 0) {
@@ -612,21 +714,23 @@ void writeDeck(const fs::path& file, int random, const std::vector<std::string>&
 struct QxwSummary {
   bool measured = false;
   int runs = 0, filled = 0, noFill = 0, stopped = 0, bad = 0;
-  double loadSeconds = std::nan("");
-  double medianNet = std::nan("");  // fill seconds with the load taken off
-  bool nordicLetters = false;       // some fill used Æ, Ø or Å
+  // Load of a one-slot deck, median of three runs.
+  double loadCpu = std::nan(""), loadWall = std::nan("");
+  // Per fill with the load taken off; whole processes as they are.
+  double netCpuMedian = std::nan(""), netWallMedian = std::nan("");
+  double processCpuMedian = std::nan(""), processWallMedian = std::nan("");
+  bool nordicLetters = false;  // some fill used Æ, Ø or Å
   std::string problem;
 };
 
-QxwSummary measureQxw(const Options& o, const Model& m, const std::vector<std::string>& slots,
+QxwSummary measureQxw(const Options& o, const Case& m, const std::vector<std::string>& slots,
                       const fs::path& words) {
   QxwSummary s;
   const fs::path dir = fs::path(o.work) / "qxw";
   std::error_code ec;
   fs::create_directories(dir, ec);
-  const std::string stem = "model" + std::to_string(m.number);
-  const fs::path loadDeck = dir / (stem + "-load.qxd");
-  const fs::path fillDeck = dir / (stem + ".qxd");
+  const fs::path loadDeck = dir / (m.name + "-load.qxd");
+  const fs::path fillDeck = dir / (m.name + ".qxd");
   writeDeck(loadDeck, 0, {slots.front()});
   writeDeck(fillDeck, o.qxwRandom, slots);
   auto command = [&](const fs::path& deck, int seed) {
@@ -634,32 +738,38 @@ QxwSummary measureQxw(const Options& o, const Model& m, const std::vector<std::s
                                     "-d", words.string(), deck.string()};
   };
 
-  std::vector<double> loads;
+  std::vector<double> loadCpu, loadWall;
   for (int k = 1; k <= 3; ++k) {
     const Outcome p = runProcess(command(loadDeck, k), 60);
     if (p.status != 0) {
       s.problem = "one-slot deck: exit " + std::to_string(p.status) + " " + firstLine(p.err);
       return s;
     }
-    loads.push_back(p.seconds);
+    loadCpu.push_back(p.cpuSeconds);
+    loadWall.push_back(p.seconds);
   }
-  s.loadSeconds = median(loads);
+  s.loadCpu = quantile(loadCpu, 0.5);
+  s.loadWall = quantile(loadWall, 0.5);
   s.measured = true;
 
-  // A run cut off by the budget took at least its time so far: it counts as
-  // endless for the median when that time already exceeds the median of the
-  // finished runs (or none finished), and is left out otherwise.
-  std::vector<double> net;
+  // The budget counts processor time. A run cut off by it took at least its
+  // time so far: it counts as endless for the median when that time already
+  // exceeds the median of the finished runs (or none finished), and is left
+  // out otherwise.
+  std::vector<double> netCpu, netWall, processCpu, processWall;
   double used = 0, cutAt = -1;
-  for (int seed = 1; seed <= o.runs; ++seed) {
+  const int runs = o.qxwRuns > 0 ? o.qxwRuns : o.runs;
+  for (int seed = 1; seed <= runs; ++seed) {
     const double left = o.qxwBudget - used;
     if (left <= 0) break;
-    const Outcome p = runProcess(command(fillDeck, seed), left + s.loadSeconds);
-    used += std::max(0.0, p.seconds - s.loadSeconds);
+    // The wall limit leaves room for a busy machine; the budget is checked
+    // on processor time after each run.
+    const Outcome p = runProcess(command(fillDeck, seed), 4 * (left + s.loadWall) + 10);
+    used += std::max(0.0, p.cpuSeconds - s.loadCpu);
     ++s.runs;
     if (p.timedOut) {
       ++s.stopped;
-      cutAt = std::max(0.0, p.seconds - s.loadSeconds);
+      cutAt = std::max(0.0, p.cpuSeconds - s.loadCpu);
       std::cerr << "  qxw seed " << seed << ": stopped at the budget\n";
       break;
     }
@@ -688,11 +798,21 @@ QxwSummary measureQxw(const Options& o, const Model& m, const std::vector<std::s
       continue;
     }
     ++s.filled;
-    net.push_back(std::max(0.0, p.seconds - s.loadSeconds));
-    std::cerr << "  qxw seed " << seed << ": " << fmt(p.seconds) << " s\n";
+    netCpu.push_back(std::max(0.0, p.cpuSeconds - s.loadCpu));
+    netWall.push_back(std::max(0.0, p.seconds - s.loadWall));
+    processCpu.push_back(p.cpuSeconds);
+    processWall.push_back(p.seconds);
+    std::cerr << "  qxw seed " << seed << ": " << fmt(p.cpuSeconds) << " s cpu, " << fmt(p.seconds)
+              << " s wall\n";
   }
-  if (cutAt >= 0 && (net.empty() || cutAt >= median(net))) net.push_back(kInf);
-  s.medianNet = median(net);
+  if (cutAt >= 0 && (netCpu.empty() || cutAt >= quantile(netCpu, 0.5))) {
+    netCpu.push_back(kInf);
+    netWall.push_back(kInf);
+  }
+  s.netCpuMedian = quantile(netCpu, 0.5);
+  s.netWallMedian = quantile(netWall, 0.5);
+  s.processCpuMedian = quantile(processCpu, 0.5);
+  s.processWallMedian = quantile(processWall, 0.5);
   return s;
 }
 
@@ -713,9 +833,15 @@ bool parseOptions(int argc, char** argv, Options& o) {
       else if (a == "--models") {
         o.models.clear();
         for (const auto& p : splitList(value())) o.models.push_back(std::stoi(p));
-      } else if (a == "--runs") o.runs = std::stoi(value());
+      } else if (a == "--no-models") o.models.clear();
+      else if (a == "--grids") o.grids = value();
+      else if (a == "--no-grids") o.withGrids = false;
+      else if (a == "--fills") o.fills = splitList(value());
+      else if (a == "--runs") o.runs = std::stoi(value());
+      else if (a == "--fill-budget") o.fillBudget = std::stod(value());
       else if (a == "--timeout") o.timeout = std::stod(value());
       else if (a == "--qxw") o.qxw = value();
+      else if (a == "--qxw-runs") o.qxwRuns = std::stoi(value());
       else if (a == "--qxw-budget") o.qxwBudget = std::stod(value());
       else if (a == "--qxw-random") o.qxwRandom = std::stoi(value());
       else if (a == "--no-qxw") o.withQxw = false;
@@ -735,13 +861,72 @@ bool parseOptions(int argc, char** argv, Options& o) {
       return false;
     }
   }
-  if (o.runs < 1 || o.timeout <= 0 || o.qxwBudget <= 0 || o.jobsCount < 1 || o.qxwRandom < 0 ||
-      o.qxwRandom > 2) {
+  if (o.runs < 1 || o.timeout <= 0 || o.qxwBudget <= 0 || o.fillBudget <= 0 || o.jobsCount < 1 || o.qxwRandom < 0 ||
+      o.qxwRandom > 2 || o.qxwRuns < 0 || o.fills.empty()) {
     std::cerr << "bench_generate: counts and limits must be positive\n" << kUsage;
     return false;
   }
   if (o.restartRuns <= 0) o.restartRuns = o.runs;
   return true;
+}
+
+// What one case measured.
+struct CaseResult {
+  Case what;
+  std::string grid = "–";
+  std::size_t slots = 0;
+  std::map<std::string, OurSummary> ours;  // by fill
+  QxwSummary qxw;
+};
+
+// qxw's time over ours; "> N" when qxw did not finish within its budget.
+std::string ratio(double qxw, double ours, double budget) {
+  if (std::isinf(qxw)) return "> " + fmt(budget / ours, 0);
+  return fmt(qxw / ours, 0);
+}
+
+// One table of every case, in processor time (`cpu`) or wall time.
+// A median over fewer crosswords than asked for (a budget ran out) shows
+// their number in brackets.
+void printTable(const std::vector<CaseResult>& results, const std::vector<std::string>& fills,
+                bool cpu, double budget, int runs) {
+  std::cout << "| case | grid | slots |";
+  for (const auto& f : fills) std::cout << " " << f << " median | " << f << " p90 |";
+  std::cout << " qxw net median |";
+  for (const auto& f : fills) std::cout << " qxw/" << f << " |";
+  std::cout << " qxw/" << fills.front() << " p90 | " << fills.front() << " process | qxw process | "
+            << "process ratio |";
+  if (cpu) std::cout << " " << fills.front() << " peak MB | tries/save |";
+  std::cout << "\n|---|---|---|";
+  for (std::size_t k = 0; k < fills.size(); ++k) std::cout << "---|---|";
+  std::cout << "---|";
+  for (std::size_t k = 0; k < fills.size(); ++k) std::cout << "---|";
+  std::cout << "---|---|---|---|" << (cpu ? "---|---|" : "") << "\n";
+  for (const CaseResult& r : results) {
+    const double qxwNet = cpu ? r.qxw.netCpuMedian : r.qxw.netWallMedian;
+    const double qxwProcess = cpu ? r.qxw.processCpuMedian : r.qxw.processWallMedian;
+    std::cout << "| " << r.what.name << " | " << r.grid << " | " << r.slots << " |";
+    for (const auto& f : fills) {
+      const OurSummary& s = r.ours.at(f);
+      std::cout << " " << ms(cpu ? s.cpuMedian : s.wallMedian)
+                << (s.saved < runs ? " (" + std::to_string(s.saved) + ")" : "") << " | "
+                << ms(cpu ? s.cpuP90 : s.wallP90) << " |";
+    }
+    std::cout << " " << (std::isinf(qxwNet) ? "> " + ms(budget) : ms(qxwNet)) << " |";
+    for (const auto& f : fills) {
+      const OurSummary& s = r.ours.at(f);
+      std::cout << " " << ratio(qxwNet, cpu ? s.cpuMedian : s.wallMedian, budget) << " |";
+    }
+    const OurSummary& first = r.ours.at(fills.front());
+    const double ourProcess = cpu ? first.processCpuMedian : first.processWallMedian;
+    std::cout << " " << ratio(qxwNet, cpu ? first.cpuP90 : first.wallP90, budget) << " | "
+              << ms(ourProcess) << " | " << ms(qxwProcess) << " | " << fmt(qxwProcess / ourProcess, 1)
+              << " |";
+    if (cpu)
+      std::cout << " " << fmt(static_cast<double>(first.peakKb) / 1024.0, 1) << " | "
+                << fmt(first.triesPerSave, 2) << " |";
+    std::cout << "\n";
+  }
 }
 
 }  // namespace
@@ -760,21 +945,27 @@ int main(int argc, char** argv) {
     std::cerr << "bench_generate: no vorkel binary at " << o.vorkel << "\n";
     return 1;
   }
-  const std::vector<Model> models = findModels(o);
-  if (models.empty()) {
-    std::cerr << "bench_generate: no stock templates found\n";
-    return 1;
-  }
   std::vector<std::string> notes;
+  const std::vector<Case> models = findModels(o);
 
-  // One word list for qxw, from the dictionary the first template names.
+  // One word list: the dictionary the first template names, for qxw and for
+  // the templates of the grid set.
   fs::path dic = o.dic;
-  if (dic.empty()) dic = models.front().dic;
+  if (dic.empty() && !models.empty()) dic = models.front().dic;
   if (dic.empty()) dic = fs::path(VORKEL_BINARY_DIR) / "Dic" / "SVbyg.dic";
+  dic = fs::absolute(dic);
   for (const auto& m : models)
     if (o.dic.empty() && !m.dic.empty() && !fs::equivalent(m.dic, dic, ec))
-      notes.push_back("Model" + std::to_string(m.number) + ".skb names another dictionary (" +
-                      m.dic.string() + "); qxw still gets " + dic.string());
+      notes.push_back(m.name + ".skb names another dictionary (" + m.dic.string() +
+                      "); qxw still gets " + dic.string());
+  std::vector<Case> cases = models;
+  if (o.withGrids)
+    for (Case& c : prepareGrids(o, dic, notes)) cases.push_back(std::move(c));
+  if (cases.empty()) {
+    std::cerr << "bench_generate: no stock templates and no grids found\n";
+    return 1;
+  }
+
   const fs::path words = fs::path(o.work) / "words.txt";
   bool withQxw = o.withQxw;
   if (withQxw && !fs::is_regular_file(o.qxw, ec)) {
@@ -792,83 +983,86 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::cout << "## Generation: vorkel generate against qxw -b (times in ms)\n\n"
-            << "Ours: " << o.runs << " processes `vorkel generate MODEL.skb -n 1 --seed S --json`, "
-            << "S = 1.." << o.runs << "; time per save = generate_seconds (load excluded); "
-            << "mean = one process `-n " << o.runs << " --seed 1`.\n"
-            << "qxw: `qxw -b -F S -a DA -d WORDS DECK`, deck with .RANDOM " << o.qxwRandom
-            << ", at most " << fmt(o.qxwBudget, 0) << " s of fill per model; "
-            << "net = wall time - load (median of 3 runs of a one-slot deck).\n\n"
-            << "| Model | grid | slots | ours median | ours mean | tries/save | ours saved/runs | "
-               "ours load | qxw load | qxw net median | qxw filled/runs | qxw/ours |\n"
-            << "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
-  std::map<int, OurSummary> defaults;  // per model, for the restart table
-  bool usedMean = false;
-  for (const auto& m : models) {
-    std::cerr << "Model" << m.number << " (" << m.skb.string() << ")\n";
+  std::vector<CaseResult> results;
+  for (const Case& c : cases) {
+    std::cerr << c.name << " (" << c.skb.string() << ")\n";
+    CaseResult r;
+    r.what = c;
     std::string problem;
-    const auto rows = gridRows(o, m, problem);
+    const auto rows = gridRows(o, c, problem);
     const auto slots = deckSlots(rows);
-    std::string grid = "–";
+    r.slots = slots.size();
     if (!rows.empty())
-      grid = std::to_string(rows.front().size()) + "×" + std::to_string(rows.size());
+      r.grid = std::to_string(rows.front().size()) + "×" + std::to_string(rows.size());
     else
-      notes.push_back("Model" + std::to_string(m.number) + ": " + problem);
-
-    const OurSummary oursSummary =
-        measureOurs(o, m, o.runs, "model" + std::to_string(m.number), {});
-    defaults[m.number] = oursSummary;
-    if (!oursSummary.problem.empty())
-      notes.push_back("Model" + std::to_string(m.number) + " ours: " +
-                      std::to_string(oursSummary.failed) + " of " +
-                      std::to_string(oursSummary.runs) + " runs failed, first: " +
-                      oursSummary.problem);
-
-    QxwSummary q;
+      notes.push_back(c.name + ": " + problem);
+    for (const std::string& fill : o.fills) {
+      const OurSummary s =
+          measureOurs(o, c, o.runs, c.name + "-" + fill, {"--fill", fill});
+      if (!s.problem.empty())
+        notes.push_back(c.name + " --fill " + fill + ": " + std::to_string(s.failed) + " of " +
+                        std::to_string(s.runs) + " runs failed, first: " + s.problem);
+      if (!s.fill.empty() && s.fill != fill)
+        notes.push_back(c.name + ": asked for --fill " + fill + ", the JSON says " + s.fill);
+      r.ours[fill] = s;
+    }
     if (withQxw && !slots.empty()) {
-      q = measureQxw(o, m, slots, words);
-      if (!q.problem.empty())
-        notes.push_back("Model" + std::to_string(m.number) + " qxw: " + q.problem);
-      if (q.filled > 0 && !q.nordicLetters)
-        notes.push_back("Model" + std::to_string(m.number) + " qxw: no fill used Æ, Ø or Å");
+      r.qxw = measureQxw(o, c, slots, words);
+      if (!r.qxw.problem.empty()) notes.push_back(c.name + " qxw: " + r.qxw.problem);
+      if (r.qxw.filled > 0 && !r.qxw.nordicLetters)
+        notes.push_back(c.name + " qxw: no fill used Æ, Ø or Å");
     }
-    std::string qxwCount = "–";
-    if (q.measured) {
-      qxwCount = std::to_string(q.filled) + "/" + std::to_string(q.runs);
-      if (q.noFill) qxwCount += ", " + std::to_string(q.noFill) + " no fill";
-      if (q.stopped) qxwCount += ", last cut";
-    }
-    std::string qxwMedian = ms(q.medianNet);
-    if (std::isinf(q.medianNet)) qxwMedian = "> " + ms(o.qxwBudget);
-    // Our per-process times come to the millisecond; below 5 ms the ratio
-    // is taken against the batch mean instead (marked *).
-    double ours = oursSummary.medianSeconds;
-    std::string mark;
-    if (!(ours >= 0.005) && oursSummary.batchMean > 0) {
-      ours = oursSummary.batchMean;
-      mark = "*";
-      usedMean = true;
-    }
-    const double ratio = q.medianNet / ours;
-    std::cout << "| Model" << m.number << " | " << grid << " | " << slots.size() << " | "
-              << ms(oursSummary.medianSeconds) << " | " << ms(oursSummary.batchMean) << " | "
-              << fmt(oursSummary.triesPerSave, 2) << " | " << oursSummary.saved << "/"
-              << oursSummary.runs << " | " << ms(oursSummary.medianLoad) << " | "
-              << ms(q.loadSeconds) << " | " << qxwMedian << " | " << qxwCount << " | "
-              << (std::isinf(ratio) ? "> " + fmt(o.qxwBudget / ours, 0) : fmt(ratio, 0)) << mark
-              << " |\n"
-              << std::flush;
+    results.push_back(r);
   }
-  if (usedMean)
-    std::cout << "\n\\* against ours' mean: the median is under 5 ms, and the JSON times "
-                 "come to the millisecond.\n";
 
-  if (o.withRestart) {
+  const int qxwRuns = o.qxwRuns > 0 ? o.qxwRuns : o.runs;
+  std::cout << "## Generation: vorkel generate against qxw -b\n\n"
+            << "Ours: per case and fill " << o.runs
+            << " processes `vorkel generate T.skb -n 1 --seed S --json --fill F`, S = 1.."
+            << o.runs << "; time per fill = generate_cpu_seconds (processor) and "
+            << "generate_seconds (wall), loading excluded; median and 90th percentile (p90).\n"
+            << "qxw: up to " << qxwRuns << " runs `qxw -b -F S -a DA -d WORDS DECK`, deck with "
+            << ".RANDOM " << o.qxwRandom << ", at most " << fmt(o.qxwBudget, 0)
+            << " s of processor time per case; net = process time - load (median of 3 runs of a "
+               "one-slot deck); the word list sorted.\n"
+            << "Each fill of ours stops after " << fmt(o.fillBudget, 0)
+            << " s of processor time per case; a median over fewer runs shows their number.\n"
+            << "Ratios are qxw's net median over ours (median, p90) and whole processes over whole "
+               "processes (medians), loading included on both sides.\n\n"
+            << "### Processor time (ms)\n\n";
+  printTable(results, o.fills, true, o.qxwBudget, o.runs);
+  std::cout << "\n### Wall time (ms), the same runs\n\n";
+  printTable(results, o.fills, false, o.qxwBudget, o.runs);
+
+  std::cout << "\n### Summary (processor time)\n\n";
+  for (const std::string& fill : o.fills) {
+    int slower = 0, measured = 0;
+    double worstMedian = kInf, worstP90 = kInf, worstProcess = kInf;
+    long peak = 0;
+    for (const CaseResult& r : results) {
+      const OurSummary& s = r.ours.at(fill);
+      peak = std::max(peak, s.peakKb);
+      if (!(r.qxw.netCpuMedian >= 0) || !(s.cpuMedian > 0)) continue;
+      ++measured;
+      if (s.cpuMedian >= r.qxw.netCpuMedian) ++slower;
+      worstMedian = std::min(worstMedian, r.qxw.netCpuMedian / s.cpuMedian);
+      worstP90 = std::min(worstP90, r.qxw.netCpuMedian / s.cpuP90);
+      worstProcess = std::min(worstProcess, r.qxw.processCpuMedian / s.processCpuMedian);
+    }
+    std::cout << "- --fill " << fill << ": slower than qxw on " << slower << " of " << measured
+              << " cases; smallest qxw/ours " << fmt(worstMedian, 0) << " (median), "
+              << fmt(worstP90, 0) << " (qxw median over our p90), " << fmt(worstProcess, 1)
+              << " (whole processes); peak memory " << fmt(static_cast<double>(peak) / 1024.0, 1)
+              << " MB\n";
+  }
+
+  if (o.withRestart && !models.empty()) {
     std::string helpNote;
     std::vector<std::string> policies;
     std::string defaultPolicy;
-    for (const auto& [number, summary] : defaults)
-      if (!summary.restart.empty()) defaultPolicy = summary.restart;
+    for (const CaseResult& r : results)
+      if (r.what.model != 0 && !r.ours.begin()->second.restart.empty())
+        defaultPolicy = r.ours.begin()->second.restart;
     if (o.restarts) {
       policies = *o.restarts;
     } else {
@@ -877,59 +1071,55 @@ int main(int argc, char** argv) {
     }
     if (!helpNote.empty()) notes.push_back(helpNote);
     if (policies.size() > 1 || o.restarts) {
-      std::cout << "\n## Restart policies (" << o.restartRuns << " runs each, seeds 1.."
-                << o.restartRuns << ")\n\n"
-                << "| Model | --restart | ms/save median | ms/save mean | tries/save | saved/runs |\n"
+      std::cout << "\n## Restart policies of the default fill (" << o.restartRuns
+                << " runs each, seeds 1.." << o.restartRuns << ")\n\n"
+                << "| Model | --restart | cpu ms/save median | p90 | tries/save | saved/runs |\n"
                 << "|---|---|---|---|---|---|\n";
-      for (const auto& m : models) {
+      for (const Case& m : models) {
         for (const auto& policy : policies) {
           std::vector<std::string> extra;
           if (policy != "default") extra = {"--restart", policy};
-          // The first table ran the default with the same seeds already.
-          OurSummary s;
-          if (policy == "default" && o.restartRuns == o.runs) {
-            s = defaults[m.number];
-          } else {
-            std::cerr << "Model" << m.number << " --restart " << policy << "\n";
-            std::string tag = "model" + std::to_string(m.number) + "-" + policy;
-            std::replace(tag.begin(), tag.end(), ':', '-');
-            s = measureOurs(o, m, o.restartRuns, tag, extra);
-            if (!s.problem.empty())
-              notes.push_back("Model" + std::to_string(m.number) + " --restart " + policy + ": " +
-                              s.problem);
-          }
+          std::cerr << m.name << " --restart " << policy << "\n";
+          std::string tag = m.name + "-" + policy;
+          std::replace(tag.begin(), tag.end(), ':', '-');
+          const OurSummary s = measureOurs(o, m, o.restartRuns, tag, extra);
+          if (!s.problem.empty()) notes.push_back(m.name + " --restart " + policy + ": " + s.problem);
           std::string label = policy;
           if (policy == "default" && !s.restart.empty()) label += " (" + s.restart + ")";
-          std::cout << "| Model" << m.number << " | " << label << " | " << ms(s.medianSeconds)
-                    << " | " << ms(s.batchMean) << " | " << fmt(s.triesPerSave, 2) << " | "
-                    << s.saved << "/" << s.runs
-                    << " |\n"
+          std::cout << "| " << m.name << " | " << label << " | " << ms(s.cpuMedian) << " | "
+                    << ms(s.cpuP90) << " | " << fmt(s.triesPerSave, 2) << " | " << s.saved << "/"
+                    << s.runs << " |\n"
                     << std::flush;
         }
       }
     }
   }
 
-  if (o.withJobs) {
+  if (o.withJobs && !models.empty()) {
     // By default the model that took us longest, where the fill outweighs
     // the start of the jobs most.
-    const Model* m = &models.front();
+    const Case* m = &models.front();
     double slowest = -1;
-    for (const auto& candidate : models) {
-      if (o.jobsModel != 0 && candidate.number == o.jobsModel) m = &candidate;
-      const double t = defaults[candidate.number].medianSeconds;
+    for (const CaseResult& r : results) {
+      if (r.what.model == 0) continue;
+      const Case* candidate = nullptr;
+      for (const Case& c : models)
+        if (c.model == r.what.model) candidate = &c;
+      if (candidate == nullptr) continue;
+      if (o.jobsModel != 0 && candidate->model == o.jobsModel) m = candidate;
+      const double t = r.ours.begin()->second.wallMedian;
       if (o.jobsModel == 0 && t > slowest) {
         slowest = t;
-        m = &candidate;
+        m = candidate;
       }
     }
-    std::cout << "\n## Throughput of --jobs (Model" << m->number << ", -n " << o.jobsCount
-              << " --seed 1)\n\n"
+    std::cout << "\n## Throughput of --jobs (" << m->name << ", -n " << o.jobsCount
+              << " --seed 1, default fill)\n\n"
               << "| --jobs | saved | tries | generate s | wall s | crosswords/s | speed-up |\n"
               << "|---|---|---|---|---|---|---|\n";
     double base = std::nan("");
     for (int jobs = 1; jobs <= 2; ++jobs) {
-      std::cerr << "Model" << m->number << " --jobs " << jobs << "\n";
+      std::cerr << m->name << " --jobs " << jobs << "\n";
       Options limited = o;
       limited.timeout = std::max(o.timeout, o.timeout * o.jobsCount / 4);
       const OurRun r =
@@ -940,7 +1130,7 @@ int main(int argc, char** argv) {
       if (jobs == 1) base = rate;
       std::cout << "| " << jobs << " | " << (r.ok ? std::to_string(r.saved) : "–") << " | "
                 << fmt(r.ok ? r.tries : std::nan(""), 0) << " | "
-                << fmt(r.ok ? r.generateSeconds : std::nan("")) << " | " << fmt(r.wallSeconds)
+                << fmt(r.ok ? r.generateSeconds : std::nan("")) << " | " << fmt(r.process.seconds)
                 << " | " << fmt(rate, 2) << " | " << fmt(rate / base, 2) << " |\n"
                 << std::flush;
     }
