@@ -159,7 +159,9 @@ TEST_F(GenerateCommandTest, FillsThatHoldAWordTwiceAreNotSaved) {
   dir.write("across.skb",
             "[Skabelon]\r\nModel=m.ktd\r\nTrie=words.txt\r\nVej=across.vej\r\n"
             "Parametre=p.par\r\n");
-  ASSERT_EQ(run({dir / "across.skb", "-n", "30", "-o", dir / "out", "--seed", "1", "--json"}), 0)
+  ASSERT_EQ(run({dir / "across.skb", "-n", "30", "-o", dir / "out", "--seed", "1", "--json",
+                 "--fill", "path"}),
+            0)
       << err.str();
   // The fill itself refuses a word that a crossing completes twice, so the
   // run's own safety net rejects nothing ...
@@ -178,6 +180,58 @@ TEST_F(GenerateCommandTest, FillsThatHoldAWordTwiceAreNotSaved) {
   }
 }
 
+TEST_F(GenerateCommandTest, EitherFillMakesCrosswordsAndTheJsonNamesIt) {
+  for (const std::string fill : {"fast", "path"}) {
+    const std::string folder = dir / ("out-" + fill);
+    ASSERT_EQ(run({dir / "m.skb", "-n", "3", "-o", folder, "--seed", "2", "--json", "--fill", fill}), 0)
+        << err.str();
+    EXPECT_NE(out.str().find("\"fill\": \"" + fill + "\""), std::string::npos) << out.str();
+    // Each fill reports its own default restart policy.
+    EXPECT_NE(out.str().find(fill == "fast" ? "\"restart\": \"luby:100\""
+                                                  : "\"restart\": \"luby:4000\""),
+              std::string::npos)
+        << out.str();
+    EXPECT_TRUE(std::regex_search(out.str(), std::regex("\"generate_cpu_seconds\": [0-9]+\\.[0-9]{6}")));
+    for (const auto& [name, bytes] : contents(folder)) {
+      const std::regex shape("4\t3\r?\n####\r?\n#[A-E]{3}\r?\n#[A-E]{3}\r?\n");
+      EXPECT_TRUE(std::regex_match(bytes, shape)) << fill << ": " << bytes;
+    }
+  }
+  // Without --fill the fast fill runs.
+  ASSERT_EQ(run({dir / "m.skb", "-o", dir / "default", "--json"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\"fill\": \"fast\""), std::string::npos) << out.str();
+}
+
+TEST_F(GenerateCommandTest, TheFastFillKeepsTheModelsLettersOrSaysThatNoFillExists) {
+  // Letters A and B in the model, with --with-letters: every crossword
+  // keeps them.
+  dir.write("letters.ktd", "4 3\n####\n#AB\xDB\n#\xDB\xDB\xDB\n");
+  writeTemplate("letters.skb", "letters.ktd");
+  ASSERT_EQ(run({dir / "letters.skb", "-n", "3", "-o", dir / "kept", "--with-letters"}), 0)
+      << err.str();
+  for (const auto& [name, bytes] : contents(dir / "kept"))
+    EXPECT_TRUE(std::regex_match(bytes, std::regex("4\t3\r?\n####\r?\n#AB[A-E]\r?\n#[A-E]{3}\r?\n")))
+        << bytes;
+
+  // The stock model's letters are all A: both rows read AAA, a word twice.
+  // The fast fill proves that no crossword exists and says so, instead of
+  // trying for ever.
+  EXPECT_EQ(run({dir / "m.skb", "-o", dir / "none", "--with-letters"}), 1);
+  EXPECT_NE(err.str().find("no crossword can be made of this model and its letters"),
+            std::string::npos)
+      << err.str();
+  EXPECT_TRUE(!fs::exists(dir / "none") || contents(dir / "none").empty());
+
+  // Words the model cannot be filled with at all.
+  dir.write("few.txt", "ABC\r\nDE\r\n");
+  dir.write("few.skb",
+            "[Skabelon]\r\nModel=m.ktd\r\nTrie=few.txt\r\nVej=m.vej\r\nParametre=p.par\r\n");
+  EXPECT_EQ(run({dir / "few.skb", "-o", dir / "none"}), 1);
+  EXPECT_NE(err.str().find("no crossword can be made of this model with the words of 'few.txt'"),
+            std::string::npos)
+      << err.str();
+}
+
 TEST_F(GenerateCommandTest, RefusesBadArgumentsWithUsage) {
   for (const Args& args : std::vector<Args>{{},
                                             {"a.skb", "b.skb"},
@@ -186,6 +240,8 @@ TEST_F(GenerateCommandTest, RefusesBadArgumentsWithUsage) {
                                             {"a.skb", "--jobs", "0"},
                                             {"a.skb", "--seed", "-1"},
                                             {"a.skb", "--restart", "luby"},
+                                            {"a.skb", "--fill", "slow"},
+                                            {"a.skb", "--fill"},
                                             {"a.skb", "--fast"}}) {
     EXPECT_EQ(run(args), 2) << args.size();
     EXPECT_NE(err.str(), "");

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
@@ -82,15 +84,19 @@ const std::unordered_set<std::string>& danishWords() {
   return words;
 }
 
-// The model's picture: "#" a clue cell, "." a letter cell.
-std::vector<std::string> modelPicture(int model) {
-  std::ifstream in(VORKEL_SOURCE_DIR "/data/models/Model" + std::to_string(model) + ".txt");
+// A picture: "#" a clue cell, "." a letter cell.
+std::vector<std::string> readPicture(const std::string& file) {
+  std::ifstream in(file);
   std::vector<std::string> rows;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty()) rows.push_back(line);
   }
   return rows;
+}
+
+std::vector<std::string> modelPicture(int model) {
+  return readPicture(VORKEL_SOURCE_DIR "/data/models/Model" + std::to_string(model) + ".txt");
 }
 
 // Every problem of one raw crossword, empty when it is a valid fill of the
@@ -201,18 +207,19 @@ class GenerateTest : public ::testing::Test {
   }
 };
 
-class StockTemplateTest : public GenerateTest, public ::testing::WithParamInterface<int> {};
+class StockTemplateTest : public GenerateTest,
+                          public ::testing::WithParamInterface<std::tuple<int, const char*>> {};
 
 TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
-  const int model = GetParam();
+  const auto [model, fill] = GetParam();
   const std::string skb = kStock + "/Model" + std::to_string(model) + ".skb";
   if (!fs::exists(skb)) GTEST_SKIP() << "no stock template " << skb;
   const std::vector<std::string> picture = modelPicture(model);
   ASSERT_FALSE(picture.empty());
   ASSERT_GT(danishWords().size(), 100000u);
 
-  const Outcome r =
-      vorkel({"generate", skb, "-n", "2", "-o", dir / "out", "--seed", "20", "--json"});
+  const Outcome r = vorkel(
+      {"generate", skb, "-n", "2", "-o", dir / "out", "--seed", "20", "--json", "--fill", fill});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.out.find("\"saved\": 2,"), std::string::npos) << r.out;
   const auto saved = files(dir / "out");
@@ -224,7 +231,45 @@ TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, StockTemplateTest, ::testing::Values(1, 2, 3, 4, 5, 6));
+INSTANTIATE_TEST_SUITE_P(Models, StockTemplateTest,
+                         ::testing::Combine(::testing::Values(1, 2, 3, 4, 5, 6),
+                                            ::testing::Values("fast", "path")),
+                         [](const auto& param) {
+                           return "Model" + std::to_string(std::get<0>(param.param)) + "_" +
+                                  std::get<1>(param.param);
+                         });
+
+// Grids of the benchmark's hard set, one of each size: Scandinavian grids
+// without a frame, not made for our fill. Each is made into a model, a path
+// and a template the way a user would, and filled by the default fill.
+class HardGridTest : public GenerateTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HardGridTest, EveryCrosswordIsAValidFillOfTheGrid) {
+  const std::string name = GetParam();
+  const std::string picture = VORKEL_SOURCE_DIR "/bench/grids/" + name + ".txt";
+  const std::vector<std::string> rows = readPicture(picture);
+  ASSERT_FALSE(rows.empty()) << picture;
+  ASSERT_EQ(vorkel({"grid", "import", picture, dir / "g.ktd"}).exitCode, 0);
+  ASSERT_EQ(vorkel({"path", "auto", dir / "g.ktd", "-o", dir / "g.vej"}).exitCode, 0);
+  dir.write("g.skb", "[Skabelon]\r\nModel=g.ktd\r\nTrie=" + kStock + "/dksort.dic\r\nVej=g.vej\r\n"
+                     "Parametre=" + kStock + "/default.par\r\n");
+  const Outcome r = vorkel({"generate", dir / "g.skb", "-n", "2", "-o", dir / "out", "--seed", "5"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto saved = files(dir / "out");
+  ASSERT_EQ(saved.size(), 2u);
+  for (const auto& [file, bytes] : saved) {
+    const std::vector<std::string> problems = checkCrossword(bytes, rows);
+    EXPECT_TRUE(problems.empty()) << file << ": " << problems.front() << "\n" << bytes;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, HardGridTest,
+                         ::testing::Values("10x10-4", "13x10-1", "10x24-4", "18x15-5", "19x25-3"),
+                         [](const auto& param) {
+                           std::string name = std::string("grid") + param.param;
+                           std::replace(name.begin(), name.end(), '-', '_');
+                           return name;
+                         });
 
 TEST_F(GenerateTest, TheCheckerRefusesWhatIsNoCrossword) {
   const std::vector<std::string> model{"###", "#..", "#.."};
