@@ -11,10 +11,17 @@
 // is checked: each run of two or more letters a word of the index, none
 // twice. --stream measures AND-NOT with a population count over a word set
 // that stays in the first-level cache, the inner loop of the fill.
+//
+// For the physical limit each row gives the 64-bit blocks of word sets a
+// fill read (median), the rate that makes of its processor time, and the
+// least any fill of the grid by word sets must read: every slot's set once
+// (the sum over the slots of the blocks of their length), with the time
+// that takes at the streaming rate.
 
 #include <time.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -160,10 +167,14 @@ int main(int argc, char** argv) {
               index.totalCount(), static_cast<double>(index.memoryBytes()) / 1e6,
               seconds(loadStart) * 1e3);
 
+  double rate = 0;
   if (stream) {
     std::printf("AND-NOT with popcount, one core, sets in the first-level cache:\n");
-    for (int blocks : {64, 256, 1024})
-      std::printf("  %4d blocks: %.2f G blocks/s\n", blocks, streamRate(index, 7, blocks) / 1e9);
+    for (int blocks : {64, 256, 1024}) {
+      const double r = streamRate(index, 7, blocks);
+      rate = std::max(rate, r);
+      std::printf("  %4d blocks: %.2f G blocks/s\n", blocks, r / 1e9);
+    }
     std::printf("\n");
   }
   if (pictures.empty()) return 0;
@@ -171,7 +182,8 @@ int main(int argc, char** argv) {
   std::printf("restart %s, rounds %d, samples %d, seeds 1..%d; times in ms\n\n",
               restart.text().c_str(), settings.rounds, settings.samples, runs);
   std::printf("| grid | slots | cpu median | cpu p90 | wall median | wall p90 | nodes median | "
-              "failures median | tries/fill | bad |\n|---|---|---|---|---|---|---|---|---|---|\n");
+              "failures median | tries/fill | bad | k blocks median | G blocks/s | floor k blocks | "
+              "floor µs |\n|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
   for (const std::string& file : pictures) {
     const std::vector<std::string> rows = readPicture(file);
     if (rows.empty()) continue;
@@ -179,7 +191,7 @@ int main(int argc, char** argv) {
     for (std::size_t y = 0; y < rows.size(); ++y)
       for (std::size_t x = 0; x < rows[y].size(); ++x)
         if (rows[y][x] == '#') empty.put('#', static_cast<int>(x), static_cast<int>(y));
-    std::vector<double> cpu, wall, nodes, failures;
+    std::vector<double> cpu, wall, nodes, failures, blocks, rates;
     int tries = 0, bad = 0;
     for (int seed = 1; seed <= runs; ++seed) {
       Random random(static_cast<std::uint32_t>(seed));
@@ -188,7 +200,7 @@ int main(int argc, char** argv) {
       const auto wallStart = Clock::now();
       Simpelarr grid = empty;
       FastFillOutcome outcome;
-      std::uint64_t n = 0, f = 0;
+      std::uint64_t n = 0, f = 0, b = 0;
       for (std::uint64_t attempt = 1;; ++attempt) {
         grid = empty;
         settings.failureBudget = restart.budget(attempt);
@@ -196,20 +208,28 @@ int main(int argc, char** argv) {
         ++tries;
         n += outcome.nodes;
         f += outcome.failures;
+        b += outcome.blocks;
         if (outcome.status != FastFillOutcome::GaveUp) break;
       }
       cpu.push_back((threadSeconds() - cpuStart) * 1e3);
       wall.push_back(seconds(wallStart) * 1e3);
       nodes.push_back(static_cast<double>(n));
       failures.push_back(static_cast<double>(f));
+      blocks.push_back(static_cast<double>(b));
+      rates.push_back(static_cast<double>(b) / (cpu.back() * 1e-3));
       if (outcome.status != FastFillOutcome::Filled || !validFill(grid, index, language)) ++bad;
     }
+    const SlotGraph graph = SlotGraph::of(empty);
+    double floor = 0;
+    for (const SlotGraph::Slot& slot : graph.slots) floor += index.blockCount(slot.length);
     const std::size_t slash = file.find_last_of('/');
-    std::printf("| %s | %zu | %.2f | %.2f | %.2f | %.2f | %.0f | %.0f | %.2f | %d |\n",
+    std::printf("| %s | %zu | %.2f | %.2f | %.2f | %.2f | %.0f | %.0f | %.2f | %d | %.0f | %.2f | %.1f | %s |\n",
                 file.substr(slash == std::string::npos ? 0 : slash + 1).c_str(),
-                SlotGraph::of(empty).slots.size(), quantile(cpu, 0.5), quantile(cpu, 0.9),
+                graph.slots.size(), quantile(cpu, 0.5), quantile(cpu, 0.9),
                 quantile(wall, 0.5), quantile(wall, 0.9), quantile(nodes, 0.5),
-                quantile(failures, 0.5), static_cast<double>(tries) / runs, bad);
+                quantile(failures, 0.5), static_cast<double>(tries) / runs, bad,
+                quantile(blocks, 0.5) / 1e3, quantile(rates, 0.5) / 1e9, floor / 1e3,
+                rate > 0 ? std::to_string(static_cast<int>(floor / rate * 1e6 + 0.5)).c_str() : "–");
     std::fflush(stdout);
   }
   return 0;

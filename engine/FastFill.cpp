@@ -42,6 +42,7 @@ FastFillOutcome FastFill::fill(Simpelarr& grid, Random& random, Ui& ui,
   conflicts_ = search.takeConflicts();
   outcome.nodes = search.nodes();
   outcome.failures = search.failures();
+  outcome.blocks = search.blocks();
   if (outcome.status != FastFillOutcome::Filled) return outcome;
 
   for (std::size_t s = 0; s < graph.slots.size(); ++s) {

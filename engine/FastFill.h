@@ -74,6 +74,7 @@ struct FastFillOutcome {
   Status status = GaveUp;
   std::uint64_t nodes = 0;     // words placed
   std::uint64_t failures = 0;  // dead ends met
+  std::uint64_t blocks = 0;    // 64-bit blocks of word sets read or copied
 };
 
 class FastFill {

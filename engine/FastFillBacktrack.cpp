@@ -48,6 +48,7 @@ void FastFillSearch::saveSlot(int slot) {
                    static_cast<Block>(static_cast<std::uint32_t>(st.hi)) << 32);
   saved_.push_back(static_cast<Block>(static_cast<std::uint32_t>(st.count)));
   for (int i = 0; i < length; ++i) saved_.push_back(seen_[st.seenAt + static_cast<std::size_t>(i)]);
+  blocks_ += static_cast<std::uint64_t>(st.hi - st.lo);
   saved_.insert(saved_.end(), candidates_.begin() + static_cast<std::ptrdiff_t>(st.offset + st.lo),
                 candidates_.begin() + static_cast<std::ptrdiff_t>(st.offset + st.hi));
 }
@@ -76,6 +77,7 @@ void FastFillSearch::undo(const Mark& m) {
         st.count = static_cast<int>(record[1]);
         for (int i = 0; i < length; ++i)
           seen_[st.seenAt + static_cast<std::size_t>(i)] = static_cast<LetterSet>(record[2 + i]);
+        blocks_ += static_cast<std::uint64_t>(st.hi - st.lo);
         std::copy(record + 2 + length, record + 2 + length + (st.hi - st.lo),
                   candidates_.begin() + static_cast<std::ptrdiff_t>(st.offset + st.lo));
         st.savedStamp = e.value;

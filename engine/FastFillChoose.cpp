@@ -75,6 +75,7 @@ int FastFillSearch::sampleCandidate(int slot, std::uint32_t r) const {
       left -= n;
       continue;
     }
+    blocks_ += static_cast<std::uint64_t>(b - st.lo + 1);
     for (; left > 0; --left) bits &= bits - 1;
     return b * WordIndex::BlockBits + std::countr_zero(bits);
   }
@@ -91,13 +92,15 @@ int FastFillSearch::keptWith(int slot, int position, int code) const {
   int kept = 0;
   const WordIndex::BlockList list = index_.nonZeroBlocks(length, position, code);
   if (list.begin != nullptr) {
-    for (const std::uint32_t* p =
-             std::lower_bound(list.begin, list.end, static_cast<std::uint32_t>(st.lo));
-         p != list.end && static_cast<int>(*p) < st.hi; ++p)
+    const std::uint32_t* p = std::lower_bound(list.begin, list.end, static_cast<std::uint32_t>(st.lo));
+    for (; p != list.end && static_cast<int>(*p) < st.hi; ++p) {
       kept += std::popcount(words[*p] & with[*p]);
+      blocks_ += 2;
+    }
     return kept;
   }
   for (int b = st.lo; b < st.hi; ++b) kept += std::popcount(words[b] & with[b]);
+  blocks_ += 2 * static_cast<std::uint64_t>(st.hi - st.lo);
   return kept;
 }
 

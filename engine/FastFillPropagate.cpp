@@ -136,6 +136,7 @@ bool FastFillSearch::sync(int slot) {
   if (st.count <= kFewCandidates ||
       static_cast<long>(st.count) * length < span * (fullPass ? drops + keeps + 1 : 1)) {
     // Fewer letters to read than blocks to go over: test each word.
+    blocks_ += static_cast<std::uint64_t>(span);
     for (int b = st.lo; b < st.hi; ++b) {
       for (Block bits = words[b]; bits != 0; bits &= bits - 1) {
         const int word = b * WordIndex::BlockBits + std::countr_zero(bits);
@@ -150,6 +151,7 @@ bool FastFillSearch::sync(int slot) {
     }
   } else if (fullPass) {
     for (int k = 0; k < rares; ++k) dropSets[drops++] = rareSets[k];
+    blocks_ += static_cast<std::uint64_t>(span * (1 + drops + keeps));
     int count = 0, lo = st.hi, hi = st.lo;
     for (int b = st.lo; b < st.hi; ++b) {
       Block x = words[b];
@@ -178,6 +180,7 @@ bool FastFillSearch::sync(int slot) {
       const std::uint32_t* p = std::lower_bound(rareLists[k].begin, rareLists[k].end,
                                                 static_cast<std::uint32_t>(st.lo));
       for (; p != rareLists[k].end && static_cast<int>(*p) < st.hi; ++p) {
+        blocks_ += 2;
         const Block x = words[*p] & rareSets[k][*p];
         words[*p] ^= x;
         st.count -= std::popcount(x);
@@ -203,18 +206,22 @@ bool FastFillSearch::supports(int slot, int position, int code) {
   if (list.begin != nullptr) {
     for (const std::uint32_t* p =
              std::lower_bound(list.begin, list.end, static_cast<std::uint32_t>(st.lo));
-         p != list.end && static_cast<int>(*p) < st.hi; ++p)
+         p != list.end && static_cast<int>(*p) < st.hi; ++p) {
+      blocks_ += 2;
       if ((words[*p] & with[*p]) != 0) {
         last = *p;
         return true;
       }
+    }
     return false;
   }
   for (int b = st.lo; b < st.hi; ++b)
     if ((words[b] & with[b]) != 0) {
+      blocks_ += 2 * static_cast<std::uint64_t>(b - st.lo + 1);
       last = static_cast<std::uint32_t>(b);
       return true;
     }
+  blocks_ += 2 * static_cast<std::uint64_t>(st.hi - st.lo);
   return false;
 }
 
@@ -247,6 +254,7 @@ void FastFillSearch::deriveLetters(int slot) {
   const bool read = st.count <= kFewCandidates ||
                     static_cast<long>(st.count) * checks * 4 <= static_cast<long>(st.hi - st.lo) * letters;
   if (read) {
+    blocks_ += static_cast<std::uint64_t>(st.hi - st.lo);
     const Block* words = candidates_.data() + st.offset;
     for (int b = st.lo; b < st.hi; ++b)
       for (Block bits = words[b]; bits != 0; bits &= bits - 1) {

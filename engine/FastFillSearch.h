@@ -53,6 +53,7 @@ class FastFillSearch {
   // After Filled: the placed word of each slot.
   int wordOf(int slot) const { return slots_[static_cast<std::size_t>(slot)].word; }
   std::uint64_t nodes() const { return nodes_; }
+  std::uint64_t blocks() const { return blocks_; }
   std::uint64_t failures() const { return failures_; }
   LetterSet cellLetters(int cell) const { return cellLetters_[static_cast<std::size_t>(cell)]; }
   // The dead ends per slot, carried from one attempt to the next.
@@ -163,6 +164,9 @@ class FastFillSearch {
   std::vector<double> conflicts_;
 
   std::uint64_t nodes_ = 0;
+  // 64-bit blocks of word sets read, for the physical limit: how much of a
+  // fill's time is streaming memory. Counted per pass over a range.
+  mutable std::uint64_t blocks_ = 0;
   std::uint64_t failures_ = 0;
   bool stopped_ = false;
 };
