@@ -33,6 +33,9 @@ namespace {
 using Block = WordIndex::Block;
 
 constexpr int kMaxSamples = 16;
+// Candidates a crossing slot may keep before more make no difference to
+// the choice of a word.
+constexpr int kEnough = 256;
 
 }  // namespace
 
@@ -82,8 +85,10 @@ int FastFillSearch::sampleCandidate(int slot, std::uint32_t r) const {
   return -1;
 }
 
-// How many candidates `slot` keeps with letter `code` at `position`; an
-// upper bound when the slot has not been synced since its cells narrowed.
+// How many candidates `slot` keeps with letter `code` at `position`, counted
+// up to kEnough: a crossing that keeps that many is no worry, and most of a
+// large set need not be counted. An upper bound when the slot has not been
+// synced since its cells narrowed.
 int FastFillSearch::keptWith(int slot, int position, int code) const {
   const SlotState& st = slots_[static_cast<std::size_t>(slot)];
   const int length = graph_.slots[static_cast<std::size_t>(slot)].length;
@@ -93,15 +98,16 @@ int FastFillSearch::keptWith(int slot, int position, int code) const {
   const WordIndex::BlockList list = index_.nonZeroBlocks(length, position, code);
   if (list.begin != nullptr) {
     const std::uint32_t* p = std::lower_bound(list.begin, list.end, static_cast<std::uint32_t>(st.lo));
-    for (; p != list.end && static_cast<int>(*p) < st.hi; ++p) {
+    for (; p != list.end && static_cast<int>(*p) < st.hi && kept < kEnough; ++p) {
       kept += std::popcount(words[*p] & with[*p]);
       blocks_ += 2;
     }
-    return kept;
+    return std::min(kept, kEnough);
   }
-  for (int b = st.lo; b < st.hi; ++b) kept += std::popcount(words[b] & with[b]);
-  blocks_ += 2 * static_cast<std::uint64_t>(st.hi - st.lo);
-  return kept;
+  int b = st.lo;
+  for (; b < st.hi && kept < kEnough; ++b) kept += std::popcount(words[b] & with[b]);
+  blocks_ += 2 * static_cast<std::uint64_t>(b - st.lo);
+  return std::min(kept, kEnough);
 }
 
 int FastFillSearch::chooseWord(int slot) {
@@ -126,6 +132,9 @@ int FastFillSearch::chooseWord(int slot) {
     double bestScore = -1;
     int dead[kMaxSamples];
     int deadCount = 0;
+    // Draws often share a letter in a place: each count once.
+    int known[SlotGraph::MaxLength][32];
+    for (auto& row : known) std::fill(std::begin(row), std::end(row), -1);
     for (int k = 0; k < draws; ++k) {
       const int word = drawn[k];
       const std::uint8_t* letters = index_.letters(g.length, word);
@@ -134,7 +143,11 @@ int FastFillSearch::chooseWord(int slot) {
       for (int i = 0; i < g.length && fits; ++i) {
         const int crossing = g.crossing[static_cast<std::size_t>(i)];
         if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) continue;
-        const int kept = keptWith(crossing, g.crossingPosition[static_cast<std::size_t>(i)], letters[i]);
+        // A cell down to one letter is the same for every draw.
+        if (std::popcount(cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])]) == 1)
+          continue;
+        int& kept = known[i][letters[i]];
+        if (kept < 0) kept = keptWith(crossing, g.crossingPosition[static_cast<std::size_t>(i)], letters[i]);
         fits = kept > 0;
         score += std::log2(static_cast<double>(kept));
       }
@@ -142,8 +155,10 @@ int FastFillSearch::chooseWord(int slot) {
         dead[deadCount++] = word;
         continue;
       }
-      // A preference of the word itself (how good a word it is) would be
-      // added to `score` here.
+      // A preference of the word itself (how good a word it is) belongs
+      // here: an array of scores by the word's number (WordIndex numbers
+      // the words of each length), weighed against the crossings' room.
+      // With none, every word is as good as another.
       if (score > bestScore) {
         bestScore = score;
         best = word;
