@@ -268,7 +268,7 @@ class FastFillSearchTest : public ::testing::Test {
 
 TEST_F(FastFillSearchTest, PropagationNeverPrunesALetterOrWordOfASolution) {
   int withSolutions = 0, without = 0;
-  for (int trial = 0; trial < 250; ++trial) {
+  for (int trial = 0; trial < 160; ++trial) {
     const Picture p = randomPicture(random);
     const std::vector<std::string> words = randomWords(p, random);
     const std::vector<Picture> solutions = bruteForce(p, words);
@@ -365,7 +365,7 @@ TEST_F(FastFillSearchTest, APlantedSolutionSurvivesEveryStepWithLargeDictionarie
 }
 
 TEST_F(FastFillSearchTest, TheFillFindsASolutionExactlyWhenThereIsOne) {
-  for (int trial = 0; trial < 200; ++trial) {
+  for (int trial = 0; trial < 120; ++trial) {
     const Picture p = randomPicture(random);
     const std::vector<std::string> words = randomWords(p, random);
     const std::vector<Picture> solutions = bruteForce(p, words);
