@@ -119,7 +119,8 @@ TEST_F(GenerateCommandTest, LargeBackJumpsAreFailedAttemptsNotAStop) {
   ASSERT_TRUE(path.load(dir / "m.vej"));
   for (VejStop& stop : path.stops()) stop.rc = 300;
   ASSERT_TRUE(path.save(dir / "m.vej"));
-  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "out", "--seed", "2"}), 0) << err.str();
+  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "out", "--seed", "2", "--fill", "path"}), 0)
+      << err.str();
   EXPECT_EQ(contents(dir / "out").size(), 5u);
 }
 
