@@ -122,6 +122,10 @@ class ApplicationContext {
   bool savedEditMode = false;
   // Lower the priority for runs; tests and batch jobs may leave it alone.
   bool idlePriorityForRuns = true;
+  // The caller names the output folder (`vorkel generate -o DIR`): loading
+  // a template then leaves `skabelon.destDir` alone and reads neither the
+  // template's DestDir nor the installation's value.
+  bool outputFolderGiven = false;
   Random random;
 };
 

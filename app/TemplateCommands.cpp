@@ -125,9 +125,17 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
   t.parameterFileName = *par;
   context.parameterDialog.fileName = *par;
 
-  std::string gemmested = applicationValue(context, "Gemmested");
-  gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
-  t.destDir = skb.getString("DestDir", gemmested, Template::MaxDestDir);
+  // The output folder: the template's DestDir, else the installation's. The
+  // installation's value is read only when it is used: without an
+  // installation, reading it shows a registry error for nothing.
+  if (!context.outputFolderGiven) {
+    t.destDir = skb.getString("DestDir", "", Template::MaxDestDir);
+    if (t.destDir.empty()) {
+      std::string gemmested = applicationValue(context, "Gemmested");
+      gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
+      t.destDir = gemmested.substr(0, Template::MaxDestDir);
+    }
+  }
 
   // The first template of a run is the one the program starts with; only
   // the ones chosen after it go on the list.
