@@ -47,7 +47,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
@@ -523,7 +523,7 @@ std::vector<std::string> restartPolicies(const Options& o, const std::string& de
 // The dictionary's words in display text (upper case, UTF-8), one a line:
 // exactly what the fill engine draws from.
 bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
-  vorkel::StderrUi ui(std::cerr);
+  vorkel::Console ui(std::cerr, "bench");
   vorkel::Language language;
   vorkel::TrieOrdbog dict(400000, language, ui);
   if (!vorkel::loadWordFile(dict, dic.string()) || dict.wordCount() == 0) return false;
