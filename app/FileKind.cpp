@@ -105,7 +105,9 @@ FileKind recogniseFile(std::string_view bytes, const Language& language) {
   if (numbers >= 2 && rest.empty()) return FileKind::Path;
   if (numbers == 1 && (rest.empty() || rest.starts_with("//"))) return FileKind::Parameters;
 
-  if (language.typing(static_cast<unsigned char>(bytes.front())) != 0) {
+  // Blanks before the first word do not make a list something else.
+  const std::size_t text = bytes.find_first_not_of(" \t");
+  if (language.typing(static_cast<unsigned char>(bytes[text])) != 0) {
     // Text, not data: a word list has no control bytes but its line ends.
     for (std::string_view line : lines)
       for (char c : line)

@@ -17,7 +17,7 @@
 //                  crossword, or a model as a plain-text grid
 //   Path           `.vej`: lines of two or more whole numbers
 //   Parameters     `.par`: lines of one number each, maybe with a comment
-//   WordList       text whose first byte is a letter of the language
+//   WordList       text that starts (after blanks) with a letter of the language
 //   Unknown        anything else (binary data, text that starts otherwise)
 
 #include <string_view>

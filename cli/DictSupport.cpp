@@ -59,6 +59,13 @@ DictSupport::DictSupport(Console& console, const DictOptions& options)
 bool DictSupport::check(const std::string& given, std::string& path) {
   InputFile file;
   if (!readWordInput(console_, given, language_, options_.encoding, file)) return false;
+  // The dictionary takes a file for a word list by its first byte alone.
+  if (file.kind == FileKind::WordList &&
+      wordFileKind(file.decoded.bytes, language_) != WordFileKind::WordList) {
+    console_.say("'" + given + "' begins with a blank: the dictionary reads a word list " +
+                 "only when its first byte is a letter ('vorkel dict import' takes such lists)");
+    return false;
+  }
   path = file.path;
   return true;
 }
