@@ -24,6 +24,7 @@
 #include "app/Template.h"
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordListEncoding.h"
 #include "document/CrosswordDocument.h"
 #include "engine/EngineCounters.h"
 #include "engine/Path.h"
@@ -122,6 +123,9 @@ class ApplicationContext {
   bool savedEditMode = false;
   // Lower the priority for runs; tests and batch jobs may leave it alone.
   bool idlePriorityForRuns = true;
+  // How a word list named as the template's dictionary is read; the window
+  // program's files are Windows-1252, the command line takes its --encoding.
+  WordListEncoding wordListEncoding = WordListEncoding::Cp1252;
   // The caller names the output folder (`vorkel generate -o DIR`): loading
   // a template then leaves `skabelon.destDir` alone and reads neither the
   // template's DestDir nor the installation's value.

@@ -62,7 +62,7 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
   ui.setStatusText(texts::loadingDictionary);
   ui.setCursor(Cursor::Wait);
   context.replaceDictionary(ApplicationContext::TemplateDictionaryWords);
-  bool loaded = loadWordFile(*context.dictionary, context.locate(name));
+  bool loaded = loadWordFile(*context.dictionary, context.locate(name), context.wordListEncoding);
   ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
   // A failed load leaves an empty store; forgetting the name makes the next

@@ -84,6 +84,9 @@ bool hasLetter(std::string_view text, const Language& language) {
 }  // namespace
 
 int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
+  // From the start: a Ctrl-C while the dictionary loads ends the search at
+  // its first look at the flag, not the program.
+  InterruptGuard interrupts;
   Console console(err, "anagram");
   static constexpr Option kOptions[] = {
       {"--dict", nullptr, true},     {"--with", nullptr, true},     {"--verbs", nullptr, false},
@@ -141,7 +144,6 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return console.fail("cannot read '" + dictPath + "'");
 
   AnagramFinder finder(dict, settings);
-  InterruptGuard interrupts;
   const bool terminal = &err == &std::cerr && ::isatty(STDERR_FILENO);
   const auto start = std::chrono::steady_clock::now();
   bool progressShown = false;

@@ -66,11 +66,6 @@ void Console::flush() {
   err_.flush();
 }
 
-int Console::countOf(std::string_view caption) const {
-  const auto it = captions_.find(std::string(caption));
-  return it == captions_.end() ? 0 : it->second.count;
-}
-
 std::string Console::summaryOf(const std::string& caption, int count) const {
   if (caption == texts::foreignCharacter)
     return groupedNumber(count) + (count == 1 ? " word has" : " words have") +

@@ -59,8 +59,6 @@ class Console : public CommandLineUi {
   const std::string& command() const { return command_; }
   // Message boxes shown by the core so far.
   int messageCount() const { return messages_; }
-  // How often a caption was shown so far.
-  int countOf(std::string_view caption) const;
 
   // --- Ui ---
   Answer messageBox(std::string_view text, std::string_view caption, Icon icon,

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/RestartPolicy.h"
+#include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
 
@@ -27,6 +28,7 @@ struct GenerateBatch {
   RestartPolicy restart;
   std::string outputFolder;  // absolute
   std::uint64_t maxTries = 0;  // attempts in all before the run gives up; 0: no limit
+  WordListEncoding encoding = WordListEncoding::Auto;  // of a word list as the dictionary
 
   // --- shared while the jobs run ---
   std::atomic<int> nextIndex{0};

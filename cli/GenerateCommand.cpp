@@ -59,7 +59,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]\n"
     "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
-    "                       [--max-tries N] [--timeout SECONDS]\n"
+    "                       [--max-tries N] [--timeout SECONDS] [--encoding E]\n"
     "\n"
     "Fills the template's model COUNT times and writes each crossword as a raw\n"
     "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
@@ -75,6 +75,8 @@ constexpr const char* kUsage =
     "                    none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...)\n"
     "  --max-tries N     end the run after N attempts in all (exit 3)\n"
     "  --timeout SECONDS end the run after this long (exit 3)\n"
+    "  --encoding E      how a word list named as the dictionary is read: auto\n"
+    "                    (default), utf-8 or cp1252 (see 'vorkel dict --help')\n"
     "\n"
     "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
     "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
@@ -97,6 +99,7 @@ struct Options {
   RestartPolicy restart = *RestartPolicy::parse(kDefaultRestart);
   std::uint64_t maxTries = 0;
   double timeoutSeconds = 0;
+  WordListEncoding encoding = WordListEncoding::Auto;
 };
 
 // nullopt after a bad argument (said) or --help (`help` set).
@@ -105,7 +108,7 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       {"-n", nullptr, true},          {"-o", "--output", true},   {"--seed", nullptr, true},
       {"--with-letters", nullptr, false}, {"--jobs", nullptr, true}, {"--json", nullptr, false},
       {"--restart", nullptr, true},   {"--max-tries", nullptr, true},
-      {"--timeout", nullptr, true}};
+      {"--timeout", nullptr, true},   {"--encoding", nullptr, true}};
   Arguments a;
   if (!a.parse(args, kOptions, console)) return std::nullopt;
   help = a.help;
@@ -134,6 +137,14 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       return std::nullopt;
     }
     o.seed = static_cast<std::uint32_t>(*seed);
+  }
+  if (const std::string* e = a.value("--encoding")) {
+    const std::optional<WordListEncoding> encoding = parseWordListEncoding(*e);
+    if (!encoding) {
+      usageError(console, "--encoding takes auto, utf-8 or cp1252, not '" + *e + "'");
+      return std::nullopt;
+    }
+    o.encoding = *encoding;
   }
   if (const std::string* r = a.value("--restart")) {
     const std::optional<RestartPolicy> policy = RestartPolicy::parse(*r);
@@ -264,6 +275,7 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   batch.withLetters = o.withLetters;
   batch.restart = o.restart;
   batch.maxTries = o.maxTries;
+  batch.encoding = o.encoding;
   // More jobs than crosswords would only load dictionaries.
   const int jobCount = std::min(o.jobs, o.count);
 

@@ -94,6 +94,7 @@ GenerateJob::GenerateJob(GenerateBatch& batch, Console& console, const std::stri
   context_.idlePriorityForRuns = false;
   context_.simpleMode = false;
   context_.outputFolderGiven = outputFolderGiven;
+  context_.wordListEncoding = batch.encoding;
 }
 
 bool GenerateJob::load(const std::string& templatePath) {

@@ -87,6 +87,7 @@ TEST_F(CommandLineTest, TheUsualMistakesGetAClearAnswer) {
   // lacks; a 3 x 3 block that two words can never fill.
   dir.write("square.txt", "ab\ncd\nac\nbd\n\xE6\x62\n\xF8\x63\n\xE5\x64\n\xE6\xF8\n\xF8\xE5\n");
   dir.write("two.txt", "abc\ndef\n");
+  dir.write("square-utf8.txt", "ab\ncd\nac\nbd\n\xC3\xB8l\n");
   dir.write("square.pic", "####\n#\xC3\x98\xC3\x98#\n#..#\n####\n");  // ØØ in the first row
   dir.write("block.ktd", "3 3\nAAA\nAAA\nAAA\n");
   ASSERT_EQ(vorkel({"grid", "import", at("square.pic"), at("square.ktd")}).exitCode, 0);
@@ -99,6 +100,7 @@ TEST_F(CommandLineTest, TheUsualMistakesGetAClearAnswer) {
   skb("spanish.skb", "square.ktd", "square.txt", "square.vej", "Sprog=9\r\n");
   skb("french.skb", "square.ktd", "square.txt", "square.vej", "Sprog=6\r\n");
   skb("block.skb", "block.ktd", "two.txt", "block.vej");
+  skb("utf8.skb", "square.ktd", "square-utf8.txt", "square.vej");
   skb("foreign.skb", model1, "small.txt", kStock + "/Model2.vej");
   skb("tpl/nope.skb", model1, "nope.dic", kStock + "/Model1.vej");
   dir.write("tpl/novej.skb",
@@ -137,6 +139,8 @@ TEST_F(CommandLineTest, TheUsualMistakesGetAClearAnswer) {
                                   "--encoding", "cp1252", "-o", at("c.dic")}, 0, {},
        {"is UTF-8 text, but --encoding cp1252 reads it as Windows-1252"}},
       {"a byte-order mark", {"dict", "export", at("bom.txt")}, 0, {"KAT\nMUS\n"}},
+      {"a UTF-8 list as a template's dictionary", {"generate", at("utf8.skb"), "-o", at("o8")},
+       0, {"o8/x4_000.004"}, {}, {"Sprog og tegnsæt"}},
       // 4. Files recognised by their content.
       {"a model as dictionary", {"dict", "test", "ørn", model1}, 2, {},
        {"is not a dictionary (it looks like a crossword model (.ktd))"}},
