@@ -24,6 +24,7 @@
 #include "app/Template.h"
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordListEncoding.h"
 #include "document/CrosswordDocument.h"
 #include "engine/EngineCounters.h"
 #include "engine/Path.h"
@@ -127,6 +128,13 @@ class ApplicationContext {
   // instead (engine/WordIndex.h) and leaves the store as it is; the
   // template's Trie name is still taken.
   bool loadWordStore = true;
+  // How a word list named as the template's dictionary is read; the window
+  // program's files are Windows-1252, the command line takes its --encoding.
+  WordListEncoding wordListEncoding = WordListEncoding::Cp1252;
+  // The caller names the output folder (`vorkel generate -o DIR`): loading
+  // a template then leaves `skabelon.destDir` alone and reads neither the
+  // template's DestDir nor the installation's value.
+  bool outputFolderGiven = false;
   Random random;
 };
 

@@ -66,7 +66,7 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
   ui.setStatusText(texts::loadingDictionary);
   ui.setCursor(Cursor::Wait);
   context.replaceDictionary(ApplicationContext::TemplateDictionaryWords);
-  bool loaded = loadWordFile(*context.dictionary, context.locate(name));
+  bool loaded = loadWordFile(*context.dictionary, context.locate(name), context.wordListEncoding);
   ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
   // A failed load leaves an empty store; forgetting the name makes the next
@@ -129,9 +129,17 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
   t.parameterFileName = *par;
   context.parameterDialog.fileName = *par;
 
-  std::string gemmested = applicationValue(context, "Gemmested");
-  gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
-  t.destDir = skb.getString("DestDir", gemmested, Template::MaxDestDir);
+  // The output folder: the template's DestDir, else the installation's. The
+  // installation's value is read only when it is used: without an
+  // installation, reading it shows a registry error for nothing.
+  if (!context.outputFolderGiven) {
+    t.destDir = skb.getString("DestDir", "", Template::MaxDestDir);
+    if (t.destDir.empty()) {
+      std::string gemmested = applicationValue(context, "Gemmested");
+      gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
+      t.destDir = gemmested.substr(0, Template::MaxDestDir);
+    }
+  }
 
   // The first template of a run is the one the program starts with; only
   // the ones chosen after it go on the list.

@@ -59,7 +59,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
@@ -622,7 +622,7 @@ std::vector<std::string> restartPolicies(const Options& o, const std::string& de
 // times faster from a sorted list than from the same words in the word
 // store's order (measured on Model1), so this is its best case.
 bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
-  vorkel::StderrUi ui(std::cerr);
+  vorkel::Console ui(std::cerr, "bench");
   vorkel::Language language;
   vorkel::TrieOrdbog dict(400000, language, ui);
   if (!vorkel::loadWordFile(dict, dic.string()) || dict.wordCount() == 0) return false;

@@ -1,27 +1,26 @@
 // `vorkel anagram PHRASE ...`: the anagram finder from the shell, with the
 // same searches, limits and result lines as the "Find anagrammer" dialog.
 //
-//   --dict FILE   dictionary (.dic or word list); default: the stock
-//                 dictionary Dic/SVbyg.dic beside the executable
-//   --with WORD   anagrams that hold WORD (counted as two of --words)
-//   --verbs       anagrams that start with a verb from verbs.txt (the current
-//                 folder's, else the stock Dic/verbs.txt beside the executable)
-//   --list FILE   anagrams that start with a word from FILE
-//   --shortest N, --longest N, --answers N, --words N: the dialog's limits
-//   -o FILE       result file (default anagram.txt); "-" prints to stdout
-//
-// Arguments are UTF-8 and are read as Windows-1252; the result file is
-// Windows-1252 with CR LF lines like the dialog's, written beside the target
-// and renamed over it. Printed to stdout it is UTF-8.
+// The anagrams go to stdout (UTF-8), one a line; -o FILE writes the
+// dialog's result file instead (Windows-1252, CR LF), beside the target and
+// renamed over it. On a terminal a long search shows how far it has come,
+// and Ctrl-C ends it with what it has found.
 
-#include <charconv>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
+#include "cli/InputFile.h"
+#include "cli/InterruptGuard.h"
 #include "dictionary/AnagramFinder.h"
 #include "dictionary/AnagramSettings.h"
 #include "dictionary/AnagramWordList.h"
@@ -37,192 +36,176 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorkel anagram PHRASE [--dict FILE] [--with WORD | --verbs | --list FILE]\n"
-    "                      [--shortest N] [--longest N] [--answers N] [--words N] [-o FILE|-]\n"
+    "                      [--shortest N] [--longest N] [--answers N] [--words N]\n"
+    "                      [-o FILE] [--language N] [--encoding E]\n"
     "\n"
+    "Finds anagrams of PHRASE made of dictionary words and prints them, one a line.\n"
+    "\n"
+    "  --dict FILE   dictionary (.dic or word list); default: the stock dictionary\n"
+    "                Dic/SVbyg.dic beside the program\n"
+    "  --with WORD   anagrams that hold WORD (it counts as two of --words)\n"
+    "  --verbs       anagrams that start with a verb from verbs.txt (the current\n"
+    "                folder's, else the stock Dic/verbs.txt beside the program)\n"
+    "  --list FILE   anagrams that start with a word from the word list FILE\n"
     "  --shortest N  shortest word, 1..5 (default 3)\n"
     "  --longest N   longest word, 4..25 (default 25)\n"
     "  --answers N   maximum number of answers, 1000..10000 (default 2000)\n"
-    "  --words N     maximum number of words in an anagram, 1..15 (default 3)\n";
+    "  --words N     maximum number of words in an anagram, 1..15 (default 3)\n"
+    "  -o FILE       write the result file of the dialog (Windows-1252) instead\n"
+    "  --language N  the letters of the phrase and the words (default 0, Danish)\n"
+    "  --encoding E  how word lists are read: auto (default), utf-8 or cp1252\n"
+    "\n"
+    "On a terminal the search shows its progress; Ctrl-C ends it with what it found\n"
+    "(exit 130).\n";
 
 enum class Kind { All, WithWord, WithVerb, WithList };
 
-struct Options {
-  std::string phrase;
-  bool havePhrase = false;
-  std::string dict;
-  Kind kind = Kind::All;
-  std::string with;      // given word or list file
-  AnagramSettings settings;
-  std::string output = "anagram.txt";
-};
-
-// The folder of the running program, for the stock files built beside it.
-std::string programFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
-
-bool parseIn(const std::string& text, int low, int high, int& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end && value >= low && value <= high;
-}
-
-bool parse(const Args& args, Options& o, std::ostream& err) {
-  bool kindGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool isOption = a.size() > 1 && a[0] == '-';
-    if (!isOption) {
-      if (o.havePhrase) {
-        err << "vorkel anagram: one PHRASE only (quote a phrase of several words)\n" << kUsage;
-        return false;
-      }
-      o.phrase = a;
-      o.havePhrase = true;
-      continue;
-    }
-    if (a == "--verbs") {
-      if (kindGiven) break;
-      o.kind = Kind::WithVerb;
-      kindGiven = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      err << "vorkel anagram: option " << a << " needs a value\n";
-      return false;
-    }
-    const std::string& v = args[++i];
-    struct Limit {
-      const char* name;
-      int low, high;
-      int* value;
-    };
-    const Limit limits[] = {{"--shortest", 1, 5, &o.settings.shortestWord},
-                            {"--longest", 4, 25, &o.settings.longestWord},
-                            {"--answers", 1000, 10000, &o.settings.maxAnswers},
-                            {"--words", 1, 15, &o.settings.maxWords}};
-    bool known = false;
-    for (const Limit& l : limits) {
-      if (a != l.name) continue;
-      known = true;
-      if (!parseIn(v, l.low, l.high, *l.value)) {
-        err << "vorkel anagram: " << a << " must be a number from " << l.low << " to " << l.high
-            << ", not '" << v << "'\n";
-        return false;
-      }
-    }
-    if (known) continue;
-    if (a == "--dict") {
-      o.dict = v;
-    } else if (a == "-o") {
-      o.output = v;
-    } else if (a == "--with" || a == "--list") {
-      if (kindGiven) break;
-      o.kind = a == "--with" ? Kind::WithWord : Kind::WithList;
-      o.with = v;
-      kindGiven = true;
-    } else {
-      err << "vorkel anagram: unknown option " << a << "\n" << kUsage;
-      return false;
-    }
-  }
-  // The loop leaves early only for a second search kind.
-  const bool twoKinds = [&] {
-    int kinds = 0;
-    for (const std::string& a : args) kinds += a == "--with" || a == "--verbs" || a == "--list";
-    return kinds > 1;
-  }();
-  if (twoKinds) {
-    err << "vorkel anagram: --with, --verbs and --list exclude each other\n";
-    return false;
-  }
-  if (!o.havePhrase) {
-    err << kUsage;
-    return false;
-  }
-  return true;
-}
-
 // UTF-8 argument -> Windows-1252 of at most `limit` bytes.
 bool toBytes(const std::string& utf8, std::size_t limit, const char* what, std::string& out,
-             std::ostream& err) {
+             Console& console) {
   if (!utf8ToCp1252Exact(utf8, out)) {
-    err << "vorkel anagram: " << what << " holds characters outside Windows-1252\n";
+    usageError(console, std::string(what) + " holds characters outside Windows-1252");
     return false;
   }
   if (out.size() > limit) {
-    err << "vorkel anagram: " << what << " is longer than " << limit << " characters\n";
+    usageError(console, std::string(what) + " is longer than " + std::to_string(limit) +
+                            " characters");
     return false;
   }
   return true;
+}
+
+bool hasLetter(std::string_view text, const Language& language) {
+  for (char c : text)
+    if (language.input(static_cast<unsigned char>(c)) != 0) return true;
+  return false;
 }
 
 }  // namespace
 
 int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  Options o;
-  if (!parse(args, o, err)) return 2;
+  // From the start: a Ctrl-C while the dictionary loads ends the search at
+  // its first look at the flag, not the program.
+  InterruptGuard interrupts;
+  Console console(err, "anagram");
+  static constexpr Option kOptions[] = {
+      {"--dict", nullptr, true},     {"--with", nullptr, true},     {"--verbs", nullptr, false},
+      {"--list", nullptr, true},     {"--shortest", nullptr, true}, {"--longest", nullptr, true},
+      {"--answers", nullptr, true},  {"--words", nullptr, true},    {"-o", "--output", true},
+      {"--language", nullptr, true}, {"--encoding", nullptr, true}};
+  Arguments a;
+  if (!a.parse(args, kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, kUsage);
+  AnagramSettings settings;
+  int languageNumber = 0;
+  if (!a.number("--shortest", 1, 5, settings.shortestWord, console) ||
+      !a.number("--longest", 4, 25, settings.longestWord, console) ||
+      !a.number("--answers", 1000, 10000, settings.maxAnswers, console) ||
+      !a.number("--words", 1, 15, settings.maxWords, console) ||
+      !a.language(languageNumber, console))
+    return ExitUsage;
+  const int kinds = a.has("--with") + a.has("--verbs") + a.has("--list");
+  if (kinds > 1) return usageError(console, "--with, --verbs and --list exclude each other");
+  const Kind kind = a.has("--with")    ? Kind::WithWord
+                    : a.has("--verbs") ? Kind::WithVerb
+                    : a.has("--list")  ? Kind::WithList
+                                       : Kind::All;
+  const std::optional<WordListEncoding> encoding =
+      parseWordListEncoding(a.valueOr("--encoding", "auto"));
+  if (!encoding) return usageError(console, "--encoding takes auto, utf-8 or cp1252");
+  if (a.positional.size() != 1)
+    return usageError(console, a.positional.empty()
+                                   ? "which phrase?"
+                                   : "one PHRASE only (quote a phrase of several words)");
 
+  Language language;
+  if (languageNumber != 0) language.select(languageNumber, console);
+  console.setLanguage(language.number());
+  const std::string& given = a.positional[0];
   std::string phrase;
   std::string word;
-  if (!toBytes(o.phrase, AnagramFinder::MaxPhrase, "PHRASE", phrase, err)) return 2;
-  if (o.kind == Kind::WithWord &&
-      !toBytes(o.with, AnagramFinder::MaxGivenWord, "--with WORD", word, err))
-    return 2;
+  if (!toBytes(given, AnagramFinder::MaxPhrase, "PHRASE", phrase, console)) return ExitUsage;
+  if (!hasLetter(phrase, language))
+    return usageError(console, "the phrase '" + given + "' has no letters");
+  if (kind == Kind::WithWord &&
+      !toBytes(*a.value("--with"), AnagramFinder::MaxGivenWord, "--with WORD", word, console))
+    return ExitUsage;
 
   const std::string stock = Files::joinPath(programFolder(), "Dic");
-  const std::string dictPath = o.dict.empty() ? Files::joinPath(stock, "SVbyg.dic") : o.dict;
-  if (!Files::isFile(dictPath)) {
-    err << "vorkel anagram: no dictionary " << dictPath
-        << (o.dict.empty() ? " (build the stock dictionary or give --dict FILE)\n" : "\n");
-    return 1;
-  }
+  const std::string* dictGiven = a.value("--dict");
+  const std::string dictPath = dictGiven ? *dictGiven : Files::joinPath(stock, "SVbyg.dic");
+  if (!dictGiven && !Files::isFile(dictPath))
+    return console.fail("no stock dictionary " + dictPath +
+                        " (build it, or give --dict FILE)");
+  InputFile dictFile;
+  if (!readWordInput(console, dictPath, language, *encoding, dictFile)) return ExitFailed;
+  TrieOrdbog dict(110000, language, console);
+  if (!loadWordFile(dict, dictFile.path, *encoding))
+    return console.fail("cannot read '" + dictPath + "'");
 
-  StderrUi ui(err);
-  Language language;
-  TrieOrdbog dict(110000, language, ui);
-  if (!loadWordFile(dict, dictPath)) return 1;  // the message is on stderr
+  AnagramFinder finder(dict, settings);
+  const bool terminal = &err == &std::cerr && ::isatty(STDERR_FILENO);
+  const auto start = std::chrono::steady_clock::now();
+  bool progressShown = false;
+  finder.setProgress([&](int lines, std::uint64_t tried) {
+    if (terminal) {
+      progressShown = true;
+      const double seconds =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "%.0f", seconds);
+      err << "\ranagram: " << groupedNumber(lines) << " found, "
+          << groupedNumber(static_cast<long long>(tried)) << " words tried, " << buf
+          << " s (Ctrl-C stops)   " << std::flush;
+    }
+    return !interrupts.requested();
+  });
 
-  AnagramFinder finder(dict, o.settings);
   AnagramFinder::Result result;
-  if (o.kind == Kind::WithWord) {
+  if (kind == Kind::WithWord) {
     std::optional<AnagramFinder::Result> found = finder.searchWithWord(phrase, word);
-    if (!found) {
-      err << "vorkel anagram: '" << o.with << "' cannot be made from the letters of '" << o.phrase
-          << "'\n";
-      return 1;
-    }
+    if (!found)
+      return console.fail("'" + *a.value("--with") + "' cannot be made from the letters of '" +
+                          given + "'");
     result = std::move(*found);
-  } else if (o.kind == Kind::WithVerb || o.kind == Kind::WithList) {
-    std::string listPath = o.with;
-    if (o.kind == Kind::WithVerb)
+  } else if (kind == Kind::WithVerb || kind == Kind::WithList) {
+    std::string listPath = kind == Kind::WithList ? *a.value("--list") : std::string();
+    if (kind == Kind::WithVerb)
       listPath = Files::isFile("verbs.txt") ? "verbs.txt" : Files::joinPath(stock, "verbs.txt");
-    AnagramWordList list;
-    if (list.load(listPath, language, ui) == AnagramWordList::Load::CannotOpen) {
-      err << "vorkel anagram: cannot read the word list " << listPath << "\n";
-      return 1;
+    InputFile listFile;
+    if (!readWordInput(console, listPath, language, *encoding, listFile)) return ExitFailed;
+    if (listFile.kind != FileKind::WordList)
+    if (listFile.kind != FileKind::WordList) {
+      refuseKind(console, listFile, "a word list");
+      return ExitFailed;
     }
+    AnagramWordList list;
+    list.read(listFile.decoded.bytes, language, console);
     result = finder.searchWithList(phrase, list);
   } else {
     result = finder.searchAll(phrase);
   }
+  if (progressShown) err << "\r" << std::string(72, ' ') << "\r";
 
-  if (o.output == "-") {
-    std::string text = cp1252ToUtf8(result.text);
-    std::erase(text, '\r');
-    out << text;
-    if (!text.empty() && text.back() != '\n') out << '\n';
-    return out.good() ? 0 : 1;
+  const std::string* output = a.value("-o");
+  if (output == nullptr || *output == "-") {
+    if (result.lines > 0 || !result.stopped) {
+      std::string text = cp1252ToUtf8(result.text);
+      std::erase(text, '\r');
+      out << text;
+      if (!text.empty() && text.back() != '\n') out << '\n';
+    }
+  } else {
+    if (!Files::writeFileAtomically(*output, result.text))
+      return console.fail("cannot write " + *output);
+    console.say(groupedNumber(result.lines) + (result.lines == 1 ? " anagram" : " anagrams") +
+                " written to " + *output);
   }
-  if (!Files::writeFileAtomically(o.output, result.text)) {
-    err << "vorkel anagram: cannot write " << o.output << "\n";
-    return 1;
+  if (result.stopped) {
+    console.say("stopped by Ctrl-C after " + groupedNumber(result.lines) + " anagrams");
+    return ExitInterrupted;
   }
-  out << result.lines << (result.lines == 1 ? " anagram" : " anagrams") << " written to "
-      << o.output << "\n";
-  return 0;
+  return out.good() ? ExitOk : ExitFailed;
 }
 
 }  // namespace vorkel

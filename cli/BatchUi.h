@@ -1,50 +1,37 @@
 #pragma once
 // The ui port of one job of a batch run (`vorkel generate --jobs N`).
 //
-// Messages go to the shared error stream like StderrUi's ("caption: text"),
-// one whole line at a time under the batch's lock, so the jobs' messages do
-// not tear each other. The keyboard queue answers Escape once the batch is
-// told to stop: the fill looks at it every 128 entries and ends the attempt
-// at once, which is how Ctrl-C stops a job in the middle of a long search.
+// Messages go to the batch's shared Console (cli/Console.h) under the
+// batch's lock, so the jobs' messages neither tear each other nor repeat:
+// a message every job shows is counted, not written once per job. The
+// keyboard queue answers Escape once the batch is told to stop: the fill
+// looks at it every 128 entries and ends the attempt at once, which is how
+// Ctrl-C, --timeout and --max-tries stop a job in the middle of a search.
 
 #include <atomic>
-#include <iosfwd>
 #include <mutex>
-#include <sstream>
 
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
 
 namespace vorkel {
 
-class BatchUi : public Ui {
+class BatchUi : public CommandLineUi {
  public:
-  BatchUi(std::ostream& err, std::mutex& lock, const std::atomic<bool>& stop)
-      : err_(err), lock_(lock), stop_(stop) {}
+  BatchUi(Console& console, std::mutex& lock, const std::atomic<bool>& stop)
+      : console_(console), lock_(lock), stop_(stop) {}
 
   Answer messageBox(std::string_view text, std::string_view caption, Icon icon,
                     Buttons buttons) override;
-  std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                      std::string_view) override {
-    return std::nullopt;
-  }
-  std::string showDialog(DialogForm& form) override;
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
   bool pollKey(KeyMessage& key) override;
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
 
-  // Message boxes shown so far.
+  // Message boxes shown through this port so far.
   int messageCount() const { return messages_; }
-  // A muted port counts its messages but writes none: the jobs after the
+  // A muted port counts its messages but passes none on: the jobs after the
   // first load the same files, whose messages the first one has shown.
   void setMuted(bool muted) { muted_ = muted; }
 
  private:
-  std::ostream& err_;
+  Console& console_;
   std::mutex& lock_;
   const std::atomic<bool>& stop_;
   int messages_ = 0;

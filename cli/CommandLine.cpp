@@ -1,52 +1,88 @@
 #include "cli/CommandLine.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/LanguageOption.h"
 
 namespace vorkel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel <command> [arguments]\n"
-    "\n"
-    "  dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252] [--seed S] [--stock]\n"
-    "  dict stats FILE [--language N]\n"
-    "  dict search PATTERN FILE [--language N]\n"
-    "  dict test WORD FILE\n"
-    "  dict union|sub|join BASE FILE -o OUT.dic [--language N]\n"
-    "  grid show FILE.ktd\n"
-    "  grid convert IN.ktd OUT.ktd\n"
-    "  grid import PICTURE.txt OUT.ktd\n"
-    "  path auto MODEL.ktd -o OUT.vej\n"
-    "  anagram PHRASE [--dict FILE] [--with WORD | --verbs | --list FILE] [--shortest N]\n"
-    "          [--longest N] [--answers N] [--words N] [-o FILE|-]\n"
-    "  generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters] [--jobs J]\n"
-    "           [--json] [--restart none|fixed:N|luby:U]\n";
+std::string usage() {
+  return "usage: vorkel COMMAND [arguments]\n"
+         "\n"
+         "  generate TEMPLATE.skb [-n COUNT] [-o DIR] ...   make crosswords from a template\n"
+         "  template new MODEL.ktd -o NAME.skb ...          a template and path for a model\n"
+         "  path auto MODEL.ktd -o OUT.vej                  the automatic path of a model\n"
+         "  grid show|convert|import|export ...             model grids and raw crosswords\n"
+         "  dict import|export|stats|search|test|union|sub|join ...   dictionaries\n"
+         "  anagram PHRASE [--dict FILE] ...                anagrams of a phrase\n"
+         "  help [COMMAND]                                  the usage of a command\n"
+         "  --version                                       the program's version\n"
+         "\n"
+         "'vorkel COMMAND --help' tells more about each command.\n"
+         "\n"
+         "Language numbers (--language N, Sprog=N in a template), as the window\n"
+         "program's \"Skift sprog\" has them:\n  " +
+         languageList() +
+         "\n  (French and Dutch have no letter tables yet.)\n"
+         "\n"
+         "Exit status: 0 done, 1 a file cannot be used or nothing could be made,\n"
+         "2 bad arguments, 3 generate gave up (--max-tries, --timeout), 130 Ctrl-C.\n";
+}
+
+using Runner = int (*)(const Args&, std::ostream&, std::ostream&);
+
+Runner runnerFor(const std::string& command) {
+  if (command == "dict") return runDictCommand;
+  if (command == "grid") return runGridCommand;
+  if (command == "path") return runPathCommand;
+  if (command == "anagram") return runAnagramCommand;
+  if (command == "generate") return runGenerateCommand;
+  if (command == "template") return runTemplateCommand;
+  return nullptr;
+}
 
 }  // namespace
+
+std::string programFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
+}
 
 int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
   (void)in;
   if (argc < 2) {
-    err << kUsage;
-    return 2;
+    err << usage();
+    return ExitUsage;
   }
-  const std::string group = argv[1];
+  const std::string command = argv[1];
   Args args(argv + 2, argv + argc);
-  if (group == "dict") return runDictCommand(args, out, err);
-  if (group == "grid") return runGridCommand(args, out, err);
-  if (group == "path") return runPathCommand(args, out, err);
-  if (group == "anagram") return runAnagramCommand(args, out, err);
-  if (group == "generate") return runGenerateCommand(args, out, err);
-  if (group == "-h" || group == "--help" || group == "help") {
-    out << kUsage;
-    return 0;
+  if (command == "-h" || command == "--help") return printUsage(out, usage());
+  if (command == "--version" || command == "-V") {
+    out << "vorkel " << VORKEL_VERSION << "\n";
+    return ExitOk;
   }
-  err << "vorkel: unknown command '" << group << "'\n" << kUsage;
-  return 2;
+  if (command == "help") {
+    // "help dict search" is "dict search --help".
+    if (args.empty()) return printUsage(out, usage());
+    const Runner run = runnerFor(args.front());
+    if (run == nullptr) {
+      err << "vorkel help: no command '" << args.front() << "'\n" << usage();
+      return ExitUsage;
+    }
+    Args rest(args.begin() + 1, args.end());
+    rest.emplace_back("--help");
+    return run(rest, out, err);
+  }
+  if (const Runner run = runnerFor(command)) return run(args, out, err);
+  err << "vorkel: unknown command '" << command << "'\n" << usage();
+  return ExitUsage;
 }
 
 }  // namespace vorkel

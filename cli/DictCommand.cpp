@@ -1,121 +1,103 @@
-// `vorkel dict ...`: building, inspecting and searching word files from the
-// shell.
+// `vorkel dict ...`: building, inspecting, searching and exporting word
+// files from the shell.
 //
-//   import LIST OUT.dic  reads a plain word list (UTF-8 by default), stores
-//                        its words and saves them as .dic; reports on stderr
-//                        how many lines were read, stored and skipped (by
-//                        reason, never one message per line)
-//   stats FILE           loads a .dic or a word list, prints the statistics
-//   search PATTERN FILE  prints every match of PATTERN in the store's order
+//   import LIST OUT.dic  reads a word list (or the words of a .dic), stores
+//                        its words and saves them as .dic; reports how many
+//                        lines were read, stored and skipped (by reason,
+//                        never one message per line)
+//   export FILE          the words of a dictionary, one per line, sorted
+//   stats FILE           the statistics text
+//   search PATTERN FILE  every match of PATTERN in the store's order (or
+//                        sorted, or counted)
 //
-// Messages of the dictionary itself reach stderr through StderrUi.
+// union, sub, join and test are in cli/DictSetCommand.cpp.
 
-#include <charconv>
-#include <chrono>
-#include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <optional>
+#include <algorithm>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
+#include "cli/DictSupport.h"
+#include "cli/InputFile.h"
+#include "cli/LanguageOption.h"
 #include "dictionary/DictionaryStatistics.h"
-#include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
-#include "platform/Random.h"
+#include "platform/Files.h"
 
 namespace vorkel {
 
-// union, sub, join and test: cli/DictSetCommand.cpp.
 bool isDictSetCommand(const std::string& command);
 int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252]\n"
-    "                          [--seed S] [--stock]\n"
-    "       vorkel dict stats FILE [--language N] [--plan N]\n"
-    "       vorkel dict search PATTERN FILE [--language N] [--plan N]\n"
+constexpr const char* kImportUsage =
+    "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S] [--stock]\n"
     "\n"
-    "  --stock   keep only lower-case entries made only of letters, 2 to 25 letters\n"
-    "            (as for the stock dictionary); upper-case entries are proper nouns\n"
-    "  --plan N  planned number of words (default: file size / 5, at least 20000)\n"
-    "  PATTERN   letters and blanks ('.', '?' or ' '), e.g. 'k.t'\n";
+    "Stores the words of LIST (a word list, one word per line, or a .dic) as the\n"
+    "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
+    "A word is a line's first blank-separated part; blanks around it do not count.\n"
+    "\n"
+    "  --stock          keep only lower-case entries made only of letters, 2 to 25\n"
+    "                   letters (as for the stock dictionary); upper-case entries are\n"
+    "                   proper nouns and abbreviations\n"
+    "  --seed S         the random filler of the .dic file; the same seed gives the same file\n";
 
-struct Options {
-  std::vector<std::string> positional;
-  int language = 0;
-  bool utf8 = true;
-  std::optional<std::uint32_t> seed;
-  std::optional<int> plan;
-  bool stock = false;
-};
+constexpr const char* kExportUsage =
+    "usage: vorkel dict export FILE [-o LIST] [--encoding utf-8|cp1252] [--language N]\n"
+    "\n"
+    "Writes the words of the dictionary FILE as a plain list, one word per line, in\n"
+    "alphabetical order (the language's: Æ, Ø and Å after Z in Danish). Without -o\n"
+    "the list goes to stdout in UTF-8; to a file in UTF-8, or in Windows-1252 with\n"
+    "CR LF line ends (--encoding cp1252), as the window program's lists are.\n";
 
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
+constexpr const char* kStatsUsage =
+    "usage: vorkel dict stats FILE [--plan N] [--language N] [--encoding E]\n"
+    "\n"
+    "Prints the statistics text of the dictionary menu's \"Oplys\": per length\n"
+    "\"LL: words (capacity/growth step)\", then the total.\n"
+    "\n"
+    "  --plan N   the planned number of words the capacities follow, 1000..2000000\n"
+    "             (default: the file's size / 5, at least 20000)\n";
+
+constexpr const char* kSearchUsage =
+    "usage: vorkel dict search PATTERN FILE [--sort] [--count] [--language N] [--encoding E]\n"
+    "\n"
+    "Prints every word of FILE that matches PATTERN, one per line. A pattern has 2\n"
+    "to 25 characters: letters of the language, and '.', '?' or a blank for a letter\n"
+    "not known ('k.t' finds KAT and KIT). Words come in the dictionary's own order.\n"
+    "\n"
+    "  --sort    in alphabetical order\n"
+    "  --count   print only how many words match\n";
+
+std::string dictUsage() {
+  return std::string(
+             "usage: vorkel dict COMMAND ...\n"
+             "\n"
+             "  import LIST OUT.dic        a word list to a dictionary\n"
+             "  export FILE [-o LIST]      a dictionary to a word list\n"
+             "  stats FILE                 words per length\n"
+             "  search PATTERN FILE        words that match a pattern\n"
+             "  test WORD FILE             whether a word is there (exit 0 yes, 1 no)\n"
+             "  union|sub|join BASE FILE -o OUT.dic   the dictionary menu's set operations\n"
+             "\n"
+             "'vorkel dict COMMAND --help' tells more. Every command takes\n") +
+         kDictOptionsUsage;
 }
 
-// False (message on err) on an unknown option or a bad value.
-bool parseOptions(const Args& args, Options& o, std::ostream& err) {
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
-      o.positional.push_back(a);
-      continue;
-    }
-    if (a == "--stock") {
-      o.stock = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      err << "vorkel dict: option " << a << " needs a value\n";
-      return false;
-    }
-    const std::string& v = args[++i];
-    bool ok = true;
-    if (a == "--language") {
-      ok = parseNumber(v, o.language);
-    } else if (a == "--encoding") {
-      ok = v == "utf-8" || v == "cp1252";
-      o.utf8 = v == "utf-8";
-    } else if (a == "--seed") {
-      std::uint32_t s = 0;
-      ok = parseNumber(v, s);
-      o.seed = s;
-    } else if (a == "--plan") {
-      int n = 0;
-      ok = parseNumber(v, n) && n >= 0;
-      o.plan = n;
-    } else {
-      err << "vorkel dict: unknown option " << a << "\n";
-      return false;
-    }
-    if (!ok) {
-      err << "vorkel dict: bad value '" << v << "' for " << a << "\n";
-      return false;
-    }
-  }
-  return true;
-}
-
-// The planned size when loading a whole file: its size in bytes / 5, at
-// least 20000, as when a word list replaces the dictionary.
-int plannedFor(std::size_t bytes) {
-  const std::size_t n = bytes / 5;
-  return n < 20000 ? 20000 : n > 2000000 ? 2000000 : static_cast<int>(n);
-}
-
-std::uint32_t clockSeed() {
-  return static_cast<std::uint32_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+// Blanks and tabs around a word do not count; nor do control bytes at the
+// end (a CR of a CR LF line end).
+std::string_view trimmedLine(std::string_view line) {
+  while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+  while (!line.empty() &&
+         (static_cast<unsigned char>(line.back()) < 32 || line.back() == ' '))
+    line.remove_suffix(1);
+  return line;
 }
 
 bool isUpperCase(unsigned char b) {
@@ -128,6 +110,10 @@ bool isLowerCase(unsigned char b) {
          b == 0x9E;
 }
 
+std::string plural(long long n, const char* one, const char* many) {
+  return groupedNumber(n) + " " + (n == 1 ? one : many);
+}
+
 struct ImportCounts {
   long lines = 0;
   long stored = 0;
@@ -138,51 +124,57 @@ struct ImportCounts {
   long duplicate = 0;
 };
 
-int runImport(const Options& o, Language& language, StderrUi& ui, std::ostream& err) {
-  if (o.positional.size() != 2) {
-    err << kUsage;
-    return 2;
-  }
-  const std::string& listPath = o.positional[0];
-  const std::string& outPath = o.positional[1];
-  std::string bytes;
-  if (!readWholeFile(listPath, bytes)) {
-    err << "vorkel dict import: cannot read " << listPath << "\n";
-    return 1;
-  }
+int runImport(const Arguments& a, DictSupport& d) {
+  Console& console = d.console();
+  if (a.positional.size() != 2)
+    return usageError(console, "needs a word list and the .dic file to write");
+  const std::string& outPath = a.positional[1];
+  InputFile list;
+  if (!readWordInput(console, a.positional[0], d.language(),
+                     d.session().encoding, list, /*warnLeftOut=*/false))
+    return ExitFailed;
+  const bool stock = a.has("--stock");
+  const Language& language = d.language();
 
+  // The entries: the lines of a word list, the words of a .dic.
   ImportCounts n;
-  for (std::size_t p = 0; p < bytes.size(); ++p) n.lines += bytes[p] == '\n';
-  if (!bytes.empty() && bytes.back() != '\n') ++n.lines;
-  TrieOrdbog dict(static_cast<int>(std::min<long>(n.lines, 100000000)), language, ui);
-
-  std::string converted;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string_view line(bytes.data() + start, end - start);
-    start = end + 1;
-    while (!line.empty() && static_cast<unsigned char>(line.back()) < 32) line.remove_suffix(1);
-    if (o.utf8) {
-      if (!utf8ToCp1252Exact(line, converted)) {
-        ++n.notConvertible;
-        continue;
-      }
-      line = converted;
+  std::vector<std::string_view> entries;
+  std::vector<std::string> dicWords;  // the visitor's words live only for the call
+  if (list.kind == FileKind::Dictionary) {
+    forEachFileWord(list.bytes, language, [&](std::string_view w) {
+      dicWords.emplace_back(w);
+      return true;
+    });
+    entries.assign(dicWords.begin(), dicWords.end());
+    n.lines = static_cast<long>(entries.size());
+  } else {
+    const std::string& bytes = list.decoded.bytes;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+      std::size_t end = bytes.find('\n', start);
+      if (end == std::string::npos) end = bytes.size();
+      entries.emplace_back(bytes.data() + start, end - start);
+      start = end + 1;
     }
+    n.notConvertible = list.decoded.linesLeftOut;
+    n.lines = static_cast<long>(entries.size()) + n.notConvertible;
+  }
+
+  TrieOrdbog& dict = d.session().renew(static_cast<int>(std::min<long>(n.lines, 100000000)));
+  for (std::string_view line : entries) {
+    line = trimmedLine(line);
     // Checked here, before the store sees the word, so that no line raises a
     // message of its own.
-    std::string_view word = o.stock ? line : line.substr(0, line.find(' '));
+    std::string_view word = stock ? line : line.substr(0, line.find(' '));
     bool upper = false;
     bool letters = true;
     for (char ch : word) {
       const auto b = static_cast<unsigned char>(ch);
-      if (language.input(b) == 0 || (o.stock && !isLowerCase(b) && !isUpperCase(b)))
+      if (language.input(b) == 0 || (stock && !isLowerCase(b) && !isUpperCase(b)))
         letters = false;
       if (isUpperCase(b)) upper = true;
     }
-    if (o.stock && upper) ++n.upperCase;
+    if (stock && upper) ++n.upperCase;
     else if (!letters) ++n.notLetters;
     else if (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength)
       ++n.badLength;
@@ -190,99 +182,139 @@ int runImport(const Options& o, Language& language, StderrUi& ui, std::ostream& 
     else ++n.stored;
   }
 
-  Random random(o.seed ? *o.seed : clockSeed());
-  if (!saveDictionary(dict, outPath, random)) return 1;  // the message is shown
-
-  err << "vorkel dict import: " << n.lines << " lines read, " << n.stored << " words stored, "
-      << (n.lines - n.stored) << " skipped\n";
+  console.say(plural(n.lines, "line", "lines") + " read, " +
+              plural(n.stored, "word", "words") + " stored, " +
+              groupedNumber(n.lines - n.stored) + " skipped");
   auto reason = [&](long count, const char* why) {
-    if (count > 0) err << "  " << count << " " << why << "\n";
+    if (count > 0) console.stream() << "  " << groupedNumber(count) << " " << why << "\n";
   };
-  reason(n.notConvertible, o.utf8 ? "not convertible from UTF-8 to Windows-1252"
-                                  : "not convertible to Windows-1252");
+  reason(n.notConvertible, list.decoded.utf8 ? "not convertible from UTF-8 to Windows-1252"
+                                             : "not convertible to Windows-1252");
   reason(n.upperCase, "with upper case (proper nouns, abbreviations)");
-  reason(n.notLetters, "with characters that are no letters of the language");
+  reason(n.notLetters, ("with characters that are no letters of " +
+                        languageName(language.number())).c_str());
   reason(n.badLength, "empty, one letter or longer than 25 letters");
   reason(n.duplicate, "already stored (duplicates, also after folding accents and case)");
-  return 0;
+  if (n.stored == 0) return console.fail("no words to store; " + outPath + " not written");
+  if (!saveDictionary(dict, outPath, d.random())) return console.fail("cannot write " + outPath);
+  return ExitOk;
 }
 
-// Loads FILE for stats and search; null (message shown) when unreadable.
-std::unique_ptr<TrieOrdbog> loadForQuery(const std::string& path, const Options& o,
-                                         Language& language, StderrUi& ui) {
-  int plan = 20000;
-  std::error_code ec;
-  if (o.plan) plan = *o.plan;
-  else if (std::filesystem::is_regular_file(path, ec))
-    plan = plannedFor(static_cast<std::size_t>(std::filesystem::file_size(path, ec)));
-  auto dict = TrieOrdbog::planCapacity(plan, language, ui);
-  if (!loadWordFile(*dict, path)) return nullptr;
-  return dict;
-}
-
-int runStats(const Options& o, Language& language, StderrUi& ui, std::ostream& out,
-             std::ostream& err) {
-  if (o.positional.size() != 1) {
-    err << kUsage;
-    return 2;
-  }
-  const auto dict = loadForQuery(o.positional[0], o, language, ui);
-  if (!dict) return 1;
-  out << dictionaryStatistics(*dict) << "\n";
-  return 0;
-}
-
-int runSearch(const Options& o, Language& language, StderrUi& ui, std::ostream& out,
-              std::ostream& err) {
-  if (o.positional.size() != 2) {
-    err << kUsage;
-    return 2;
-  }
-  std::string pattern;
-  if (!utf8ToCp1252Exact(o.positional[0], pattern)) {
-    err << "vorkel dict search: the pattern has characters outside Windows-1252\n";
-    return 2;
-  }
-  const auto length = static_cast<int>(pattern.size());
-  if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength) {
-    err << "vorkel dict search: the pattern must have 2 to 25 characters\n";
-    return 2;
-  }
-  const auto dict = loadForQuery(o.positional[1], o, language, ui);
-  if (!dict) return 1;
-  std::string lines;
-  dict->forEachMatch(length, pattern, [&](std::string_view word) {
-    lines += cp1252ToUtf8(dict->codesToText(word));
-    lines += '\n';
+// The words of the dictionary in the language's alphabetical order (by
+// letter code), as display text.
+std::vector<std::string> sortedWords(DictSupport& d) {
+  std::vector<std::string> codes;
+  d.dictionary().forEachWord(d.random(), [&](std::string_view letters) {
+    codes.emplace_back(letters);
     return true;
   });
+  std::sort(codes.begin(), codes.end());
+  for (std::string& w : codes) w = d.dictionary().codesToText(w);
+  return codes;
+}
+
+int runExport(const Arguments& a, DictSupport& d, std::ostream& out) {
+  Console& console = d.console();
+  if (a.positional.size() != 1) return usageError(console, "needs one dictionary");
+  const std::string encoding = a.valueOr("--encoding", "utf-8");
+  const bool cp1252 = encoding == "cp1252" || encoding == "windows-1252";
+  if (!cp1252 && encoding != "utf-8" && encoding != "utf8")
+    return usageError(console, "--encoding of an export is utf-8 or cp1252, not '" + encoding +
+                                   "'");
+  if (!d.load(a.positional[0])) return ExitFailed;
+  const std::vector<std::string> words = sortedWords(d);
+  const std::string* output = a.value("-o");
+  if (output == nullptr || *output == "-") {
+    for (const std::string& w : words) out << cp1252ToUtf8(w) << '\n';
+    return out.good() ? ExitOk : ExitFailed;
+  }
+  std::string text;
+  for (const std::string& w : words) text += (cp1252 ? w : cp1252ToUtf8(w)) + (cp1252 ? "\r\n" : "\n");
+  if (!Files::writeFileAtomically(*output, text)) return console.fail("cannot write " + *output);
+  console.say(plural(static_cast<long long>(words.size()), "word", "words") + " written to " +
+              *output);
+  return ExitOk;
+}
+
+int runStats(const Arguments& a, DictSupport& d, std::ostream& out) {
+  if (a.positional.size() != 1) return usageError(d.console(), "needs one dictionary");
+  if (!d.load(a.positional[0])) return ExitFailed;
+  out << dictionaryStatistics(d.dictionary()) << "\n";
+  return ExitOk;
+}
+
+int runSearch(const Arguments& a, DictSupport& d, std::ostream& out) {
+  Console& console = d.console();
+  if (a.positional.size() != 2) return usageError(console, "needs a pattern and a dictionary");
+  const std::string& given = a.positional[0];
+  std::string pattern;
+  if (!utf8ToCp1252Exact(given, pattern))
+    return usageError(console, "the pattern '" + given + "' has characters Windows-1252 lacks");
+  const Language& language = d.language();
+  for (char c : pattern) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == '.' || b == '?' || b == ' ' || language.input(b) != 0) continue;
+    return usageError(console, "a pattern takes letters of " + languageName(language.number()) +
+                                   " and '.', '?' or a blank for a letter not known; '" +
+                                   cp1252ToUtf8(std::string(1, c)) + "' is none of them");
+  }
+  const auto length = static_cast<int>(pattern.size());
+  if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength)
+    return usageError(console, "a pattern has 2 to 25 characters, '" + given + "' has " +
+                                   std::to_string(length));
+  if (!d.load(a.positional[1])) return ExitFailed;
+  std::vector<std::string> found;
+  d.dictionary().forEachMatch(length, pattern, [&](std::string_view letters) {
+    found.emplace_back(letters);
+    return true;
+  });
+  if (a.has("--count")) {
+    out << found.size() << '\n';
+    return ExitOk;
+  }
+  if (a.has("--sort")) std::sort(found.begin(), found.end());
+  std::string lines;
+  for (const std::string& w : found) lines += cp1252ToUtf8(d.dictionary().codesToText(w)) + '\n';
   out << lines;
-  return 0;
+  return ExitOk;
 }
 
 }  // namespace
 
 int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty() && isDictSetCommand(args[0])) return runDictSetCommand(args, out, err);
-  Options o;
-  if (args.empty() || !parseOptions(args, o, err)) {
-    err << kUsage;
-    return 2;
-  }
-  StderrUi ui(err);
-  Language language;
-  if (o.language != 0) language.select(o.language, ui);
+  const std::string command = args.empty() ? std::string() : args[0];
+  if (command == "-h" || command == "--help" || command == "help")
+    return printUsage(out, dictUsage());
+  if (isDictSetCommand(command)) return runDictSetCommand(args, out, err);
 
-  const std::string& command = args[0];
-  if (command == "import") return runImport(o, language, ui, err);
-  if (command == "stats") return runStats(o, language, ui, out, err);
-  if (command == "search") return runSearch(o, language, ui, out, err);
-  if (command == "-h" || command == "--help" || command == "help") {
-    out << kUsage;
-    return 0;
-  }
-  err << "vorkel dict: unknown command '" << command << "'\n" << kUsage;
-  return 2;
+  Console console(err, "dict " + command);
+  const char* usage = command == "import"   ? kImportUsage
+                      : command == "export" ? kExportUsage
+                      : command == "stats"  ? kStatsUsage
+                      : command == "search" ? kSearchUsage
+                                            : nullptr;
+  if (usage == nullptr) return unknownCommand(err, "dict", command, dictUsage());
+  static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
+                                        kPlanOption, {"--stock", nullptr, false},
+                                        {"-o", "--output", true},
+                                        {"--sort", nullptr, false},  {"--count", nullptr, false}};
+  Arguments a;
+  if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, std::string(usage) + "\n" + kDictOptionsUsage);
+  // Options of another dict command are mistakes here.
+  const bool misplaced = (a.has("--stock") && command != "import") ||
+                         (a.has("-o") && command != "export") ||
+                         ((a.has("--sort") || a.has("--count")) && command != "search") ||
+                         (a.has("--plan") && command != "stats" && command != "search");
+  if (misplaced) return usageError(console, "an option of another dict command was given");
+  DictOptions options;
+  if (!readDictOptions(a, options, console)) return ExitUsage;
+  if (command == "export" && a.has("--encoding")) options.encoding = WordListEncoding::Auto;
+  DictSupport d(console, options);
+  if (command == "import") return runImport(a, d);
+  if (command == "export") return runExport(a, d, out);
+  if (command == "stats") return runStats(a, d, out);
+  return runSearch(a, d, out);
 }
 
 }  // namespace vorkel

@@ -4,162 +4,108 @@
 //   union|sub|join BASE FILE -o OUT.dic   loads BASE as "Hent ny ord-liste"
 //                                         does, combines FILE with it as the
 //                                         menu command does and saves the
-//                                         result as .dic (written beside OUT
-//                                         and renamed, never half written)
-//   test WORD FILE                        prints "Ordet er der" or
-//                                         "Ordet mangler"
+//                                         result as .dic
+//   test WORD FILE                        prints "Ordet er der" or "Ordet
+//                                         mangler" and answers in its exit
+//                                         status, as grep does
 //
-// The join leaves "bygtmp.dic" in the current directory, as the menu
-// command leaves it in the program's. Messages of the dictionary reach
-// stderr through StderrUi; any failure ends with a non-zero exit code.
+// The join works through "bygtmp.dic" as the menu command does, but in a
+// private temporary folder that goes when the command ends: the window
+// program keeps the file in its folder, a shell user would only find it
+// lying about.
 
-#include <charconv>
-#include <chrono>
-#include <cstdint>
-#include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/StderrUi.h"
-#include "dictionary/DictionaryDialogData.h"
-#include "dictionary/DictionarySession.h"
-#include "dictionary/Language.h"
+#include "cli/Console.h"
+#include "cli/DictSupport.h"
+#include "cli/LanguageOption.h"
 #include "dictionary/Texts.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordListOperations.h"
 #include "dictionary/WordLookup.h"
 #include "platform/Cp1252.h"
-#include "platform/Random.h"
+#include "platform/TemporaryFolder.h"
 
 namespace vorkel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel dict union|sub|join BASE FILE -o OUT.dic [--language N] [--seed S]\n"
-    "       vorkel dict test WORD FILE [--language N]\n"
+constexpr const char* kSetUsage =
+    "usage: vorkel dict union|sub|join BASE FILE -o OUT.dic [--language N] [--encoding E]\n"
+    "                                                     [--seed S]\n"
     "\n"
-    "  union  BASE plus the words of FILE\n"
-    "  sub    BASE without the words of FILE\n"
-    "  join   the words in both (writes bygtmp.dic in the current directory)\n"
-    "  test   whether WORD is in FILE\n"
-    "  FILE must end in .txt, .TXT, .dic or .DIC; OUT in .dic or .DIC\n";
+    "  union  the words of BASE and the words of FILE\n"
+    "  sub    the words of BASE that FILE does not hold\n"
+    "  join   the words both hold\n"
+    "BASE and FILE are dictionaries (.dic) or word lists; OUT must end in .dic or .DIC.\n"
+    "A result without words is not written (exit 1).\n";
 
-struct SetOptions {
-  std::vector<std::string> positional;
-  std::string output;
-  int language = 0;
-  std::optional<std::uint32_t> seed;
-};
+constexpr const char* kTestUsage =
+    "usage: vorkel dict test WORD FILE [--language N] [--encoding E]\n"
+    "\n"
+    "Prints \"Ordet er der\" (the word is there) or \"Ordet mangler\" (it is missing) and\n"
+    "exits like grep: 0 when the word is there, 1 when it is missing, 2 on an error\n"
+    "(a bad argument or a file that cannot be used).\n";
 
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
+int runSetOperation(const std::string& command, const Arguments& a, DictSupport& d) {
+  Console& console = d.console();
+  const std::string* output = a.value("-o");
+  if (a.positional.size() != 2 || output == nullptr)
+    return usageError(console, "needs BASE, FILE and -o OUT.dic");
+  if (!isDictionaryFileName(*output))
+    return usageError(console, "the output must end in .dic or .DIC, not '" + *output + "'");
+  const std::string& file = a.positional[1];
+  std::string filePath;
+  if (!d.check(file, filePath) || !d.load(a.positional[0])) return ExitFailed;
 
-bool parseSetOptions(const Args& args, SetOptions& o, std::ostream& err) {
-  const std::string prefix = "vorkel dict " + args[0] + ": ";
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool option = a == "-o" || a == "--output" || a == "--language" || a == "--seed";
-    if (!option) {
-      if (a.size() > 1 && a[0] == '-') {
-        err << prefix << "unknown option " << a << "\n";
-        return false;
-      }
-      o.positional.push_back(a);
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      err << prefix << "option " << a << " needs a value\n";
-      return false;
-    }
-    const std::string& v = args[++i];
-    bool ok = true;
-    if (a == "-o" || a == "--output") {
-      o.output = v;
-    } else if (a == "--language") {
-      ok = parseNumber(v, o.language);
-    } else {
-      std::uint32_t s = 0;
-      ok = parseNumber(v, s);
-      o.seed = s;
-    }
-    if (!ok) {
-      err << prefix << "bad value '" << v << "' for " << a << "\n";
-      return false;
-    }
-  }
-  return true;
-}
-
-std::uint32_t clockSeed() {
-  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
-struct Session {
-  Session(std::ostream& err, int languageNumber, std::uint32_t seed)
-      : ui(err), random(seed), dialog(dictionaryDialogData()),
-        session{dictionary, language, ui, random, dialog, std::string()} {
-    if (languageNumber != 0) language.select(languageNumber, ui);
-  }
-  StderrUi ui;
-  Language language;
-  Random random;
-  FileDialogData dialog;
-  std::unique_ptr<TrieOrdbog> dictionary;
-  DictionarySession session;
-};
-
-int runSetOperation(const std::string& command, const SetOptions& o, std::ostream& err) {
-  const std::string prefix = "vorkel dict " + command + ": ";
-  if (o.positional.size() != 2 || o.output.empty()) {
-    err << kUsage;
-    return 2;
-  }
-  const std::string& base = o.positional[0];
-  const std::string& file = o.positional[1];
-  if (!isWordFileName(base) || !isWordFileName(file)) {
-    err << prefix << "BASE and FILE must end in .txt, .TXT, .dic or .DIC\n";
-    return 2;
-  }
-  if (!isDictionaryFileName(o.output)) {
-    err << prefix << "the output must end in .dic or .DIC\n";
-    return 2;
-  }
-
-  Session s(err, o.language, o.seed ? *o.seed : clockSeed());
-  if (!replaceFromWordFile(s.session, base)) return 1;  // the message is shown
   bool done = false;
-  if (command == "union") done = loadWordFile(*s.dictionary, file);
-  else if (command == "sub") done = subtractWordFile(s.session, file);
-  else done = joinWordFile(s.session, file);
-  if (!done) return 1;
-  if (!saveDictionary(*s.dictionary, o.output, s.random)) return 1;
-  err << prefix << s.dictionary->wordCount() << " words written to " << o.output << "\n";
-  return 0;
+  if (command == "union") {
+    done = loadWordFile(d.dictionary(), filePath, d.session().encoding);
+  } else if (command == "sub") {
+    done = subtractWordFile(d.session(), filePath);
+  } else {
+    TemporaryFolder work("vorkel-join");
+    if (!work.made()) return console.fail("cannot make a temporary folder for the join");
+    d.session().workFolder = work.path();
+    done = joinWordFile(d.session(), filePath);
+  }
+  if (!done) return console.fail("cannot read '" + file + "' (" + filePath + ")");
+  const int words = d.dictionary().wordCount();
+  if (words == 0) return console.fail("the result has no words; " + *output + " not written");
+  if (!saveDictionary(d.dictionary(), *output, d.random()))
+    return console.fail("cannot write " + *output);
+  console.say(groupedNumber(words) + (words == 1 ? " word" : " words") + " written to " +
+              *output);
+  return ExitOk;
 }
 
-int runTest(const SetOptions& o, std::ostream& out, std::ostream& err) {
-  if (o.positional.size() != 2 || !o.output.empty()) {
-    err << kUsage;
-    return 2;
-  }
-  const std::optional<std::string> word = utf8ToCp1252(o.positional[0], '?');
-  if (!word) {
-    err << "vorkel dict test: WORD is not UTF-8\n";
-    return 2;
-  }
-  Session s(err, o.language, 1);
-  if (!replaceFromWordFile(s.session, o.positional[1])) return 1;
-  const bool stored = lookUpWord(*s.dictionary, *word) == WordStatus::Stored;
+// The test answers in its exit status, so its errors are 2, never 1.
+int runTest(const Arguments& a, DictSupport& d, std::ostream& out) {
+  Console& console = d.console();
+  if (a.positional.size() != 2) return usageError(console, "needs a word and a dictionary");
+  const std::string& given = a.positional[0];
+  std::string word;
+  if (!utf8ToCp1252Exact(given, word))
+    return usageError(console, "'" + given + "' has characters Windows-1252 lacks");
+  if (word.find_first_of(" \t") != std::string::npos)
+    return usageError(console, "give one word, not '" + given + "'");
+  const Language& language = d.language();
+  for (char c : word)
+    if (language.input(static_cast<unsigned char>(c)) == 0)
+      return usageError(console, "'" + given + "' is no word: '" +
+                                     cp1252ToUtf8(std::string(1, c)) + "' is no letter of " +
+                                     languageName(language.number()));
+  if (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength)
+    return usageError(console, "a word has 2 to 25 letters, '" + given + "' has " +
+                                   std::to_string(word.size()));
+  if (!d.load(a.positional[1])) return ExitUsage;
+  const bool stored = lookUpWord(d.dictionary(), word) == WordStatus::Stored;
   out << (stored ? texts::wordPresent : texts::wordMissing) << "\n";
-  return 0;
+  return stored ? 0 : 1;
 }
 
 }  // namespace
@@ -169,13 +115,21 @@ bool isDictSetCommand(const std::string& command) {
 }
 
 int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  SetOptions o;
-  if (!parseSetOptions(args, o, err)) {
-    err << kUsage;
-    return 2;
-  }
-  if (args[0] == "test") return runTest(o, out, err);
-  return runSetOperation(args[0], o, err);
+  const std::string& command = args[0];
+  const bool test = command == "test";
+  Console console(err, "dict " + command);
+  static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
+                                        {"-o", "--output", true}};
+  Arguments a;
+  if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, std::string(test ? kTestUsage : kSetUsage) + "\n" +
+                                         kDictOptionsUsage);
+  if (test && a.has("-o")) return usageError(console, "test writes no file; -o is not taken");
+  DictOptions options;
+  if (!readDictOptions(a, options, console)) return ExitUsage;
+  DictSupport d(console, options);
+  if (test) return runTest(a, d, out);
+  return runSetOperation(command, a, d);
 }
 
 }  // namespace vorkel

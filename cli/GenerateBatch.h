@@ -18,6 +18,7 @@
 
 #include "cli/RestartPolicy.h"
 #include "engine/WordIndex.h"
+#include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
 
@@ -39,6 +40,8 @@ struct GenerateBatch {
   // The fast fill's words, read by the first job and shared by all (an
   // index is never changed once built).
   std::shared_ptr<const WordIndex> words;
+  std::uint64_t maxTries = 0;  // attempts in all before the run gives up; 0: no limit
+  WordListEncoding encoding = WordListEncoding::Auto;  // of a word list as the dictionary
 
   // --- shared while the jobs run ---
   std::atomic<int> nextIndex{0};
@@ -48,7 +51,8 @@ struct GenerateBatch {
   std::atomic<std::uint64_t> rejected{0}; // filled grids not saved: a word twice
   std::atomic<bool> stop{false};          // no new attempts: Ctrl-C, or a job failed
   std::atomic<bool> failed{false};        // a job met an error and reported it
-  std::mutex lock;                        // the error stream and `files`
+  std::atomic<bool> gaveUp{false};        // --max-tries or --timeout ended the run
+  std::mutex lock;                        // the console and `files`
   std::vector<std::pair<int, std::string>> files;  // crossword index, full path
   bool warnedCrowded = false;             // under `lock`
 
@@ -58,6 +62,21 @@ struct GenerateBatch {
   void fail() {
     failed.store(true);
     requestStop();
+  }
+  void giveUp() {
+    gaveUp.store(true);
+    requestStop();
+  }
+  // Counts an attempt about to start; false (and the run given up) when
+  // the batch has made all the attempts it may.
+  bool claimTry() {
+    if (maxTries != 0 && tries.fetch_add(1) >= maxTries) {
+      tries.fetch_sub(1);
+      giveUp();
+      return false;
+    }
+    if (maxTries == 0) tries.fetch_add(1);
+    return true;
   }
 };
 

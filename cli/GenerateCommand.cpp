@@ -3,7 +3,13 @@
 //
 //   vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]
 //                   [--jobs J] [--json] [--restart none|fixed:N|luby:U]
-//                   [--fill fast|path]
+//                   [--fill fast|path] [--max-tries N] [--timeout SECONDS]
+//
+// Before the first attempt the template and its files are checked: a file
+// that is missing or of the wrong kind, and a model that the path or the
+// dictionary makes hopeless (engine/FillObstacles.h), are refused with the
+// file and the cell named, exit 1. --max-tries and --timeout end any run
+// that has not finished by then, exit 3.
 //
 // Relative names inside the template (model, dictionary, path, parameters,
 // output folder) are read against the template's own folder, so a folder of
@@ -21,10 +27,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -35,7 +39,14 @@
 #include <vector>
 
 #include "app/ApplicationContext.h"
+#include "app/FileKind.h"
+#include "app/TemplateCheck.h"
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/Console.h"
+#include "cli/InputFile.h"
+#include "cli/InterruptGuard.h"
+#include "cli/LanguageOption.h"
 #include "cli/GenerateBatch.h"
 #include "cli/GenerateJob.h"
 #include "cli/RestartPolicy.h"
@@ -49,21 +60,33 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]\n"
     "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
-    "                       [--fill fast|path]\n"
+    "                       [--fill fast|path] [--max-tries N] [--timeout SECONDS]\n"
+    "                       [--encoding E]\n"
     "\n"
-    "  -n COUNT        raw crosswords to save (default 1)\n"
-    "  -o DIR          output folder (default: the template's DestDir)\n"
-    "  --seed S        seed of the run (default: from the clock; reported with --json)\n"
-    "  --with-letters  keep the model's letters instead of placing seed letters\n"
-    "  --jobs J        generators in parallel (default 1)\n"
-    "  --json          print a summary as JSON on stdout instead of the file names\n"
-    "  --restart P     give up an attempt after a budget of fill steps:\n"
-    "                  none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...);\n"
-    "                  a step is a dead end of the fast fill, an entry into the\n"
-    "                  search of the path fill (default luby:100 and luby:4000)\n"
-    "  --fill F        fast (default): chooses its own order, ignores the path and\n"
-    "                  the search parameters; path: follows the template's path\n"
-    "                  and parameters, as the window's commands do\n";
+    "Fills the template's model COUNT times and writes each crossword as a raw\n"
+    "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
+    "\n"
+    "  -n COUNT          raw crosswords to save (default 1)\n"
+    "  -o DIR            output folder (default: the template's DestDir, else the\n"
+    "                    installation's output folder, else the template's folder)\n"
+    "  --seed S          seed of the run (default: from the clock; reported with --json)\n"
+    "  --with-letters    keep the model's letters instead of placing seed letters\n"
+    "  --jobs J          generators in parallel (default 1)\n"
+    "  --json            print a summary as JSON on stdout instead of the file names\n"
+    "  --restart P       give up an attempt after a budget of fill steps:\n"
+    "                    none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...);\n"
+    "                    a step is a dead end of the fast fill, an entry into the\n"
+    "                    search of the path fill (default luby:100 and luby:4000)\n"
+    "  --fill F          fast (default): chooses its own order, ignores the path and\n"
+    "                    the search parameters; path: follows the template's path\n"
+    "                    and parameters, as the window's commands do\n"
+    "  --max-tries N     end the run after N attempts in all (exit 3)\n"
+    "  --timeout SECONDS end the run after this long (exit 3)\n"
+    "  --encoding E      how a word list named as the dictionary is read: auto\n"
+    "                    (default), utf-8 or cp1252 (see 'vorkel dict --help')\n"
+    "\n"
+    "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
+    "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
 
 // The default restart policy, chosen from measurements on the six stock
 // models (fill steps per saved crossword, summed over the models: luby:4000
@@ -78,36 +101,6 @@ constexpr const char* kDefaultRestart = "luby:4000";
 constexpr const char* kDefaultFastRestart = "luby:100";
 constexpr int kMaxJobs = 64;
 
-// Ctrl-C. The handler can only set a flag of this type; the wait loop reads
-// it and tells the jobs. The one piece of process-wide state of the command.
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void onInterrupt(int) { interruptRequested = 1; }
-
-// Installs the Ctrl-C handler for the life of the object. SA_RESETHAND puts
-// the default back after the first signal, so a second Ctrl-C ends the
-// program even when an attempt will not stop.
-class InterruptGuard {
- public:
-  InterruptGuard() {
-    interruptRequested = 0;
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;
-    installed_ = ::sigaction(SIGINT, &action, &previous_) == 0;
-  }
-  ~InterruptGuard() {
-    if (installed_) ::sigaction(SIGINT, &previous_, nullptr);
-  }
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
-
- private:
-  struct sigaction previous_ {};
-  bool installed_ = false;
-};
-
 struct Options {
   std::string templatePath;
   int count = 1;
@@ -118,72 +111,75 @@ struct Options {
   bool json = false;
   std::optional<RestartPolicy> restart;  // default: the fill's own
   FillKind fill = FillKind::Fast;
+  std::uint64_t maxTries = 0;
+  double timeoutSeconds = 0;
+  WordListEncoding encoding = WordListEncoding::Auto;
 };
 
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
-
-std::optional<Options> parseOptions(const Args& args, std::ostream& err) {
+// nullopt after a bad argument (said) or --help (`help` set).
+std::optional<Options> parseOptions(const Args& args, Console& console, bool& help) {
+  static constexpr Option kOptions[] = {
+      {"-n", nullptr, true},          {"-o", "--output", true},   {"--seed", nullptr, true},
+      {"--with-letters", nullptr, false}, {"--jobs", nullptr, true}, {"--json", nullptr, false},
+      {"--restart", nullptr, true},   {"--max-tries", nullptr, true},
+      {"--timeout", nullptr, true},   {"--encoding", nullptr, true}, {"--fill", nullptr, true}};
+  Arguments a;
+  if (!a.parse(args, kOptions, console)) return std::nullopt;
+  help = a.help;
+  if (help) return std::nullopt;
   Options o;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--with-letters") {
-      o.withLetters = true;
-      continue;
-    }
-    if (a == "--json") {
-      o.json = true;
-      continue;
-    }
-    if (a.size() < 2 || a[0] != '-') {
-      positional.push_back(a);
-      continue;
-    }
-    const bool takesValue = a == "-n" || a == "-o" || a == "--seed" || a == "--jobs" ||
-                            a == "--restart" || a == "--fill";
-    if (!takesValue) {
-      err << "vorkel generate: unknown option " << a << "\n" << kUsage;
-      return std::nullopt;
-    }
-    if (i + 1 >= args.size()) {
-      err << "vorkel generate: option " << a << " needs a value\n";
-      return std::nullopt;
-    }
-    const std::string& v = args[++i];
-    bool ok = true;
-    if (a == "-n") {
-      ok = parseNumber(v, o.count) && o.count >= 1;
-    } else if (a == "-o") {
-      ok = !v.empty();
-      o.outputFolder = v;
-    } else if (a == "--seed") {
-      std::uint32_t s = 0;
-      ok = parseNumber(v, s);
-      o.seed = s;
-    } else if (a == "--jobs") {
-      ok = parseNumber(v, o.jobs) && o.jobs >= 1 && o.jobs <= kMaxJobs;
-    } else if (a == "--fill") {
-      ok = v == "fast" || v == "path";
-      o.fill = v == "path" ? FillKind::Path : FillKind::Fast;
-    } else {
-      o.restart = RestartPolicy::parse(v);
-      ok = o.restart.has_value();
-    }
-    if (!ok) {
-      err << "vorkel generate: bad value '" << v << "' for " << a << "\n";
-      return std::nullopt;
-    }
-  }
-  if (positional.size() != 1) {
-    err << kUsage;
+  o.withLetters = a.has("--with-letters");
+  o.json = a.has("--json");
+  int maxTries = 0;
+  int timeout = 0;
+  if (!a.number("-n", 1, 100000000, o.count, console) ||
+      !a.number("--jobs", 1, kMaxJobs, o.jobs, console) ||
+      !a.number("--max-tries", 1, 2000000000, maxTries, console) ||
+      !a.number("--timeout", 1, 31536000, timeout, console))
+    return std::nullopt;
+  o.maxTries = static_cast<std::uint64_t>(maxTries);
+  o.timeoutSeconds = timeout;
+  o.outputFolder = a.valueOr("-o", "");
+  if (a.has("-o") && o.outputFolder.empty()) {
+    usageError(console, "-o needs a folder");
     return std::nullopt;
   }
-  o.templatePath = positional[0];
+  if (const std::string* s = a.value("--seed")) {
+    const std::optional<long long> seed = wholeNumber(*s);
+    if (!seed || *seed < 0 || *seed > 0xFFFFFFFFll) {
+      usageError(console, "--seed takes a number from 0 to 4294967295, not '" + *s + "'");
+      return std::nullopt;
+    }
+    o.seed = static_cast<std::uint32_t>(*seed);
+  }
+  if (const std::string* e = a.value("--encoding")) {
+    const std::optional<WordListEncoding> encoding = parseWordListEncoding(*e);
+    if (!encoding) {
+      usageError(console, "--encoding takes auto, utf-8 or cp1252, not '" + *e + "'");
+      return std::nullopt;
+    }
+    o.encoding = *encoding;
+  }
+  if (const std::string* r = a.value("--restart")) {
+    const std::optional<RestartPolicy> policy = RestartPolicy::parse(*r);
+    if (!policy) {
+      usageError(console, "--restart takes none, fixed:N or luby:U, not '" + *r + "'");
+      return std::nullopt;
+    }
+    o.restart = *policy;
+  }
+  if (const std::string* f = a.value("--fill")) {
+    if (*f != "fast" && *f != "path") {
+      usageError(console, "--fill takes fast or path, not '" + *f + "'");
+      return std::nullopt;
+    }
+    o.fill = *f == "path" ? FillKind::Path : FillKind::Fast;
+  }
+  if (a.positional.size() != 1) {
+    usageError(console, a.positional.empty() ? "which template?" : "one template at a time");
+    return std::nullopt;
+  }
+  o.templatePath = a.positional[0];
   return o;
 }
 
@@ -234,49 +230,35 @@ std::string fixed6(double value) {
   return buf;
 }
 
-bool readable(const std::string& path) {
-  return Files::isFile(path) && ::access(path.c_str(), R_OK) == 0;
-}
-
-// After a failed load: the first file the template names that cannot be
-// read where it says (the template loader's own message does not name it).
-void nameMissingFile(ApplicationContext& context, const std::string& templatePath,
-                     std::ostream& err) {
-  struct Key {
-    const char* key;
-    const char* fallback;
-  };
-  static constexpr Key keys[] = {{"Model", "PuslFlad.ktd"},
-                                 {"Trie", "dksort.dic"},
-                                 {"Vej", "Puslflad.vej"},
-                                 {"Parametre", "Default.par"}};
-  const Profile skb(templatePath, "Skabelon");
-  for (const Key& k : keys) {
-    const std::string name = skb.getString(k.key, k.fallback, Template::MaxValue);
-    if (!readable(context.locate(name))) {
-      err << "vorkel generate: " << k.key << "=" << name << " in the template: cannot read "
-          << context.locate(name) << "\n";
-      return;
-    }
-  }
-}
-
-// The output folder, made if missing; empty (reason shown) when no file can
+// The output folder, made if missing; empty (reason said) when no file can
 // be written there.
-std::string prepareOutputFolder(const std::string& folder, std::ostream& err) {
+std::string prepareOutputFolder(const std::string& folder, Console& console) {
   if (!Files::exists(folder) && !Files::createFolders(folder)) {
-    err << "vorkel generate: cannot make the output folder " << folder << "\n";
+    console.say("cannot make the output folder " + folder);
     return {};
   }
   if (!Files::isFolder(folder)) {
-    err << "vorkel generate: the output folder " << folder << " is not a folder\n";
+    console.say("the output folder " + folder + " is not a folder");
     return {};
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    err << "vorkel generate: cannot write into the output folder " << folder << "\n";
+    console.say("cannot write into the output folder " + folder);
     return {};
   }
   return folder;
+}
+
+// Warns about a template language the tables cannot serve as asked.
+void checkLanguage(const std::string& templatePath, int stored, Console& console) {
+  const int given = Profile(templatePath, "Skabelon").getInt("Sprog", 0);
+  if (!isLanguageNumber(given))
+    console.say("warning: Sprog=" + std::to_string(given) +
+                " in the template is no language number; the English tables are used (" +
+                languageList() + ")");
+  else if (!languageHasTables(given))
+    console.say("warning: Sprog=" + std::to_string(given) + " in the template: " +
+                languageName(given) + " has no letter tables yet; the Danish tables are used");
+  console.setLanguage(stored);
 }
 
 std::uint32_t clockSeed() {
@@ -297,7 +279,8 @@ struct PhaseTimes {
   double generateSeconds = 0, generateCpuSeconds = 0;
 };
 
-void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, std::ostream& out) {
+void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, bool interrupted,
+               std::ostream& out) {
   out << "{\"saved\": " << batch.saved.load() << ", \"tries\": " << batch.tries.load()
       << ", \"entries\": " << batch.entries.load() << ", \"rejected\": " << batch.rejected.load()
       << ", \"load_seconds\": " << fixed6(times.loadSeconds)
@@ -308,7 +291,8 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, std:
       << ", \"jobs\": " << jobCount
       << ", \"fill\": " << (batch.fill == FillKind::Path ? "\"path\"" : "\"fast\"")
       << ", \"restart\": " << jsonString(batch.restart.text())
-      << ", \"interrupted\": " << (interruptRequested ? "true" : "false") << ", \"files\": [";
+      << ", \"interrupted\": " << (interrupted ? "true" : "false")
+      << ", \"gave_up\": " << (batch.gaveUp.load() ? "true" : "false") << ", \"files\": [";
   for (std::size_t i = 0; i < batch.files.size(); ++i)
     out << (i ? ", " : "") << jsonString(batch.files[i].second);
   out << "]}\n";
@@ -317,16 +301,22 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, std:
 }  // namespace
 
 int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  std::optional<Options> parsed = parseOptions(args, err);
-  if (!parsed) return 2;
+  Console console(err, "generate");
+  bool help = false;
+  std::optional<Options> parsed = parseOptions(args, console, help);
+  if (help) return printUsage(out, kUsage);
+  if (!parsed) return ExitUsage;
   Options& o = *parsed;
 
-  const std::string templatePath =
-      Files::findCaseInsensitive(Files::absolutePath(o.templatePath));
-  if (!readable(templatePath)) {
-    err << "vorkel generate: cannot read the template " << o.templatePath << "\n";
-    return 1;
+  // The template itself: there, and a template.
+  Language danish;
+  InputFile skb;
+  if (!readInput(console, o.templatePath, danish, skb)) return ExitFailed;
+  if (skb.kind != FileKind::Template) {
+    refuseKind(console, skb, "a generation template (an INI file with a [Skabelon] section)");
+    return ExitFailed;
   }
+  const std::string& templatePath = skb.path;
   const std::string workFolder = Files::parentFolder(templatePath);
 
   GenerateBatch batch;
@@ -337,6 +327,8 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   batch.restart = o.restart ? *o.restart
                             : *RestartPolicy::parse(o.fill == FillKind::Path ? kDefaultRestart
                                                                               : kDefaultFastRestart);
+  batch.maxTries = o.maxTries;
+  batch.encoding = o.encoding;
   // More jobs than crosswords would only load dictionaries.
   const int jobCount = std::min(o.jobs, o.count);
 
@@ -345,23 +337,35 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const auto loadStart = std::chrono::steady_clock::now();
   const double loadCpuStart = processorSeconds();
   std::vector<std::unique_ptr<GenerateJob>> jobs;
-  jobs.push_back(std::make_unique<GenerateJob>(batch, err, workFolder));
+  // The output folder: -o DIR, else the template's DestDir, else the
+  // installation's, else the template's folder. The loader reads the
+  // installation's value only when it is there: without an installation
+  // it would show a registry error for nothing.
+  std::string outputFolder = o.outputFolder.empty() ? "" : Files::absolutePath(o.outputFolder);
+  jobs.push_back(std::make_unique<GenerateJob>(batch, console, workFolder, false));
   GenerateJob& first = *jobs.front();
-  if (!first.load(templatePath)) {
-    nameMissingFile(first.context(), templatePath, err);
-    err << "vorkel generate: cannot use the template " << o.templatePath << "\n";
-    return 1;
+  if (outputFolder.empty() && Profile(templatePath, "Skabelon").getString("DestDir").empty()) {
+    const std::string installed = installedOutputFolder(first.context());
+    outputFolder = installed.empty() ? workFolder : first.context().locate(installed);
   }
-  if (const std::string problem = first.loadProblem(); !problem.empty()) {
-    err << "vorkel generate: " << problem << "vorkel generate: cannot use the template "
-        << o.templatePath << "\n";
-    return 1;
+  const bool outputGiven = !outputFolder.empty();
+  first.context().outputFolderGiven = outputGiven;
+  // The files it names, where the loader will look for them.
+  const std::vector<std::string> missing = checkTemplateFiles(first.context(), templatePath);
+  for (const std::string& problem : missing) console.say(o.templatePath + ": " + problem);
+  if (!missing.empty()) return ExitFailed;
+  if (!first.load(templatePath))
+    return console.fail("cannot use the template " + o.templatePath);
+  checkLanguage(templatePath, first.context().skabelon.sprog, console);
+  if (const std::vector<std::string> problems = first.loadProblems(); !problems.empty()) {
+    for (const std::string& line : problems)
+      if (line.starts_with("  ")) console.detail(line.substr(2));
+      else console.say(line);
+    return ExitFailed;
   }
   batch.outputFolder = prepareOutputFolder(
-      o.outputFolder.empty() ? first.context().outputFolder()
-                             : Files::absolutePath(o.outputFolder),
-      err);
-  if (batch.outputFolder.empty()) return 1;
+      outputGiven ? outputFolder : first.context().outputFolder(), console);
+  if (batch.outputFolder.empty()) return ExitFailed;
 
   // The other jobs load the same files side by side; the first one has
   // shown that they load.
@@ -369,21 +373,19 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
     std::vector<std::thread> loaders;
     std::vector<char> loaded(static_cast<std::size_t>(jobCount), 1);
     for (int j = 1; j < jobCount; ++j) {
-      jobs.push_back(std::make_unique<GenerateJob>(batch, err, workFolder));
+      jobs.push_back(std::make_unique<GenerateJob>(batch, console, workFolder, outputGiven));
       jobs.back()->ui().setMuted(true);
     }
     for (int j = 1; j < jobCount; ++j)
       loaders.emplace_back([&, j] {
         GenerateJob& job = *jobs[static_cast<std::size_t>(j)];
         loaded[static_cast<std::size_t>(j)] =
-            job.load(templatePath) && job.loadProblem().empty() ? 1 : 0;
+            job.load(templatePath) && job.loadProblems().empty() ? 1 : 0;
         job.ui().setMuted(false);
       });
     for (std::thread& t : loaders) t.join();
-    if (std::find(loaded.begin(), loaded.end(), 0) != loaded.end()) {
-      err << "vorkel generate: cannot use the template " << o.templatePath << "\n";
-      return 1;
-    }
+    if (std::find(loaded.begin(), loaded.end(), 0) != loaded.end())
+      return console.fail("cannot use the template " + o.templatePath);
   }
   times.loadSeconds = secondsSince(loadStart);
   times.loadCpuSeconds = processorSeconds() - loadCpuStart;
@@ -408,8 +410,12 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
     std::unique_lock<std::mutex> guard(doneLock);
     while (running > 0) {
       doneSignal.wait_for(guard, std::chrono::milliseconds(100));
-      if (interruptRequested) batch.requestStop();
+      if (interrupts.requested()) batch.requestStop();
+      if (o.timeoutSeconds > 0 && secondsSince(generateStart) >= o.timeoutSeconds)
+        batch.giveUp();
       if (progress) writeProgress(batch, generateStart, err);
+      const std::lock_guard<std::mutex> shown(batch.lock);
+      console.flush();
     }
   }
   for (std::thread& t : threads) t.join();
@@ -419,17 +425,27 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
   std::sort(batch.files.begin(), batch.files.end());
   if (o.json) {
-    writeJson(jobCount, batch, times, out);
+    writeJson(jobCount, batch, times, interrupts.requested(), out);
   } else {
     for (const auto& file : batch.files) out << file.second << "\n";
   }
-  if (batch.failed.load()) return 1;
+  if (batch.failed.load()) return ExitFailed;
   if (batch.saved.load() < batch.count) {
-    err << "vorkel generate: stopped after " << batch.saved.load() << " of " << batch.count
-        << " crosswords\n";
-    return 130;
+    const std::string made = "stopped after " + std::to_string(batch.saved.load()) + " of " +
+                             std::to_string(batch.count) + " crosswords";
+    if (interrupts.requested()) {
+      console.say(made);
+      return ExitInterrupted;
+    }
+    console.say(made + " and " + groupedNumber(static_cast<long long>(batch.tries.load())) +
+                " tries: " +
+                (o.maxTries != 0 && batch.tries.load() >= o.maxTries
+                     ? "--max-tries " + std::to_string(o.maxTries) + " reached"
+                     : "--timeout of " + std::to_string(static_cast<int>(o.timeoutSeconds)) +
+                           " s reached"));
+    return ExitGaveUp;
   }
-  return 0;
+  return ExitOk;
 }
 
 }  // namespace vorkel

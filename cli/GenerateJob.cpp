@@ -11,6 +11,9 @@
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/FastFill.h"
+#include "engine/FillObstacles.h"
+#include "engine/ModelCheck.h"
+#include "engine/ParameterFile.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
 #include "engine/ModelCheck.h"
@@ -87,14 +90,17 @@ std::uint32_t crosswordSeed(std::uint32_t seed, std::uint32_t index) {
   return static_cast<std::uint32_t>(z >> 32);
 }
 
-GenerateJob::GenerateJob(GenerateBatch& batch, std::ostream& err, const std::string& workFolder)
+GenerateJob::GenerateJob(GenerateBatch& batch, Console& console, const std::string& workFolder,
+                         bool outputFolderGiven)
     : batch_(batch),
-      err_(err),
-      ui_(err, batch.lock, batch.stop),
+      console_(console),
+      ui_(console, batch.lock, batch.stop),
       registry_(Registry::defaultFilePath()),
       context_(ui_, clock_, registry_, workFolder, batch.seed) {
   context_.idlePriorityForRuns = false;
   context_.simpleMode = false;
+  context_.outputFolderGiven = outputFolderGiven;
+  context_.wordListEncoding = batch.encoding;
 }
 
 bool GenerateJob::load(const std::string& templatePath) {
@@ -111,7 +117,8 @@ void GenerateJob::loadWordIndex() {
   // sooner, and loading is most of a short run.
   const Simpelarr shape = Simpelarr::fromDocument(context_.document, ui_, false);
   std::optional<WordIndex> words = WordIndex::loadWordFile(
-      context_.locate(t.dictionaryPath), context_.language, ui_, SlotGraph::of(shape).lengths());
+      context_.locate(t.dictionaryPath), context_.language, ui_, SlotGraph::of(shape).lengths(),
+      context_.wordListEncoding);
   if (!words) {
     t.dictionaryPath.clear();  // as a failed load of the word store leaves it
     return;
@@ -119,34 +126,59 @@ void GenerateJob::loadWordIndex() {
   batch_.words = std::make_shared<const WordIndex>(std::move(*words));
 }
 
-std::string GenerateJob::loadProblem() {
+std::vector<std::string> GenerateJob::loadProblems() {
   ApplicationContext& c = context_;
   const Template& t = c.skabelon;
   // The loaders have shown their own messages and left the state as it was
   // before; a fresh context had nothing, so the files are read again
   // without messages where the state cannot tell.
-  std::ostringstream ignored;
+  std::ostream discard(nullptr);
+  Console ignored(discard, "");
   std::mutex ignoredLock;
   const std::atomic<bool> never{false};
   BatchUi quiet(ignored, ignoredLock, never);
-  const std::string model = c.locate(c.documentDialog.fileName);
+  const std::string modelName = c.documentDialog.fileName;
+  const std::string model = c.locate(modelName);
   CrosswordDocument probe;
-  if (!readDocument(probe, model, c.language, quiet))
-    return "cannot read the model " + model + "\n";
+  if (!readDocument(probe, model, c.language, quiet)) return {"cannot read the model " + model};
   const ModelCheck check = ModelCheck::of(c.document);
-  if (!check.ok()) return "the model " + model + " cannot be filled:\n" + check.describe();
-  const bool noWords = batch_.fill == FillKind::Fast
-                           ? !batch_.words || batch_.words->totalCount() == 0
-                           : !c.dictionary || c.dictionary->wordCount() == 0;
+  if (!check.ok()) {
+    std::vector<std::string> lines{"the model " + model + " cannot be filled:"};
+    std::istringstream problems(check.describe());
+    for (std::string line; std::getline(problems, line);) lines.push_back("  " + line);
+    return lines;
+  }
+  const bool fast = batch_.fill == FillKind::Fast;
+  const bool noWords = fast ? !batch_.words || batch_.words->totalCount() == 0
+                            : !c.dictionary || c.dictionary->wordCount() == 0;
   if (t.dictionaryPath.empty() || noWords)
-    return "no words in the dictionary the template names\n";
-  if (batch_.fill == FillKind::Path && c.path.length() == 0)
-    return "no stops in the path " + c.locate(t.pathFileName) + "\n";
+    return {"no words in the dictionary the template names"};
+  if (!fast && c.path.length() == 0)
+    return {"no stops in the path " + c.locate(t.pathFileName)};
   const std::string par = c.locate(t.parameterFileName);
   const std::optional<std::string> bytes = Files::readFile(par);
   if (!bytes || parseParameterFile(*bytes).status != ParameterFileContents::Status::Ok)
-    return "cannot use the parameter file " + par + "\n";
-  return {};
+    return {"cannot use the parameter file " + par};
+
+  // What makes every attempt hopeless, named by file and cell. The fast
+  // fill follows no path and is complete: it finds a hopeless model itself
+  // and says so.
+  if (fast) return {};
+  const std::vector<FillObstacle> obstacles =
+      findFillObstacles(c.document, c.path, *c.dictionary, batch_.withLetters);
+  if (obstacles.empty()) return {};
+  constexpr std::size_t kShown = 10;
+  std::vector<std::string> lines{"no crossword can be made from the model " + modelName +
+                                 " (cells are column,row, counted from 1):"};
+  for (std::size_t i = 0; i < obstacles.size() && i < kShown; ++i) {
+    const FillObstacle& o = obstacles[i];
+    const bool words = o.kind == FillObstacle::Kind::NoWordOfLength ||
+                       o.kind == FillObstacle::Kind::NoWordForLetters;
+    lines.push_back("  " + (words ? t.dictionaryPath : t.pathFileName) + ": " + o.describe());
+  }
+  if (obstacles.size() > kShown)
+    lines.push_back("  and " + std::to_string(obstacles.size() - kShown) + " more");
+  return lines;
 }
 
 void GenerateJob::run() {
@@ -174,9 +206,9 @@ bool GenerateJob::makeCrossword(int index) {
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;
     grid = Simpelarr::fromDocument(c.document, ui_, withLetters);
+    if (!batch_.claimTry()) return false;
     c.run.attemptStart = c.clock.now();
     ++c.run.tries;
-    batch_.tries.fetch_add(1);
     fill.entryBudget = batch_.restart.budget(attempt);
     const int result = engine.fill(/*seedLetters=*/!withLetters);
     batch_.entries.fetch_add(fill.entries);
@@ -188,8 +220,8 @@ bool GenerateJob::makeCrossword(int index) {
       // Every further attempt would end the same way.
       {
         const std::lock_guard<std::mutex> guard(batch_.lock);
-        err_ << "vorkel generate: the path '" << c.skabelon.pathFileName
-             << "' does not reach every letter cell of the model\n";
+        console_.say("the path '" + c.skabelon.pathFileName +
+                     "' does not reach every letter cell of the model");
       }
       batch_.fail();
       return false;
@@ -219,8 +251,8 @@ bool GenerateJob::makeFastCrossword(int index) {
     if (batch_.stop.load()) return false;
     Simpelarr grid = Simpelarr::fromDocument(c.document, ui_, batch_.withLetters);
     c.run.attemptStart = c.clock.now();
+    if (!batch_.claimTry()) return false;
     ++c.run.tries;
-    batch_.tries.fetch_add(1);
     settings.failureBudget = batch_.restart.budget(attempt);
     const FastFillOutcome outcome = fill.fill(grid, c.random, ui_, settings);
     batch_.entries.fetch_add(outcome.nodes);
@@ -230,9 +262,9 @@ bool GenerateJob::makeFastCrossword(int index) {
       case FastFillOutcome::Unfillable: {
         {
           const std::lock_guard<std::mutex> guard(batch_.lock);
-          err_ << "vorkel generate: no crossword can be made of this model"
-               << (batch_.withLetters ? " and its letters" : "")
-               << " with the words of '" << c.skabelon.dictionaryPath << "'\n";
+          console_.say(std::string("no crossword can be made of this model") +
+                       (batch_.withLetters ? " and its letters" : "") + " with the words of '" +
+                       c.skabelon.dictionaryPath + "'");
         }
         batch_.fail();
         return false;

@@ -7,7 +7,7 @@
 // steers later queries, so a shared store would make one job's results
 // depend on the others. A job loads the stock dictionary in about 0.1 s.
 //
-//   GenerateJob job(batch, err, "/stock");
+//   GenerateJob job(batch, console, "/stock");
 //   if (job.load("/stock/Model1.skb")) job.run();    // in a thread of its own
 //
 // Reproducibility: before the attempts for crossword k the job seeds its
@@ -18,8 +18,8 @@
 // crossword k is then the same bytes whichever job makes it.
 
 #include <cstdint>
-#include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "app/ApplicationContext.h"
 #include "cli/BatchUi.h"
@@ -38,7 +38,10 @@ std::uint32_t crosswordSeed(std::uint32_t seed, std::uint32_t index);
 class GenerateJob {
  public:
   // `workFolder`: what relative names in the template are read against.
-  GenerateJob(GenerateBatch& batch, std::ostream& err, const std::string& workFolder);
+  // `outputFolderGiven`: the command line names the output folder, so the
+  // template's and the installation's are not read.
+  GenerateJob(GenerateBatch& batch, Console& console, const std::string& workFolder,
+              bool outputFolderGiven);
   GenerateJob(const GenerateJob&) = delete;
   GenerateJob& operator=(const GenerateJob&) = delete;
 
@@ -49,9 +52,10 @@ class GenerateJob {
   bool load(const std::string& templatePath);
 
   // After a load: what keeps the loaded files from making crosswords (a
-  // file that did not load, a model the fill cannot complete), one line per
-  // problem; empty when there is none.
-  std::string loadProblem();
+  // file that did not load, a model the fill cannot complete, a path or
+  // dictionary that makes every attempt hopeless), English lines naming the
+  // files and cells; empty when there is none.
+  std::vector<std::string> loadProblems();
 
   // Makes crosswords until the batch has claimed all of them or is told to
   // stop. Failures are shown and mark the batch failed.
@@ -72,7 +76,7 @@ class GenerateJob {
   bool save(const Simpelarr& grid, int index);
 
   GenerateBatch& batch_;
-  std::ostream& err_;
+  Console& console_;
   BatchUi ui_;
   SystemClock clock_;
   Registry registry_;

@@ -1,154 +1,80 @@
-// `vorkel grid`: show, convert and import model grids (.ktd).
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <optional>
+// `vorkel grid`: show, convert, import and export model grids and raw
+// crosswords.
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
+#include "cli/InputFile.h"
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
+#include "document/GridExport.h"
 #include "platform/Cp1252.h"
+#include "platform/Files.h"
 
 namespace vorkel {
 
 namespace {
 
 constexpr const char* kGridUsage =
-    "usage: vorkel grid show FILE.ktd [--language N]\n"
-    "       vorkel grid convert IN.ktd OUT.ktd [--language N]\n"
-    "       vorkel grid import PICTURE.txt OUT.ktd [--language N]\n";
+    "usage: vorkel grid show FILE [--language N]\n"
+    "       vorkel grid convert IN OUT.ktd [--language N]\n"
+    "       vorkel grid import PICTURE.txt OUT.ktd [--language N]\n"
+    "       vorkel grid export FILE -o OUT.svg|OUT.txt|OUT.ipuz [--words] [--language N]\n"
+    "\n"
+    "  show     prints the grid: '#' a clue cell, '.' an empty letter cell, else its letter\n"
+    "  convert  reads a model (or a raw crossword) and writes it as a .ktd model\n"
+    "  import   makes a model from a picture: a text file (UTF-8), one line per row,\n"
+    "           '#' a clue cell, '.' an empty letter cell, a letter a letter cell that\n"
+    "           holds that letter (kept by 'generate --with-letters'); every line as long\n"
+    "  export   a picture (.svg, clue cells shaded), text (.txt, UTF-8) or the open\n"
+    "           puzzle format .ipuz (with the solution when every cell has its letter)\n"
+    "           of a model or a raw crossword; --words also prints its words:\n"
+    "           number, across or down, first cell (column,row) and the word\n"
+    "FILE and IN may be a model (.ktd) or a raw crossword (x10_000.010).\n";
 
-struct GridArgs {
-  std::vector<std::string> positional;
-  int language = 0;
-};
-
-std::optional<GridArgs> parseArgs(const Args& args, std::ostream& err) {
-  GridArgs out;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--language") {
-      if (i + 1 >= args.size()) {
-        err << "vorkel grid: --language needs a number\n";
-        return std::nullopt;
-      }
-      char* end = nullptr;
-      const long n = std::strtol(args[i + 1].c_str(), &end, 10);
-      if (end == args[i + 1].c_str() || *end != '\0' || n < 0 || n > 10) {
-        err << "vorkel grid: --language takes a number from 0 to 10, not '" << args[i + 1]
-            << "'\n";
-        return std::nullopt;
-      }
-      out.language = static_cast<int>(n);
-      ++i;
-    } else {
-      out.positional.push_back(args[i]);
-    }
-  }
-  return out;
-}
-
-bool readFileBytes(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  char buffer[65536];
-  std::size_t n = 0;
-  bytes.clear();
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
-
-// Writes to a temporary file beside `path` and renames it into place, so the
-// destination is never left half written.
-bool writeFileAtomically(const std::string& path, const std::string& bytes, std::ostream& err) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) {
-    err << "vorkel grid: cannot write '" << path << "': " << std::strerror(errno) << '\n';
-    return false;
-  }
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  if (ok) ok = ::fsync(fd) == 0;
-  const int savedErrno = errno;
-  if (::close(fd) != 0) ok = false;
-  if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) {
-    err << "vorkel grid: cannot write '" << path << "': "
-        << std::strerror(errno ? errno : savedErrno) << '\n';
-    std::remove(pattern.c_str());
-  }
-  return ok;
-}
-
-bool loadDocument(CrosswordDocument& doc, const std::string& path, const Language& language,
-                  StderrUi& ui, std::ostream& err) {
-  if (!readDocument(doc, path, language, ui)) {
-    err << "vorkel grid: cannot read '" << path << "' as a crossword grid\n";
-    return false;
-  }
+bool loadGrid(Console& console, const std::string& given, const Language& language,
+              CrosswordDocument& doc) {
+  InputFile file;
+  if (!readGridInput(console, given, language, file)) return false;
+  if (!parseDocument(doc, file.bytes, language, console))
+    return console.fail("cannot read '" + given + "' as a crossword grid") == 0;
   return true;
 }
 
-int show(const GridArgs& a, const Language& language, std::ostream& out, std::ostream& err) {
-  StderrUi ui(err);
-  CrosswordDocument doc;
-  if (!loadDocument(doc, a.positional[0], language, ui, err)) return 1;
-  for (int r = 1; r <= doc.height(); ++r) {
-    std::string line;
-    for (int c = 1; c <= doc.width(); ++c) {
-      const Kpoint& cell = doc.cellAt(c, r);
-      const unsigned char letter = CrosswordDocument::letterOf(cell);
-      if (cell.isClue) line += '#';
-      else if (letter == 0 || letter == ' ') line += '.';
-      else line += static_cast<char>(letter);
-    }
-    out << cp1252ToUtf8(line) << '\n';
-  }
-  return 0;
+bool writeOutput(Console& console, const std::string& path, const std::string& bytes) {
+  if (Files::writeFileAtomically(path, bytes)) return true;
+  console.say("cannot write " + path);
+  return false;
 }
 
-int convert(const GridArgs& a, const Language& language, std::ostream& err) {
-  StderrUi ui(err);
+int show(Console& console, const std::string& given, const Language& language,
+         std::ostream& out) {
   CrosswordDocument doc;
-  if (!loadDocument(doc, a.positional[0], language, ui, err)) return 1;
-  return writeFileAtomically(a.positional[1], serializeDocument(doc), err) ? 0 : 1;
+  if (!loadGrid(console, given, language, doc)) return ExitFailed;
+  out << gridText(doc);
+  return ExitOk;
+}
+
+int convert(Console& console, const Arguments& a, const Language& language) {
+  CrosswordDocument doc;
+  if (!loadGrid(console, a.positional[0], language, doc)) return ExitFailed;
+  return writeOutput(console, a.positional[1], serializeDocument(doc)) ? ExitOk : ExitFailed;
 }
 
 // A picture: one line per row, "#" a clue cell, "." an empty letter cell, a
 // letter a letter cell holding it (upper case, as typed into the grid).
-int importPicture(const GridArgs& a, const Language& language, std::ostream& err) {
+int importPicture(Console& console, const Arguments& a, const Language& language) {
+  InputFile picture;
   const std::string& in = a.positional[0];
-  std::string utf8;
-  if (!readFileBytes(in, utf8)) {
-    err << "vorkel grid: cannot read '" << in << "'\n";
-    return 1;
-  }
+  if (!readInput(console, in, language, picture)) return ExitFailed;
   std::string bytes;
-  if (!utf8ToCp1252Exact(utf8, bytes)) {
-    err << "vorkel grid: '" << in
-        << "' is not UTF-8 text or holds characters that Windows-1252 lacks\n";
-    return 1;
-  }
+  if (!utf8ToCp1252Exact(picture.bytes, bytes))
+    return console.fail("'" + in +
+                        "' is not UTF-8 text or holds characters that Windows-1252 lacks");
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start <= bytes.size()) {
@@ -160,70 +86,96 @@ int importPicture(const GridArgs& a, const Language& language, std::ostream& err
     start = end + 1;
   }
   while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  if (lines.empty()) {
-    err << "vorkel grid: the picture '" << in << "' is empty\n";
-    return 1;
-  }
+  if (lines.empty()) return console.fail("the picture '" + in + "' is empty");
   const std::size_t width = lines.front().size();
   for (std::size_t r = 0; r < lines.size(); ++r)
-    if (lines[r].size() != width) {
-      err << "vorkel grid: line " << r + 1 << " of '" << in << "' has " << lines[r].size()
-          << " cells, line 1 has " << width << "; every line must be as long\n";
-      return 1;
-    }
+    if (lines[r].size() != width)
+      return console.fail("line " + std::to_string(r + 1) + " of '" + in + "' has " +
+                          std::to_string(lines[r].size()) + " cells, line 1 has " +
+                          std::to_string(width) + "; every line must be as long");
   const int w = static_cast<int>(std::min<std::size_t>(width, 1000));
   const int h = static_cast<int>(std::min<std::size_t>(lines.size(), 1000));
-  if (!CrosswordDocument::validSize(w, h)) {
-    err << "vorkel grid: the picture is " << width << " by " << lines.size()
-        << " cells; a grid is 1 to " << CrosswordDocument::kMaxSize << " cells each way\n";
-    return 1;
-  }
+  if (!CrosswordDocument::validSize(w, h))
+    return console.fail("the picture is " + std::to_string(width) + " by " +
+                        std::to_string(lines.size()) + " cells; a grid is 1 to " +
+                        std::to_string(CrosswordDocument::kMaxSize) + " cells each way");
   CrosswordDocument doc;
   doc.resize(w, h);
   for (int r = 1; r <= h; ++r)
     for (int c = 1; c <= w; ++c) {
-      const auto b = static_cast<unsigned char>(lines[static_cast<std::size_t>(r - 1)]
-                                                     [static_cast<std::size_t>(c - 1)]);
+      const auto b = static_cast<unsigned char>(
+          lines[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]);
       Kpoint& cell = doc.cellAt(c, r);
       if (b == '#') CrosswordDocument::setClue(cell, "");
       else if (b == '.') CrosswordDocument::setLetter(cell, ' ');
       else if (language.typing(b) != 0) CrosswordDocument::setLetter(cell, language.typing(b));
-      else {
-        err << "vorkel grid: '" << cp1252ToUtf8(std::string(1, static_cast<char>(b)))
-            << "' in line " << r << ", column " << c << " of '" << in
-            << "' is neither '#', '.' nor a letter\n";
-        return 1;
-      }
+      else
+        return console.fail("'" + cp1252ToUtf8(std::string(1, static_cast<char>(b))) +
+                            "' in line " + std::to_string(r) + ", column " + std::to_string(c) +
+                            " of '" + in + "' is neither '#', '.' nor a letter");
     }
-  return writeFileAtomically(a.positional[1], serializeDocument(doc), err) ? 0 : 1;
+  return writeOutput(console, a.positional[1], serializeDocument(doc)) ? ExitOk : ExitFailed;
+}
+
+std::string extensionOf(const std::string& path) {
+  const std::string name(Files::fileName(path));
+  const std::size_t dot = name.rfind('.');
+  std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+  for (char& c : ext)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return ext;
+}
+
+int exportGrid(Console& console, const Arguments& a, const Language& language,
+               std::ostream& out) {
+  const std::string* output = a.value("-o");
+  if (output == nullptr) return usageError(console, "export needs -o OUT.svg, OUT.txt or OUT.ipuz");
+  const std::string ext = extensionOf(*output);
+  if (ext != "svg" && ext != "txt" && ext != "ipuz")
+    return usageError(console, "the output '" + *output +
+                                   "' must end in .svg, .txt or .ipuz: its name says the format");
+  const std::string& given = a.positional[0];
+  CrosswordDocument doc;
+  if (!loadGrid(console, given, language, doc)) return ExitFailed;
+  const std::string bytes = ext == "svg"   ? gridSvg(doc)
+                            : ext == "txt" ? gridText(doc)
+                                           : gridIpuz(doc, Files::fileName(given));
+  if (!writeOutput(console, *output, bytes)) return ExitFailed;
+  if (a.has("--words"))
+    for (const GridWord& w : gridWords(doc))
+      out << w.number << ' ' << (w.down ? "down" : "across") << ' ' << w.column << ','
+          << w.row << ' ' << w.text << '\n';
+  return ExitOk;
 }
 
 }  // namespace
 
 int runGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kGridUsage;
-    return 2;
-  }
-  const std::optional<GridArgs> parsed = parseArgs(args, err);
-  if (!parsed) return 2;
-  const std::string& verb = args[0];
-  const std::size_t wanted = verb == "show" ? 1 : (verb == "convert" || verb == "import") ? 2 : 0;
-  if (wanted == 0) {
-    err << "vorkel grid: unknown command '" << verb << "'\n" << kGridUsage;
-    return 2;
-  }
-  if (parsed->positional.size() != wanted) {
-    err << "vorkel grid " << verb << ": expected " << wanted << " file name"
-        << (wanted == 1 ? "" : "s") << "\n" << kGridUsage;
-    return 2;
-  }
-  StderrUi ui(err);
+  const std::string verb = args.empty() ? std::string() : args[0];
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, kGridUsage);
+  const std::size_t wanted = verb == "show" || verb == "export"      ? 1
+                             : verb == "convert" || verb == "import" ? 2
+                                                                     : 0;
+  if (wanted == 0) return unknownCommand(err, "grid", verb, kGridUsage);
+  Console console(err, "grid " + verb);
+  static constexpr Option kOptions[] = {
+      {"--language", nullptr, true}, {"-o", "--output", true}, {"--words", nullptr, false}};
+  Arguments a;
+  if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, kGridUsage);
+  if (verb != "export" && (a.has("-o") || a.has("--words")))
+    return usageError(console, "-o and --words belong to 'grid export'");
+  if (a.positional.size() != wanted)
+    return usageError(console, "expected " + std::to_string(wanted) + " file name" +
+                                   (wanted == 1 ? "" : "s"));
+  int languageNumber = 0;
+  if (!a.language(languageNumber, console)) return ExitUsage;
   Language language;
-  if (parsed->language != 0) language.select(parsed->language, ui);
-  if (verb == "show") return show(*parsed, language, out, err);
-  if (verb == "convert") return convert(*parsed, language, err);
-  return importPicture(*parsed, language, err);
+  if (languageNumber != 0) language.select(languageNumber, console);
+  if (verb == "show") return show(console, a.positional[0], language, out);
+  if (verb == "convert") return convert(console, a, language);
+  if (verb == "export") return exportGrid(console, a, language, out);
+  return importPicture(console, a, language);
 }
 
 }  // namespace vorkel

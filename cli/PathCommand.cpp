@@ -1,15 +1,15 @@
 // `vorkel path`: lays the automatic path over a model grid and writes it as
 // a .vej file.
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
-#include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/StderrUi.h"
+#include "cli/Console.h"
+#include "cli/InputFile.h"
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
@@ -22,108 +22,78 @@ namespace vorkel {
 namespace {
 
 constexpr const char* kPathUsage =
-    "usage: vorkel path auto MODEL.ktd -o OUT.vej [--language N]\n";
+    "usage: vorkel path auto MODEL.ktd -o OUT.vej [--language N]\n"
+    "\n"
+    "Lays the automatic path over the model and optimises it, as the path menu's\n"
+    "\"&Autovej\" does, and writes it as OUT.vej. Refuses models with letter cells in\n"
+    "no word of two or more letters, or with runs longer than 25 letters.\n";
 
-struct PathArgs {
-  std::vector<std::string> positional;
-  std::string output;
-  int language = 0;
-};
-
-std::optional<PathArgs> parseArgs(const Args& args, std::ostream& err) {
-  PathArgs out;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-o" || a == "--output") {
-      if (i + 1 >= args.size() || args[i + 1].empty()) {
-        err << "vorkel path: " << a << " needs a file name\n";
-        return std::nullopt;
-      }
-      out.output = args[++i];
-    } else if (a == "--language") {
-      if (i + 1 >= args.size()) {
-        err << "vorkel path: --language needs a number\n";
-        return std::nullopt;
-      }
-      char* end = nullptr;
-      const long n = std::strtol(args[i + 1].c_str(), &end, 10);
-      if (end == args[i + 1].c_str() || *end != '\0' || n < 0 || n > 10) {
-        err << "vorkel path: --language takes a number from 0 to 10, not '" << args[i + 1]
-            << "'\n";
-        return std::nullopt;
-      }
-      out.language = static_cast<int>(n);
-      ++i;
-    } else if (a.size() > 1 && a[0] == '-') {
-      err << "vorkel path: unknown option '" << a << "'\n";
-      return std::nullopt;
-    } else {
-      out.positional.push_back(a);
-    }
-  }
-  return out;
-}
+}  // namespace
 
 // The automatic path followed by the optimisation, as the "&Autovej" command
 // makes it. The seeds are those a path file without a seed line gives: the
 // first stop, and no second seed.
-int autoPath(const PathArgs& a, std::ostream& out, std::ostream& err) {
-  StderrUi ui(err);
-  Language language;
-  if (a.language != 0) language.select(a.language, ui);
-
-  const std::string& model = a.positional[0];
+int writeAutoPath(Console& console, const std::string& model, const std::string& output,
+                  const Language& language, std::size_t& stops) {
+  InputFile file;
+  if (!readGridInput(console, model, language, file)) return ExitFailed;
   CrosswordDocument doc;
-  if (!readDocument(doc, model, language, ui)) {
-    err << "vorkel path: cannot read '" << model << "' as a crossword grid\n";
-    return 1;
-  }
+  if (!parseDocument(doc, file.bytes, language, console))
+    return console.fail("cannot read '" + model + "' as a crossword grid");
   const ModelCheck check = ModelCheck::of(doc);
   if (!check.ok()) {
-    err << "vorkel path: '" << model << "' cannot be filled:\n" << check.describe();
-    return 1;
+    console.say("'" + model + "' cannot be filled:");
+    std::istringstream problems(check.describe());
+    for (std::string line; std::getline(problems, line);) console.detail(line);
+    return ExitFailed;
   }
 
   Path path;
-  const int messagesBefore = ui.messageCount();
-  const std::size_t stops = autoPathCommand(doc, path, ui);
-  if (ui.messageCount() != messagesBefore) {
-    err << "vorkel path: the path does not match '" << model << "'; nothing written\n";
-    return 1;
-  }
+  const int messagesBefore = console.messageCount();
+  stops = autoPathCommand(doc, path, console);
+  if (console.messageCount() != messagesBefore)
+    return console.fail("the path does not match '" + model + "'; nothing written");
   const VejStop& first = path.stops().front();
   path.seeds().first = {first.x, first.y, first.retning};
   path.seeds().second = {};
 
   errno = 0;
-  if (!path.save(a.output)) {
-    err << "vorkel path: cannot write '" << a.output << "'";
-    if (errno != 0) err << ": " << std::strerror(errno);
-    err << '\n';
-    return 1;
+  if (!path.save(output)) {
+    const int error = errno;
+    return console.fail("cannot write '" + output + "'" +
+                        (error != 0 ? std::string(": ") + std::strerror(error) : ""));
   }
-  out << "wrote " << a.output << ": " << stops << " stops\n";
-  return 0;
+  return ExitOk;
+}
+
+namespace {
+
+int autoPath(const Arguments& a, std::ostream& out, Console& console) {
+  int languageNumber = 0;
+  if (!a.language(languageNumber, console)) return ExitUsage;
+  Language language;
+  if (languageNumber != 0) language.select(languageNumber, console);
+  const std::string& output = *a.value("-o");
+  std::size_t stops = 0;
+  const int exit = writeAutoPath(console, a.positional[0], output, language, stops);
+  if (exit == ExitOk) out << "wrote " << output << ": " << stops << " stops\n";
+  return exit;
 }
 
 }  // namespace
 
 int runPathCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kPathUsage;
-    return 2;
-  }
-  if (args[0] != "auto") {
-    err << "vorkel path: unknown command '" << args[0] << "'\n" << kPathUsage;
-    return 2;
-  }
-  const std::optional<PathArgs> parsed = parseArgs(args, err);
-  if (!parsed) return 2;
-  if (parsed->positional.size() != 1 || parsed->output.empty()) {
-    err << "vorkel path auto: expected one model file and -o OUT.vej\n" << kPathUsage;
-    return 2;
-  }
-  return autoPath(*parsed, out, err);
+  const std::string verb = args.empty() ? std::string() : args[0];
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, kPathUsage);
+  if (verb != "auto") return unknownCommand(err, "path", verb, kPathUsage);
+  Console console(err, "path auto");
+  static constexpr Option kOptions[] = {{"-o", "--output", true}, {"--language", nullptr, true}};
+  Arguments a;
+  if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, kPathUsage);
+  if (a.positional.size() != 1 || a.valueOr("-o", "").empty())
+    return usageError(console, "expected one model file and -o OUT.vej");
+  return autoPath(a, out, console);
 }
 
 }  // namespace vorkel

@@ -43,8 +43,10 @@ struct Candidate {
 // and leaving it out changes neither the lines nor their order.
 class Search {
  public:
-  Search(TrieOrdbog& dict, const AnagramSettings& settings, std::string& out)
-      : dict_(dict), language_(dict.language()), settings_(settings), out_(out) {}
+  Search(TrieOrdbog& dict, const AnagramSettings& settings, std::string& out,
+         const AnagramFinder::Progress& progress)
+      : dict_(dict), language_(dict.language()), settings_(settings), out_(out),
+        progress_(progress) {}
 
   // Collects the candidates for the letters of `root`, up to `longest` letters.
   void collect(const LetterInventory& root);
@@ -65,8 +67,15 @@ class Search {
   }
 
   int lines() const { return lines_; }
+  bool stopped() const { return stopped_; }
 
  private:
+  // Counts a word tried; true when the progress callback says to stop.
+  bool stopNow() {
+    if ((++tried_ % AnagramFinder::ProgressEvery) != 0 || !progress_) return false;
+    stopped_ = !progress_(lines_, tried_);
+    return stopped_;
+  }
   bool extend(int length, const LetterInventory& rest, int position, const Candidate* previous);
   bool writeLine(int end);
 
@@ -80,6 +89,9 @@ class Search {
   std::array<std::array<std::uint32_t, 33>, MaxLength + 1> first_{};
   std::array<unsigned char, OutputSize> buffer_{};
   int lines_ = 0;
+  const AnagramFinder::Progress& progress_;
+  std::uint64_t tried_ = 0;
+  bool stopped_ = false;
 };
 
 void Search::collect(const LetterInventory& root) {
@@ -154,6 +166,7 @@ bool Search::extend(int length, const LetterInventory& rest, int position,
     if (rest.counts[code] == 0) continue;
     const Candidate* end = candidates_.data() + first_[length][code + 1];
     for (const Candidate* w = candidates_.data() + first_[length][code]; w != end; ++w) {
+      if (stopNow()) return true;
       if (w->mask & ~rest.present) continue;
       // Words of equal length in non-decreasing letter order: each set of
       // words once. Words with a later first letter are always later.
@@ -238,10 +251,11 @@ AnagramFinder::Result AnagramFinder::searchAll(std::string_view phrase) {
   Result result;
   const LetterInventory letters =
       LetterInventory::fromText(cut(phrase, MaxPhrase), dict_.language(), settings_.maxWords);
-  Search search(dict_, settings_, result.text);
+  Search search(dict_, settings_, result.text, progress_);
   search.collect(letters);
   search.run(std::min(letters.total, settings_.longestWord), letters, 0);
   result.lines = search.lines();
+  result.stopped = search.stopped();
   if (result.lines == 0) result.text = fileText(texts::anagramNoResult);
   return result;
 }
@@ -257,11 +271,12 @@ std::optional<AnagramFinder::Result> AnagramFinder::searchWithWord(std::string_v
   rest.wordsLeft -= 1;
 
   Result result;
-  Search search(dict_, settings_, result.text);
+  Search search(dict_, settings_, result.text, progress_);
   search.collect(rest);
   const int position = given.empty() ? 0 : search.startWith(given);
   search.run(std::min(rest.total, settings_.longestWord), rest, position);
   result.lines = search.lines();
+  result.stopped = search.stopped();
   if (result.lines == 0) result.text = fileText(texts::anagramNoResultWithWord);
   return result;
 }
@@ -271,7 +286,7 @@ AnagramFinder::Result AnagramFinder::searchWithList(std::string_view phrase,
   Result result;
   const LetterInventory letters =
       LetterInventory::fromText(cut(phrase, MaxPhrase), dict_.language(), settings_.maxWords);
-  Search search(dict_, settings_, result.text);
+  Search search(dict_, settings_, result.text, progress_);
   search.collect(letters);
   for (const AnagramWordList::Entry& entry : list.words()) {
     if (entry.letterSet & ~letters.present) continue;
@@ -284,6 +299,7 @@ AnagramFinder::Result AnagramFinder::searchWithList(std::string_view phrase,
     if (search.run(std::min(rest.total, settings_.longestWord), rest, position)) break;
   }
   result.lines = search.lines();
+  result.stopped = search.stopped();
   if (result.lines == 0) result.text = fileText(texts::anagramNoResult);
   return result;
 }

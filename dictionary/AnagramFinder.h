@@ -24,6 +24,8 @@
 // With the shortest word setting 1, a single letter I, Ø or Å (codes 9, 28
 // and 29) left over ends a line as a one-letter word.
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,7 +46,17 @@ class AnagramFinder {
   struct Result {
     std::string text;  // the content of the result file (Windows-1252)
     int lines = 0;     // anagram lines written; 0 when `text` is the no-result text
+    bool stopped = false;  // the progress callback ended the search early
   };
+
+  // Told now and then during a search (every ProgressEvery words tried)
+  // the lines found and the words tried so far; answering false ends the
+  // search, which then answers with what it has found. Long searches (a
+  // long phrase and many words) run for minutes: this is how a front-end
+  // shows they are alive and lets the user stop them.
+  static constexpr std::uint64_t ProgressEvery = 1u << 16;
+  using Progress = std::function<bool(int lines, std::uint64_t tried)>;
+  void setProgress(Progress progress) { progress_ = std::move(progress); }
 
   // The dictionary must outlive the finder; its language reads the phrases.
   AnagramFinder(TrieOrdbog& dict, const AnagramSettings& settings);
@@ -63,6 +75,7 @@ class AnagramFinder {
  private:
   TrieOrdbog& dict_;
   AnagramSettings settings_;
+  Progress progress_;
 };
 
 }  // namespace vorkel

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
 
@@ -32,6 +33,8 @@ struct DictionarySession {
   Random& random;           // filler bits and word order of saved `.dic` files
   FileDialogData& dialog;   // the shared record of dictionary/DictionaryDialogData.h
   std::string workFolder;   // the "current directory": relative names, "bygtmp.dic"
+  // How word lists are read; the window program's files are Windows-1252.
+  WordListEncoding encoding = WordListEncoding::Cp1252;
 
   // Throws the dictionary away and makes an empty one planned for
   // `plannedWords`. The old store goes first, so two large stores never live

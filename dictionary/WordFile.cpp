@@ -135,9 +135,16 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-bool loadWordFile(TrieOrdbog& dict, const std::string& path) {
+bool readWordFile(const std::string& path, WordListEncoding encoding, std::string& bytes) {
+  if (!readWholeFile(path, bytes)) return false;
+  if (encoding != WordListEncoding::Cp1252 || bytes.starts_with("\xEF\xBB\xBF"))
+    bytes = decodeWordList(bytes, encoding).bytes;
+  return true;
+}
+
+bool loadWordFile(TrieOrdbog& dict, const std::string& path, WordListEncoding encoding) {
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
+  if (!readWordFile(path, encoding, bytes)) {
     dict.ui().messageBox(texts::loadOpenFailed, path);
     return false;
   }

@@ -25,6 +25,7 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/WordListEncoding.h"
 #include "dictionary/WordVisitor.h"
 
 namespace vorkel {
@@ -36,10 +37,12 @@ class TrieOrdbog;
 // Longest line or encoded word taken from a file, in characters.
 inline constexpr int MaxFileWord = 98;
 
-// Reads the words of a `.dic` file or a word list into `dict`. False, with
-// the message "Fejl i åbning af fil til load af ordbogen", when the file
-// cannot be read; otherwise true, whatever the file holds.
-bool loadWordFile(TrieOrdbog& dict, const std::string& path);
+// Reads the words of a `.dic` file or a word list into `dict`, a word list
+// in the given encoding (dictionary/WordListEncoding.h). False, with the
+// message "Fejl i åbning af fil til load af ordbogen", when the file cannot
+// be read; otherwise true, whatever the file holds.
+bool loadWordFile(TrieOrdbog& dict, const std::string& path,
+                  WordListEncoding encoding = WordListEncoding::Cp1252);
 
 // Writes every word of `dict` as `.dic`, in the order of forEachWord, with
 // filler bits from `random`. The file is written beside the target and then
@@ -61,5 +64,9 @@ void appendEncodedWord(std::string& out, std::string_view text, Random& random);
 
 // The whole content of a file; false when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::string& bytes);
+
+// A word file's bytes as the loaders read them: a word list decoded to
+// Windows-1252 as `encoding` says, a `.dic` file as it is.
+bool readWordFile(const std::string& path, WordListEncoding encoding, std::string& bytes);
 
 }  // namespace vorkel

@@ -84,7 +84,7 @@ bool replaceFromWordFile(DictionarySession& session, const std::string& path) {
   // The file is read before the old dictionary goes, so a read that fails
   // costs the user nothing.
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
+  if (!readWordFile(path, session.encoding, bytes)) {
     session.ui.messageBox(texts::loadOpenFailed, path);
     return false;
   }
@@ -96,7 +96,7 @@ bool replaceFromWordFile(DictionarySession& session, const std::string& path) {
 bool subtractWordFile(DictionarySession& session, const std::string& path) {
   TrieOrdbog& dict = *session.dictionary;
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
+  if (!readWordFile(path, session.encoding, bytes)) {
     session.ui.messageBox(texts::loadOpenFailed, path);
     return false;
   }
@@ -120,9 +120,9 @@ bool subtractWordFile(DictionarySession& session, const std::string& path) {
 }
 
 bool writeCommonWords(TrieOrdbog& dict, const std::string& input, const std::string& output,
-                      Random& random) {
+                      Random& random, WordListEncoding encoding) {
   std::string bytes;
-  if (!readWholeFile(input, bytes)) {
+  if (!readWordFile(input, encoding, bytes)) {
     dict.ui().messageBox(texts::loadOpenFailed, input);
     return false;
   }
@@ -135,7 +135,9 @@ bool writeCommonWords(TrieOrdbog& dict, const std::string& input, const std::str
     return true;
   });
   if (!Files::writeFileAtomically(output, common)) {
-    dict.ui().messageBox(texts::loadOpenFailed, input);
+    // The output is what failed: naming the input would send the user to
+    // the wrong file.
+    dict.ui().messageBox(texts::saveOpenFailed, output);
     return false;
   }
   return true;
@@ -147,7 +149,8 @@ std::string joinTemporaryPath(const DictionarySession& session) {
 
 bool joinWordFile(DictionarySession& session, const std::string& path) {
   const std::string temporary = joinTemporaryPath(session);
-  if (!writeCommonWords(*session.dictionary, path, temporary, session.random)) return false;
+  if (!writeCommonWords(*session.dictionary, path, temporary, session.random, session.encoding))
+    return false;
   std::string bytes;
   if (!readWholeFile(temporary, bytes)) {
     session.ui.messageBox(texts::loadOpenFailed, temporary);

@@ -24,6 +24,8 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/WordListEncoding.h"
+
 namespace vorkel {
 
 class Random;
@@ -68,9 +70,10 @@ bool subtractWordFile(DictionarySession& session, const std::string& path);
 // file spells it (not normalised). The output is written whole through a
 // temporary file, so the input may be the output itself. False, with
 // "Fejl i åbning af fil til load af ordbogen" and the input path as caption,
-// when the input cannot be read or the output cannot be written.
+// when the input cannot be read; with "Fejl i åbning af fil til save af
+// ordbogen" and the output path when the output cannot be written.
 bool writeCommonWords(TrieOrdbog& dict, const std::string& input, const std::string& output,
-                      Random& random);
+                      Random& random, WordListEncoding encoding = WordListEncoding::Cp1252);
 
 // The join: writeCommonWords into "bygtmp.dic" in the work folder (left
 // there afterwards), then a new dictionary planned for 110000 words holding

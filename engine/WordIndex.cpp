@@ -62,9 +62,10 @@ WordIndex WordIndex::fromWordFile(std::string_view bytes, const Language& langua
 }
 
 std::optional<WordIndex> WordIndex::loadWordFile(const std::string& path, const Language& language,
-                                                 Ui& ui, std::uint32_t lengths) {
+                                                 Ui& ui, std::uint32_t lengths,
+                                                 WordListEncoding encoding) {
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
+  if (!readWordFile(path, encoding, bytes)) {
     ui.messageBox(texts::loadOpenFailed, path);
     return std::nullopt;
   }

@@ -34,6 +34,7 @@
 #include <string_view>
 
 #include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
 
@@ -57,10 +58,11 @@ class WordIndex {
                                 std::uint32_t lengths = AllLengths);
 
   // The same for the file at `path`, read as the word store's loader reads
-  // it; nullopt (with the loader's message through `ui`) when it cannot be
-  // read.
-  static std::optional<WordIndex> loadWordFile(const std::string& path, const Language& language,
-                                               Ui& ui, std::uint32_t lengths = AllLengths);
+  // it (a plain word list in `encoding`); nullopt (with the loader's
+  // message through `ui`) when it cannot be read.
+  static std::optional<WordIndex> loadWordFile(
+      const std::string& path, const Language& language, Ui& ui,
+      std::uint32_t lengths = AllLengths, WordListEncoding encoding = WordListEncoding::Cp1252);
 
   // Words of `length`, and the blocks of one of its sets. 0 outside 2..25.
   int wordCount(int length) const { return inRange(length) ? buckets_[length].count : 0; }

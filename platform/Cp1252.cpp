@@ -99,6 +99,14 @@ bool utf8ToCp1252Exact(std::string_view utf8, std::string& out) {
   return exact;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  char32_t cp;
+  while (i < bytes.size())
+    if (!decode(bytes, i, cp)) return false;
+  return true;
+}
+
 std::optional<std::string> utf8ToCp1252(std::string_view utf8, char replacement) {
   std::string out;
   out.reserve(utf8.size());

@@ -21,4 +21,8 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8, char replacement 
 // character was replaced or the input was not valid UTF-8.
 bool utf8ToCp1252Exact(std::string_view utf8, std::string& out);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
 }  // namespace vorkel

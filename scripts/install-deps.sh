@@ -16,8 +16,10 @@ packages=(
   libgtest-dev
   myspell-da
   ninja-build
+  nlohmann-json3-dev
   qt6-base-dev
   qxw
+  scdoc
   wdanish
   xauth
 )

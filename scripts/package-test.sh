@@ -31,5 +31,6 @@ if [ -x /usr/bin/q4 ]; then
   QT_QPA_PLATFORM=offscreen /usr/bin/q4 --version
 fi
 test -f /usr/share/mime/packages/vorkel.xml
+test -f /usr/share/man/man1/vorkel.1
 rm -rf "$home"
 echo "package $(basename "$deb"): installed, started and removed"

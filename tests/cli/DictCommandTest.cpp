@@ -90,7 +90,8 @@ TEST_F(DictCommandTest, StockImportCountsEveryReasonForSkipping) {
         "id\xC3\xA9\n"  // idé: stored
         "ide\n"         // folds onto idé: duplicate
         "abe");         // duplicate, last line without a line end
-  ASSERT_EQ(run({"import", listFile, dic, "--stock", "--seed", "1"}), 0) << err.str();
+  ASSERT_EQ(run({"import", listFile, dic, "--stock", "--seed", "1", "--encoding", "utf-8"}), 0)
+      << err.str();
   const std::string report = err.str();
   EXPECT_NE(report.find("12 lines read, 3 words stored, 9 skipped"), std::string::npos) << report;
   EXPECT_NE(report.find("  1 not convertible from UTF-8"), std::string::npos) << report;
@@ -126,9 +127,9 @@ TEST_F(DictCommandTest, ErrorsGoToStderrWithANonZeroExit) {
   EXPECT_EQ(run({"search", "k\xE2\x82", listFile}), 2);  // broken UTF-8
 
   EXPECT_EQ(run({"import", path("missing.txt"), path("o.dic")}), 1);
-  EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+  EXPECT_NE(err.str().find("missing.txt"), std::string::npos);
   EXPECT_EQ(run({"stats", path("missing.dic")}), 1);
-  EXPECT_NE(err.str().find(": Fejl i åbning af fil til load af ordbogen"), std::string::npos);
+  EXPECT_NE(err.str().find("no such file"), std::string::npos);
 
   // An output that cannot be written leaves nothing behind.
   EXPECT_EQ(run({"import", listFile, path("no/folder/o.dic")}), 1);
@@ -142,10 +143,10 @@ TEST_F(DictCommandTest, StatsOfAWordListAndOfAFileOfNoKind) {
   ASSERT_EQ(run({"stats", listFile, "--plan", "1000"}), 0);
   EXPECT_EQ(out.str().substr(0, 50), "02: 00000 (00400/0050)  |  03: 00001 (00010/0100)\n");
   EXPECT_NE(out.str().find("IALT:  Ord : 2 "), std::string::npos);
+  // A file of no kind holds no words: refused, not counted as empty.
   write(listFile, "-kat\n");
-  ASSERT_EQ(run({"stats", listFile}), 0);
-  EXPECT_NE(out.str().find("IALT:  Ord : 0 "), std::string::npos);
-  EXPECT_TRUE(err.str().empty());
+  ASSERT_EQ(run({"stats", listFile}), 1);
+  EXPECT_NE(err.str().find("this one with '-'"), std::string::npos) << err.str();
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(DictSetCommandTest, SetOperationsMatchAnIndependentReference) {
   ASSERT_GT(both.size(), 1000u);
   ASSERT_GT(onlyA.size(), 1000u);
 
-  testing::InFolder here(tmp.path());  // the join's "bygtmp.dic" lands here
+  testing::InFolder here(tmp.path());  // the join must not leave "bygtmp.dic" here
   ASSERT_EQ(run({"union", base, file, "-o", tmp / "u.dic", "--seed", "1"}), 0) << err.str();
   EXPECT_EQ(readDic(tmp / "u.dic"), all);
   ASSERT_EQ(run({"sub", base, file, "-o", tmp / "s.dic"}), 0) << err.str();
@@ -80,24 +80,23 @@ TEST_F(DictSetCommandTest, SetOperationsMatchAnIndependentReference) {
   // Encoded files as either operand: (A ∪ B) \ (A \ B) = B.
   ASSERT_EQ(run({"sub", tmp / "u.dic", tmp / "s.dic", "-o", tmp / "b.dic"}), 0) << err.str();
   EXPECT_EQ(readDic(tmp / "b.dic"), b);
-  // Inputs, results and "bygtmp.dic": no temporary file is left behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), {}), 7);
+  // Inputs and results: no temporary file is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), {}), 6);
 }
 
-TEST_F(DictSetCommandTest, TestAnswersAndFailuresEndNonZeroWithAMessage) {
+TEST_F(DictSetCommandTest, TestAnswersInItsExitStatusAndFailuresEndNonZero) {
   const std::string base = tmp.write("base.txt", "k\xE5l\r\nhus\r\n");
   EXPECT_EQ(run({"test", "KÅL", base}), 0);
   EXPECT_EQ(out.str(), "Ordet er der\n");
-  EXPECT_EQ(run({"test", "kat", base}), 0);
+  EXPECT_EQ(run({"test", "kat", base}), 1);
   EXPECT_EQ(out.str(), "Ordet mangler\n");
-  EXPECT_EQ(run({"test", "kat", tmp / "none.txt"}), 1);
-  EXPECT_NE(err.str().find("Cannot find file"), std::string::npos);
+  EXPECT_EQ(run({"test", "kat", tmp / "none.txt"}), 2);
+  EXPECT_NE(err.str().find("no such file"), std::string::npos) << err.str();
 
   EXPECT_EQ(run({"union", base, base}), 2);  // no -o
-  EXPECT_EQ(run({"union", base, tmp.write("file.lst", "kat\n"), "-o", tmp / "o.dic"}), 2);
   EXPECT_EQ(run({"sub", base, base, "-o", tmp / "o.txt"}), 2);
   EXPECT_EQ(run({"sub", base, tmp / "none.txt", "-o", tmp / "o.dic"}), 1);
-  EXPECT_NE(err.str().find("Fejl i åbning af fil til load af ordbogen"), std::string::npos);
+  EXPECT_NE(err.str().find("none.txt"), std::string::npos);
   EXPECT_EQ(run({"union", base, base, "-o", tmp / "no-folder/o.dic"}), 1);
   EXPECT_FALSE(std::filesystem::exists(tmp / "o.dic"));
 }

@@ -87,7 +87,7 @@ TEST_F(GridCommandTest, BadPicturesAreRefusedWithoutOutput) {
 
 TEST_F(GridCommandTest, UnreadableInputsAndUnwritableOutputs) {
   EXPECT_EQ(run({"show", path("missing.ktd")}), 1);
-  EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+  EXPECT_NE(err.str().find("no such file"), std::string::npos);
   write("bad.ktd", "0\t10\n");
   EXPECT_EQ(run({"show", path("bad.ktd")}), 1);
   EXPECT_NE(err.str().find("Advarsel"), std::string::npos);

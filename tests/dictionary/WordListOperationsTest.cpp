@@ -174,8 +174,9 @@ TEST_F(WordListOperationsTest, JoinWritesRawWordsToBygtmpAndKeepsOldWhenItCannot
   std::filesystem::remove(tmp / "bygtmp.dic");
   std::filesystem::create_directory(tmp / "bygtmp.dic");
   EXPECT_FALSE(joinWordFile(session, input));
+  // The message names the file that could not be written, not the input.
   EXPECT_EQ(ui.lastMessage().text + "|" + ui.lastMessage().caption,
-            "Fejl i åbning af fil til load af ordbogen|" + input);
+            "Fejl i åbning af fil til save af ordbogen|" + (tmp / "bygtmp.dic"));
   EXPECT_EQ(words(), (Set{"GED"}));
 }
 

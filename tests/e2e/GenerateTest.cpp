@@ -4,11 +4,6 @@
 // picture in data/models, the words from the system's Danish word list).
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,22 +19,17 @@
 #include <vector>
 
 #include "../platform/TempFolder.h"
-
-extern char** environ;
+#include "RunVorkel.h"
 
 namespace vorkel {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kStock = VORKEL_BINARY_DIR "/Stock";
-const std::string kVorkel = VORKEL_BINARY_DIR "/vorkel";
+using testing::kStock;
 const std::string kWordList = "/usr/share/dict/danish";
 
-std::string readAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::readAll;
 
 // --- the independent checker -------------------------------------------
 
@@ -152,47 +142,15 @@ std::vector<std::string> checkCrossword(const std::string& bytes,
 
 // --- running the program -------------------------------------------------
 
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-pid_t spawnVorkel(const std::vector<std::string>& args, const std::string& outFile,
-                  const std::string& errFile) {
-  std::vector<std::string> all{kVorkel};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), flags, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), flags, 0644);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, kVorkel.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
-}
-
-int waitFor(pid_t pid) {
-  int status = 0;
-  if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
+using testing::Outcome;
+using testing::spawnVorkel;
+using testing::waitFor;
 
 class GenerateTest : public ::testing::Test {
  protected:
   testing::TempFolder dir;
 
-  Outcome vorkel(const std::vector<std::string>& args) {
-    Outcome r;
-    r.exitCode = waitFor(spawnVorkel(args, dir / "stdout", dir / "stderr"));
-    r.out = dir.read("stdout");
-    r.err = dir.read("stderr");
-    return r;
-  }
+  Outcome vorkel(const std::vector<std::string>& args) { return testing::runVorkel(args, dir.path()); }
   static std::map<std::string, std::string> files(const std::string& folder) {
     std::map<std::string, std::string> out;
     if (fs::is_directory(folder))

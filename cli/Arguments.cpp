@@ -1,0 +1,127 @@
+#include "cli/Arguments.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "cli/Console.h"
+#include "cli/LanguageOption.h"
+
+namespace vorkel {
+
+std::optional<long long> wholeNumber(std::string_view text) {
+  long long value = 0;
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+bool Arguments::parse(const Args& args, std::span<const Option> options, Console& console) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (optionsEnded || a.size() < 2 || a[0] != '-') {
+      positional.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (a == "-h" || a == "--help") {
+      help = true;
+      continue;
+    }
+    const Option* option = nullptr;
+    for (const Option& o : options)
+      if (a == o.name || (o.alias != nullptr && a == o.alias)) option = &o;
+    if (option == nullptr) {
+      // Help wins over every mistake around it.
+      for (std::size_t k = i; k < args.size(); ++k)
+        if (args[k] == "-h" || args[k] == "--help") {
+          help = true;
+          return true;
+        }
+      usageError(console, "unknown option " + a);
+      return false;
+    }
+    if (!option->takesValue) {
+      given_.emplace_back(option->name, std::string());
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      if (help) return true;
+      usageError(console, "option " + a + " needs a value");
+      return false;
+    }
+    given_.emplace_back(option->name, args[++i]);
+  }
+  return true;
+}
+
+bool Arguments::has(std::string_view name) const {
+  for (const auto& [n, v] : given_)
+    if (n == name) return true;
+  return false;
+}
+
+const std::string* Arguments::value(std::string_view name) const {
+  const std::string* found = nullptr;
+  for (const auto& [n, v] : given_)
+    if (n == name) found = &v;
+  return found;
+}
+
+std::string Arguments::valueOr(std::string_view name, std::string_view fallback) const {
+  const std::string* v = value(name);
+  return v ? *v : std::string(fallback);
+}
+
+bool Arguments::number(std::string_view name, long long low, long long high, int& out,
+                       Console& console) const {
+  const std::string* text = value(name);
+  if (text == nullptr) return true;
+  const std::optional<long long> n = wholeNumber(*text);
+  if (!n || *n < low || *n > high) {
+    usageError(console, std::string(name) + " takes a number from " + std::to_string(low) +
+                            " to " + std::to_string(high) + ", not '" + *text + "'");
+    return false;
+  }
+  out = static_cast<int>(*n);
+  return true;
+}
+
+bool Arguments::language(int& out, Console& console) const {
+  const std::string* text = value("--language");
+  if (text == nullptr) return true;
+  std::string error;
+  const std::optional<int> n = parseLanguage(*text, error);
+  if (!n) {
+    usageError(console, error);
+    return false;
+  }
+  out = *n;
+  return true;
+}
+
+int printUsage(std::ostream& out, std::string_view usage) {
+  out << usage;
+  return ExitOk;
+}
+
+int unknownCommand(std::ostream& err, std::string_view group, std::string_view verb,
+                   std::string_view usage) {
+  err << "vorkel " << group << ": ";
+  if (verb.empty()) err << "which command?\n";
+  else err << "unknown command '" << verb << "'\n";
+  err << usage;
+  return ExitUsage;
+}
+
+int usageError(Console& console, std::string_view line) {
+  console.say(std::string(line) + " (see 'vorkel " + console.command() + " --help')");
+  return ExitUsage;
+}
+
+}  // namespace vorkel
