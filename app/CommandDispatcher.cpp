@@ -148,6 +148,7 @@ bool CommandDispatcher::dispatch(int number) {
     case command::generateWithoutLetters:
       busy([&] { runGeneration(c, AttemptKind::WithoutLetters); });
       break;
+    case command::generateForced: busy([&] { runForcedGeneration(c); }); break;
     // --- help ---
     case command::helpContents:
     case command::helpTopics:
@@ -175,7 +176,6 @@ bool CommandDispatcher::dispatch(int number) {
       view_.openPathEditor();
       shell_.repaintView();
       break;
-    case command::generateForced: notYet(); break;
     default: return false;
   }
   return true;
