@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -26,6 +27,14 @@ struct GenerateBatch {
   bool withLetters = false;
   RestartPolicy restart;
   std::string outputFolder;  // absolute
+  // Forced words (cli/ForcedWordOptions.h): with `forced` set, every
+  // crossword holds `forcedWords`, or, when `drawCount` > 0, that many
+  // words drawn from `wordList` before its first attempt and every fifth
+  // after it. Words are upper case in the template's language.
+  bool forced = false;
+  std::vector<std::string> forcedWords;
+  std::vector<std::string> wordList;
+  int drawCount = 0;
 
   // --- shared while the jobs run ---
   std::atomic<int> nextIndex{0};
@@ -35,8 +44,9 @@ struct GenerateBatch {
   std::atomic<std::uint64_t> rejected{0}; // filled grids not saved: a word twice
   std::atomic<bool> stop{false};          // no new attempts: Ctrl-C, or a job failed
   std::atomic<bool> failed{false};        // a job met an error and reported it
-  std::mutex lock;                        // the error stream and `files`
+  std::mutex lock;                        // the error stream, `files` and `forcedOf`
   std::vector<std::pair<int, std::string>> files;  // crossword index, full path
+  std::map<int, std::vector<std::string>> forcedOf;  // crossword index -> its forced words
   bool warnedCrowded = false;             // under `lock`
 
   // Tells every job to stop after (or, through the keyboard queue, during)

@@ -3,6 +3,7 @@
 //
 //   vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]
 //                   [--jobs J] [--json] [--restart none|fixed:N|luby:U]
+//                   [--forced FILE | --draw N --word-file FILE]
 //
 // Relative names inside the template (model, dictionary, path, parameters,
 // output folder) are read against the template's own folder, so a folder of
@@ -34,9 +35,12 @@
 
 #include "app/ApplicationContext.h"
 #include "cli/Commands.h"
+#include "cli/ForcedWordOptions.h"
 #include "cli/GenerateBatch.h"
 #include "cli/GenerateJob.h"
 #include "cli/RestartPolicy.h"
+#include "engine/ForcedWords.h"
+#include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 
@@ -47,6 +51,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]\n"
     "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
+    "                       [--forced FILE | --draw N --word-file FILE]\n"
     "\n"
     "  -n COUNT        raw crosswords to save (default 1)\n"
     "  -o DIR          output folder (default: the template's DestDir)\n"
@@ -55,7 +60,13 @@ constexpr const char* kUsage =
     "  --jobs J        generators in parallel (default 1)\n"
     "  --json          print a summary as JSON on stdout instead of the file names\n"
     "  --restart P     give up an attempt after a budget of fill steps:\n"
-    "                  none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...)\n";
+    "                  none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...)\n"
+    "  --forced FILE   every crossword holds the words of FILE (one a line, at most 100,\n"
+    "                  as the window's tvang.txt); they are placed into the empty model\n"
+    "                  first and the rest is filled around them\n"
+    "  --draw N        every crossword holds N words drawn at random from the word file\n"
+    "  --word-file FILE  the words to draw from (one a line); new words are drawn every\n"
+    "                  fifth attempt, and N is lowered when fewer words fit the model\n";
 
 // The default restart policy, chosen from measurements on the six stock
 // models (fill steps per saved crossword, summed over the models: luby:4000
@@ -103,6 +114,7 @@ struct Options {
   int jobs = 1;
   bool json = false;
   RestartPolicy restart = *RestartPolicy::parse(kDefaultRestart);
+  ForcedWordOptions forced;
 };
 
 template <class T>
@@ -129,8 +141,9 @@ std::optional<Options> parseOptions(const Args& args, std::ostream& err) {
       positional.push_back(a);
       continue;
     }
-    const bool takesValue =
-        a == "-n" || a == "-o" || a == "--seed" || a == "--jobs" || a == "--restart";
+    const bool takesValue = a == "-n" || a == "-o" || a == "--seed" || a == "--jobs" ||
+                            a == "--restart" || a == "--forced" || a == "--draw" ||
+                            a == "--word-file";
     if (!takesValue) {
       err << "vorkel generate: unknown option " << a << "\n" << kUsage;
       return std::nullopt;
@@ -152,6 +165,12 @@ std::optional<Options> parseOptions(const Args& args, std::ostream& err) {
       o.seed = s;
     } else if (a == "--jobs") {
       ok = parseNumber(v, o.jobs) && o.jobs >= 1 && o.jobs <= kMaxJobs;
+    } else if (a == "--draw") {
+      ok = parseNumber(v, o.forced.draw) && o.forced.draw >= 1 &&
+           o.forced.draw <= static_cast<int>(ForcedWords::Capacity);
+    } else if (a == "--forced" || a == "--word-file") {
+      ok = !v.empty();
+      (a == "--forced" ? o.forced.forcedFile : o.forced.wordFile) = v;
     } else {
       const std::optional<RestartPolicy> policy = RestartPolicy::parse(v);
       ok = policy.has_value();
@@ -166,6 +185,7 @@ std::optional<Options> parseOptions(const Args& args, std::ostream& err) {
     err << kUsage;
     return std::nullopt;
   }
+  if (!o.forced.consistent(o.withLetters, err)) return std::nullopt;
   o.templatePath = positional[0];
   return o;
 }
@@ -266,7 +286,20 @@ void writeJson(int jobCount, GenerateBatch& batch, double loadSeconds,
       << ", \"interrupted\": " << (interruptRequested ? "true" : "false") << ", \"files\": [";
   for (std::size_t i = 0; i < batch.files.size(); ++i)
     out << (i ? ", " : "") << jsonString(batch.files[i].second);
-  out << "]}\n";
+  out << "]";
+  if (batch.forced) {
+    // The forced words of each file, in the order of "files".
+    out << ", \"forced_words\": [";
+    for (std::size_t i = 0; i < batch.files.size(); ++i) {
+      out << (i ? ", " : "") << "[";
+      const std::vector<std::string>& words = batch.forcedOf[batch.files[i].first];
+      for (std::size_t k = 0; k < words.size(); ++k)
+        out << (k ? ", " : "") << jsonString(cp1252ToUtf8(words[k]));
+      out << "]";
+    }
+    out << "]";
+  }
+  out << "}\n";
 }
 
 }  // namespace
@@ -307,6 +340,7 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
         << o.templatePath << "\n";
     return 1;
   }
+  if (o.forced.wanted() && !o.forced.prepare(first.context(), batch, err)) return 1;
   batch.outputFolder = prepareOutputFolder(
       o.outputFolder.empty() ? first.context().outputFolder()
                              : Files::absolutePath(o.outputFolder),
