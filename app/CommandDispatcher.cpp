@@ -61,10 +61,6 @@ void CommandDispatcher::dropFile(const std::string& path) {
   context_.recentFiles.add(path);
 }
 
-void CommandDispatcher::notYet() {
-  context_.ui.messageBox(texts::commandNotYet, texts::commandNotYet);
-}
-
 template <class F>
 void CommandDispatcher::busy(F&& work) {
   runActive_ = true;

@@ -100,9 +100,6 @@ inline constexpr const char* drawerMessageHereCaption = "Hovsa";
 inline constexpr const char* noHelp = "Denne hjælpefunktion er endnu ikke implementeret";
 inline constexpr const char* noHelpCaption = "Endnu ikke implementeret";
 
-// --- Commands that this version does not carry out yet ---
-inline constexpr const char* commandNotYet = "Ikke endnu";
-
 // --- The grid outside the template ---
 inline constexpr const char* openModelQuestion =
     "Ønsker du at indlæse en kryds udenom skabelonen og selv hente eller lave en "
