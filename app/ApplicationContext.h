@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ForcedSettings.h"
 #include "app/RecentFiles.h"
 #include "app/Template.h"
 #include "dictionary/Language.h"
@@ -116,6 +117,7 @@ class ApplicationContext {
   std::int32_t RawCrosswordCounter = 0;  // sequence number of raw-crossword names, never reset
   std::string LastRawCrossword;          // full path of the raw crossword written last
   std::int32_t RunLimit = 0;             // simple mode: the run stops when run.saved reaches it
+  ForcedSettings forced;                 // where forced-word runs take their words
   // Set to end a run after its current attempt (the window is closing).
   bool stopRequested = false;
   bool simpleMode = true;

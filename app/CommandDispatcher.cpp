@@ -61,10 +61,6 @@ void CommandDispatcher::dropFile(const std::string& path) {
   context_.recentFiles.add(path);
 }
 
-void CommandDispatcher::notYet() {
-  context_.ui.messageBox(texts::commandNotYet, texts::commandNotYet);
-}
-
 template <class F>
 void CommandDispatcher::busy(F&& work) {
   runActive_ = true;
@@ -148,6 +144,7 @@ bool CommandDispatcher::dispatch(int number) {
     case command::generateWithoutLetters:
       busy([&] { runGeneration(c, AttemptKind::WithoutLetters); });
       break;
+    case command::generateForced: busy([&] { runForcedGeneration(c); }); break;
     // --- help ---
     case command::helpContents:
     case command::helpTopics:
@@ -175,7 +172,6 @@ bool CommandDispatcher::dispatch(int number) {
       view_.openPathEditor();
       shell_.repaintView();
       break;
-    case command::generateForced: notYet(); break;
     default: return false;
   }
   return true;

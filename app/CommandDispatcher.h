@@ -58,7 +58,6 @@ class CommandDispatcher {
   // Runs a command that keeps the window busy, and repaints afterwards.
   template <class F>
   void busy(F&& work);
-  void notYet();
 
   ApplicationContext& context_;
   GridView& view_;

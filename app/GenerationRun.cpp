@@ -1,9 +1,17 @@
 #include "app/GenerationRun.h"
 
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/ApplicationContext.h"
+#include "app/ForcedWordsDialog.h"
 #include "app/HandOver.h"
 #include "app/Texts.h"
 #include "engine/FillContext.h"
+#include "engine/ForcedAttempt.h"
+#include "engine/ForcedWords.h"
 #include "engine/FillEngine.h"
 #include "engine/ProgressDisplay.h"
 #include "engine/RawCrossword.h"
@@ -31,23 +39,19 @@ bool askToContinue(Ui& ui) {
 
 bool havePath(const ApplicationContext& context) { return context.path.length() > 0; }
 
-// One attempt; `saveFailed` tells the run loop that a filled crossword
-// could not be written, `userStopped` that the user pressed Escape.
-int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed, bool& userStopped) {
+// What one attempt tells the run loop.
+struct AttemptOutcome {
+  int result = 0;
+  bool saveFailed = false;   // a filled crossword could not be written
+  bool userStopped = false;  // the user pressed Escape during the fill
+};
+
+// A filled grid: saved as a raw crossword and counted, the user warned
+// about a crowded output folder, and (`intoDocument`) its letters copied
+// into the document.
+void saveFilled(ApplicationContext& context, const Simpelarr& grid, bool intoDocument,
+                AttemptOutcome& outcome) {
   Ui& ui = context.ui;
-  const bool withLetters = kind == AttemptKind::WithLetters;
-  context.run.attemptStart = context.clock.now();
-  Simpelarr grid = Simpelarr::fromDocument(context.document, ui, withLetters);
-  ++context.run.tries;
-  showFillCounters(ui, context.run);
-
-  FillContext fill{grid,         context.path,   context.parameters, *context.dictionary,
-                   context.language, context.random, context.engineCounters, context.ticks,
-                   ui,           context.run,    context.simpleMode};
-  const int result = fillCrossword(fill, /*seedLetters=*/!withLetters);
-  userStopped = fill.userStopped;
-  if (result <= 0) return result;
-
   const std::string folder = context.outputFolder();
   RawCrosswordResult saved = saveRawCrossword(grid, folder, context.RawCrosswordCounter);
   if (saved.saved) {
@@ -59,25 +63,53 @@ int attempt(ApplicationContext& context, AttemptKind kind, bool& saveFailed, boo
     // Not counted: a run told to save n crosswords must not stop after n
     // failures believing they were saved.
     ui.messageBox(saved.path, texts::invalidFileName, Icon::Error);
-    saveFailed = true;
+    outcome.saveFailed = true;
   }
-  if (!withLetters) grid.copyLettersTo(context.document);
-  return result;
+  if (intoDocument) grid.copyLettersTo(context.document);
 }
 
-}  // namespace
-
-int runAttempt(ApplicationContext& context, AttemptKind kind) {
-  bool saveFailed = false, userStopped = false;
-  return attempt(context, kind, saveFailed, userStopped);
+FillContext fillContextFor(ApplicationContext& c, Simpelarr& grid, const Path& path) {
+  return FillContext{grid,     path,    c.parameters, *c.dictionary, c.language, c.random,
+                     c.engineCounters, c.ticks, c.ui,   c.run,          c.simpleMode};
 }
 
-bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options) {
+AttemptOutcome attempt(ApplicationContext& context, AttemptKind kind) {
+  const bool withLetters = kind == AttemptKind::WithLetters;
+  context.run.attemptStart = context.clock.now();
+  Simpelarr grid = Simpelarr::fromDocument(context.document, context.ui, withLetters);
+  ++context.run.tries;
+  showFillCounters(context.ui, context.run);
+
+  FillContext fill = fillContextFor(context, grid, context.path);
+  AttemptOutcome outcome;
+  outcome.result = fillCrossword(fill, /*seedLetters=*/!withLetters);
+  outcome.userStopped = fill.userStopped;
+  if (outcome.result > 0) saveFilled(context, grid, !withLetters, outcome);
+  return outcome;
+}
+
+AttemptOutcome forcedAttempt(ApplicationContext& context, const ForcedWords& words) {
+  context.run.attemptStart = context.clock.now();
+  Simpelarr grid = Simpelarr::fromDocument(context.document, context.ui, false);
+  ++context.run.tries;
+
+  // The path laid around the words is this attempt's own: the program's
+  // path, perhaps optimised or edited by hand, stays for the next run.
+  Path path;
+  FillContext fill = fillContextFor(context, grid, path);
+  std::vector<PlacedWord> placed;
+  AttemptOutcome outcome;
+  outcome.result = fillForced(fill, path, words, placed);
+  outcome.userStopped = fill.userStopped;
+  if (outcome.result > 0) saveFilled(context, grid, /*intoDocument=*/true, outcome);
+  return outcome;
+}
+
+// The loop of every run. `next` makes one attempt, or ends the run by
+// answering nothing.
+void runLoop(ApplicationContext& context, const std::function<std::optional<AttemptOutcome>()>& next,
+             const RunOptions& options) {
   Ui& ui = context.ui;
-  if (!havePath(context)) {
-    ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
-    return false;
-  }
   // A long run should leave the rest of the machine usable. The run goes on
   // when the priority cannot be lowered.
   if (options.lowerPriority && context.idlePriorityForRuns && !Process::lowerToIdle())
@@ -88,18 +120,17 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptio
   for (;;) {
     const int savedBefore = context.run.saved;
     if (options.handOver) context.LastRawCrossword.clear();
-    bool saveFailed = false, userStopped = false;
-    attempt(context, kind, saveFailed, userStopped);
+    const std::optional<AttemptOutcome> outcome = next();
     // An output folder that takes no file takes none the next time either;
     // going on would only repeat the message after every crossword.
-    if (saveFailed || context.stopRequested) break;
+    if (!outcome || outcome->saveFailed || context.stopRequested) break;
     const bool reachedLimit = context.simpleMode && context.run.saved >= context.RunLimit;
     if (options.handOver && context.run.saved > savedBefore) {
       options.handOver->handOver(context.LastRawCrossword, reachedLimit);
       if (reachedLimit) break;
     }
 
-    if (userStopped && !askToContinue(ui)) break;
+    if (outcome->userStopped && !askToContinue(ui)) break;
     KeyMessage key;
     if (ui.pollKey(key) && !askToContinue(ui)) break;
     if (context.simpleMode && context.run.saved >= context.RunLimit) break;
@@ -107,10 +138,90 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptio
   }
   if (options.setStatusText) ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
-  if (kind == AttemptKind::WithoutLetters) {
-    context.documentModified = true;
-    context.document.untitled = true;
+}
+
+// The document received the letters of the run's crosswords: it is no
+// longer the file it was read from.
+void markDocumentChanged(ApplicationContext& context) {
+  context.documentModified = true;
+  context.document.untitled = true;
+}
+
+// The words of "tvang.txt" for a run; an unreadable file is shown and the
+// run goes on without words.
+ForcedWords tvangWords(ApplicationContext& context) {
+  ForcedWords words;
+  const std::string path = tvangPath(context);
+  const std::optional<std::vector<std::string>> list =
+      readWordList(path, TvangLineLimit, context.language);
+  if (!list) {
+    context.ui.messageBox(texts::wordListUnreadable, path);
+    return words;
   }
+  for (const std::string& w : *list) words.add(w);
+  return words;
+}
+
+// New words from the word file; false (shown) when there are none.
+bool drawWords(ApplicationContext& context, ForcedWords& words) {
+  ForcedSettings& s = context.forced;
+  const std::string path = context.locate(s.wordFile);
+  const std::optional<std::vector<std::string>> list =
+      readWordList(path, WordFileLineLimit, context.language);
+  if (!list) {
+    context.ui.messageBox(texts::wordListUnreadable, path);
+    return false;
+  }
+  const Simpelarr model = Simpelarr::fromDocument(context.document, context.ui, false);
+  if (drawForcedWords(*list, model, context.language, s.numberToDraw, context.random, words) !=
+      DrawResult::Drawn) {
+    context.ui.messageBox(texts::wordListNoneFits, path);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int runAttempt(ApplicationContext& context, AttemptKind kind) {
+  return attempt(context, kind).result;
+}
+
+bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options) {
+  if (!havePath(context)) {
+    context.ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
+    return false;
+  }
+  runLoop(context, [&]() -> std::optional<AttemptOutcome> { return attempt(context, kind); },
+          options);
+  if (kind == AttemptKind::WithoutLetters) markDocumentChanged(context);
+  return true;
+}
+
+bool runForcedGeneration(ApplicationContext& context) {
+  if (!havePath(context)) {
+    context.ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
+    return false;
+  }
+  if (!runForcedWordsDialog(context)) return false;
+  ForcedWords words;
+  const bool drawn = context.forced.useWordFile;
+  if (!drawn) words = tvangWords(context);
+
+  // New words are drawn before the first attempt and every fifth after it.
+  int attempts = 0;
+  runLoop(
+      context,
+      [&]() -> std::optional<AttemptOutcome> {
+        if (drawn && attempts % 5 == 0) {
+          if (!drawWords(context, words)) return std::nullopt;
+          attempts = 0;
+        }
+        ++attempts;
+        return forcedAttempt(context, words);
+      },
+      RunOptions{});
+  markDocumentChanged(context);
   return true;
 }
 

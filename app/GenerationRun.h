@@ -38,6 +38,17 @@ struct RunOptions {
 // The run loop. False when nothing ran (no path).
 bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options = {});
 
+// "Generer  &Tvang": the dialog "Lav krydsord med bestemte ord"
+// (app/ForcedWordsDialog.h), then a run whose every crossword holds the
+// forced words: those of "tvang.txt", or words drawn from the word file
+// before the first attempt and again every fifth (the number to draw is
+// lowered when the file has fewer that fit). Each attempt places the words
+// into the empty model, lays a path of its own around them (the program's
+// path stays as it is) and fills the rest (engine/ForcedAttempt.h). The run
+// ends as any run does, or when the word file gives no words (shown).
+// False when nothing ran: no path, or the dialog was not ended with OK.
+bool runForcedGeneration(ApplicationContext& context);
+
 // "&Tjek": true when a dictionary and a path are there; otherwise tells the
 // user which is missing.
 bool checkReadiness(ApplicationContext& context);

@@ -73,6 +73,22 @@ inline constexpr const char* cleanUpConfirm = "Du er i færd med at slette %d fi
 inline constexpr const char* cleanUpConfirmCaption = "Bekræft sletning af råkryds";
 inline constexpr const char* cleanUpFilter = "Råkryds (*.0?\?)|*.0??|All Files (*.*)|*.*|";
 
+// --- Forced words ("Generer  &Tvang") ---
+inline constexpr const char* forcedDialogTitle = "Lav krydsord med bestemte ord";
+inline constexpr const char* forcedWordsLabel = "Følgende ord skal være med i krydsen:";
+inline constexpr const char* forcedOrLabel = "ELLER:";
+inline constexpr const char* forcedAtLeastLabel = "Brug mindst";
+inline constexpr const char* forcedFromFileLabel = "ord fra filen:";
+inline constexpr const char* forcedBrowseButton = "Browse";
+inline constexpr const char* tvangFileName = "tvang.txt";
+inline constexpr const char* tvangWriteFailed =
+    "Kunne ikke finde/åbne filen Tvang.txt\nDin opsætning er IKKE ændret";
+inline constexpr const char* tvangWriteFailedCaption = "FEJL";
+// A word list that cannot be read (the file name is the caption).
+inline constexpr const char* wordListUnreadable = "Kunne ikke finde/åbne filen";
+// No word of the word file fits a slot of the model (the file name is the caption).
+inline constexpr const char* wordListNoneFits = "Ingen af ordene i filen passer ind i krydsen";
+
 // --- Window messages ---
 inline constexpr const char* recentFileMessage = "MRUFILEMESSAGE";
 inline constexpr const char* presenceMessage = "OrvaAndPimMsg";
@@ -83,9 +99,6 @@ inline constexpr const char* drawerMessageHereCaption = "Hovsa";
 // --- Help ---
 inline constexpr const char* noHelp = "Denne hjælpefunktion er endnu ikke implementeret";
 inline constexpr const char* noHelpCaption = "Endnu ikke implementeret";
-
-// --- Commands that this version does not carry out yet ---
-inline constexpr const char* commandNotYet = "Ikke endnu";
 
 // --- The grid outside the template ---
 inline constexpr const char* openModelQuestion =

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -42,6 +43,14 @@ struct GenerateBatch {
   std::shared_ptr<const WordIndex> words;
   std::uint64_t maxTries = 0;  // attempts in all before the run gives up; 0: no limit
   WordListEncoding encoding = WordListEncoding::Auto;  // of a word list as the dictionary
+  // Forced words (cli/ForcedWordOptions.h): with `forced` set, every
+  // crossword holds `forcedWords`, or, when `drawCount` > 0, that many
+  // words drawn from `wordList` before its first attempt and every fifth
+  // after it. Words are upper case in the template's language.
+  bool forced = false;
+  std::vector<std::string> forcedWords;
+  std::vector<std::string> wordList;
+  int drawCount = 0;
 
   // --- shared while the jobs run ---
   std::atomic<int> nextIndex{0};
@@ -52,8 +61,9 @@ struct GenerateBatch {
   std::atomic<bool> stop{false};          // no new attempts: Ctrl-C, or a job failed
   std::atomic<bool> failed{false};        // a job met an error and reported it
   std::atomic<bool> gaveUp{false};        // --max-tries or --timeout ended the run
-  std::mutex lock;                        // the console and `files`
+  std::mutex lock;                        // the console, `files` and `forcedOf`
   std::vector<std::pair<int, std::string>> files;  // crossword index, full path
+  std::map<int, std::vector<std::string>> forcedOf;  // crossword index -> its forced words
   bool warnedCrowded = false;             // under `lock`
 
   // Tells every job to stop after (or, through the keyboard queue, during)

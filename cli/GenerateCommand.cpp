@@ -4,6 +4,7 @@
 //   vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]
 //                   [--jobs J] [--json] [--restart none|fixed:N|luby:U]
 //                   [--fill fast|path] [--max-tries N] [--timeout SECONDS]
+//                   [--forced FILE | --draw N --word-file FILE]
 //
 // Before the first attempt the template and its files are checked: a file
 // that is missing or of the wrong kind, and a model that the path or the
@@ -44,12 +45,15 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/ForcedWordOptions.h"
 #include "cli/InputFile.h"
 #include "cli/InterruptGuard.h"
 #include "cli/LanguageOption.h"
 #include "cli/GenerateBatch.h"
 #include "cli/GenerateJob.h"
 #include "cli/RestartPolicy.h"
+#include "engine/ForcedWords.h"
+#include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 
@@ -61,7 +65,7 @@ constexpr const char* kUsage =
     "usage: vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]\n"
     "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
     "                       [--fill fast|path] [--max-tries N] [--timeout SECONDS]\n"
-    "                       [--encoding E]\n"
+    "                       [--encoding E] [--forced FILE | --draw N --word-file FILE]\n"
     "\n"
     "Fills the template's model COUNT times and writes each crossword as a raw\n"
     "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
@@ -84,6 +88,13 @@ constexpr const char* kUsage =
     "  --timeout SECONDS end the run after this long (exit 3)\n"
     "  --encoding E      how a word list named as the dictionary is read: auto\n"
     "                    (default), utf-8 or cp1252 (see 'vorkel dict --help')\n"
+    "  --forced FILE     every crossword holds the words of FILE (one a line, at most\n"
+    "                    100, as the window's tvang.txt); they are placed into the\n"
+    "                    empty model first and the rest is filled around them by the\n"
+    "                    path fill\n"
+    "  --draw N          every crossword holds N words drawn at random from the word file\n"
+    "  --word-file FILE  the words to draw from (one a line); new words are drawn every\n"
+    "                    fifth attempt, and N is lowered when fewer words fit the model\n"
     "\n"
     "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
     "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
@@ -114,6 +125,7 @@ struct Options {
   std::uint64_t maxTries = 0;
   double timeoutSeconds = 0;
   WordListEncoding encoding = WordListEncoding::Auto;
+  ForcedWordOptions forced;
 };
 
 // nullopt after a bad argument (said) or --help (`help` set).
@@ -122,7 +134,8 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       {"-n", nullptr, true},          {"-o", "--output", true},   {"--seed", nullptr, true},
       {"--with-letters", nullptr, false}, {"--jobs", nullptr, true}, {"--json", nullptr, false},
       {"--restart", nullptr, true},   {"--max-tries", nullptr, true},
-      {"--timeout", nullptr, true},   {"--encoding", nullptr, true}, {"--fill", nullptr, true}};
+      {"--timeout", nullptr, true},   {"--encoding", nullptr, true}, {"--fill", nullptr, true},
+      {"--forced", nullptr, true},    {"--draw", nullptr, true},  {"--word-file", nullptr, true}};
   Arguments a;
   if (!a.parse(args, kOptions, console)) return std::nullopt;
   help = a.help;
@@ -174,6 +187,20 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       return std::nullopt;
     }
     o.fill = *f == "path" ? FillKind::Path : FillKind::Fast;
+  }
+  o.forced.forcedFile = a.valueOr("--forced", "");
+  o.forced.wordFile = a.valueOr("--word-file", "");
+  if (!a.number("--draw", 1, static_cast<int>(ForcedWords::Capacity), o.forced.draw, console))
+    return std::nullopt;
+  if (!o.forced.consistent(o.withLetters, console.stream())) return std::nullopt;
+  // Forced words are placed first and the rest is filled around them along
+  // a path laid for them: that is the path fill's work.
+  if (o.forced.wanted()) {
+    if (o.fill == FillKind::Fast && a.has("--fill")) {
+      usageError(console, "--forced and --draw fill with --fill path");
+      return std::nullopt;
+    }
+    o.fill = FillKind::Path;
   }
   if (a.positional.size() != 1) {
     usageError(console, a.positional.empty() ? "which template?" : "one template at a time");
@@ -295,7 +322,20 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, bool
       << ", \"gave_up\": " << (batch.gaveUp.load() ? "true" : "false") << ", \"files\": [";
   for (std::size_t i = 0; i < batch.files.size(); ++i)
     out << (i ? ", " : "") << jsonString(batch.files[i].second);
-  out << "]}\n";
+  out << "]";
+  if (batch.forced) {
+    // The forced words of each file, in the order of "files".
+    out << ", \"forced_words\": [";
+    for (std::size_t i = 0; i < batch.files.size(); ++i) {
+      out << (i ? ", " : "") << "[";
+      const std::vector<std::string>& words = batch.forcedOf[batch.files[i].first];
+      for (std::size_t k = 0; k < words.size(); ++k)
+        out << (k ? ", " : "") << jsonString(cp1252ToUtf8(words[k]));
+      out << "]";
+    }
+    out << "]";
+  }
+  out << "}\n";
 }
 
 }  // namespace
@@ -329,6 +369,7 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
                                                                               : kDefaultFastRestart);
   batch.maxTries = o.maxTries;
   batch.encoding = o.encoding;
+  batch.forced = o.forced.wanted();
   // More jobs than crosswords would only load dictionaries.
   const int jobCount = std::min(o.jobs, o.count);
 
@@ -363,6 +404,8 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
       else console.say(line);
     return ExitFailed;
   }
+  if (o.forced.wanted() && !o.forced.prepare(first.context(), batch, console.stream()))
+    return ExitFailed;
   batch.outputFolder = prepareOutputFolder(
       outputGiven ? outputFolder : first.context().outputFolder(), console);
   if (batch.outputFolder.empty()) return ExitFailed;

@@ -16,8 +16,8 @@
 #include "engine/ParameterFile.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
-#include "engine/ModelCheck.h"
-#include "engine/ParameterFile.h"
+#include "engine/ForcedAttempt.h"
+#include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
 #include "engine/Simpelarr.h"
 #include "engine/SlotGraph.h"
@@ -71,11 +71,16 @@ std::vector<std::string> wordsOf(const Simpelarr& grid) {
 // words, as the crossings' letters were checked, but nothing keeps one of
 // them from standing a second time in the grid. Such a fill is not saved.
 // (The fast fill rules both out itself; its fills are checked all the same.)
+// Forced words are the user's and need not be in the dictionary.
 template <class IsWord>
-bool everyWordOnce(const Simpelarr& grid, IsWord isWord) {
+bool everyWordOnce(const Simpelarr& grid, IsWord isWord, const ForcedWords& forced) {
   std::vector<std::string> words = wordsOf(grid);
+  const auto isForced = [&](const std::string& word) {
+    return std::any_of(forced.words().begin(), forced.words().end(),
+                       [&](const ForcedWord& f) { return f.word == word; });
+  };
   for (const std::string& word : words)
-    if (!isWord(word)) return false;
+    if (!isForced(word) && !isWord(word)) return false;
   std::sort(words.begin(), words.end());
   return std::adjacent_find(words.begin(), words.end()) == words.end();
 }
@@ -162,8 +167,8 @@ std::vector<std::string> GenerateJob::loadProblems() {
 
   // What makes every attempt hopeless, named by file and cell. The fast
   // fill follows no path and is complete: it finds a hopeless model itself
-  // and says so.
-  if (fast) return {};
+  // and says so. A forced run lays a path of its own around its words.
+  if (fast || batch_.forced) return {};
   const std::vector<FillObstacle> obstacles =
       findFillObstacles(c.document, c.path, *c.dictionary, batch_.withLetters);
   if (obstacles.empty()) return {};
@@ -200,17 +205,33 @@ bool GenerateJob::makeCrossword(int index) {
 
   const bool withLetters = batch_.withLetters;
   Simpelarr grid = Simpelarr::fromDocument(c.document, ui_, withLetters);
-  FillContext fill{grid,       c.path,   c.parameters, *c.dictionary, c.language, c.random,
-                   c.engineCounters, c.ticks, ui_,     c.run,          false};
-  FillEngine engine(fill);
+  FillContext plainFill{grid,       c.path,   c.parameters, *c.dictionary, c.language, c.random,
+                        c.engineCounters, c.ticks, ui_,     c.run,          false};
+  FillEngine engine(plainFill);
+  // A forced run places its words first and lays a path of its own around
+  // them in every attempt, as the window's forced run does.
+  ForcedWords forced;
+  for (const std::string& word : batch_.forcedWords) forced.add(word);
+  Path forcedPath;
+  FillContext forcedFill{grid,       forcedPath, c.parameters, *c.dictionary, c.language, c.random,
+                         c.engineCounters, c.ticks, ui_,   c.run,          false};
+  std::vector<PlacedWord> placed;
+  FillContext& fill = batch_.forced ? forcedFill : plainFill;
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;
+    if (batch_.drawCount > 0 && attempt % 5 == 1) {
+      int count = batch_.drawCount;
+      drawForcedWords(batch_.wordList, Simpelarr::fromDocument(c.document, ui_, false), c.language,
+                      count, c.random, forced);
+    }
     grid = Simpelarr::fromDocument(c.document, ui_, withLetters);
     if (!batch_.claimTry()) return false;
     c.run.attemptStart = c.clock.now();
     ++c.run.tries;
     fill.entryBudget = batch_.restart.budget(attempt);
-    const int result = engine.fill(/*seedLetters=*/!withLetters);
+    fill.entries = 0;  // a forced attempt whose words found no place fills nothing
+    const int result = batch_.forced ? fillForced(forcedFill, forcedPath, forced, placed)
+                                     : engine.fill(/*seedLetters=*/!withLetters);
     batch_.entries.fetch_add(fill.entries);
     // Only the stop request ends the batch; a large back-jump that ran out
     // at the first stop is a failed attempt like any other.
@@ -226,11 +247,12 @@ bool GenerateJob::makeCrossword(int index) {
       batch_.fail();
       return false;
     }
-    if (!everyWordOnce(grid, [&](const std::string& w) { return c.dictionary->hasMatch(w); })) {
+    if (!everyWordOnce(grid, [&](const std::string& w) { return c.dictionary->hasMatch(w); },
+                       forced)) {
       batch_.rejected.fetch_add(1);
       continue;
     }
-    return save(grid, index);
+    return save(grid, index, forced);
   }
 }
 
@@ -271,15 +293,15 @@ bool GenerateJob::makeFastCrossword(int index) {
       }
       case FastFillOutcome::Filled: break;
     }
-    if (!everyWordOnce(grid, isWord)) {
+    if (!everyWordOnce(grid, isWord, ForcedWords{})) {
       batch_.rejected.fetch_add(1);
       continue;
     }
-    return save(grid, index);
+    return save(grid, index, ForcedWords{});
   }
 }
 
-bool GenerateJob::save(const Simpelarr& grid, int index) {
+bool GenerateJob::save(const Simpelarr& grid, int index, const ForcedWords& forced) {
   ApplicationContext& c = context_;
   // Starting the name search at the crossword's index gives the same names
   // with one job or many in an empty folder; a name taken is skipped.
@@ -298,6 +320,10 @@ bool GenerateJob::save(const Simpelarr& grid, int index) {
   {
     const std::lock_guard<std::mutex> guard(batch_.lock);
     batch_.files.emplace_back(index, saved.path);
+    if (batch_.forced) {
+      std::vector<std::string>& words = batch_.forcedOf[index];
+      for (const ForcedWord& w : forced.words()) words.push_back(w.word);
+    }
     if (!batch_.warnedCrowded &&
         Files::countFiles(Files::joinPath(batch_.outputFolder, "*.*")) + 1 > kCrowdedFolder)
       warn = batch_.warnedCrowded = true;

@@ -10,6 +10,11 @@
 //   GenerateJob job(batch, console, "/stock");
 //   if (job.load("/stock/Model1.skb")) job.run();    // in a thread of its own
 //
+// A forced run (batch.forced) places the forced words into the empty model
+// in every attempt and fills around them (engine/ForcedAttempt.h); words
+// drawn from a word file are drawn with the crossword's own generator, so
+// they follow from (seed, k) as well.
+//
 // Reproducibility: before the attempts for crossword k the job seeds its
 // random generator with crosswordSeed(batch.seed, k) and resets everything
 // else a fill carries over (engine counters, the dictionary's query
@@ -29,6 +34,7 @@
 
 namespace vorkel {
 
+class ForcedWords;
 class Simpelarr;
 
 // The random seed of crossword `index` of a run seeded with `seed`: the high
@@ -72,8 +78,9 @@ class GenerateJob {
   // The index of the template's word file for the fast fill, holding the
   // lengths of the model's words.
   void loadWordIndex();
-  // Saves a filled grid; false (shown, batch failed) when it cannot.
-  bool save(const Simpelarr& grid, int index);
+  // Saves a filled grid with the forced words it holds; false (shown,
+  // batch failed) when it cannot.
+  bool save(const Simpelarr& grid, int index, const ForcedWords& forced);
 
   GenerateBatch& batch_;
   Console& console_;

@@ -30,11 +30,17 @@ enum class Cursor { Arrow, Wait, Hidden };
 // The port writes the user's edits back into the fields. Every check, message
 // and "open again" loop lives in the caller.
 struct DialogField {
+  // What the front-end shows for the field: a one-line edit, an edit of
+  // several lines (its text holds the lines separated by "\n"), or a check
+  // box (its text is "1" when ticked, else "0"). Each sits beside its label.
+  enum class Kind { Line, Lines, CheckBox };
+
   std::string name;  // stable key, e.g. "maxsaml"; also the label when none is given
   std::string text;  // the field's text; check boxes use "0" and "1"
   std::string label;
   std::size_t maxLength = 0;  // characters the user may type; 0: no limit
   bool readOnly = false;      // shown, not edited
+  Kind kind = Kind::Line;
 };
 
 struct DialogForm {

@@ -1,10 +1,13 @@
 #include "platform/qt/FormDialog.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,11 +40,45 @@ FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent
       else fields->addRow(fromUtf8(field.label), shown);
       continue;
     }
-    auto* edit = new QLineEdit(fromUtf8(field.text));
-    edit->setObjectName(fromUtf8(field.name));
-    if (field.maxLength > 0) edit->setMaxLength(static_cast<int>(field.maxLength));
-    fields->addRow(fromUtf8(field.label.empty() ? field.name : field.label), edit);
-    edits_.emplace_back(field.name, edit);
+    QWidget* widget = nullptr;
+    switch (field.kind) {
+      case DialogField::Kind::Line: {
+        auto* edit = new QLineEdit(fromUtf8(field.text));
+        if (field.maxLength > 0) edit->setMaxLength(static_cast<int>(field.maxLength));
+        widget = edit;
+        break;
+      }
+      case DialogField::Kind::Lines: {
+        auto* edit = new QPlainTextEdit(fromUtf8(field.text));
+        edit->setTabChangesFocus(true);
+        if (field.maxLength > 0) {
+          // A plain-text edit has no length limit of its own: typing or
+          // pasting beyond it is cut back at once.
+          const int limit = static_cast<int>(field.maxLength);
+          connect(edit, &QPlainTextEdit::textChanged, edit, [edit, limit] {
+            const QString text = edit->toPlainText();
+            if (text.size() <= limit) return;
+            QTextCursor cursor = edit->textCursor();
+            const int position = std::min(cursor.position(), limit);
+            edit->setPlainText(text.left(limit));
+            cursor = edit->textCursor();
+            cursor.setPosition(position);
+            edit->setTextCursor(cursor);
+          });
+        }
+        widget = edit;
+        break;
+      }
+      case DialogField::Kind::CheckBox: {
+        auto* box = new QCheckBox;
+        box->setChecked(field.text == "1");
+        widget = box;
+        break;
+      }
+    }
+    widget->setObjectName(fromUtf8(field.name));
+    fields->addRow(fromUtf8(field.label.empty() ? field.name : field.label), widget);
+    edits_.emplace_back(field.name, widget);
   }
 
   // A row of buttons; a dialog of many (a choice among languages) gets
@@ -76,7 +113,13 @@ FormDialog::FormDialog(const DialogForm& form, QWidget* parent) : QDialog(parent
 }
 
 void FormDialog::writeBack(DialogForm& form) const {
-  for (const auto& [name, edit] : edits_) form.set(name, edit->text().toUtf8().toStdString());
+  for (const auto& [name, widget] : edits_) {
+    QString text;
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) text = line->text();
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) text = lines->toPlainText();
+    else if (auto* box = qobject_cast<QCheckBox*>(widget)) text = box->isChecked() ? "1" : "0";
+    form.set(name, text.toUtf8().toStdString());
+  }
 }
 
 void FormDialog::reject() {

@@ -1,8 +1,10 @@
 #pragma once
-// A generic dialog for a humble DialogForm: one labelled line edit per field
-// (named after the field, so tests and styles can find it) and one push
-// button per button name, in the form's order. The first button is the
-// default. A click ends the dialog and remembers the button's name.
+// A generic dialog for a humble DialogForm: one labelled widget per field,
+// named after the field so tests and styles can find it (a QLineEdit, a
+// QPlainTextEdit for a field of several lines, a QCheckBox for a check
+// box), and one push button per button name, in the form's order. The first
+// button is the default. A click ends the dialog and remembers the
+// button's name.
 
 #include <QDialog>
 #include <QString>
@@ -11,7 +13,7 @@
 
 #include "platform/Ui.h"
 
-class QLineEdit;
+class QWidget;
 
 namespace vorkel {
 
@@ -30,7 +32,7 @@ class FormDialog : public QDialog {
   void reject() override;
 
  private:
-  std::vector<std::pair<std::string, QLineEdit*>> edits_;
+  std::vector<std::pair<std::string, QWidget*>> edits_;
   std::string cancelButton_;
   std::string clicked_;
 };

@@ -4,9 +4,11 @@
 
 #include <set>
 
+#include "app/ForcedWordsDialog.h"
 #include "app/GridView.h"
 #include "app/HandOver.h"
 #include "app/Shell.h"
+#include "app/Texts.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace vorkel {
@@ -114,6 +116,19 @@ TEST_F(CommandDispatcherTest, ArmedContextHelpOrAHeldF1OpensTheMenusPageInstead)
   EXPECT_EQ(shell.calls, (std::vector<std::string>{"help cursor", "arrow", "help kryds.html",
                                                    "help fuzzy.html", "help cursor", "arrow"}));
   EXPECT_TRUE(s.sawMessage("Mangler en ordliste"));
+}
+
+TEST_F(CommandDispatcherTest, ForcedGenerationOpensItsDialogAndRepaintsAfterwards) {
+  VejStop stop;
+  stop.x = stop.y = 0;
+  c.path.stops() = {stop, VejStop{}};
+  s.ui.dialogAnswers = {{forcedDialog::Cancel, {}}};
+  EXPECT_TRUE(commands.run(command::generateForced));
+  ASSERT_EQ(s.ui.dialogs.size(), 1u);
+  EXPECT_EQ(s.ui.dialogs[0].id, forcedDialog::Id);
+  EXPECT_TRUE(s.ui.messages.empty());
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"repaint"});
+  EXPECT_FALSE(commands.runActive());
 }
 
 TEST_F(CommandDispatcherTest, DroppedFileGoesOnTheRecentListAndTheTemplateStays) {

@@ -233,6 +233,98 @@ TEST_F(GenerateCommandTest, TheFastFillKeepsTheModelsLettersOrSaysThatNoFillExis
       << err.str();
 }
 
+// The "forced_words" part of a JSON report.
+std::string forcedPart(const std::string& json) {
+  const std::size_t at = json.find("\"forced_words\"");
+  return at == std::string::npos ? std::string() : json.substr(at);
+}
+
+TEST_F(GenerateCommandTest, ForcedWordsStandInEveryCrosswordAndTheReportNamesThem) {
+  dir.write("f.txt", " bad \r\n\r\n");
+  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "a", "--seed", "1", "--json", "--forced",
+                 dir / "f.txt"}),
+            0)
+      << err.str();
+  const std::string json = out.str();
+  EXPECT_EQ(forcedPart(json), "\"forced_words\": [[\"BAD\"], [\"BAD\"], [\"BAD\"], [\"BAD\"], [\"BAD\"]]}\n");
+  const auto files = contents(dir / "a");
+  ASSERT_EQ(files.size(), 5u);
+  for (const auto& [name, bytes] : files)
+    EXPECT_TRUE(std::regex_search(bytes, std::regex("\n#BAD\r"))) << bytes;
+
+  // The same seed gives the same crosswords with more jobs.
+  ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "b", "--seed", "1", "--jobs", "3",
+                 "--forced", dir / "f.txt"}),
+            0)
+      << err.str();
+  EXPECT_EQ(bytesOnly(files), bytesOnly(contents(dir / "b")));
+}
+
+TEST_F(GenerateCommandTest, DrawnWordsFollowTheSeedAndTheirCountIsLoweredToWhatFits) {
+  // Five words fit (ABCD and E have lengths no slot has); two per crossword.
+  dir.write("w.txt", "ace\nbed\ncab\nde\nea\nabcd\ne\n");
+  const Args draw{"--draw", "2", "--word-file", dir / "w.txt", "--json", "--seed", "9", "-n", "6"};
+  Args one = draw, three = draw;
+  one.insert(one.end(), {dir / "m.skb", "-o", dir / "a"});
+  three.insert(three.end(), {dir / "m.skb", "-o", dir / "b", "--jobs", "3"});
+  ASSERT_EQ(run(one), 0) << err.str();
+  const std::string drawn = forcedPart(out.str());
+  ASSERT_EQ(run(three), 0) << err.str();
+  EXPECT_EQ(forcedPart(out.str()), drawn);
+  EXPECT_EQ(bytesOnly(contents(dir / "a")), bytesOnly(contents(dir / "b")));
+  EXPECT_TRUE(std::regex_search(drawn, std::regex("^\"forced_words\": \\[(\\[\"[A-E]+\", \"[A-E]+\"\\](, )?){6}\\]")))
+      << drawn;
+
+  // Four words that fit, six asked for: each crossword holds all four.
+  dir.write("four.txt", "abc\ndea\nad\nbe\nabcd\n");
+  ASSERT_EQ(run({dir / "m.skb", "-n", "2", "-o", dir / "c", "--draw", "6", "--word-file",
+                 dir / "four.txt"}),
+            0)
+      << err.str();
+  EXPECT_NE(err.str().find("only 4 words of " + (dir / "four.txt") + " fit the model; each "
+                           "crossword draws 4"),
+            std::string::npos)
+      << err.str();
+  for (const auto& [name, bytes] : contents(dir / "c"))
+    EXPECT_TRUE(std::regex_match(bytes, std::regex("4\t3\r?\n####\r?\n#ABC\r?\n#DEA\r?\n"))) << bytes;
+}
+
+TEST_F(GenerateCommandTest, RefusesForcedWordsThatCanNeverStandInTheModel) {
+  dir.write("long.txt", "bad\nabcd\n");
+  dir.write("many.txt", "bad\ncab\nace\n");
+  dir.write("empty.txt", " \r\n");
+  dir.write("unfit.txt", "abcd\ne\nb-d\n");
+  dir.write("crowd.txt", "ace\nbed\ncab\nde\n");
+  const std::string m = dir / "m.skb";
+  const std::string o = dir / "out";
+  const struct {
+    Args args;
+    int exit;
+    const char* message;
+  } cases[] = {
+      {{m, "-o", o, "--forced", dir / "long.txt"}, 1, "the word ABCD of"},
+      {{m, "-o", o, "--forced", dir / "many.txt"}, 1, "more words of 3 letters than the model has slots for them (2)"},
+      {{m, "-o", o, "--forced", dir / "empty.txt"}, 1, "no words in"},
+      {{m, "-o", o, "--forced", dir / "none.txt"}, 1, "cannot read the word file"},
+      {{m, "-o", o, "--draw", "2", "--word-file", dir / "unfit.txt"}, 1, "no word of"},
+      {{m, "-o", o, "--draw", "1", "--word-file", dir / "empty.txt"}, 1, "no words in"},
+      {{m, "-o", o, "--draw", "4", "--word-file", dir / "crowd.txt"}, 1, "room for at most 3 words"},
+      {{m, "-o", o, "--draw", "2", "--word-file", dir / "long.txt", "--draw", "1"}, 0, nullptr},
+      {{m, "-o", o, "--draw", "101", "--word-file", dir / "long.txt"}, 2, "--draw takes a number from 1 to 100"},
+      {{m, "-o", o, "--draw", "2"}, 2, "--draw N and --word-file FILE go together"},
+      {{m, "-o", o, "--word-file", dir / "long.txt"}, 2, "go together"},
+      {{m, "-o", o, "--forced", dir / "long.txt", "--draw", "1", "--word-file", dir / "long.txt"}, 2, "--forced takes"},
+      {{m, "-o", o, "--forced", dir / "long.txt", "--with-letters"}, 2, "do not go with --with-letters"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[3]);
+    EXPECT_EQ(run(c.args), c.exit) << err.str();
+    if (c.message) {
+      EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
+  }
+}
+
 TEST_F(GenerateCommandTest, RefusesBadArgumentsWithUsage) {
   for (const Args& args : std::vector<Args>{{},
                                             {"a.skb", "b.skb"},

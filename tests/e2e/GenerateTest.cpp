@@ -229,6 +229,76 @@ INSTANTIATE_TEST_SUITE_P(Grids, HardGridTest,
                            return name;
                          });
 
+// The runs of two or more letters of a raw crossword, across and down.
+std::set<std::string> runsOf(const std::string& bytes) {
+  std::vector<std::string> rows;
+  std::istringstream in(bytes);
+  std::string line;
+  std::getline(in, line);  // width and height
+  while (std::getline(in, line)) rows.push_back(line.substr(0, line.find('\r')));
+  std::set<std::string> runs;
+  std::string lines;
+  for (const std::string& r : rows) lines += r + "#";
+  for (std::size_t x = 0; !rows.empty() && x < rows[0].size(); ++x) {
+    for (const std::string& r : rows) lines += x < r.size() ? r[x] : '#';
+    lines += "#";
+  }
+  std::istringstream cells(lines);
+  for (std::string run; std::getline(cells, run, '#');)
+    if (run.size() >= 2) runs.insert(run);
+  return runs;
+}
+
+// Forced words: every crossword is a valid fill (the checker above) and
+// holds every forced word, given in lower case with Danish letters.
+class ForcedWordsTest : public GenerateTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ForcedWordsTest, EveryCrosswordHoldsTheForcedWordsAndOnlyDictionaryWords) {
+  const int model = GetParam();
+  const std::vector<std::string> picture = modelPicture(model);
+  dir.write("tvang.txt", " b\xF8ger \r\n\r\nk\xE5l\r\nhest\r\n");  // Windows-1252
+  const Outcome r = vorkel({"generate", kStock + "/Model" + std::to_string(model) + ".skb", "-n",
+                            "3", "-o", dir / "out", "--seed", "4", "--forced", dir / "tvang.txt"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto saved = files(dir / "out");
+  ASSERT_EQ(saved.size(), 3u);
+  for (const auto& [name, bytes] : saved) {
+    const std::vector<std::string> problems = checkCrossword(bytes, picture);
+    EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
+    const std::set<std::string> runs = runsOf(bytes);
+    for (const char* word : {"B\xD8GER", "K\xC5L", "HEST"})
+      EXPECT_TRUE(runs.count(word)) << name << " lacks " << word << "\n" << bytes;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ForcedWordsTest, ::testing::Values(1, 5));
+
+TEST_F(GenerateTest, DrawnWordsStandInEveryCrossword) {
+  const std::vector<std::string> list{"hus",  "bil",  "sol",  "m\xE5ne", "kage", "hest", "ost",
+                                      "vej",  "bog",  "skib", "fisk",     "kat",  "hund", "mus"};
+  std::string file;
+  std::set<std::string> upper;
+  for (const std::string& w : list) {
+    file += w + "\n";
+    std::string u = w;
+    for (char& c : u) c = c == '\xE5' ? '\xC5' : static_cast<char>(c - 32);
+    upper.insert(u);
+  }
+  dir.write("ord.txt", file);
+  const Outcome r = vorkel({"generate", kStock + "/Model1.skb", "-n", "4", "-o", dir / "out",
+                            "--seed", "8", "--draw", "3", "--word-file", dir / "ord.txt"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto saved = files(dir / "out");
+  ASSERT_EQ(saved.size(), 4u);
+  for (const auto& [name, bytes] : saved) {
+    const std::vector<std::string> problems = checkCrossword(bytes, modelPicture(1));
+    EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
+    int fromTheFile = 0;
+    for (const std::string& run : runsOf(bytes)) fromTheFile += static_cast<int>(upper.count(run));
+    EXPECT_GE(fromTheFile, 3) << name << "\n" << bytes;
+  }
+}
+
 TEST_F(GenerateTest, TheCheckerRefusesWhatIsNoCrossword) {
   const std::vector<std::string> model{"###", "#..", "#.."};
   EXPECT_TRUE(checkCrossword("3\t3\r\n###\r\n#AB\r\n#DI\r\n", model).empty());

@@ -3,13 +3,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sstream>
+
 #include <QAction>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
 #include <QUrl>
@@ -30,6 +34,26 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 void settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
+
+// Presses Escape on the target once a file matching the pattern exists.
+class EscapeOnceSaved {
+ public:
+  EscapeOnceSaved(QWidget* target, std::string pattern) : pattern_(std::move(pattern)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, target] {
+      if (!sent_ && Files::countFiles(pattern_) > 0) {
+        sent_ = true;
+        QTest::keyClick(target, Qt::Key_Escape);
+      }
+    });
+  }
+  void start() { timer_.start(5); }
+  bool sent() const { return sent_; }
+
+ private:
+  std::string pattern_;
+  QTimer timer_;
+  bool sent_ = false;
+};
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -58,6 +82,7 @@ class MainWindowTest : public ::testing::Test {
     return *window;
   }
   Registry registry() { return Registry(dir / "registry.ini"); }
+  MainWindow& startWithModel1(const TempFolder& folder);
   std::string classesRoot(const std::string& key) {
     return registry().readString(RegistryRoot::ClassesRoot, key);
   }
@@ -315,13 +340,19 @@ void makeInstallation(const TempFolder& dir) {
   dir.write("Q4DK.ini", "[Opsat]\r\nGemmested=Lager\r\n");
 }
 
-TEST_F(MainWindowTest, ClosingDuringARunEndsItAfterTheAttemptWithWholeFilesOnly) {
+// An installation with Model1.skb loaded and the advanced menu shown.
+MainWindow& MainWindowTest::startWithModel1(const TempFolder& folder) {
   install();
-  makeInstallation(dir);
+  makeInstallation(folder);
   MainWindow& w = start();
   w.commands().loadTemplateCommand("Model1.skb");
   w.actionOf(command::advancedMenu)->trigger();
   settle();
+  return w;
+}
+
+TEST_F(MainWindowTest, ClosingDuringARunEndsItAfterTheAttemptWithWholeFilesOnly) {
+  MainWindow& w = startWithModel1(dir);
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [&] {
     if (Files::countFiles(dir / "Lager/*.*") >= 2) w.close();
@@ -362,15 +393,8 @@ TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
   // Once the first crossword is in the output folder, Escape stops the run
   // (other keys that arrive while the fill runs are its own and are dropped):
   // the question comes, and No ends it.
-  bool keySent = false;
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (!keySent && Files::countFiles(dir / "Lager/*.*") > 0) {
-      keySent = true;
-      QTest::keyClick(&grid(), Qt::Key_Escape);
-    }
-  });
-  watch.start(5);
+  EscapeOnceSaved watch(&grid(), dir / "Lager/*.*");
+  watch.start();
   ModalScript question({[](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
@@ -378,7 +402,7 @@ TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
     clickButton(modal, QMessageBox::No);
   }});
   w.actionOf(command::generateWithoutLetters)->trigger();
-  EXPECT_TRUE(keySent);
+  EXPECT_TRUE(watch.sent());
   EXPECT_TRUE(question.done());
   EXPECT_FALSE(w.commands().runActive());
 
@@ -399,6 +423,45 @@ TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
   std::string fileRows = raw->substr(raw->find('\n') + 1);
   std::erase(fileRows, '\r');
   EXPECT_EQ(fileRows, rows);
+}
+
+TEST_F(MainWindowTest, ForcedRunPutsTheTypedWordIntoTheCrossword) {
+  MainWindow& w = startWithModel1(dir);
+
+  // The dialog as a user fills it in: a word typed in lower case, the word
+  // file unticked, OK. Once a crossword is saved, Escape and No end the run.
+  EscapeOnceSaved watch(&grid(), dir / "Lager/*.*");
+  ModalScript script({[&](QWidget* modal) {
+                        EXPECT_EQ(modal->windowTitle(), "Lav krydsord med bestemte ord");
+                        auto* words = modal->findChild<QPlainTextEdit*>("ord");
+                        auto* useFile = modal->findChild<QCheckBox*>("brugfil");
+                        ASSERT_NE(words, nullptr);
+                        ASSERT_NE(useFile, nullptr);
+                        ASSERT_TRUE(useFile->isChecked());
+                        QTest::keyClicks(words, QString::fromUtf8("bøger"));
+                        QTest::mouseClick(useFile, Qt::LeftButton, {}, QPoint(4, useFile->height() / 2));
+                        modal->findChild<QPushButton*>("OK")->click();
+                        watch.start();
+                      },
+                      [](QWidget* modal) { clickButton(modal, QMessageBox::No); }});
+  w.actionOf(command::generateForced)->trigger();
+  EXPECT_TRUE(script.done());
+  EXPECT_FALSE(w.commands().runActive());
+  EXPECT_EQ(Files::readFile(dir / "tvang.txt").value_or(""), "b\xF8ger\r\n");
+
+  // The last crossword holds BØGER in one of its rows or columns.
+  const std::optional<std::string> raw = Files::readFile(w.context().LastRawCrossword);
+  ASSERT_TRUE(raw);
+  std::vector<std::string> rows;
+  std::istringstream in(raw->substr(raw->find('\n') + 1));
+  for (std::string line; std::getline(in, line);) rows.push_back(line.substr(0, line.find('\r')));
+  std::string lines;
+  for (const std::string& r : rows) lines += r + "#";
+  for (std::size_t x = 0; x < rows[0].size(); ++x) {
+    for (const std::string& r : rows) lines += r[x];
+    lines += "#";
+  }
+  EXPECT_NE(lines.find("#B\xD8GER#"), std::string::npos) << lines;
 }
 
 }  // namespace

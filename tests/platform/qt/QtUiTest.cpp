@@ -1,6 +1,7 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFormLayout>
@@ -12,8 +13,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -182,6 +185,33 @@ TEST_F(QtUiTest, DialogClosedWithEscapeIsTheCancelButtonAndKeepsTheFields) {
   });
   EXPECT_EQ(ui.showDialog(form), "Fortryd");
   EXPECT_EQ(form.text("maxsaml"), "25");
+}
+
+TEST_F(QtUiTest, LinesAndCheckBoxFieldsShowTheirKindAndWriteBackTheirTexts) {
+  DialogForm form;
+  form.id = "tvang";
+  form.fields = {{"ord", "OST\nKAT", "Ord:", 12, false, DialogField::Kind::Lines},
+                 {"brugfil", "1", "ELLER:", 0, false, DialogField::Kind::CheckBox},
+                 {"antal", "6", "Antal", 19}};
+  form.buttons = {"OK", "Cancel"};
+  ModalAnswer answer([](QWidget* modal) {
+    auto* lines = modal->findChild<QPlainTextEdit*>("ord");
+    auto* box = modal->findChild<QCheckBox*>("brugfil");
+    ASSERT_NE(lines, nullptr);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(lines->toPlainText(), QString("OST\nKAT"));
+    EXPECT_TRUE(box->isChecked());
+    // Typed as a user types: Enter makes a new line, not the default button.
+    lines->moveCursor(QTextCursor::End);
+    QTest::keyClick(lines, Qt::Key_Return);
+    QTest::keyClicks(lines, QString::fromUtf8("ål og mere"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    modal->findChild<QPushButton*>("OK")->click();
+  });
+  EXPECT_EQ(ui.showDialog(form), "OK");
+  EXPECT_EQ(form.text("ord"), "OST\nKAT\nål o") << "cut at 12 characters";
+  EXPECT_EQ(form.text("brugfil"), "0");
+  EXPECT_EQ(form.text("antal"), "6");
 }
 
 TEST(FormDialog, LabelsFieldsAndOrdersButtons) {

@@ -1,0 +1,48 @@
+#include "engine/ForcedAttempt.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "engine/AutoPath.h"
+#include "engine/FillContext.h"
+#include "engine/FillEngine.h"
+#include "engine/Path.h"
+#include "engine/ProgressDisplay.h"
+#include "engine/Simpelarr.h"
+
+namespace vorkel {
+
+namespace {
+
+// True when the word starting at the stop's cell has an empty cell.
+bool slotIsOpen(const Simpelarr& grid, const VejStop& stop) {
+  const bool down = stop.retning == VejStop::Ned;
+  for (int x = stop.x, y = stop.y; grid.inside(x, y) && grid.get(x, y) != '#';
+       down ? ++y : ++x)
+    if (grid.get(x, y) == ' ') return true;
+  return false;
+}
+
+}  // namespace
+
+int fillForced(FillContext& fill, Path& path, const ForcedWords& words,
+               std::vector<PlacedWord>& placed) {
+  assert(&fill.path == &path);
+  Simpelarr& grid = fill.grid;
+  if (!placeForcedWordsRetrying(grid, words, fill.language, fill.random, fill.dictionary, placed))
+    return -1;
+  showFillGrid(fill.ui, grid, ForcedStartLine);
+
+  Simpelarr scratch(grid);  // the path builder marks the cells it covers
+  layAutoPath(scratch, path);
+  std::vector<VejStop>& stops = path.stops();
+  stops.erase(std::remove_if(stops.begin(), stops.end(),
+                             [&](const VejStop& s) { return !s.isEndMarker() && !slotIsOpen(grid, s); }),
+              stops.end());
+  path.renumber();
+
+  showFillCounters(fill.ui, fill.run);
+  return fillCrossword(fill, /*seedLetters=*/false);
+}
+
+}  // namespace vorkel
