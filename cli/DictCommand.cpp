@@ -23,6 +23,7 @@
 #include "cli/StderrUi.h"
 #include "dictionary/DictionaryStatistics.h"
 #include "dictionary/Language.h"
+#include "dictionary/StockWordRule.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
@@ -38,12 +39,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding utf-8|cp1252]\n"
-    "                          [--seed S] [--stock]\n"
+    "                          [--seed S] [--stock [--capitalised]]\n"
     "       vorkel dict stats FILE [--language N] [--plan N]\n"
     "       vorkel dict search PATTERN FILE [--language N] [--plan N]\n"
     "\n"
     "  --stock   keep only lower-case entries made only of letters, 2 to 25 letters\n"
-    "            (as for the stock dictionary); upper-case entries are proper nouns\n"
+    "            (as for the stock dictionaries); upper-case entries are proper nouns;\n"
+    "            accented letters fold onto their plain letter, an entry with a letter\n"
+    "            the language reads as another letter is left out\n"
+    "  --capitalised  with --stock, also entries whose first letter alone is a\n"
+    "            capital (German nouns)\n"
     "  --plan N  planned number of words (default: file size / 5, at least 20000)\n"
     "  PATTERN   letters and blanks ('.', '?' or ' '), e.g. 'k.t'\n";
 
@@ -54,6 +59,7 @@ struct Options {
   std::optional<std::uint32_t> seed;
   std::optional<int> plan;
   bool stock = false;
+  StockWordRule rule;
 };
 
 template <class T>
@@ -71,8 +77,8 @@ bool parseOptions(const Args& args, Options& o, std::ostream& err) {
       o.positional.push_back(a);
       continue;
     }
-    if (a == "--stock") {
-      o.stock = true;
+    if (a == "--stock" || a == "--capitalised") {
+      (a == "--stock" ? o.stock : o.rule.capitalisedNouns) = true;
       continue;
     }
     if (i + 1 >= args.size()) {
@@ -118,22 +124,13 @@ std::uint32_t clockSeed() {
       std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-bool isUpperCase(unsigned char b) {
-  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A ||
-         b == 0x8C || b == 0x8E || b == 0x9F;
-}
-
-bool isLowerCase(unsigned char b) {
-  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7) || b == 0x9A || b == 0x9C ||
-         b == 0x9E;
-}
-
 struct ImportCounts {
   long lines = 0;
   long stored = 0;
   long notConvertible = 0;
   long upperCase = 0;
   long notLetters = 0;
+  long otherLetter = 0;
   long badLength = 0;
   long duplicate = 0;
 };
@@ -173,19 +170,22 @@ int runImport(const Options& o, Language& language, StderrUi& ui, std::ostream& 
     }
     // Checked here, before the store sees the word, so that no line raises a
     // message of its own.
-    std::string_view word = o.stock ? line : line.substr(0, line.find(' '));
-    bool upper = false;
-    bool letters = true;
-    for (char ch : word) {
-      const auto b = static_cast<unsigned char>(ch);
-      if (language.input(b) == 0 || (o.stock && !isLowerCase(b) && !isUpperCase(b)))
-        letters = false;
-      if (isUpperCase(b)) upper = true;
+    std::string_view word = line;
+    StockVerdict verdict = StockVerdict::Taken;
+    if (o.stock) {
+      verdict = o.rule.judge(word, language);
+    } else {
+      word = line.substr(0, line.find(' '));
+      for (char ch : word)
+        if (language.input(static_cast<unsigned char>(ch)) == 0) verdict = StockVerdict::NotLetters;
+      if (verdict == StockVerdict::Taken &&
+          (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength))
+        verdict = StockVerdict::BadLength;
     }
-    if (o.stock && upper) ++n.upperCase;
-    else if (!letters) ++n.notLetters;
-    else if (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength)
-      ++n.badLength;
+    if (verdict == StockVerdict::UpperCase) ++n.upperCase;
+    else if (verdict == StockVerdict::NotLetters) ++n.notLetters;
+    else if (verdict == StockVerdict::OtherLetter) ++n.otherLetter;
+    else if (verdict == StockVerdict::BadLength) ++n.badLength;
     else if (!dict.insertWord(word)) ++n.duplicate;
     else ++n.stored;
   }
@@ -202,6 +202,7 @@ int runImport(const Options& o, Language& language, StderrUi& ui, std::ostream& 
                                   : "not convertible to Windows-1252");
   reason(n.upperCase, "with upper case (proper nouns, abbreviations)");
   reason(n.notLetters, "with characters that are no letters of the language");
+  reason(n.otherLetter, "with a letter the language reads as another letter");
   reason(n.badLength, "empty, one letter or longer than 25 letters");
   reason(n.duplicate, "already stored (duplicates, also after folding accents and case)");
   return 0;
