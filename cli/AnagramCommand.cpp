@@ -1,8 +1,10 @@
 // `vorkel anagram PHRASE ...`: the anagram finder from the shell, with the
 // same searches, limits and result lines as the "Find anagrammer" dialog.
 //
-//   --dict FILE   dictionary (.dic or word list); default: the stock
-//                 dictionary Dic/SVbyg.dic beside the executable
+//   --dict FILE   dictionary (.dic or word list); default: the language's
+//                 stock dictionary in Dic/ beside the executable
+//   --language N  the language whose tables read the phrase and the
+//                 dictionary (0 Danish, the default; 2, 3, 4, 5, 9, 10)
 //   --with WORD   anagrams that hold WORD (counted as two of --words)
 //   --verbs       anagrams that start with a verb from verbs.txt (the current
 //                 folder's, else the stock Dic/verbs.txt beside the executable)
@@ -36,9 +38,12 @@ namespace vorkel {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vorkel anagram PHRASE [--dict FILE] [--with WORD | --verbs | --list FILE]\n"
+    "usage: vorkel anagram PHRASE [--dict FILE] [--language N]\n"
+    "                      [--with WORD | --verbs | --list FILE]\n"
     "                      [--shortest N] [--longest N] [--answers N] [--words N] [-o FILE|-]\n"
     "\n"
+    "  --language N  0 Danish (default), 2 German, 3 Swedish, 4 Norwegian,\n"
+    "                5 Icelandic, 9 Spanish, 10 English\n"
     "  --shortest N  shortest word, 1..5 (default 3)\n"
     "  --longest N   longest word, 4..25 (default 25)\n"
     "  --answers N   maximum number of answers, 1000..10000 (default 2000)\n"
@@ -50,6 +55,7 @@ struct Options {
   std::string phrase;
   bool havePhrase = false;
   std::string dict;
+  int language = 0;
   Kind kind = Kind::All;
   std::string with;      // given word or list file
   AnagramSettings settings;
@@ -116,6 +122,12 @@ bool parse(const Args& args, Options& o, std::ostream& err) {
     if (known) continue;
     if (a == "--dict") {
       o.dict = v;
+    } else if (a == "--language") {
+      if (!parseIn(v, 0, 10, o.language)) {
+        err << "vorkel anagram: --language must be a language number from 0 to 10, not '" << v
+            << "'\n";
+        return false;
+      }
     } else if (a == "-o") {
       o.output = v;
     } else if (a == "--with" || a == "--list") {
@@ -143,6 +155,21 @@ bool parse(const Args& args, Options& o, std::ostream& err) {
     return false;
   }
   return true;
+}
+
+// The stock dictionary built for a language (data/CMakeLists.txt).
+std::string stockDictionary(int language) {
+  switch (language) {
+    case 2: return "desort.dic";
+    case 3: return "svsort.dic";
+    case 4: return "nosort.dic";
+    case 5: return "issort.dic";
+    case 9: return "essort.dic";
+    case 0:
+    case 6:  // French and Dutch keep the Danish tables
+    case 7: return "SVbyg.dic";
+    default: return "ensort.dic";
+  }
 }
 
 // UTF-8 argument -> Windows-1252 of at most `limit` bytes.
@@ -173,7 +200,8 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 2;
 
   const std::string stock = Files::joinPath(programFolder(), "Dic");
-  const std::string dictPath = o.dict.empty() ? Files::joinPath(stock, "SVbyg.dic") : o.dict;
+  const std::string dictPath =
+      o.dict.empty() ? Files::joinPath(stock, stockDictionary(o.language)) : o.dict;
   if (!Files::isFile(dictPath)) {
     err << "vorkel anagram: no dictionary " << dictPath
         << (o.dict.empty() ? " (build the stock dictionary or give --dict FILE)\n" : "\n");
@@ -182,6 +210,7 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
   StderrUi ui(err);
   Language language;
+  language.select(o.language, ui);
   TrieOrdbog dict(110000, language, ui);
   if (!loadWordFile(dict, dictPath)) return 1;  // the message is on stderr
 
