@@ -4,204 +4,23 @@
 // picture in data/models, the words from the system's Danish word list).
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <set>
-#include <sstream>
-#include <string>
 #include <thread>
-#include <unordered_set>
-#include <vector>
 
-#include "../platform/TempFolder.h"
+#include "CrosswordChecker.h"
+#include "LanguageWords.h"
+#include "VorkelProcess.h"
 
-extern char** environ;
-
-namespace vorkel {
+namespace vorkel::e2e {
 namespace {
 
-namespace fs = std::filesystem;
+class GenerateTest : public VorkelRunTest {};
 
-const std::string kStock = VORKEL_BINARY_DIR "/Stock";
-const std::string kVorkel = VORKEL_BINARY_DIR "/vorkel";
-const std::string kWordList = "/usr/share/dict/danish";
+const std::unordered_set<std::string>& danishWords() { return wordsOf(languageWords("dk")); }
 
-std::string readAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// --- the independent checker -------------------------------------------
-
-// One UTF-8 word of the list as the stock dictionary holds it: upper-case
-// Windows-1252 with the Danish foldings (é -> E, ü -> U, ö -> Ø, ä -> Å);
-// empty for entries the stock dictionary leaves out (proper nouns, other
-// characters, lengths outside 2..25).
-std::string stockForm(const std::string& line) {
-  std::string word;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const auto c = static_cast<unsigned char>(line[i]);
-    if (c >= 'a' && c <= 'z') {
-      word += static_cast<char>(c - 0x20);
-      continue;
-    }
-    if (c != 0xC3 || i + 1 >= line.size()) return {};
-    const auto d = static_cast<unsigned char>(line[++i]);  // U+00C0 + (d - 0x80)
-    switch (d) {
-      case 0xA6: word += '\xC6'; break;                                  // æ
-      case 0xB8: case 0xB2: case 0xB3: case 0xB4: case 0xB5: case 0xB6:  // øòóôõö
-        word += '\xD8'; break;
-      case 0xA5: case 0xA0: case 0xA1: case 0xA2: case 0xA3: case 0xA4:  // åàáâãä
-        word += '\xC5'; break;
-      case 0xA8: case 0xA9: case 0xAA: case 0xAB: word += 'E'; break;    // èéêë
-      case 0xB9: case 0xBA: case 0xBB: case 0xBC: word += 'U'; break;    // ùúûü
-      case 0xBD: word += 'Y'; break;                                     // ý
-      default: return {};
-    }
-  }
-  return word.size() >= 2 && word.size() <= 25 ? word : std::string();
-}
-
-const std::unordered_set<std::string>& danishWords() {
-  static const std::unordered_set<std::string> words = [] {
-    std::unordered_set<std::string> set;
-    set.reserve(400000);
-    std::ifstream in(kWordList);
-    for (std::string line; std::getline(in, line);)
-      if (std::string w = stockForm(line); !w.empty()) set.insert(w);
-    return set;
-  }();
-  return words;
-}
-
-// The model's picture: "#" a clue cell, "." a letter cell.
-std::vector<std::string> modelPicture(int model) {
-  std::ifstream in(VORKEL_SOURCE_DIR "/data/models/Model" + std::to_string(model) + ".txt");
-  std::vector<std::string> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) rows.push_back(line);
-  }
-  return rows;
-}
-
-// Every problem of one raw crossword, empty when it is a valid fill of the
-// model.
-std::vector<std::string> checkCrossword(const std::string& bytes,
-                                        const std::vector<std::string>& model) {
-  std::vector<std::string> problems;
-  std::vector<std::string> lines;
-  std::istringstream in(bytes);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  const std::size_t h = model.size();
-  const std::size_t w = h ? model[0].size() : 0;
-  if (lines.empty() || lines[0] != std::to_string(w) + "\t" + std::to_string(h))
-    return {"first line is not \"" + std::to_string(w) + "\\t" + std::to_string(h) + "\""};
-  if (lines.size() != h + 1) return {"expected " + std::to_string(h) + " rows"};
-  std::vector<std::string> grid(lines.begin() + 1, lines.end());
-  for (std::size_t y = 0; y < h; ++y) {
-    if (grid[y].size() != w) return {"row " + std::to_string(y + 1) + " is not " +
-                                     std::to_string(w) + " cells"};
-    for (std::size_t x = 0; x < w; ++x)
-      if ((grid[y][x] == '#') != (model[y][x] == '#'))
-        problems.push_back("cell " + std::to_string(x + 1) + "," + std::to_string(y + 1) +
-                           " does not match the model");
-  }
-  // Runs of two or more letters, across then down.
-  std::vector<std::string> runs;
-  auto collect = [&](auto cellAt, std::size_t lineCount, std::size_t lineLength) {
-    for (std::size_t a = 0; a < lineCount; ++a) {
-      std::string run;
-      for (std::size_t b = 0; b <= lineLength; ++b) {
-        const char c = b < lineLength ? cellAt(a, b) : '#';
-        if (c != '#') {
-          run += c;
-        } else {
-          if (run.size() >= 2) runs.push_back(run);
-          run.clear();
-        }
-      }
-    }
-  };
-  collect([&](std::size_t y, std::size_t x) { return grid[y][x]; }, h, w);
-  collect([&](std::size_t x, std::size_t y) { return grid[y][x]; }, w, h);
-  std::set<std::string> seen;
-  for (const std::string& run : runs) {
-    if (!danishWords().count(run)) problems.push_back("not a word: " + run);
-    if (!seen.insert(run).second) problems.push_back("twice: " + run);
-  }
-  return problems;
-}
-
-// --- running the program -------------------------------------------------
-
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-pid_t spawnVorkel(const std::vector<std::string>& args, const std::string& outFile,
-                  const std::string& errFile) {
-  std::vector<std::string> all{kVorkel};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), flags, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), flags, 0644);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, kVorkel.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
-}
-
-int waitFor(pid_t pid) {
-  int status = 0;
-  if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-class GenerateTest : public ::testing::Test {
- protected:
-  testing::TempFolder dir;
-
-  Outcome vorkel(const std::vector<std::string>& args) {
-    Outcome r;
-    r.exitCode = waitFor(spawnVorkel(args, dir / "stdout", dir / "stderr"));
-    r.out = dir.read("stdout");
-    r.err = dir.read("stderr");
-    return r;
-  }
-  static std::map<std::string, std::string> files(const std::string& folder) {
-    std::map<std::string, std::string> out;
-    if (fs::is_directory(folder))
-      for (const auto& e : fs::directory_iterator(folder))
-        out[e.path().filename().string()] = readAll(e.path());
-    return out;
-  }
-  static std::multiset<std::string> contents(const std::map<std::string, std::string>& named) {
-    std::multiset<std::string> set;
-    for (const auto& [name, bytes] : named) set.insert(bytes);
-    return set;
-  }
-};
-
-class StockTemplateTest : public GenerateTest, public ::testing::WithParamInterface<int> {};
+class StockTemplateTest : public VorkelRunTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
   const int model = GetParam();
@@ -219,7 +38,7 @@ TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
   ASSERT_EQ(saved.size(), 2u);
   for (const auto& [name, bytes] : saved) {
     EXPECT_NE(r.out.find(dir / "out" + "/" + name), std::string::npos) << name;
-    const std::vector<std::string> problems = checkCrossword(bytes, picture);
+    const std::vector<std::string> problems = checkCrossword(bytes, picture, danishWords());
     EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
   }
 }
@@ -228,11 +47,11 @@ INSTANTIATE_TEST_SUITE_P(Models, StockTemplateTest, ::testing::Values(1, 2, 3, 4
 
 TEST_F(GenerateTest, TheCheckerRefusesWhatIsNoCrossword) {
   const std::vector<std::string> model{"###", "#..", "#.."};
-  EXPECT_TRUE(checkCrossword("3\t3\r\n###\r\n#AB\r\n#DI\r\n", model).empty());
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n#QX\r\n", model).empty());  // no words
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n##E\r\n", model).empty());  // shape
-  EXPECT_FALSE(checkCrossword("3\t2\r\n###\r\n#OG\r\n", model).empty());
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OO\r\n#OO\r\n", model).empty());  // twice
+  EXPECT_TRUE(checkCrossword("3\t3\r\n###\r\n#AB\r\n#DI\r\n", model, danishWords()).empty());
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n#QX\r\n", model, danishWords()).empty());  // no words
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n##E\r\n", model, danishWords()).empty());  // shape
+  EXPECT_FALSE(checkCrossword("3\t2\r\n###\r\n#OG\r\n", model, danishWords()).empty());
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OO\r\n#OO\r\n", model, danishWords()).empty());  // twice
 }
 
 TEST_F(GenerateTest, ASeedGivesTheSameBytesWithOneJobAndTheSameSetWithTwo) {
@@ -281,8 +100,8 @@ TEST_F(GenerateTest, CtrlCStopsTheRunAndLeavesOnlyWholeFiles) {
     EXPECT_TRUE(saved.count(fs::path(line).filename().string())) << line;
   EXPECT_EQ(lines, saved.size());
   for (const auto& [name, bytes] : saved)
-    EXPECT_TRUE(checkCrossword(bytes, model).empty()) << name << "\n" << bytes;
+    EXPECT_TRUE(checkCrossword(bytes, model, danishWords()).empty()) << name << "\n" << bytes;
 }
 
 }  // namespace
-}  // namespace vorkel
+}  // namespace vorkel::e2e
