@@ -275,6 +275,10 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (o.language != 0) language.select(o.language, ui);
 
   const std::string& command = args[0];
+  if (command == "import" && o.rule.capitalisedNouns && !o.stock) {
+    err << "vorkel dict import: --capitalised goes with --stock\n";
+    return 2;
+  }
   if (command == "import") return runImport(o, language, ui, err);
   if (command == "stats") return runStats(o, language, ui, out, err);
   if (command == "search") return runSearch(o, language, ui, out, err);

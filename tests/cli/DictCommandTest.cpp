@@ -166,6 +166,7 @@ TEST_F(DictCommandTest, ErrorsGoToStderrWithANonZeroExit) {
   EXPECT_EQ(run({"import", listFile}), 2);
   EXPECT_EQ(run({"import", listFile, path("o.dic"), "--encoding", "latin9"}), 2);
   EXPECT_EQ(run({"import", listFile, path("o.dic"), "--seed"}), 2);
+  EXPECT_EQ(run({"import", listFile, path("o.dic"), "--capitalised"}), 2);
   EXPECT_EQ(run({"stats", path("l.txt"), "--plan", "-5"}), 2);
   EXPECT_EQ(run({"search", "k", listFile}), 2);
   EXPECT_EQ(run({"search", "k\xE2\x82", listFile}), 2);  // broken UTF-8
