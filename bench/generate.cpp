@@ -30,6 +30,10 @@
 // core, which varies from run to run by several times. Wall times are
 // given beside them.
 //
+// With --languages dk,sv,... it measures instead, per language, the load of
+// its stock dictionary and the fill of every model from the language's
+// stock templates ModelN-<code>.skb (ModelN.skb for dk, the reference).
+//
 // Everything is printed as Markdown tables on stdout; progress goes to
 // stderr. Nothing here fails on a time: a process that overruns its limit is
 // stopped and reported as such.
@@ -78,6 +82,7 @@ constexpr const char* kUsage =
     "                      [--qxw PATH] [--qxw-runs N] [--qxw-budget SEC] [--qxw-random 0|1|2]\n"
     "                      [--no-qxw] [--restart P,Q,..] [--restart-runs N] [--no-restart]\n"
     "                      [--jobs-model N] [--jobs-count N] [--no-jobs]\n"
+    "                      [--languages dk,sv,no,de,es,en,is]\n"
     "\n"
     "  --vorkel      the vorkel binary (default: the build's)\n"
     "  --templates   folder holding Model1.skb .. Model6.skb (default: the build's\n"
@@ -99,7 +104,9 @@ constexpr const char* kUsage =
     "                --help` lists)\n"
     "  --jobs-model  model for the --jobs 1 / --jobs 2 comparison (default: the one\n"
     "                with the longest median)\n"
-    "  --jobs-count  crosswords per --jobs run (default 40)\n";
+    "  --jobs-count  crosswords per --jobs run (default 40)\n"
+    "  --languages   only the table of load and fill times per language, from the\n"
+    "                stock templates ModelN-<code>.skb (ModelN.skb for dk)\n";
 
 struct Options {
   std::string vorkel = std::string(VORKEL_BINARY_DIR) + "/vorkel";
@@ -124,6 +131,7 @@ struct Options {
   int jobsModel = 0;    // 0: the first model found
   int jobsCount = 40;
   bool withJobs = true;
+  std::vector<std::string> languages;  // stock codes; empty: the qxw tables
 };
 
 // ---------------------------------------------------------------- processes
@@ -388,12 +396,13 @@ std::optional<fs::path> resolveNamed(std::string value, const fs::path& skbDir,
   return std::nullopt;
 }
 
-std::vector<Case> findModels(const Options& o) {
+// The stock templates ModelN<suffix>.skb of the chosen models.
+std::vector<Case> findModels(const Options& o, const std::string& suffix = "") {
   const fs::path source = fs::path(VORKEL_SOURCE_DIR) / "data";
   const fs::path build = VORKEL_BINARY_DIR;
   std::vector<Case> models;
   for (int n : o.models) {
-    const std::string name = "Model" + std::to_string(n) + ".skb";
+    const std::string name = "Model" + std::to_string(n) + suffix + ".skb";
     std::optional<fs::path> skb;
     if (!o.templates.empty()) skb = findFile(o.templates, name, o.work);
     if (!skb) skb = findFile(build, name, o.work);
@@ -818,6 +827,55 @@ QxwSummary measureQxw(const Options& o, const Case& m, const std::vector<std::st
 
 // ---------------------------------------------------------------- main
 
+// ---------------------------------------------------------------- languages
+
+// Per language: the words of its stock dictionary, the median load time and,
+// per model, the median fill time per crossword and the tries per save.
+int measureLanguages(const Options& o) {
+  std::cout << "## Languages: load and fill per stock dictionary (times in ms)\n\n"
+            << o.runs << " processes `vorkel generate ModelN-CODE.skb -n 1 --seed S --json` per "
+            << "model, S = 1.." << o.runs << "; load = median load_seconds over all of a "
+            << "language's runs; per model the median processor time per save (generate_cpu_seconds), then "
+               "tries/save.\n\n| language | words | load |";
+  for (int n : o.models) std::cout << " Model" << n << " |";
+  std::cout << "\n|---|---|---|";
+  for (std::size_t i = 0; i < o.models.size(); ++i) std::cout << "---|";
+  std::cout << "\n";
+  std::vector<std::string> notes;
+  for (const std::string& code : o.languages) {
+    const std::vector<Case> models = findModels(o, code == "dk" ? "" : "-" + code);
+    if (models.empty()) {
+      notes.push_back(code + ": no stock templates");
+      continue;
+    }
+    std::string words = "–";
+    const Case& first = models.front();
+    const Outcome stats = runProcess({o.vorkel, "dict", "stats", first.dic.string(), "--language",
+                                      iniValue(first.skb, "Sprog")},
+                                     o.timeout);
+    if (const std::size_t at = stats.out.find("Ord : "); at != std::string::npos)
+      words = stats.out.substr(at + 6, stats.out.find(' ', at + 6) - at - 6);
+    std::vector<double> loads;
+    std::string cells;
+    for (const Case& m : models) {
+      std::cerr << code << " Model" << m.model << "\n";
+      const OurSummary s = measureOurs(o, m, o.runs, code + std::to_string(m.model), {});
+      if (!s.problem.empty())
+        notes.push_back(code + " Model" + std::to_string(m.model) + ": " + s.problem);
+      if (!std::isnan(s.loadMedian)) loads.push_back(s.loadMedian);
+      cells += " " + ms(s.cpuMedian) + " (" + fmt(s.triesPerSave, 1) + ") |";
+    }
+    std::cout << "| " << code << " | " << words << " | " << ms(quantile(loads, 0.5)) << " |" << cells
+              << "\n"
+              << std::flush;
+  }
+  if (!notes.empty()) {
+    std::cout << "\nNotes:\n";
+    for (const auto& n : notes) std::cout << "- " << n << "\n";
+  }
+  return 0;
+}
+
 bool parseOptions(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -851,6 +909,7 @@ bool parseOptions(int argc, char** argv, Options& o) {
       else if (a == "--jobs-model") o.jobsModel = std::stoi(value());
       else if (a == "--jobs-count") o.jobsCount = std::stoi(value());
       else if (a == "--no-jobs") o.withJobs = false;
+      else if (a == "--languages") o.languages = splitList(value());
       else {
         std::cerr << (a == "-h" || a == "--help" ? "" : "bench_generate: unknown option " + a + "\n")
                   << kUsage;
@@ -945,6 +1004,7 @@ int main(int argc, char** argv) {
     std::cerr << "bench_generate: no vorkel binary at " << o.vorkel << "\n";
     return 1;
   }
+  if (!o.languages.empty()) return measureLanguages(o);
   std::vector<std::string> notes;
   const std::vector<Case> models = findModels(o);
 

@@ -42,7 +42,8 @@ constexpr const char* kUsage =
     "Finds anagrams of PHRASE made of dictionary words and prints them, one a line.\n"
     "\n"
     "  --dict FILE   dictionary (.dic or word list); default: the stock dictionary\n"
-    "                Dic/SVbyg.dic beside the program\n"
+    "                of the language in Dic/ beside the program (SVbyg.dic for\n"
+    "                Danish, svsort.dic for Swedish, ...)\n"
     "  --with WORD   anagrams that hold WORD (it counts as two of --words)\n"
     "  --verbs       anagrams that start with a verb from verbs.txt (the current\n"
     "                folder's, else the stock Dic/verbs.txt beside the program)\n"
@@ -73,6 +74,20 @@ bool toBytes(const std::string& utf8, std::size_t limit, const char* what, std::
     return false;
   }
   return true;
+}
+
+// The stock dictionary built for a language (data/CMakeLists.txt).
+std::string stockDictionary(int language) {
+  switch (language) {
+    case 2: return "desort.dic";
+    case 3: return "svsort.dic";
+    case 4: return "nosort.dic";
+    case 5: return "issort.dic";
+    case 9: return "essort.dic";
+    case 10: return "ensort.dic";
+    case 8: return "";  // Italian has tables but no stock word list
+    default: return "SVbyg.dic";  // Danish, and the languages that keep its tables
+  }
 }
 
 bool hasLetter(std::string_view text, const Language& language) {
@@ -133,7 +148,8 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
   const std::string stock = Files::joinPath(programFolder(), "Dic");
   const std::string* dictGiven = a.value("--dict");
-  const std::string dictPath = dictGiven ? *dictGiven : Files::joinPath(stock, "SVbyg.dic");
+  const std::string dictPath =
+      dictGiven ? *dictGiven : Files::joinPath(stock, stockDictionary(language.number()));
   if (!dictGiven && !Files::isFile(dictPath))
     return console.fail("no stock dictionary " + dictPath +
                         " (build it, or give --dict FILE)");

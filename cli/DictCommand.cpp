@@ -24,6 +24,7 @@
 #include "cli/InputFile.h"
 #include "cli/LanguageOption.h"
 #include "dictionary/DictionaryStatistics.h"
+#include "dictionary/StockWordRule.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
@@ -37,15 +38,20 @@ int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err);
 namespace {
 
 constexpr const char* kImportUsage =
-    "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S] [--stock]\n"
+    "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S]\n"
+    "                          [--stock [--capitalised]]\n"
     "\n"
     "Stores the words of LIST (a word list, one word per line, or a .dic) as the\n"
     "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
     "A word is a line's first blank-separated part; blanks around it do not count.\n"
     "\n"
     "  --stock          keep only lower-case entries made only of letters, 2 to 25\n"
-    "                   letters (as for the stock dictionary); upper-case entries are\n"
-    "                   proper nouns and abbreviations\n"
+    "                   letters (as for the stock dictionaries); upper-case entries are\n"
+    "                   proper nouns and abbreviations; accented letters fold onto their\n"
+    "                   plain letter, an entry with a letter the language reads as\n"
+    "                   another letter is left out\n"
+    "  --capitalised    with --stock, also entries whose first letter alone is a\n"
+    "                   capital (German nouns)\n"
     "  --seed S         the random filler of the .dic file; the same seed gives the same file\n";
 
 constexpr const char* kExportUsage =
@@ -100,16 +106,6 @@ std::string_view trimmedLine(std::string_view line) {
   return line;
 }
 
-bool isUpperCase(unsigned char b) {
-  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A ||
-         b == 0x8C || b == 0x8E || b == 0x9F;
-}
-
-bool isLowerCase(unsigned char b) {
-  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7) || b == 0x9A || b == 0x9C ||
-         b == 0x9E;
-}
-
 std::string plural(long long n, const char* one, const char* many) {
   return groupedNumber(n) + " " + (n == 1 ? one : many);
 }
@@ -120,6 +116,7 @@ struct ImportCounts {
   long notConvertible = 0;
   long upperCase = 0;
   long notLetters = 0;
+  long otherLetter = 0;
   long badLength = 0;
   long duplicate = 0;
 };
@@ -134,6 +131,8 @@ int runImport(const Arguments& a, DictSupport& d) {
                      d.session().encoding, list, /*warnLeftOut=*/false))
     return ExitFailed;
   const bool stock = a.has("--stock");
+  StockWordRule rule;
+  rule.capitalisedNouns = a.has("--capitalised");
   const Language& language = d.language();
 
   // The entries: the lines of a word list, the words of a .dic.
@@ -165,19 +164,22 @@ int runImport(const Arguments& a, DictSupport& d) {
     line = trimmedLine(line);
     // Checked here, before the store sees the word, so that no line raises a
     // message of its own.
-    std::string_view word = stock ? line : line.substr(0, line.find(' '));
-    bool upper = false;
-    bool letters = true;
-    for (char ch : word) {
-      const auto b = static_cast<unsigned char>(ch);
-      if (language.input(b) == 0 || (stock && !isLowerCase(b) && !isUpperCase(b)))
-        letters = false;
-      if (isUpperCase(b)) upper = true;
+    std::string_view word = line;
+    StockVerdict verdict = StockVerdict::Taken;
+    if (stock) {
+      verdict = rule.judge(word, language);
+    } else {
+      word = line.substr(0, line.find(' '));
+      for (char ch : word)
+        if (language.input(static_cast<unsigned char>(ch)) == 0) verdict = StockVerdict::NotLetters;
+      if (verdict == StockVerdict::Taken &&
+          (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength))
+        verdict = StockVerdict::BadLength;
     }
-    if (stock && upper) ++n.upperCase;
-    else if (!letters) ++n.notLetters;
-    else if (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength)
-      ++n.badLength;
+    if (verdict == StockVerdict::UpperCase) ++n.upperCase;
+    else if (verdict == StockVerdict::NotLetters) ++n.notLetters;
+    else if (verdict == StockVerdict::OtherLetter) ++n.otherLetter;
+    else if (verdict == StockVerdict::BadLength) ++n.badLength;
     else if (!dict.insertWord(word)) ++n.duplicate;
     else ++n.stored;
   }
@@ -193,6 +195,7 @@ int runImport(const Arguments& a, DictSupport& d) {
   reason(n.upperCase, "with upper case (proper nouns, abbreviations)");
   reason(n.notLetters, ("with characters that are no letters of " +
                         languageName(language.number())).c_str());
+  reason(n.otherLetter, "with a letter the language reads as another letter");
   reason(n.badLength, "empty, one letter or longer than 25 letters");
   reason(n.duplicate, "already stored (duplicates, also after folding accents and case)");
   if (n.stored == 0) return console.fail("no words to store; " + outPath + " not written");
@@ -295,7 +298,7 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
                                             : nullptr;
   if (usage == nullptr) return unknownCommand(err, "dict", command, dictUsage());
   static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
-                                        kPlanOption, {"--stock", nullptr, false},
+                                        kPlanOption, {"--stock", nullptr, false}, {"--capitalised", nullptr, false},
                                         {"-o", "--output", true},
                                         {"--sort", nullptr, false},  {"--count", nullptr, false}};
   Arguments a;
@@ -307,6 +310,8 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
                          ((a.has("--sort") || a.has("--count")) && command != "search") ||
                          (a.has("--plan") && command != "stats" && command != "search");
   if (misplaced) return usageError(console, "an option of another dict command was given");
+  if (a.has("--capitalised") && !a.has("--stock"))
+    return usageError(console, "--capitalised goes with --stock");
   DictOptions options;
   if (!readDictOptions(a, options, console)) return ExitUsage;
   if (command == "export" && a.has("--encoding")) options.encoding = WordListEncoding::Auto;

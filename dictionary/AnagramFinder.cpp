@@ -108,7 +108,7 @@ void Search::collect(const LetterInventory& root) {
   for (int length = MinLength; length <= MaxLength; ++length) {
     for (int code = 0; code < 32; ++code) {
       first_[length][code] = static_cast<std::uint32_t>(candidates_.size());
-      if (length > longest || code == 0 || root.counts[code] == 0 || byteOf[code] == 0) continue;
+      if (length > longest || root.counts[code] == 0 || byteOf[code] == 0) continue;
       const std::size_t begin = candidates_.size();
       std::string pattern(static_cast<std::size_t>(length), ' ');
       pattern[0] = byteOf[code];
@@ -161,7 +161,7 @@ bool Search::extend(int length, const LetterInventory& rest, int position,
   const auto len = static_cast<std::size_t>(length);
   const char* letters = letters_.data();
 
-  const int startCode = previous ? (letters[previous->offset] & 0x1F) : 1;
+  const int startCode = previous ? (letters[previous->offset] & 0x1F) : 0;
   for (int code = startCode; code < 32; ++code) {
     if (rest.counts[code] == 0) continue;
     const Candidate* end = candidates_.data() + first_[length][code + 1];
@@ -192,10 +192,11 @@ bool Search::extend(int length, const LetterInventory& rest, int position,
       if (next.total == 0) {
         if (writeLine(after)) return true;
       } else if (next.total == 1) {
-        // A last single letter is a word only when it is I, Ø or Å.
+        // A last single letter ends the line when it is a word by itself
+        // (I, Ø or Å in Danish). A foreign character left is none.
         const int last = std::countr_zero(next.present);
-        if (settings_.shortestWord == 1 && next.wordsLeft > 0 &&
-            (last == 9 || last == 28 || last == 29)) {
+        if (settings_.shortestWord == 1 && next.wordsLeft > 0 && next.foreign == 0 &&
+            (language_.oneLetterWords() >> last & 1)) {
           buffer_[static_cast<std::size_t>(after)] = ' ';
           buffer_[static_cast<std::size_t>(after) + 1] = static_cast<unsigned char>(0x40 | last);
           if (writeLine(after + 2)) return true;
@@ -217,8 +218,8 @@ bool Search::extend(int length, const LetterInventory& rest, int position,
 
 std::string_view cut(std::string_view text, std::size_t size) { return text.substr(0, size); }
 
-// The given word as letter bytes, blanks kept as separators; a character
-// outside the language becomes code 0, as the letter count reads it.
+// The given word as letter bytes for the output, blanks kept as separators; a
+// character outside the language becomes code 0.
 std::string givenWordLetters(std::string_view word, const Language& language) {
   const std::size_t first = word.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -267,7 +268,10 @@ std::optional<AnagramFinder::Result> AnagramFinder::searchWithWord(std::string_v
       LetterInventory::fromText(cut(phrase, MaxPhrase), language, settings_.maxWords);
   const std::string given = givenWordLetters(cut(word, MaxGivenWord), language);
   LetterInventory rest;
-  if (!letters.subtract(LetterInventory::fromText(given, language, 0), rest)) return std::nullopt;
+  // The word's letters are counted from its text, as the phrase's are: its
+  // letter bytes would go through the input table a second time.
+  if (!letters.subtract(LetterInventory::fromText(cut(word, MaxGivenWord), language, 0), rest))
+    return std::nullopt;
   rest.wordsLeft -= 1;
 
   Result result;

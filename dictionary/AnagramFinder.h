@@ -21,8 +21,9 @@
 // exceed the maximum number of answers, so a full file holds one line more
 // than the maximum.
 //
-// With the shortest word setting 1, a single letter I, Ø or Å (codes 9, 28
-// and 29) left over ends a line as a one-letter word.
+// With the shortest word setting 1, a single letter left over ends a line
+// when the language has it as a word by itself (Language::oneLetterWords:
+// I, Ø or Å in Danish).
 
 #include <cstdint>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "dictionary/Language.h"
 
+#include <initializer_list>
 #include <string_view>
 
 #include "dictionary/Texts.h"
@@ -217,6 +218,16 @@ constexpr ByteTable kSpanishTyping = makeSpanishTyping();
 
 static_assert(kIcelandicNames[31] == 0xCD && kIcelandicNames[26] == 0xD3);
 
+constexpr std::uint32_t lettersOf(std::initializer_list<int> codes) {
+  std::uint32_t set = 0;
+  for (int code : codes) set |= std::uint32_t{1} << code;
+  return set;
+}
+constexpr std::uint32_t kNordicOneLetterWords = lettersOf({9, 28, 29});          // I Ø/Ö Å
+constexpr std::uint32_t kEnglishOneLetterWords = lettersOf({1, 9});              // A I
+constexpr std::uint32_t kSpanishOneLetterWords = lettersOf({1, 5, 15, 21, 25});  // A E O U Y
+constexpr std::uint32_t kIcelandicOneLetterWords = lettersOf({0, 31});           // Á Í
+
 }  // namespace
 
 namespace letters {
@@ -240,38 +251,43 @@ const ByteTable& spanishTyping() { return kSpanishTyping; }
 }  // namespace letters
 
 Language::Language()
-    : names_(&kDanishNames), input_(&kDanishInput), typing_(&kNordicTyping) {}
+    : names_(&kDanishNames),
+      input_(&kDanishInput),
+      typing_(&kNordicTyping),
+      oneLetterWords_(kNordicOneLetterWords) {}
 
 int Language::select(int number, Ui& ui) {
-  auto take = [this](const NameTable& n, const ByteTable& in, const ByteTable& typ) {
+  auto take = [this](const NameTable& n, const ByteTable& in, const ByteTable& typ,
+                     std::uint32_t oneLetterWords) {
     names_ = &n;
     input_ = &in;
     typing_ = &typ;
+    oneLetterWords_ = oneLetterWords;
   };
   int stored = number;
   switch (number) {
     case 0:  // Danish
     case 4:  // Norwegian reads and shows the Danish letters
-      take(kDanishNames, kDanishInput, kNordicTyping);
+      take(kDanishNames, kDanishInput, kNordicTyping, kNordicOneLetterWords);
       break;
     case 3:
-      take(kSwedishNames, kSwedishInput, kNordicTyping);
+      take(kSwedishNames, kSwedishInput, kNordicTyping, kNordicOneLetterWords);
       break;
     case 2:
-      take(kGermanNames, kGermanInput, kGermanTyping);
+      take(kGermanNames, kGermanInput, kGermanTyping, 0);
       break;
     case 5:
-      take(kIcelandicNames, kIcelandicInput, kIcelandicTyping);
+      take(kIcelandicNames, kIcelandicInput, kIcelandicTyping, kIcelandicOneLetterWords);
       break;
     case 9:
-      take(kSpanishNames, kSpanishInput, kSpanishTyping);
+      take(kSpanishNames, kSpanishInput, kSpanishTyping, kSpanishOneLetterWords);
       break;
     case 6:  // French and Dutch have no tables yet: keep what is in force
     case 7:
       ui.messageBox(texts::notYet, texts::notYet);
       break;
     default:  // English, Italian, 1 and anything unknown
-      take(kEnglishNames, kEnglishInput, kEnglishTyping);
+      take(kEnglishNames, kEnglishInput, kEnglishTyping, kEnglishOneLetterWords);
       stored = 10;
       break;
   }

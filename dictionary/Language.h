@@ -65,6 +65,12 @@ class Language {
   // Windows-1252 byte -> upper-case typed character or 0.
   unsigned char typing(unsigned char byte) const { return (*typing_)[byte]; }
 
+  // The letters that are words by themselves (bit k for code k), which an
+  // anagram may end with: I, Ø and Å in Danish and Norwegian, I, Ö and Å in
+  // Swedish, A and I in English, A, E, O, U and Y in Spanish, Á and Í in
+  // Icelandic, none in German.
+  std::uint32_t oneLetterWords() const { return oneLetterWords_; }
+
   const NameTable& names() const { return *names_; }
   const ByteTable& inputTable() const { return *input_; }
   const ByteTable& typingTable() const { return *typing_; }
@@ -73,6 +79,7 @@ class Language {
   const NameTable* names_;
   const ByteTable* input_;
   const ByteTable* typing_;
+  std::uint32_t oneLetterWords_;
   int number_ = 0;
 };
 

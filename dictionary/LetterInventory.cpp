@@ -11,7 +11,13 @@ LetterInventory LetterInventory::fromText(std::string_view text, const Language&
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);
     if (b == ' ') continue;
-    inv.add(language.input(b) & 0x1F);
+    const unsigned char letter = language.input(b);
+    if (letter != 0) {
+      inv.add(letter & 0x1F);
+    } else {
+      ++inv.foreign;
+      ++inv.total;
+    }
   }
   return inv;
 }
@@ -24,7 +30,7 @@ LetterInventory LetterInventory::fromLetters(std::string_view letters, int words
 }
 
 bool LetterInventory::subtract(const LetterInventory& other, LetterInventory& rest) const {
-  if (other.present & ~present) return false;
+  if (other.present & ~present || other.foreign > foreign) return false;
   rest.present = 0;
   for (std::size_t k = 0; k < 32; ++k) {
     const int n = counts[k] - other.counts[k];
@@ -32,6 +38,7 @@ bool LetterInventory::subtract(const LetterInventory& other, LetterInventory& re
     rest.counts[k] = n;
     if (n > 0) rest.present |= std::uint32_t{1} << k;
   }
+  rest.foreign = foreign - other.foreign;
   rest.total = total - other.total;
   rest.wordsLeft = wordsLeft - 1;
   return true;

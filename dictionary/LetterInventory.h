@@ -8,8 +8,9 @@
 //   if (phrase.subtract(word, rest)) ...   // rest: B L O E, words left 2
 //
 // Codes are the low five bits of the language's letter bytes. A character the
-// language does not know counts under code 0, which no dictionary word uses,
-// so a phrase holding one has no anagram.
+// language does not know counts as foreign: no dictionary word holds one, so
+// a phrase holding one has no anagram. (It has a count of its own rather than
+// code 0, since Icelandic gives code 0 to the letter Á.)
 
 #include <array>
 #include <cstdint>
@@ -20,13 +21,14 @@ namespace vorkel {
 class Language;
 
 struct LetterInventory {
-  int total = 0;                  // number of letters
+  int total = 0;                  // number of letters, foreign characters included
   std::array<int, 32> counts{};   // letters per code
+  int foreign = 0;                // characters outside the language
   std::uint32_t present = 0;      // bit k set when counts[k] > 0
   int wordsLeft = 0;              // how many more words the anagram may take
 
   // Every byte of `text` except a blank counts once, under the code the
-  // language's input table gives it (0 for a character outside the language).
+  // language's input table gives it, or as foreign.
   static LetterInventory fromText(std::string_view text, const Language& language, int wordsLeft);
 
   // From letter bytes (0x40..0x5F) as the dictionary hands them out.

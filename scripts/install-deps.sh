@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-extra
   fonts-liberation
   g++
+  hunspell-is
+  hunspell-tools
   libbenchmark-dev
   libgl-dev
   libgmock-dev
@@ -20,7 +22,12 @@ packages=(
   qt6-base-dev
   qxw
   scdoc
+  wbritish
   wdanish
+  wngerman
+  wnorwegian
+  wspanish
+  wswedish
   xauth
 )
 missing=()

@@ -3,6 +3,8 @@
 //   q4-simple.png     the simple menu with a filled crossword
 //   q4-advanced.png   the advanced menu open on "&Ordbog"
 //   q4-resize.png     the dialog " Angiv størrelse "
+//   q4-sv.png, q4-is.png  a Swedish and an Icelandic fill from the stock
+//                     templates Model1-sv.skb and Model1-is.skb
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -123,5 +125,20 @@ int main(int argc, char** argv) {
   settle();
   shootDialog(command::wizard, "q4-wizard.png");
   shootDialog(command::cleanUp, "q4-cleanup.png");
+
+  // The same model filled in Swedish and in Icelandic, from their stock
+  // templates (the language comes with the template's "Sprog").
+  for (const char* code : {"sv", "is"}) {
+    const std::string skb = std::string("Model1-") + code + ".skb";
+    if (!QDir(argv[1]).exists(QString::fromStdString(skb))) continue;
+    window.commands().loadTemplateCommand(skb);
+    c.ui.setCaption("Vorkel - " + skb);
+    c.skabelon.destDir = QDir::tempPath().toStdString();
+    for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
+    }
+    window.repaintView();
+    settle();
+    ok = save(withTitle(window.grab(), window.windowTitle()), out + "/q4-" + code + ".png") && ok;
+  }
   return ok ? 0 : 1;
 }

@@ -41,6 +41,15 @@ TEST_F(AnagramCommandTest, WritesTheDialogsLinesToTheFileOrToStdout) {
   EXPECT_EQ(out.str(), "TOG OST\n");
 }
 
+TEST_F(AnagramCommandTest, ReadsThePhraseAndTheDictionaryInTheLanguageGiven) {
+  dict = folder.write("tysk.txt", "fu\xDF\r\nb\xE4r\r\n");  // Windows-1252
+  ASSERT_EQ(run({"bär fuß", "--with", "fuß", "--language", "2", "-o", "-"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "FUß BÄR\n");
+  // Under the Danish tables ß is no letter: the list's first word is refused.
+  EXPECT_EQ(run({"bär fuß", "-o", "-"}), 0);
+  EXPECT_NE(err.str().find("Sprog og tegnsæt passer ikke sammen"), std::string::npos);
+}
+
 TEST_F(AnagramCommandTest, RefusesBadArgumentsWithAClearMessage) {
   EXPECT_EQ(run({"tog", "--shortest", "6"}), 2);
   EXPECT_NE(err.str().find("--shortest takes a number from 1 to 5"), std::string::npos);
@@ -49,6 +58,9 @@ TEST_F(AnagramCommandTest, RefusesBadArgumentsWithAClearMessage) {
   EXPECT_EQ(run({"tog", "extra"}), 2);
   EXPECT_EQ(run({std::string(100, 'a')}), 2);
   EXPECT_EQ(run({"tog", "--bogus", "1"}), 2);
+  EXPECT_EQ(run({"tog", "--language", "11"}), 2);
+  EXPECT_NE(err.str().find("--language takes a language number"), std::string::npos);
+  EXPECT_EQ(run({"tog", "--language", "sv"}), 2);
   EXPECT_EQ(run({"tog", "--with", "hus", "-o", "-"}), 1);
   EXPECT_NE(err.str().find("cannot be made"), std::string::npos);
   EXPECT_EQ(run({"tog", "--list", folder / "none.txt"}), 1);

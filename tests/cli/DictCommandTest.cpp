@@ -103,6 +103,51 @@ TEST_F(DictCommandTest, StockImportCountsEveryReasonForSkipping) {
   EXPECT_EQ(searchAll(dic, "..."), (std::set<std::string>{"ABE", "IDE"}));
 }
 
+TEST_F(DictCommandTest, StockImportsInOtherLanguagesKeepTheirLettersAndShowThemInUtf8) {
+  // German, as wngerman writes it: nouns capitalised.
+  const std::string german = path("ngerman");
+  write(german,
+        "Stra\xC3\x9F" "e\n"      // Straße: a noun, stored
+        "gr\xC3\xBC\xC3\x9F" "en\n"  // grüßen: stored
+        "Caf\xC3\xA9\n"           // Café: É folds onto E
+        "GmbH\n"                   // an abbreviation
+        "p\xC3\xA2t\xC3\xA9\n");    // pâté: no German letter Â
+  ASSERT_EQ(run({"import", german, path("de.dic"), "--language", "2", "--stock", "--capitalised",
+                 "--seed", "1"}),
+            0)
+      << err.str();
+  EXPECT_NE(err.str().find("5 lines read, 3 words stored"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("  1 with upper case"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("  1 with characters that are no letters"), std::string::npos);
+  EXPECT_EQ(run({"search", "stra.e", path("de.dic"), "--language", "2"}), 0);
+  EXPECT_EQ(out.str(), "STRAßE\n");
+  EXPECT_EQ(searchAll(path("de.dic"), "....").size(), 1u);  // CAFE, read under Danish
+
+  // Norwegian on the Danish tables, from an ISO-8859-1 list: fôr would read
+  // as FØR, a word of its own, so it is left out.
+  const std::string norwegian = path("bokmaal");
+  write(norwegian, "bl\xE5" "b\xE6r\nf\xF4r\nf\xF8r\n");
+  ASSERT_EQ(run({"import", norwegian, path("no.dic"), "--language", "4", "--encoding", "cp1252",
+                 "--stock", "--seed", "1"}),
+            0);
+  EXPECT_NE(err.str().find("3 lines read, 2 words stored"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("  1 with a letter the language reads as another letter"),
+            std::string::npos)
+      << err.str();
+
+  // Icelandic: Þ, Ð and Á in the pattern and in the words found.
+  const std::string icelandic = path("is.txt");
+  write(icelandic, "\xC3\xBE\xC3\xA1\n\xC3\xB0\xC3\xBA\n\xC3\xA1s\n");  // þá ðú ás
+  ASSERT_EQ(run({"import", icelandic, path("is.dic"), "--language", "5", "--stock"}), 0);
+  EXPECT_EQ(run({"search", "\xC3\xBE.", path("is.dic"), "--language", "5"}), 0);
+  EXPECT_EQ(out.str(), "ÞÁ\n");
+  ASSERT_EQ(run({"search", "..", path("is.dic"), "--language", "5"}), 0);
+  std::multiset<std::string> all;
+  std::istringstream lines(out.str());
+  for (std::string w; std::getline(lines, w);) all.insert(w);
+  EXPECT_EQ(all, (std::multiset<std::string>{"ÁS", "ÐÚ", "ÞÁ"}));
+}
+
 TEST_F(DictCommandTest, SameSeedGivesTheSameFile) {
   const std::string listFile = path("l.txt");
   write(listFile, "kat\nhund\nmus\n");
@@ -122,6 +167,7 @@ TEST_F(DictCommandTest, ErrorsGoToStderrWithANonZeroExit) {
   EXPECT_EQ(run({"import", listFile}), 2);
   EXPECT_EQ(run({"import", listFile, path("o.dic"), "--encoding", "latin9"}), 2);
   EXPECT_EQ(run({"import", listFile, path("o.dic"), "--seed"}), 2);
+  EXPECT_EQ(run({"import", listFile, path("o.dic"), "--capitalised"}), 2);
   EXPECT_EQ(run({"stats", path("l.txt"), "--plan", "-5"}), 2);
   EXPECT_EQ(run({"search", "k", listFile}), 2);
   EXPECT_EQ(run({"search", "k\xE2\x82", listFile}), 2);  // broken UTF-8

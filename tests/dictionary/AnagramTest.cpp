@@ -80,7 +80,8 @@ TEST(LetterInventoryTest, CountsEveryByteButBlanksAndSubtractsWithoutGoingNegati
   const LetterInventory a = LetterInventory::fromText(cp("Åse 7 ås"), language, 3);
   EXPECT_EQ(a.total, 6);
   EXPECT_EQ(a.counts[29], 2);  // Å and å
-  EXPECT_EQ(a.counts[0], 1);   // the digit counts under code 0
+  EXPECT_EQ(a.foreign, 1);     // the digit is no letter of the language
+  EXPECT_EQ(a.counts[0], 0);
   EXPECT_EQ(a.counts['S' & 0x1F], 2);
   EXPECT_EQ(a.wordsLeft, 3);
 
@@ -264,6 +265,65 @@ TEST_F(AnagramTest, AGivenWordCountsTwiceAgainstTheMaximumNumberOfWords) {
   EXPECT_EQ(AnagramFinder(dict, settings(3, 25, 2)).searchWithWord("tog hus", "hus")->lines, 0);
 
   EXPECT_FALSE(AnagramFinder(dict, settings(3, 25, 3)).searchWithWord("tog hus", "huse"));
+}
+
+// The finder under each language's tables: the given word is counted from
+// its text (German letters once went through the input table twice and were
+// refused), a word may start with any letter the language has (Icelandic
+// gives code 0 to Á), and a single letter ends a line only where it is a word.
+class AnagramLanguageTest : public ::testing::Test {
+ protected:
+  ScriptedUi ui;
+  Language language;
+
+  std::string run(int number, std::initializer_list<const char*> words, AnagramSettings s,
+                  std::string_view phrase, std::string_view given = {}) {
+    language.select(number, ui);
+    TrieOrdbog dict(20000, language, ui);
+    for (const char* w : words) dict.insertWord(cp(w));
+    AnagramFinder finder(dict, s);
+    if (given.empty()) return cp1252ToUtf8(finder.searchAll(cp(phrase)).text);
+    const auto found = finder.searchWithWord(cp(phrase), cp(given));
+    return found ? cp1252ToUtf8(found->text) : "refused";
+  }
+  static AnagramSettings upTo(int words, int shortest = 2) {
+    AnagramSettings s;
+    s.shortestWord = shortest;
+    s.maxWords = words;
+    return s;
+  }
+};
+
+TEST_F(AnagramLanguageTest, AGivenWordWithTheLanguagesOwnLettersIsTakenFromThePhrase) {
+  EXPECT_EQ(run(0, {"kål", "øl"}, upTo(3), "øl kål", "kål"), "KÅL ØL\r\n");
+  EXPECT_EQ(run(3, {"år", "björn"}, upTo(3), "år björn", "björn"), "BJÖRN ÅR\r\n");
+  EXPECT_EQ(run(4, {"øl", "sjø"}, upTo(3), "øl sjø", "sjø"), "SJØ ØL\r\n");
+  EXPECT_EQ(run(2, {"fuß", "bär"}, upTo(3), "fuß bär", "bär"), "BÄR FUß\r\n");
+  EXPECT_EQ(run(2, {"bär", "öde"}, upTo(4), "öde bär Fuß", "fuß"), "FUß BÄR ÖDE\r\n");
+  EXPECT_EQ(run(9, {"niño", "sol"}, upTo(3), "sol niño", "niño"), "NIÑO SOL\r\n");
+  EXPECT_EQ(run(10, {"cat", "dog"}, upTo(3), "cat dog", "dog"), "DOG CAT\r\n");
+  EXPECT_EQ(run(5, {"ást", "þú"}, upTo(3), "ást þú", "þú"), "ÞÚ ÁST\r\n");
+  // Letters the phrase lacks are refused in every language.
+  EXPECT_EQ(run(2, {"bär"}, upTo(3), "bar", "bär"), "refused");
+  EXPECT_EQ(run(5, {"ást"}, upTo(3), "ast", "ást"), "refused");
+}
+
+TEST_F(AnagramLanguageTest, IcelandicWordsStartWithAAcuteAndForeignCharactersStayForeign) {
+  EXPECT_EQ(run(5, {"ás", "át"}, upTo(3), "tsáá"), "ÁS ÁT\r\n");
+  // A digit is no Á: the phrase has no anagram, as in every language.
+  EXPECT_EQ(run(5, {"ás", "át"}, upTo(3), "ts1á"), cp1252ToUtf8(cp(texts::anagramNoResult)));
+}
+
+TEST_F(AnagramLanguageTest, ASingleLetterEndsALineOnlyWhereItIsAWord) {
+  const std::string none = cp1252ToUtf8(cp(texts::anagramNoResult));
+  EXPECT_EQ(run(10, {"cat"}, upTo(3, 1), "cata"), "CAT A\r\n");
+  EXPECT_EQ(run(10, {"cat"}, upTo(3, 1), "catø"), none);  // no English letter
+  EXPECT_EQ(run(10, {"cat"}, upTo(3, 1), "cato"), none);
+  EXPECT_EQ(run(9, {"sol"}, upTo(3, 1), "soly"), "SOL Y\r\n");
+  EXPECT_EQ(run(5, {"kat"}, upTo(3, 1), "katí"), "KAT Í\r\n");
+  EXPECT_EQ(run(5, {"kat"}, upTo(3, 1), "kati"), none);
+  EXPECT_EQ(run(2, {"kat"}, upTo(3, 1), "katö"), none);
+  EXPECT_EQ(run(3, {"kat"}, upTo(3, 1), "katö"), "KAT Ö\r\n");
 }
 
 TEST_F(AnagramTest, AListWordIsAlwaysFollowedByAtLeastOneMoreWord) {

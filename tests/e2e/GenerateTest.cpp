@@ -4,75 +4,24 @@
 // picture in data/models, the words from the system's Danish word list).
 #include <gtest/gtest.h>
 
+#include <signal.h>
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
-#include <map>
 #include <set>
 #include <sstream>
-#include <string>
 #include <thread>
 #include <tuple>
-#include <unordered_set>
-#include <vector>
 
-#include "../platform/TempFolder.h"
-#include "RunVorkel.h"
+#include "CrosswordChecker.h"
+#include "LanguageWords.h"
+#include "VorkelProcess.h"
 
-namespace vorkel {
+namespace vorkel::e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-using testing::kStock;
-const std::string kWordList = "/usr/share/dict/danish";
-
-using testing::readAll;
-
-// --- the independent checker -------------------------------------------
-
-// One UTF-8 word of the list as the stock dictionary holds it: upper-case
-// Windows-1252 with the Danish foldings (é -> E, ü -> U, ö -> Ø, ä -> Å);
-// empty for entries the stock dictionary leaves out (proper nouns, other
-// characters, lengths outside 2..25).
-std::string stockForm(const std::string& line) {
-  std::string word;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const auto c = static_cast<unsigned char>(line[i]);
-    if (c >= 'a' && c <= 'z') {
-      word += static_cast<char>(c - 0x20);
-      continue;
-    }
-    if (c != 0xC3 || i + 1 >= line.size()) return {};
-    const auto d = static_cast<unsigned char>(line[++i]);  // U+00C0 + (d - 0x80)
-    switch (d) {
-      case 0xA6: word += '\xC6'; break;                                  // æ
-      case 0xB8: case 0xB2: case 0xB3: case 0xB4: case 0xB5: case 0xB6:  // øòóôõö
-        word += '\xD8'; break;
-      case 0xA5: case 0xA0: case 0xA1: case 0xA2: case 0xA3: case 0xA4:  // åàáâãä
-        word += '\xC5'; break;
-      case 0xA8: case 0xA9: case 0xAA: case 0xAB: word += 'E'; break;    // èéêë
-      case 0xB9: case 0xBA: case 0xBB: case 0xBC: word += 'U'; break;    // ùúûü
-      case 0xBD: word += 'Y'; break;                                     // ý
-      default: return {};
-    }
-  }
-  return word.size() >= 2 && word.size() <= 25 ? word : std::string();
-}
-
-const std::unordered_set<std::string>& danishWords() {
-  static const std::unordered_set<std::string> words = [] {
-    std::unordered_set<std::string> set;
-    set.reserve(400000);
-    std::ifstream in(kWordList);
-    for (std::string line; std::getline(in, line);)
-      if (std::string w = stockForm(line); !w.empty()) set.insert(w);
-    return set;
-  }();
-  return words;
-}
+const std::unordered_set<std::string>& danishWords() { return wordsOf(languageWords("dk")); }
 
 // A picture: "#" a clue cell, "." a letter cell.
 std::vector<std::string> readPicture(const std::string& file) {
@@ -85,87 +34,9 @@ std::vector<std::string> readPicture(const std::string& file) {
   return rows;
 }
 
-std::vector<std::string> modelPicture(int model) {
-  return readPicture(VORKEL_SOURCE_DIR "/data/models/Model" + std::to_string(model) + ".txt");
-}
+class GenerateTest : public VorkelRunTest {};
 
-// Every problem of one raw crossword, empty when it is a valid fill of the
-// model.
-std::vector<std::string> checkCrossword(const std::string& bytes,
-                                        const std::vector<std::string>& model) {
-  std::vector<std::string> problems;
-  std::vector<std::string> lines;
-  std::istringstream in(bytes);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  const std::size_t h = model.size();
-  const std::size_t w = h ? model[0].size() : 0;
-  if (lines.empty() || lines[0] != std::to_string(w) + "\t" + std::to_string(h))
-    return {"first line is not \"" + std::to_string(w) + "\\t" + std::to_string(h) + "\""};
-  if (lines.size() != h + 1) return {"expected " + std::to_string(h) + " rows"};
-  std::vector<std::string> grid(lines.begin() + 1, lines.end());
-  for (std::size_t y = 0; y < h; ++y) {
-    if (grid[y].size() != w) return {"row " + std::to_string(y + 1) + " is not " +
-                                     std::to_string(w) + " cells"};
-    for (std::size_t x = 0; x < w; ++x)
-      if ((grid[y][x] == '#') != (model[y][x] == '#'))
-        problems.push_back("cell " + std::to_string(x + 1) + "," + std::to_string(y + 1) +
-                           " does not match the model");
-  }
-  // Runs of two or more letters, across then down.
-  std::vector<std::string> runs;
-  auto collect = [&](auto cellAt, std::size_t lineCount, std::size_t lineLength) {
-    for (std::size_t a = 0; a < lineCount; ++a) {
-      std::string run;
-      for (std::size_t b = 0; b <= lineLength; ++b) {
-        const char c = b < lineLength ? cellAt(a, b) : '#';
-        if (c != '#') {
-          run += c;
-        } else {
-          if (run.size() >= 2) runs.push_back(run);
-          run.clear();
-        }
-      }
-    }
-  };
-  collect([&](std::size_t y, std::size_t x) { return grid[y][x]; }, h, w);
-  collect([&](std::size_t x, std::size_t y) { return grid[y][x]; }, w, h);
-  std::set<std::string> seen;
-  for (const std::string& run : runs) {
-    if (!danishWords().count(run)) problems.push_back("not a word: " + run);
-    if (!seen.insert(run).second) problems.push_back("twice: " + run);
-  }
-  return problems;
-}
-
-// --- running the program -------------------------------------------------
-
-using testing::Outcome;
-using testing::spawnVorkel;
-using testing::waitFor;
-
-class GenerateTest : public ::testing::Test {
- protected:
-  testing::TempFolder dir;
-
-  Outcome vorkel(const std::vector<std::string>& args) { return testing::runVorkel(args, dir.path()); }
-  static std::map<std::string, std::string> files(const std::string& folder) {
-    std::map<std::string, std::string> out;
-    if (fs::is_directory(folder))
-      for (const auto& e : fs::directory_iterator(folder))
-        out[e.path().filename().string()] = readAll(e.path());
-    return out;
-  }
-  static std::multiset<std::string> contents(const std::map<std::string, std::string>& named) {
-    std::multiset<std::string> set;
-    for (const auto& [name, bytes] : named) set.insert(bytes);
-    return set;
-  }
-};
-
-class StockTemplateTest : public GenerateTest,
+class StockTemplateTest : public VorkelRunTest,
                           public ::testing::WithParamInterface<std::tuple<int, const char*>> {};
 
 TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
@@ -184,7 +55,7 @@ TEST_P(StockTemplateTest, EveryCrosswordIsAValidFillOfTheModel) {
   ASSERT_EQ(saved.size(), 2u);
   for (const auto& [name, bytes] : saved) {
     EXPECT_NE(r.out.find(dir / "out" + "/" + name), std::string::npos) << name;
-    const std::vector<std::string> problems = checkCrossword(bytes, picture);
+    const std::vector<std::string> problems = checkCrossword(bytes, picture, danishWords());
     EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
   }
 }
@@ -216,7 +87,7 @@ TEST_P(HardGridTest, EveryCrosswordIsAValidFillOfTheGrid) {
   const auto saved = files(dir / "out");
   ASSERT_EQ(saved.size(), 2u);
   for (const auto& [file, bytes] : saved) {
-    const std::vector<std::string> problems = checkCrossword(bytes, rows);
+    const std::vector<std::string> problems = checkCrossword(bytes, rows, danishWords());
     EXPECT_TRUE(problems.empty()) << file << ": " << problems.front() << "\n" << bytes;
   }
 }
@@ -263,7 +134,7 @@ TEST_P(ForcedWordsTest, EveryCrosswordHoldsTheForcedWordsAndOnlyDictionaryWords)
   const auto saved = files(dir / "out");
   ASSERT_EQ(saved.size(), 3u);
   for (const auto& [name, bytes] : saved) {
-    const std::vector<std::string> problems = checkCrossword(bytes, picture);
+    const std::vector<std::string> problems = checkCrossword(bytes, picture, danishWords());
     EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
     const std::set<std::string> runs = runsOf(bytes);
     for (const char* word : {"B\xD8GER", "K\xC5L", "HEST"})
@@ -291,7 +162,7 @@ TEST_F(GenerateTest, DrawnWordsStandInEveryCrossword) {
   const auto saved = files(dir / "out");
   ASSERT_EQ(saved.size(), 4u);
   for (const auto& [name, bytes] : saved) {
-    const std::vector<std::string> problems = checkCrossword(bytes, modelPicture(1));
+    const std::vector<std::string> problems = checkCrossword(bytes, modelPicture(1), danishWords());
     EXPECT_TRUE(problems.empty()) << name << ": " << problems.front() << "\n" << bytes;
     int fromTheFile = 0;
     for (const std::string& run : runsOf(bytes)) fromTheFile += static_cast<int>(upper.count(run));
@@ -301,11 +172,11 @@ TEST_F(GenerateTest, DrawnWordsStandInEveryCrossword) {
 
 TEST_F(GenerateTest, TheCheckerRefusesWhatIsNoCrossword) {
   const std::vector<std::string> model{"###", "#..", "#.."};
-  EXPECT_TRUE(checkCrossword("3\t3\r\n###\r\n#AB\r\n#DI\r\n", model).empty());
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n#QX\r\n", model).empty());  // no words
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n##E\r\n", model).empty());  // shape
-  EXPECT_FALSE(checkCrossword("3\t2\r\n###\r\n#OG\r\n", model).empty());
-  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OO\r\n#OO\r\n", model).empty());  // twice
+  EXPECT_TRUE(checkCrossword("3\t3\r\n###\r\n#AB\r\n#DI\r\n", model, danishWords()).empty());
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n#QX\r\n", model, danishWords()).empty());  // no words
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OG\r\n##E\r\n", model, danishWords()).empty());  // shape
+  EXPECT_FALSE(checkCrossword("3\t2\r\n###\r\n#OG\r\n", model, danishWords()).empty());
+  EXPECT_FALSE(checkCrossword("3\t3\r\n###\r\n#OO\r\n#OO\r\n", model, danishWords()).empty());  // twice
 }
 
 TEST_F(GenerateTest, ASeedGivesTheSameBytesWithOneJobAndTheSameSetWithTwo) {
@@ -354,8 +225,8 @@ TEST_F(GenerateTest, CtrlCStopsTheRunAndLeavesOnlyWholeFiles) {
     EXPECT_TRUE(saved.count(fs::path(line).filename().string())) << line;
   EXPECT_EQ(lines, saved.size());
   for (const auto& [name, bytes] : saved)
-    EXPECT_TRUE(checkCrossword(bytes, model).empty()) << name << "\n" << bytes;
+    EXPECT_TRUE(checkCrossword(bytes, model, danishWords()).empty()) << name << "\n" << bytes;
 }
 
 }  // namespace
-}  // namespace vorkel
+}  // namespace vorkel::e2e

@@ -1,0 +1,73 @@
+#include "dictionary/StockWordRule.h"
+
+#include "dictionary/Language.h"
+#include "dictionary/TrieOrdbog.h"
+
+namespace vorkel {
+
+namespace {
+
+// Case in Windows-1252: A-Z and À..Þ (without ×), plus Š Œ Ž Ÿ; their
+// lower-case partners 0x20 (or 0x10 for Š Œ Ž, 0x60 for Ÿ) above or below.
+bool isUpperCase(unsigned char b) {
+  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A ||
+         b == 0x8C || b == 0x8E || b == 0x9F;
+}
+
+bool isLowerCase(unsigned char b) {
+  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7) || b == 0x9A || b == 0x9C ||
+         b == 0x9E;
+}
+
+unsigned char upperCase(unsigned char b) {
+  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b != 0xF7 && b != 0xFF))
+    return static_cast<unsigned char>(b - 0x20);
+  if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<unsigned char>(b - 0x10);
+  if (b == 0xFF) return 0x9F;
+  return b;  // ß has no capital of its own
+}
+
+// An upper-case letter without its accent; other characters as they are.
+unsigned char plainLetter(unsigned char upper) {
+  if (upper >= 0xC0 && upper <= 0xC5) return 'A';
+  if (upper == 0xC7) return 'C';
+  if (upper >= 0xC8 && upper <= 0xCB) return 'E';
+  if (upper >= 0xCC && upper <= 0xCF) return 'I';
+  if (upper == 0xD1) return 'N';
+  if ((upper >= 0xD2 && upper <= 0xD6) || upper == 0xD8) return 'O';
+  if (upper >= 0xD9 && upper <= 0xDC) return 'U';
+  if (upper == 0xDD || upper == 0x9F) return 'Y';
+  if (upper == 0x8A) return 'S';
+  if (upper == 0x8E) return 'Z';
+  return upper;
+}
+
+// Ö/Ø and Ä/Æ: one letter written two ways in the Nordic languages.
+bool nordicVariants(unsigned char a, unsigned char b) {
+  auto pair = [](unsigned char c) { return c == 0xD6 || c == 0xD8 ? 1 : c == 0xC4 || c == 0xC6 ? 2 : 0; };
+  return pair(a) != 0 && pair(a) == pair(b);
+}
+
+}  // namespace
+
+StockVerdict StockWordRule::judge(std::string_view entry, const Language& language) const {
+  for (std::size_t i = 0; i < entry.size(); ++i) {
+    const auto b = static_cast<unsigned char>(entry[i]);
+    if (isUpperCase(b) && !(capitalisedNouns && i == 0)) return StockVerdict::UpperCase;
+  }
+  for (char ch : entry) {
+    const auto b = static_cast<unsigned char>(ch);
+    const unsigned char letter = language.input(b);
+    if (letter == 0 || (!isLowerCase(b) && !isUpperCase(b))) return StockVerdict::NotLetters;
+    const unsigned char shown = language.nameOf(letter & 0x1F);
+    const unsigned char upper = upperCase(b);
+    if (upper != shown && plainLetter(upper) != shown && !nordicVariants(upper, shown))
+      return StockVerdict::OtherLetter;
+  }
+  if (entry.size() < static_cast<std::size_t>(TrieOrdbog::MinLength) ||
+      entry.size() > static_cast<std::size_t>(TrieOrdbog::MaxLength))
+    return StockVerdict::BadLength;
+  return StockVerdict::Taken;
+}
+
+}  // namespace vorkel
