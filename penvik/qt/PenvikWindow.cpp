@@ -92,8 +92,7 @@ PenvikWindow::PenvikWindow(const Setup& setup)
   grid_ = new GridWidget(right);
   grid_->setClickHandler([this](int column, int row) { cellClicked(column, row); });
   rightLayout->addWidget(grid_, 1);
-  buildClueEditor(right);
-  rightLayout->addWidget(findChild<QGroupBox*>("clueEditor"));
+  rightLayout->addWidget(buildClueEditor(right));
   splitter->addWidget(listPanel);
   splitter->addWidget(right);
   splitter->setStretchFactor(1, 1);
@@ -150,7 +149,7 @@ void PenvikWindow::buildMenus() {
   });
 }
 
-void PenvikWindow::buildClueEditor(QWidget* parent) {
+QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
   auto* box = new QGroupBox(texts::clueBox, parent);
   box->setObjectName("clueEditor");
   auto* layout = new QGridLayout(box);
@@ -166,6 +165,7 @@ void PenvikWindow::buildClueEditor(QWidget* parent) {
     layout->addWidget(edit, row++, 1);
     (d == Direction::Across ? acrossEdit_ : downEdit_) = edit;
   }
+  return box;
 }
 
 QAction* PenvikWindow::action(const QString& text) const {

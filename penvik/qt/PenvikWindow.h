@@ -68,7 +68,7 @@ class PenvikWindow : public QMainWindow {
 
  private:
   void buildMenus();
-  void buildClueEditor(QWidget* parent);
+  QWidget* buildClueEditor(QWidget* parent);
   void takeReceived();
   void comeForward();
   void showSelected();

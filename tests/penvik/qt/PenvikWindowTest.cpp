@@ -271,18 +271,46 @@ TEST_F(PenvikWindowTest, SavesThePuzzleAndItsSolutionAsPdfAndSvg) {
   EXPECT_EQ(std::count(solution.begin(), solution.end(), "R"), 1);
 }
 
-// The program as the generator starts it: it answers --version and --help
-// without a window, and logs a hand-over where PENVIK_LOG says.
-TEST(PenvikProgram, AnswersVersionAndHelpAndLogsAHandOverWherePenvikLogSays) {
-  const QString program = QStringLiteral(VORKEL_BINARY_DIR "/penvik");
-  for (const char* option : {"--version", "--help"}) {
-    QProcess p;
-    p.start(program, {option});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_TRUE(p.readAllStandardOutput().startsWith(option[2] == 'v' ? "penvik (" : "usage: penvik"));
-  }
+struct ProgramRun {
+  int exitCode = -1;
+  QByteArray out, err;
+};
 
+ProgramRun runPenvik(const QStringList& arguments) {
+  QProcess p;
+  p.start(QStringLiteral(VORKEL_BINARY_DIR "/penvik"), arguments);
+  ProgramRun r;
+  if (!p.waitForFinished(20000)) return r;
+  r.exitCode = p.exitCode();
+  r.out = p.readAllStandardOutput();
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+// Without a window: --version, --help, and exports for scripts (the clue
+// file beside the raw crossword is used).
+TEST(PenvikProgram, AnswersVersionAndHelpAndExportsWithoutAWindow) {
+  EXPECT_TRUE(runPenvik({"--version"}).out.startsWith("penvik ("));
+  EXPECT_TRUE(runPenvik({"--help"}).out.startsWith("usage: penvik"));
+  TempFolder dir;
+  const std::string raw = dir.write("x4_000.003", kRaw);
+  dir.write("x4_000.003.ledeord", "PENVIK LEDEORD 1\r\n4\t3\r\n#OS#\r\nORMA\r\nS#AB\r\n1\t1\tV\tMejeriprodukt\r\n");
+  const ProgramRun pdf = runPenvik({"--pdf", qs(dir / "ud.pdf"), qs(raw)});
+  EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
+  EXPECT_EQ(dir.read("ud.pdf").substr(0, 5), "%PDF-");
+  const ProgramRun svg = runPenvik({"--svg", qs(dir / "ud.svg"), qs(raw)});
+  EXPECT_EQ(svg.exitCode, 0) << svg.err.toStdString();
+  EXPECT_NE(dir.read("ud-løsning.svg").find("Mejeriprodukt"), std::string::npos);
+  const ProgramRun missing = runPenvik({"--pdf", qs(dir / "nej.pdf"), qs(dir / "findes-ikke")});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_TRUE(missing.err.contains("findes-ikke: filen kan ikke l")) << missing.err.toStdString();
+  EXPECT_FALSE(vorkel::Files::exists(dir / "nej.pdf"));
+  EXPECT_EQ(runPenvik({"--pdf", qs(dir / "nej.pdf")}).exitCode, 2);
+}
+
+// The program as the generator starts it logs a hand-over where PENVIK_LOG says.
+TEST(PenvikProgram, LogsAHandOverWherePenvikLogSays) {
+  const QString program = QStringLiteral(VORKEL_BINARY_DIR "/penvik");
   TempFolder dir;
   const std::string raw = dir.write("x4_000.003", kRaw);
   QProcess penvik;
