@@ -328,18 +328,22 @@ TEST(PenvikProgram, LogsAHandOverWherePenvikLogSays) {
   for (int i = 0; i < 1000 && !found; ++i, QTest::qWait(10))
     found = folder->findWindow("OWL_Window", "Penvik");
   ASSERT_TRUE(found) << "penvik did not register its window";
-  {
+  // The program uses the machine's one block of that name, which a
+  // generator window of another test may hold and remove meanwhile: a
+  // hand-over that found no block is sent again.
+  vorkel::SendResult r;
+  for (int attempt = 0; attempt < 5 && r.answer != 1; ++attempt) {
     auto block = vorkel::SharedBlock::createOrOpen("FraVorkelMappingId", 2000);
     ASSERT_TRUE(block);
     ASSERT_TRUE(block->writeText(raw));
-    const vorkel::SendResult r = vorkel::sendMessage(*found, "FraVorkelMsg", 1, ::gettid());
-    EXPECT_TRUE(r.answered() && r.answer == 1) << vorkel::describe(r.status);
+    r = vorkel::sendMessage(*found, "FraVorkelMsg", 1, ::gettid());
   }
+  EXPECT_TRUE(r.answered() && r.answer == 1) << vorkel::describe(r.status);
   const std::vector<std::string> log = linesOf(dir.read("log/penvik.log"));
   penvik.kill();
   penvik.waitForFinished(20000);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0].substr(log[0].find('\t') + 1), raw);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().substr(log.back().find('\t') + 1), raw);
 }
 
 }  // namespace
