@@ -1,7 +1,8 @@
 # Fails when a file of the core (dictionary, document, engine, app outside app/qt,
-# platform outside platform/qt, cli, setup outside setup/qt) includes a Qt header.
+# platform outside platform/qt, cli, setup outside setup/qt, penvik outside penvik/qt)
+# includes a Qt header.
 set(bad "")
-foreach(dir dictionary document engine app platform cli setup)
+foreach(dir dictionary document engine app platform cli setup penvik)
   file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
   foreach(f ${files})
     if(f MATCHES "/qt/")

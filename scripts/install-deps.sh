@@ -19,7 +19,9 @@ packages=(
   myspell-da
   ninja-build
   nlohmann-json3-dev
+  poppler-utils
   qt6-base-dev
+  qt6-svg-dev
   qxw
   scdoc
   wbritish

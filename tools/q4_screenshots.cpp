@@ -19,6 +19,7 @@
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/MainWindow.h"
 #include "app/GenerationRun.h"
+#include "tools/TitledShot.h"
 
 using namespace vorkel;
 
@@ -31,20 +32,6 @@ QPixmap grabWithPopup(QMainWindow& window, QMenu* popup) {
     QPainter p(&shot);
     p.drawPixmap(window.mapFromGlobal(popup->pos()), popup->grab());
   }
-  return shot;
-}
-
-// A dialog's picture with a plain title bar, since a grab shows only the
-// inside of a window.
-QPixmap withTitle(const QPixmap& inside, const QString& title) {
-  const int bar = 24;
-  QPixmap shot(inside.width(), inside.height() + bar);
-  shot.fill(QColor(60, 80, 120));
-  QPainter p(&shot);
-  p.setPen(Qt::white);
-  p.drawText(QRect(8, 0, shot.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft,
-             title);
-  p.drawPixmap(0, bar, inside);
   return shot;
 }
 

@@ -1,0 +1,110 @@
+#include "penvik/qt/PuzzlePainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "platform/Cp1252.h"
+
+namespace penvik {
+
+namespace {
+
+const QColor kClueShade(215, 215, 215);
+const QColor kHighlight(255, 236, 150);
+const QColor kSelectedCell(170, 200, 240);
+
+QRectF scaled(const Rect& r, double k) { return QRectF(r.x * k, r.y * k, r.width * k, r.height * k); }
+QPointF scaled(const Point& p, double k) { return QPointF(p.x * k, p.y * k); }
+
+QFont sized(double pixels, bool bold = false) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+  font.setBold(bold);
+  return font;
+}
+
+// The largest font from `largest` down to `smallest` whose wrapped text fits
+// the box. One largest size for the whole grid keeps the clues alike: a
+// short clue in a whole cell is not set larger than one in half a cell.
+QFont fittingFont(const QString& text, const QRectF& box, double smallest, double largest) {
+  const int flags = Qt::TextWordWrap | Qt::AlignCenter;
+  for (double size = std::max(smallest, std::min(largest, box.height() * 0.9)); size > smallest;
+       size *= 0.92) {
+    const QFont font = sized(size);
+    const QRectF needed = QFontMetricsF(font).boundingRect(box, flags, text);
+    if (needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5) return font;
+  }
+  return sized(smallest);
+}
+
+}  // namespace
+
+QString fromCp1252(const std::string& bytes) {
+  const std::string utf8 = vorkel::cp1252ToUtf8(bytes);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const GridStyle& style) {
+  if (grid.cellSize <= 0) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const double thin = std::max(1.0, grid.cellSize * scale * 0.02);
+  painter.setPen(QPen(Qt::black, thin));
+  for (const CellPicture& cell : grid.cells) {
+    const QRectF box = scaled(cell.box, scale);
+    const bool selected = style.selectedCell && style.selectedCell->first == cell.column &&
+                          style.selectedCell->second == cell.row;
+    painter.fillRect(box, selected ? kSelectedCell : cell.clue ? kClueShade : QColor(Qt::white));
+    painter.drawRect(box);
+    if (style.letters && !cell.clue && cell.letter != ' ') {
+      painter.setFont(sized(box.height() * 0.6, true));
+      painter.drawText(box, Qt::AlignCenter, fromCp1252(std::string(1, cell.letter)));
+    }
+  }
+  if (style.highlighted)
+    if (const ClueBox* box = grid.clueBox(*style.highlighted))
+      painter.fillRect(scaled(box->box, scale), kHighlight);
+  for (const auto& [from, to] : grid.splits) painter.drawLine(scaled(from, scale), scaled(to, scale));
+  painter.setBrush(Qt::black);
+  for (const Arrow& a : grid.arrows) {
+    const QPointF points[3] = {scaled(a.tip, scale), scaled(a.left, scale), scaled(a.right, scale)};
+    painter.drawPolygon(points, 3);
+  }
+  for (const ClueBox& clue : grid.clues) {
+    if (clue.text.empty()) continue;
+    const QRectF box = scaled(clue.box, scale);
+    const QString text = fromCp1252(clue.text);
+    painter.setFont(fittingFont(text, box, style.minimumTextSize, grid.cellSize * scale * 0.17));
+    painter.save();
+    painter.setClipRect(box);
+    painter.drawText(box, Qt::TextWordWrap | Qt::AlignCenter, text);
+    painter.restore();
+  }
+  // The frame around the whole grid, heavier than the cell lines.
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::black, thin * 2));
+  painter.drawRect(scaled(grid.frame, scale));
+  painter.restore();
+}
+
+void paintPage(QPainter& painter, const Page& page, double scale) {
+  painter.save();
+  painter.setPen(Qt::black);
+  const QRectF title = scaled(page.titleBox, scale);
+  painter.setFont(sized(title.height() * 0.7, true));
+  painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(page.title));
+  const QRectF subtitle = scaled(page.subtitleBox, scale);
+  painter.setFont(sized(subtitle.height() * 0.6));
+  painter.drawText(subtitle, Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(page.subtitle));
+  painter.restore();
+  GridStyle style;
+  style.letters = page.showLetters;
+  style.minimumTextSize = 1.2 * scale;  // 1.2 mm, about 3.4 pt
+  paintGrid(painter, page.grid, scale, style);
+}
+
+}  // namespace penvik

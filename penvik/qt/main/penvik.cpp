@@ -1,0 +1,102 @@
+// penvik: the drawing program that takes the generator's raw crosswords.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "penvik/Crossword.h"
+#include "penvik/ReceiveLog.h"
+#include "penvik/qt/PenvikWindow.h"
+#include "penvik/qt/PuzzleExport.h"
+#include "platform/Files.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: penvik [RAW-CROSSWORD...]\n"
+    "       penvik --pdf OUT.pdf RAW-CROSSWORD\n"
+    "       penvik --svg OUT.svg RAW-CROSSWORD\n"
+    "       penvik --version | --help\n"
+    "\n"
+    "Penvik, the drawing program of the crossword suite. It takes the raw\n"
+    "crosswords the generator hands over, lets you write their clues and saves\n"
+    "them as PDF or SVG for printing on A4.\n"
+    "  RAW-CROSSWORD     open these raw crosswords at start\n"
+    "  --pdf OUT.pdf     write the crossword with its clues as PDF (puzzle, then\n"
+    "                    solution) and exit, without a window\n"
+    "  --svg OUT.svg     the same as two SVG pictures: OUT.svg and OUT-løsning.svg\n"
+    "\n"
+    "Every hand-over is logged to $PENVIK_LOG, or else to\n"
+    "$XDG_STATE_HOME/vorkel/penvik.log (~/.local/state/vorkel/penvik.log).\n"
+    "Settings are read from penvik.ini beside the program (section [Penvik]).\n";
+
+// --pdf / --svg: 0 written, 1 the crossword or the output failed.
+int exportOnly(bool pdf, const std::string& out, const std::string& raw) {
+  const penvik::Crossword c = penvik::Crossword::open(raw);
+  if (!c.grid) {
+    std::fprintf(stderr, "penvik: %s\n", c.error.c_str());
+    return 1;
+  }
+  if (!c.clueNote.empty()) std::fprintf(stderr, "penvik: %s\n", c.clueNote.c_str());
+  const penvik::PuzzlePages pages =
+      penvik::layoutPuzzle(*c.grid, c.clues, std::string(vorkel::Files::fileName(c.path)));
+  std::string error;
+  if (!(pdf ? penvik::savePdf(out, pages, error) : penvik::saveSvg(out, pages, error))) {
+    std::fprintf(stderr, "penvik: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("%s\n", out.c_str());
+  if (!pdf) std::printf("%s\n", penvik::solutionSvgPath(out).c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // --version and --help answer without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--version")) {
+      std::printf("penvik (Vorkel) %s\n", PENVIK_VERSION);
+      return 0;
+    }
+    if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
+  // An export draws no window: it needs no display either.
+  const bool exporting = argc > 1 && (!std::strcmp(argv[1], "--pdf") || !std::strcmp(argv[1], "--svg"));
+  if (exporting) {
+    if (argc != 4) {
+      std::fprintf(stderr, "penvik: %s takes an output file and a raw crossword\n%s", argv[1], kUsage);
+      return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return exportOnly(argv[1][2] == 'p', argv[2], argv[3]);
+  }
+
+  // Qt takes its own options (-platform, ...) out of argv.
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Penvik");
+  QApplication::setApplicationVersion(PENVIK_VERSION);
+  std::vector<std::string> files;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a.size() > 1 && a[0] == '-')
+      std::fprintf(stderr, "penvik: ignoring '%s' (penvik --help lists the options)\n", a.c_str());
+    else
+      files.push_back(a);
+  }
+
+  penvik::PenvikWindow::Setup setup;
+  setup.logPath = penvik::ReceiveLog::defaultPath([](const char* name) { return std::getenv(name); });
+  setup.programFolder = QCoreApplication::applicationDirPath().toStdString();
+  setup.files = files;
+  penvik::PenvikWindow window(setup);
+  window.show();
+  return app.exec();
+}
