@@ -3,7 +3,7 @@
 // each finished one written as a raw crossword into the output folder
 // (engine/RawCrossword.h).
 //
-//   if (checkReadiness(context)) runGeneration(context, AttemptKind::WithoutLetters);
+//   runGeneration(context, AttemptKind::WithoutLetters);   // "&Tjek" is app/ReadinessCheck.h
 //
 // A run ends when the user stops it (a key or Escape between attempts, then
 // No) or, in simple mode, when `RunLimit` crosswords have been saved. Every
@@ -28,9 +28,5 @@ int runAttempt(ApplicationContext& context, AttemptKind kind);
 // one that reaches `RunLimit` in simple mode flagged as the last. False when
 // nothing ran (no path).
 bool runGeneration(ApplicationContext& context, AttemptKind kind, HandOver* handOver = nullptr);
-
-// "&Tjek": true when a dictionary and a path are there; otherwise tells the
-// user which is missing.
-bool checkReadiness(ApplicationContext& context);
 
 }  // namespace vorkel

@@ -12,7 +12,8 @@
 //
 // `Template` is the state of the current template in one application
 // context; the document's own file name lives in the context's document
-// dialog data. Loading and saving are in app/TemplateCommands.h.
+// dialog data. Reading and writing the file, and the menu commands that
+// open and save templates, are in app/TemplateFile.h.
 
 #include <optional>
 #include <string>
@@ -43,9 +44,5 @@ struct Template {
   // The open and save dialogs of templates.
   FileDialogData dialog;
 };
-
-// The template dialog data: "Skabeloner (*.skb)|...", extension "skb",
-// starting in `initialFolder`, asking before overwriting.
-FileDialogData templateDialogData(std::string_view initialFolder);
 
 }  // namespace vorkel

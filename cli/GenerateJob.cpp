@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 #include "engine/ParameterFile.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
@@ -111,7 +111,7 @@ std::string GenerateJob::loadProblem() {
   CrosswordDocument probe;
   if (!readDocument(probe, model, c.language, quiet))
     return "cannot read the model " + model + "\n";
-  const ModelCheck check = ModelCheck::of(c.document);
+  const GridShapeCheck check = GridShapeCheck::of(c.document);
   if (!check.ok()) return "the model " + model + " cannot be filled:\n" + check.describe();
   if (t.dictionaryPath.empty() || !c.dictionary || c.dictionary->wordCount() == 0)
     return "no words in the dictionary the template names\n";

@@ -13,7 +13,7 @@
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 #include "engine/Path.h"
 #include "engine/PathOptimiser.h"
 
@@ -78,7 +78,7 @@ int autoPath(const PathArgs& a, std::ostream& out, std::ostream& err) {
     err << "vorkel path: cannot read '" << model << "' as a crossword grid\n";
     return 1;
   }
-  const ModelCheck check = ModelCheck::of(doc);
+  const GridShapeCheck check = GridShapeCheck::of(doc);
   if (!check.ok()) {
     err << "vorkel path: '" << model << "' cannot be filled:\n" << check.describe();
     return 1;

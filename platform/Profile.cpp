@@ -3,7 +3,7 @@
 #include <climits>
 #include <optional>
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
 
 namespace vorkel {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
 
 namespace vorkel {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallationFolders.h"
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"

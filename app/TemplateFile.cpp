@@ -1,4 +1,4 @@
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 
 #include <unistd.h>
 
@@ -158,6 +158,15 @@ bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayC
   bool loaded = loadTemplate(context, chosen);
   context.ui.setCaption(formatText(texts::captionTemplate, chosen));
   return loaded;
+}
+
+FileDialogData templateDialogData(std::string_view initialFolder) {
+  FileDialogData data;
+  data.filter = texts::templateFilter;
+  data.defaultExtension = texts::templateExtension;
+  data.folder = std::string(initialFolder);
+  data.promptOverwrite = true;
+  return data;
 }
 
 }  // namespace vorkel
