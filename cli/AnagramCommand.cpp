@@ -14,7 +14,6 @@
 // Windows-1252 with CR LF lines like the dialog's, written beside the target
 // and renamed over it. Printed to stdout it is UTF-8.
 
-#include <charconv>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -30,6 +29,7 @@
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -64,9 +64,7 @@ std::string programFolder() {
 }
 
 bool parseIn(const std::string& text, int low, int high, int& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end && value >= low && value <= high;
+  return parseNumber(text, value) && value >= low && value <= high;
 }
 
 bool parse(const Args& args, Options& o, std::ostream& err) {

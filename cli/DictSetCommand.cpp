@@ -13,7 +13,6 @@
 // command leaves it in the program's. Messages of the dictionary reach
 // stderr through StderrUi; any failure ends with a non-zero exit code.
 
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -33,6 +32,7 @@
 #include "dictionary/WordLookup.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -54,13 +54,6 @@ struct SetOptions {
   int language = 0;
   std::optional<std::uint32_t> seed;
 };
-
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
 
 bool parseSetOptions(const Args& args, SetOptions& o, std::ostream& err) {
   const std::string prefix = "vorkel dict " + args[0] + ": ";

@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
@@ -39,6 +38,7 @@
 #include "cli/RestartPolicy.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -104,13 +104,6 @@ struct Options {
   bool json = false;
   RestartPolicy restart = *RestartPolicy::parse(kDefaultRestart);
 };
-
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
 
 std::optional<Options> parseOptions(const Args& args, std::ostream& err) {
   Options o;

@@ -1,7 +1,6 @@
 // `vorkel path`: lays the automatic path over a model grid and writes it as
 // a .vej file.
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <ostream>
@@ -16,6 +15,7 @@
 #include "engine/GridShapeCheck.h"
 #include "engine/Path.h"
 #include "engine/PathOptimiser.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -45,14 +45,13 @@ std::optional<PathArgs> parseArgs(const Args& args, std::ostream& err) {
         err << "vorkel path: --language needs a number\n";
         return std::nullopt;
       }
-      char* end = nullptr;
-      const long n = std::strtol(args[i + 1].c_str(), &end, 10);
-      if (end == args[i + 1].c_str() || *end != '\0' || n < 0 || n > 10) {
+      int n = 0;
+      if (!parseNumber(args[i + 1], n) || n < 0 || n > 10) {
         err << "vorkel path: --language takes a number from 0 to 10, not '" << args[i + 1]
             << "'\n";
         return std::nullopt;
       }
-      out.language = static_cast<int>(n);
+      out.language = n;
       ++i;
     } else if (a.size() > 1 && a[0] == '-') {
       err << "vorkel path: unknown option '" << a << "'\n";
