@@ -10,7 +10,6 @@
 //
 // Messages of the dictionary itself reach stderr through StderrUi.
 
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +25,8 @@
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
+#include "platform/Cp1252Case.h"
+#include "platform/Numbers.h"
 #include "platform/Random.h"
 
 namespace vorkel {
@@ -55,13 +56,6 @@ struct Options {
   std::optional<int> plan;
   bool stock = false;
 };
-
-template <class T>
-bool parseNumber(const std::string& text, T& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
-}
 
 // False (message on err) on an unknown option or a bad value.
 bool parseOptions(const Args& args, Options& o, std::ostream& err) {
@@ -118,16 +112,6 @@ std::uint32_t clockSeed() {
       std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-bool isUpperCase(unsigned char b) {
-  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A ||
-         b == 0x8C || b == 0x8E || b == 0x9F;
-}
-
-bool isLowerCase(unsigned char b) {
-  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7) || b == 0x9A || b == 0x9C ||
-         b == 0x9E;
-}
-
 struct ImportCounts {
   long lines = 0;
   long stored = 0;
@@ -178,9 +162,9 @@ int runImport(const Options& o, Language& language, StderrUi& ui, std::ostream& 
     bool letters = true;
     for (char ch : word) {
       const auto b = static_cast<unsigned char>(ch);
-      if (language.input(b) == 0 || (o.stock && !isLowerCase(b) && !isUpperCase(b)))
+      if (language.input(b) == 0 || (o.stock && !isLowerCp1252(b) && !isUpperCp1252(b)))
         letters = false;
-      if (isUpperCase(b)) upper = true;
+      if (isUpperCp1252(b)) upper = true;
     }
     if (o.stock && upper) ++n.upperCase;
     else if (!letters) ++n.notLetters;

@@ -118,7 +118,7 @@ std::string GenerateJob::loadProblem() {
   if (c.path.length() == 0)
     return "no stops in the path " + c.locate(t.pathFileName) + "\n";
   const std::string par = c.locate(t.parameterFileName);
-  const std::optional<std::string> bytes = Files::readFile(par);
+  const std::optional<std::string> bytes = Files::readFile(par, kMaxParameterFileBytes);
   if (!bytes || parseParameterFile(*bytes).status != ParameterFileContents::Status::Ok)
     return "cannot use the parameter file " + par + "\n";
   return {};

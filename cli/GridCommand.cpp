@@ -1,11 +1,7 @@
 // `vorkel grid`: show, convert and import model grids (.ktd).
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -17,6 +13,8 @@
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
 #include "platform/Cp1252.h"
+#include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -40,14 +38,13 @@ std::optional<GridArgs> parseArgs(const Args& args, std::ostream& err) {
         err << "vorkel grid: --language needs a number\n";
         return std::nullopt;
       }
-      char* end = nullptr;
-      const long n = std::strtol(args[i + 1].c_str(), &end, 10);
-      if (end == args[i + 1].c_str() || *end != '\0' || n < 0 || n > 10) {
+      int n = 0;
+      if (!parseNumber(args[i + 1], n) || n < 0 || n > 10) {
         err << "vorkel grid: --language takes a number from 0 to 10, not '" << args[i + 1]
             << "'\n";
         return std::nullopt;
       }
-      out.language = static_cast<int>(n);
+      out.language = n;
       ++i;
     } else {
       out.positional.push_back(args[i]);
@@ -56,48 +53,14 @@ std::optional<GridArgs> parseArgs(const Args& args, std::ostream& err) {
   return out;
 }
 
-bool readFileBytes(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  char buffer[65536];
-  std::size_t n = 0;
-  bytes.clear();
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
+// A picture is a grid of at most 50 x 50 cells; 1 MiB is far more than one.
+constexpr std::uint64_t kMaxPictureBytes = 1u << 20;
 
-// Writes to a temporary file beside `path` and renames it into place, so the
-// destination is never left half written.
+// Writes the file whole or not at all (platform/Files.h) and says why not.
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::ostream& err) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) {
-    err << "vorkel grid: cannot write '" << path << "': " << std::strerror(errno) << '\n';
-    return false;
-  }
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  if (ok) ok = ::fsync(fd) == 0;
-  const int savedErrno = errno;
-  if (::close(fd) != 0) ok = false;
-  if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) {
-    err << "vorkel grid: cannot write '" << path << "': "
-        << std::strerror(errno ? errno : savedErrno) << '\n';
-    std::remove(pattern.c_str());
-  }
-  return ok;
+  if (Files::writeFileAtomically(path, bytes)) return true;
+  err << "vorkel grid: cannot write '" << path << "': " << std::strerror(errno) << '\n';
+  return false;
 }
 
 bool loadDocument(CrosswordDocument& doc, const std::string& path, const Language& language,
@@ -138,13 +101,14 @@ int convert(const GridArgs& a, const Language& language, std::ostream& err) {
 // letter a letter cell holding it (upper case, as typed into the grid).
 int importPicture(const GridArgs& a, const Language& language, std::ostream& err) {
   const std::string& in = a.positional[0];
-  std::string utf8;
-  if (!readFileBytes(in, utf8)) {
-    err << "vorkel grid: cannot read '" << in << "'\n";
+  ReadFailure why = ReadFailure::None;
+  const std::optional<std::string> utf8 = Files::readFile(in, kMaxPictureBytes, &why);
+  if (!utf8) {
+    err << "vorkel grid: cannot read '" << in << "': " << Files::describe(why) << "\n";
     return 1;
   }
   std::string bytes;
-  if (!utf8ToCp1252Exact(utf8, bytes)) {
+  if (!utf8ToCp1252Exact(*utf8, bytes)) {
     err << "vorkel grid: '" << in
         << "' is not UTF-8 text or holds characters that Windows-1252 lacks\n";
     return 1;

@@ -136,10 +136,10 @@ TEST_F(WordFileTest, MissingOrUnwritableFilesAreReported) {
   EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til save af ordbogen");
   EXPECT_EQ(ui.lastMessage().caption, target);
 
-  const std::string blocked = path("blocked");  // the target is a folder: the rename fails
+  const std::string blocked = path("blocked");  // the target is a folder: no file can be made
   fs::create_directories(fs::path(blocked) / "inside");
   EXPECT_FALSE(saveDictionary(dict, blocked, random));
-  EXPECT_EQ(ui.lastMessage().text, "Fejl i skrivning af fil til save af ordbogen");
+  EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til save af ordbogen");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
