@@ -32,7 +32,12 @@ struct Template {
   std::string templatePath;
   // Names as the template gave them (absolute, or relative to the context's
   // work folder), resolved against a fallback folder where needed.
-  std::string dictionaryPath;  // the dictionary in memory; empty: none loaded from a file
+  // The dictionary file a save records: the name the template gave, also
+  // when that file could not be loaded (the template must not lose it).
+  std::string dictionaryName;
+  // The file whose words are in memory, so that the next template naming
+  // the same file keeps them; empty when none was loaded from a file.
+  std::string dictionaryPath;
   std::string pathFileName;
   std::string parameterFileName;
   std::string destDir;

@@ -55,6 +55,7 @@ std::optional<std::string> templateFile(ApplicationContext& context, const Profi
 
 void loadDictionary(ApplicationContext& context, const std::string& name) {
   Template& t = context.skabelon;
+  t.dictionaryName = name;
   // The same name (exactly) keeps the store: reloading 100000 words is what
   // the user waits for when switching between models of one dictionary.
   if (name == t.dictionaryPath) return;
@@ -74,7 +75,7 @@ bool writeTemplate(ApplicationContext& context) {
   const Template& t = context.skabelon;
   Profile skb(context.locate(t.templatePath), kSection);
   bool ok = skb.writeString("Model", context.documentDialog.fileName) &&
-            skb.writeString("Trie", t.dictionaryPath) &&
+            skb.writeString("Trie", t.dictionaryName) &&
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
             skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.sprog);

@@ -13,6 +13,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/platform/HostileFiles.h"
 
 namespace vorkel {
 namespace {
@@ -119,6 +120,18 @@ TEST_F(WordFileTest, FileThatIsNeitherLoadsNothingQuietly) {
   EXPECT_TRUE(loadWordFile(dict, file));
   EXPECT_EQ(dict.wordCount(), 0);
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// A terabyte of sparse zeros once ended the program (bad_alloc), a FIFO or
+// /dev/zero kept it reading forever: each is now refused like a missing file.
+TEST_F(WordFileTest, FilesWithoutAnEndAreRefusedLikeMissingOnes) {
+  testing::TempFolder folder;
+  for (const std::string& file : testing::unboundedFiles(folder)) {
+    EXPECT_FALSE(loadWordFile(dict, file)) << file;
+    EXPECT_EQ(ui.lastMessage().caption, file);
+    EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til load af ordbogen");
+  }
+  EXPECT_EQ(dict.wordCount(), 0);
 }
 
 TEST_F(WordFileTest, MissingOrUnwritableFilesAreReported) {
