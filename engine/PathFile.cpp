@@ -42,7 +42,7 @@ PathFileContents parsePathFile(std::string_view bytes) {
   const bool seedLine = readSeedLine(bytes, pos, out.seeds);
 
   std::int32_t number = 0;
-  while (pos < bytes.size()) {
+  while (pos < bytes.size() && out.stops.size() < kMaxPathStops) {
     std::size_t end = bytes.find('\n', pos);
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(pos, std::min(end - pos, kMaxLineChars));
