@@ -2,9 +2,24 @@
 # Installs the Debian packages the build, the tests and the stock dictionary
 # need. Safe to run again; does nothing when everything is there.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev wdanish myspell-da qxw an xauth
-          fonts-liberation)
+packages=(
+  an
+  clang
+  cmake
+  fonts-liberation
+  g++
+  libbenchmark-dev
+  libclang-rt-14-dev
+  libgl-dev
+  libgmock-dev
+  libgtest-dev
+  myspell-da
+  ninja-build
+  qt6-base-dev
+  qxw
+  wdanish
+  xauth
+)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
