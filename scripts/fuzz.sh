@@ -6,6 +6,7 @@
 #   bash scripts/fuzz.sh 600        # ten minutes per target
 #   RUNS=1000000 bash scripts/fuzz.sh 0    # a million executions per target
 #   TARGETS="PathFile Profile" bash scripts/fuzz.sh 60
+#   TIMEOUT=5 bash scripts/fuzz.sh 600     # on a busy machine: seconds before an input counts as a hang
 #
 # Each target starts from its seed corpus (tests/fuzz/corpus/<target>) and
 # the inputs that once crashed it (tests/fuzz/crashes/<target>); what it
@@ -18,6 +19,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-10}"
 runs="${RUNS:--1}"
+timeout="${TIMEOUT:-1}"
 bash scripts/install-deps.sh
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE= \
@@ -43,7 +45,7 @@ for t in $targets; do
   start=$(date +%s)
   if ! ASAN_OPTIONS=detect_leaks=1 \
        "build/fuzz/tests/fuzz/fuzz_$t" "$work" "${seeds[@]}" -max_total_time="$seconds" -runs="$runs" \
-       -timeout=1 -rss_limit_mb=2048 -max_len="$max_len" -print_final_stats=1 \
+       -timeout="$timeout" -rss_limit_mb=2048 -max_len="$max_len" -print_final_stats=1 \
        -artifact_prefix="$artifacts/" >"$log" 2>&1; then
     status=1
     echo "fuzz_$t: FAILED, see $log and $artifacts/" >&2
@@ -52,7 +54,8 @@ for t in $targets; do
   end=$(date +%s)
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 || true)
-  printf 'fuzz_%-16s %10s execs  %5ss  %s  corpus %s files\n' "$t" "${execs:-?}" \
-    "$((end - start))" "${cov:-?}" "$(ls "$work" | wc -l)"
+  slowest=$(sed -n 's/^stat::slowest_unit_time_sec: *//p' "$log")
+  printf 'fuzz_%-16s %10s execs  %5ss  %s  corpus %s files  slowest %ss\n' "$t" "${execs:-?}" \
+    "$((end - start))" "${cov:-?}" "$(ls "$work" | wc -l)" "${slowest:-?}"
 done
 exit "$status"
