@@ -13,16 +13,16 @@ namespace {
 using Values = std::map<std::pair<std::string, std::string>, std::string>;
 
 // The value of the (section, key) pairs the file offers, as getString reads
-// them: up to 8 sections of up to 32 keys, since every read reads the file.
+// them: up to 4 sections of up to 8 keys, since every read reads the file.
 Values valuesOf(const vorkel::Profile& profile) {
   Values out;
   int sections = 0;
   for (const std::string& section : profile.sections()) {
-    if (++sections > 8) break;
+    if (++sections > 4) break;
     const vorkel::Profile p = profile.withSection(section);
     int keys = 0;
     for (const std::string& key : p.keys()) {
-      if (++keys > 32) break;
+      if (++keys > 8) break;
       out[{section, key}] = p.getString(key);
       p.getInt(key, -1);
     }

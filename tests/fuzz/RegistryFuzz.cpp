@@ -15,13 +15,13 @@ using vorkel::RegistryValue;
 using Values = std::map<std::tuple<int, std::string, std::string>,
                         std::tuple<std::uint32_t, std::string, std::uint32_t>>;
 
-// Every value of the keys up to three levels below each root: at most 24
-// keys of 16 values, since every question reads the whole store again.
+// Every value of the keys up to three levels below each root: at most 12
+// keys of 8 values, since every question reads the whole store again.
 void collect(const Registry& registry, RegistryRoot root, const std::string& path, int depth,
              int& budget, Values& out) {
   if (--budget < 0) return;
   RegistryValue v;
-  for (std::size_t i = 0; registry.enumValue(root, path, i, v) == Registry::Success && i < 16; ++i) {
+  for (std::size_t i = 0; registry.enumValue(root, path, i, v) == Registry::Success && i < 8; ++i) {
     RegistryValue again;
     vorkel::fuzz::expect(registry.getValue(root, path, v.name, again) == Registry::Success,
                          "an enumerated value can be read");
@@ -35,7 +35,7 @@ void collect(const Registry& registry, RegistryRoot root, const std::string& pat
 
 Values valuesOf(const Registry& registry) {
   Values out;
-  int budget = 24;
+  int budget = 12;
   for (RegistryRoot root : {RegistryRoot::ClassesRoot, RegistryRoot::LocalMachine,
                             RegistryRoot::CurrentUser})
     collect(registry, root, "", 0, budget, out);
