@@ -25,7 +25,11 @@ bash scripts/install-deps.sh
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE= \
   -DCMAKE_CXX_FLAGS="-O1" -DVORKEL_FUZZ=ON >/dev/null
 targets="${TARGETS:-$(sed -n 's/^  \([A-Za-z0-9]*\):vorkel_[a-z]*)\{0,1\}$/\1/p' tests/fuzz/CMakeLists.txt)}"
-cmake --build build/fuzz -j "$(nproc)" --target $(printf 'fuzz_%s ' $targets) >/dev/null
+if ! cmake --build build/fuzz -j "$(nproc)" --target $(printf 'fuzz_%s ' $targets) \
+     >build/fuzz/build.log 2>&1; then
+  grep -E -m20 'error|FAILED' build/fuzz/build.log >&2
+  exit 1
+fi
 
 status=0
 for t in $targets; do
