@@ -1,6 +1,7 @@
 #include "app/ApplicationContext.h"
 
 #include "app/InstallationFolders.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"

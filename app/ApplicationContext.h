@@ -10,7 +10,7 @@
 //   ScriptedUi ui; ManualClock clock; Registry registry(file);
 //   ApplicationContext context(ui, clock, registry, "/data/q4", /*seed=*/42);
 //   context.readProgramProfile();               // ".\Q4DK.ini", section "Opsat"
-//   loadTemplate(context, "Model1.skb");        // app/TemplateCommands.h
+//   loadTemplate(context, "Model1.skb");        // app/TemplateFile.h
 //   runGeneration(context, AttemptKind::WithoutLetters);  // app/GenerationRun.h
 //
 // The ports (Ui, Clock, Registry) must outlive the context.

@@ -11,6 +11,7 @@
 #include "engine/ForcedWords.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -23,10 +24,7 @@ constexpr std::size_t kMaxTvangBytes = 3999;
 
 // The number at the start of the text, as the C library's strtol reads it
 // ("12 ord" is 12, "ord" is 0), kept within int.
-int leadingNumber(const std::string& text) {
-  const long value = std::strtol(text.c_str(), nullptr, 10);
-  return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
+int leadingNumber(const std::string& text) { return leadingInt(text); }
 
 // The field's text as the lines of a text file: Windows-1252, CR LF after
 // every line, the last one included.

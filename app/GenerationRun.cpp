@@ -225,16 +225,4 @@ bool runForcedGeneration(ApplicationContext& context) {
   return true;
 }
 
-bool checkReadiness(ApplicationContext& context) {
-  if (!context.dictionary || context.dictionary->wordCount() == 0) {
-    context.ui.messageBox(texts::missingDictionary, texts::cannotBuildCaption);
-    return false;
-  }
-  if (!havePath(context)) {
-    context.ui.messageBox(texts::missingPath, texts::cannotBuildCaption);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace vorkel

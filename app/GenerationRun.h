@@ -3,7 +3,7 @@
 // each finished one written as a raw crossword into the output folder
 // (engine/RawCrossword.h).
 //
-//   if (checkReadiness(context)) runGeneration(context, AttemptKind::WithoutLetters);
+//   runGeneration(context, AttemptKind::WithoutLetters);   // "&Tjek" is app/ReadinessCheck.h
 //
 // A run ends when the user stops it (a key or Escape between attempts, then
 // No) or, in simple mode, when `RunLimit` crosswords have been saved. Every
@@ -48,9 +48,5 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptio
 // ends as any run does, or when the word file gives no words (shown).
 // False when nothing ran: no path, or the dialog was not ended with OK.
 bool runForcedGeneration(ApplicationContext& context);
-
-// "&Tjek": true when a dictionary and a path are there; otherwise tells the
-// user which is missing.
-bool checkReadiness(ApplicationContext& context);
 
 }  // namespace vorkel

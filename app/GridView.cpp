@@ -9,6 +9,7 @@
 #include "app/ApplicationContext.h"
 #include "app/Texts.h"
 #include "platform/RangeMessage.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -16,7 +17,7 @@ namespace {
 
 // An integer as the dialogs read it: leading blanks, a sign and digits;
 // text that is no number reads as 0, which every range refuses.
-long readInteger(const std::string& text) { return std::strtol(text.c_str(), nullptr, 10); }
+long readInteger(const std::string& text) { return leadingInt(text); }
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 
 #include "app/ApplicationContext.h"
 #include "app/Texts.h"
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"

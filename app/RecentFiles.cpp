@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 
 namespace vorkel {
 

@@ -7,7 +7,7 @@
 #include "app/ApplicationContext.h"
 #include "app/GenerationRun.h"
 #include "app/HandOver.h"
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "engine/PathOptimiser.h"
 #include "platform/Files.h"

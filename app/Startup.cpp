@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Registry.h"
 
 namespace vorkel {

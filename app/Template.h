@@ -12,7 +12,8 @@
 //
 // `Template` is the state of the current template in one application
 // context; the document's own file name lives in the context's document
-// dialog data. Loading and saving are in app/TemplateCommands.h.
+// dialog data. Reading and writing the file, and the menu commands that
+// open and save templates, are in app/TemplateFile.h.
 
 #include <optional>
 #include <string>
@@ -31,7 +32,12 @@ struct Template {
   std::string templatePath;
   // Names as the template gave them (absolute, or relative to the context's
   // work folder), resolved against a fallback folder where needed.
-  std::string dictionaryPath;  // the dictionary in memory; empty: none loaded from a file
+  // The dictionary file a save records: the name the template gave, also
+  // when that file could not be loaded (the template must not lose it).
+  std::string dictionaryName;
+  // The file whose words are in memory, so that the next template naming
+  // the same file keeps them; empty when none was loaded from a file.
+  std::string dictionaryPath;
   std::string pathFileName;
   std::string parameterFileName;
   std::string destDir;
@@ -43,9 +49,5 @@ struct Template {
   // The open and save dialogs of templates.
   FileDialogData dialog;
 };
-
-// The template dialog data: "Skabeloner (*.skb)|...", extension "skb",
-// starting in `initialFolder`, asking before overwriting.
-FileDialogData templateDialogData(std::string_view initialFolder);
 
 }  // namespace vorkel

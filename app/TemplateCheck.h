@@ -2,7 +2,7 @@
 // Whether the files a generation template names can be used, told before
 // the template is loaded and worded for the command line.
 //
-// Loading a template (app/TemplateCommands.h) reports a file that is not
+// Loading a template (app/TemplateFile.h) reports a file that is not
 // where the template says in the words the window program has always used:
 // a file it then looks for in the installation's folder, or "reinstall from
 // the CD-ROM" when there is none. For a template of one's own that sends

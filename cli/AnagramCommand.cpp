@@ -29,6 +29,7 @@
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 

@@ -1,19 +1,17 @@
 #include "cli/Arguments.h"
 
-#include <charconv>
 #include <ostream>
 
 #include "cli/Console.h"
 #include "cli/LanguageOption.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
 std::optional<long long> wholeNumber(std::string_view text) {
   long long value = 0;
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  if (text.empty() || !parseNumber(text, value)) return std::nullopt;
   return value;
 }
 

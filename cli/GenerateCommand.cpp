@@ -56,6 +56,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 

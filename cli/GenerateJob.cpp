@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/FastFill.h"
 #include "engine/FillObstacles.h"
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 #include "engine/ParameterFile.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
@@ -146,7 +146,7 @@ std::vector<std::string> GenerateJob::loadProblems() {
   const std::string model = c.locate(modelName);
   CrosswordDocument probe;
   if (!readDocument(probe, model, c.language, quiet)) return {"cannot read the model " + model};
-  const ModelCheck check = ModelCheck::of(c.document);
+  const GridShapeCheck check = GridShapeCheck::of(c.document);
   if (!check.ok()) {
     std::vector<std::string> lines{"the model " + model + " cannot be filled:"};
     std::istringstream problems(check.describe());
@@ -161,7 +161,7 @@ std::vector<std::string> GenerateJob::loadProblems() {
   if (!fast && c.path.length() == 0)
     return {"no stops in the path " + c.locate(t.pathFileName)};
   const std::string par = c.locate(t.parameterFileName);
-  const std::optional<std::string> bytes = Files::readFile(par);
+  const std::optional<std::string> bytes = Files::readFile(par, kMaxParameterFileBytes);
   if (!bytes || parseParameterFile(*bytes).status != ParameterFileContents::Status::Ok)
     return {"cannot use the parameter file " + par};
 

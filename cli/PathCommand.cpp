@@ -13,9 +13,10 @@
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 #include "engine/Path.h"
 #include "engine/PathOptimiser.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -40,7 +41,7 @@ int writeAutoPath(Console& console, const std::string& model, const std::string&
   CrosswordDocument doc;
   if (!parseDocument(doc, file.bytes, language, console))
     return console.fail("cannot read '" + model + "' as a crossword grid");
-  const ModelCheck check = ModelCheck::of(doc);
+  const GridShapeCheck check = GridShapeCheck::of(doc);
   if (!check.ok()) {
     console.say("'" + model + "' cannot be filled:");
     std::istringstream problems(check.describe());

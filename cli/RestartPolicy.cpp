@@ -1,7 +1,8 @@
 #include "cli/RestartPolicy.h"
 
-#include <charconv>
 #include <limits>
+
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -9,9 +10,7 @@ namespace {
 
 std::optional<std::uint64_t> positiveNumber(std::string_view text) {
   std::uint64_t value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || value == 0) return std::nullopt;
+  if (!parseNumber(text, value) || value == 0) return std::nullopt;
   return value;
 }
 

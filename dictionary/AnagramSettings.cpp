@@ -1,26 +1,17 @@
 #include "dictionary/AnagramSettings.h"
 
+#include "platform/Numbers.h"
+
 
 namespace vorkel {
 
 namespace {
 
-// The text read as the C library's atoi reads it (leading blanks, a sign,
-// the digits up to the first other character; no digits reads as 0), kept
-// when it lies inside low..high, else `otherwise`.
+// The number the text starts with (as the C library's atoi reads it; no
+// digits read as 0), kept when it lies inside low..high, else `otherwise`.
 int numberIn(const std::string& text, int low, int high, int otherwise) {
-  std::size_t p = 0;
-  while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
-  bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-  long long value = 0;
-  while (p < text.size() && text[p] >= '0' && text[p] <= '9' && value <= high) {
-    value = value * 10 + (text[p] - '0');
-    ++p;
-  }
-  if (negative) value = -value;
-  if (value < low || value > high) return otherwise;
-  return static_cast<int>(value);
+  const std::int32_t value = leadingInt(text);
+  return value < low || value > high ? otherwise : static_cast<int>(value);
 }
 
 std::vector<std::string> counting(int from, int to, int step) {

@@ -2,6 +2,7 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/Texts.h"
+#include "dictionary/WordFile.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
 
@@ -49,7 +50,8 @@ void AnagramWordList::read(std::string_view bytes, const Language& language, Ui&
 AnagramWordList::Load AnagramWordList::load(const std::string& path, const Language& language,
                                             Ui& ui) {
   words_.clear();
-  const auto bytes = Files::readFile(path);
+  // A list is a word file: the user may pick a whole dictionary list.
+  const auto bytes = Files::readFile(path, MaxWordFileBytes);
   if (!bytes) return Load::CannotOpen;
   read(*bytes, language, ui);
   return Load::Read;

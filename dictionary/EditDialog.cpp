@@ -1,20 +1,16 @@
 #include "dictionary/EditDialog.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "dictionary/DictionarySession.h"
 #include "dictionary/Texts.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordLookup.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
 namespace {
-
-// The number at the start of the text, as the C library's atoi reads it.
-// The text is at most 7 characters, so it cannot overflow.
-long leadingNumber(const std::string& text) { return std::strtol(text.c_str(), nullptr, 10); }
 
 void testWord(DictionarySession& session, const std::string& word) {
   // A text that cannot be a word is not in the dictionary, whatever the
@@ -69,7 +65,7 @@ bool resetDictionary(DictionarySession& session) {
         session.ui.inputBox(texts::newDictionaryPrompt, texts::newDictionaryTitle, entered);
     if (!answer) return false;
     entered = *answer;  // shown again after a refusal
-    const long size = leadingNumber(dialogText(*answer, editDialog::sizeBufferSize, '?'));
+    const long size = leadingInt(dialogText(*answer, editDialog::sizeBufferSize, '?'));
     if (size >= editDialog::minimumSize && size <= editDialog::maximumSize) {
       session.ui.setCursor(Cursor::Wait);
       session.renew(static_cast<int>(size));

@@ -1,16 +1,15 @@
 #include "dictionary/WordFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "dictionary/Language.h"
 #include "dictionary/Texts.h"
 #include "dictionary/TrieOrdbog.h"
 #include "platform/Cp1252.h"
+#include "platform/Files.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
 
@@ -121,18 +120,10 @@ void appendEncodedWord(std::string& out, std::string_view text, Random& random) 
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  bytes.clear();
-  struct stat st {};
-  if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
+  std::optional<std::string> data = Files::readFile(path, MaxWordFileBytes);
+  if (!data) return false;
+  bytes = std::move(*data);
+  return true;
 }
 
 bool readWordFile(const std::string& path, WordListEncoding encoding, std::string& bytes) {
@@ -162,24 +153,13 @@ bool saveDictionary(const TrieOrdbog& dict, const std::string& path, Random& ran
     return true;
   });
 
-  // Write beside the target, then rename: a reader never sees half a file
-  // and a failed save keeps the old one.
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (!f) {
-    dict.ui().messageBox(texts::saveOpenFailed, path);
-    return false;
-  }
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    std::remove(temporary.c_str());
-    dict.ui().messageBox(texts::saveWriteFailed, path);
-    return false;
-  }
-  return true;
+  if (Files::writeFileAtomically(path, bytes)) return true;
+  // A file that could be created but not filled (a full disk, a size
+  // limit) is a failed write; anything else a failed open. Either way the
+  // old file is as it was.
+  const bool writeFailed = errno == ENOSPC || errno == EFBIG || errno == EDQUOT || errno == EIO;
+  dict.ui().messageBox(writeFailed ? texts::saveWriteFailed : texts::saveOpenFailed, path);
+  return false;
 }
 
 }  // namespace vorkel

@@ -22,6 +22,7 @@
 //
 // Failures are shown through the store's Ui; the functions answer false.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,11 @@ class TrieOrdbog;
 
 // Longest line or encoded word taken from a file, in characters.
 inline constexpr int MaxFileWord = 98;
+
+// The largest word file read: ten times the stock dictionary's `.dic` (about
+// 6 MiB for 294,500 words) and above every word list Debian ships; a larger
+// file is refused as it would fill the memory with the store built from it.
+inline constexpr std::uint64_t MaxWordFileBytes = 64u << 20;
 
 // Reads the words of a `.dic` file or a word list into `dict`, a word list
 // in the given encoding (dictionary/WordListEncoding.h). False, with the
@@ -62,7 +68,9 @@ void forEachFileWord(std::string_view bytes, const Language& language, WordVisit
 // Appends one word (text) in the `.dic` encoding, with its ending 0.
 void appendEncodedWord(std::string& out, std::string_view text, Random& random);
 
-// The whole content of a file; false when it cannot be opened or read.
+// The whole content of a word file (found without regard to case); false
+// when it is missing, is no regular file, is larger than MaxWordFileBytes
+// or cannot be read.
 bool readWholeFile(const std::string& path, std::string& bytes);
 
 // A word file's bytes as the loaders read them: a word list decoded to

@@ -5,10 +5,12 @@
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "dictionary/Language.h"
 #include "document/Texts.h"
 #include "platform/Cp1252.h"
+#include "platform/Files.h"
 
 namespace vorkel {
 
@@ -475,20 +477,12 @@ bool parseDocument(CrosswordDocument& doc, std::string_view bytes, const Languag
 
 bool readDocument(CrosswordDocument& doc, const std::string& path, const Language& language,
                   Ui& ui) {
-  std::string bytes;
-  bool ok = false;
-  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    ok = !std::ferror(f);  // a folder opens but cannot be read
-    std::fclose(f);
-  }
-  if (!ok) {
+  const std::optional<std::string> bytes = Files::readFile(path, kMaxDocumentBytes);
+  if (!bytes) {
     ui.messageBox(path, texts::kError, Icon::Error, Buttons::Ok);
     return false;
   }
-  return parseDocument(doc, bytes, language, ui);
+  return parseDocument(doc, *bytes, language, ui);
 }
 
 std::string serializeDocument(const CrosswordDocument& doc) {
@@ -507,13 +501,7 @@ std::string serializeDocument(const CrosswordDocument& doc) {
 }
 
 bool writeDocument(CrosswordDocument& doc, const std::string& path, Ui& ui) {
-  const std::string bytes = serializeDocument(doc);
-  bool ok = false;
-  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-    ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fclose(f) == 0) && ok;
-  }
-  if (!ok) {
+  if (!Files::writeFileAtomically(path, serializeDocument(doc))) {
     ui.messageBox(sformat(texts::kCannotOpen, path.c_str()), texts::kError, Icon::Error,
                   Buttons::Ok);
     return false;

@@ -23,6 +23,7 @@
 // never fails on what the file holds; a truncated file leaves the cells it
 // does not cover as they were.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,14 @@ namespace vorkel {
 
 class Language;
 
+// The largest document read. The biggest one there can be (50 x 50 cells,
+// each a clue of 1999 characters with its ten typography groups) takes
+// about 6 MiB.
+inline constexpr std::uint64_t kMaxDocumentBytes = 16u << 20;
+
 // Replaces `doc` by the content of the file. False, with a message and the
-// document unchanged, when the file cannot be opened (the path in a "Fejl"
-// box) or its size is outside 1..50 ("Meget underligt input" box). Unknown
+// document unchanged, when the file cannot be read (missing, not a regular
+// file, above kMaxDocumentBytes: the path in a "Fejl" box) or its size is outside 1..50 ("Meget underligt input" box). Unknown
 // words where a cell is expected are reported and skipped. Letters of a
 // plain-text grid are checked against `language`'s typing table.
 bool readDocument(CrosswordDocument& doc, const std::string& path, const Language& language,
@@ -48,8 +54,9 @@ bool parseDocument(CrosswordDocument& doc, std::string_view bytes, const Languag
 // The bytes of the file for `doc`.
 std::string serializeDocument(const CrosswordDocument& doc);
 
-// Writes `doc` to `path` and clears `untitled`. False, with "Kan ikke åbne
-// <path>" in a "Fejl" box, when the file cannot be written.
+// Writes `doc` to `path` (whole or not at all: platform/Files.h) and clears
+// `untitled`. False, with "Kan ikke åbne <path>" in a "Fejl" box and the old
+// file as it was, when the file cannot be written.
 bool writeDocument(CrosswordDocument& doc, const std::string& path, Ui& ui);
 
 // One number as the file writes it.

@@ -1,12 +1,12 @@
 #include "engine/ParameterDialog.h"
 
 #include <array>
-#include <climits>
 #include <cstdio>
 #include <string>
 
 #include "engine/ParameterFile.h"
 #include "engine/Texts.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -27,30 +27,13 @@ FieldTexts format(const SearchParameters& params) {
   return out;
 }
 
-// Text to number as strtol reads it: text that is no number reads as 0.
-std::int32_t toNumber(const std::string& text) {
-  std::size_t p = 0;
-  while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
-  bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-  long long v = 0;
-  while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
-    if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (text[p] - '0');
-    ++p;
-  }
-  if (negative) v = -v;
-  if (v > INT_MAX) v = INT_MAX;
-  if (v < INT_MIN) v = INT_MIN;
-  return static_cast<std::int32_t>(v);
-}
-
 // Converts and checks the seven texts in order. At the first value outside
 // its range the user is told and nothing is taken.
 bool takeChecked(const FieldTexts& fields, SearchParameters& params, Ui& ui) {
   SearchParameters checked = params;
   for (int i = 0; i < SearchParameters::Count; ++i) {
     const ParameterInfo& info = parameterInfo[static_cast<std::size_t>(i)];
-    const std::int32_t value = toNumber(fields[static_cast<std::size_t>(i)]);
+    const std::int32_t value = leadingInt(fields[static_cast<std::size_t>(i)]);
     if (value < info.low || value > info.high) {
       char message[256];
       std::snprintf(message, sizeof message, texts::parameterOutOfRange, info.name, info.shownLow,

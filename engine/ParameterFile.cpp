@@ -1,13 +1,13 @@
 #include "engine/ParameterFile.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <optional>
 
 #include "engine/Texts.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
@@ -16,32 +16,11 @@ namespace {
 constexpr int kVersionWritten = 4;
 constexpr int kLastKnownVersion = 5;
 constexpr std::size_t kMaxLineChars = 127;
-constexpr std::uint64_t kMaxFileBytes = 1u << 20;
 
 // The comments written after each number, version line first.
 constexpr const char* kComments[1 + SearchParameters::Count] = {
     "Versions nummer", "procent brug", "saml max ", "blandt max",
     "AGrclille",       "AGtidlille",   "AGstortit", "AGantalrcstor"};
-
-// The leading number of a line as strtol reads it: white space, a sign,
-// digits; 0 when there is none. Clamped to the 32-bit range.
-std::int32_t leadingNumber(std::string_view line) {
-  std::size_t p = 0;
-  while (p < line.size() && (line[p] == ' ' || line[p] == '\t' || line[p] == '\r' ||
-                             line[p] == '\v' || line[p] == '\f'))
-    ++p;
-  bool negative = false;
-  if (p < line.size() && (line[p] == '+' || line[p] == '-')) negative = line[p++] == '-';
-  long long v = 0;
-  while (p < line.size() && line[p] >= '0' && line[p] <= '9') {
-    if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (line[p] - '0');
-    ++p;
-  }
-  if (negative) v = -v;
-  if (v > INT_MAX) v = INT_MAX;
-  if (v < INT_MIN) v = INT_MIN;
-  return static_cast<std::int32_t>(v);
-}
 
 // The next line (at most kMaxLineChars of it, without the line end);
 // nullopt at the end of the file.
@@ -62,7 +41,7 @@ ParameterFileContents parseParameterFile(std::string_view bytes) {
   std::size_t pos = 0;
   std::optional<std::string_view> first = nextLine(bytes, pos);
   if (first) out.versionLine = std::string(*first);
-  const std::int32_t version = first ? leadingNumber(*first) : 0;
+  const std::int32_t version = first ? leadingInt(*first) : 0;
   if (version <= 0 || version > kLastKnownVersion) {
     out.status = ParameterFileContents::Status::UnknownVersion;
     return out;
@@ -73,7 +52,7 @@ ParameterFileContents parseParameterFile(std::string_view bytes) {
       out.status = ParameterFileContents::Status::Incomplete;
       return out;
     }
-    out.values.at(i) = leadingNumber(*line);
+    out.values.at(i) = leadingInt(*line);
   }
   return out;
 }
@@ -91,7 +70,7 @@ std::string formatParameterFile(const SearchParameters& params) {
 
 bool readParameterFile(std::string_view fileName, SearchParameters& params, Ui& ui) {
   std::optional<std::string> bytes =
-      Files::readFile(Files::findCaseInsensitive(fileName), kMaxFileBytes);
+      Files::readFile(fileName, kMaxParameterFileBytes);
   if (!bytes) {
     ui.messageBox(texts::fileOpenFailed, fileName);
     return false;
@@ -112,8 +91,7 @@ bool readParameterFile(std::string_view fileName, SearchParameters& params, Ui& 
 }
 
 bool writeParameterFile(std::string_view fileName, const SearchParameters& params) {
-  return Files::writeFileAtomically(Files::findCaseInsensitive(fileName),
-                                    formatParameterFile(params));
+  return Files::writeFileAtomically(fileName, formatParameterFile(params));
 }
 
 FileDialogData parameterFileDialogData() {

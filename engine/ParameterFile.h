@@ -8,6 +8,7 @@
 // as 0) and the values as they stand, without range checks. A file refused
 // for any reason leaves the parameters as they were.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@
 #include "platform/Ui.h"
 
 namespace vorkel {
+
+// The largest parameter file read: eight short lines take some 200 bytes.
+inline constexpr std::uint64_t kMaxParameterFileBytes = 64u << 10;
 
 struct ParameterFileContents {
   enum class Status { Ok, UnknownVersion, Incomplete };

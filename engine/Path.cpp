@@ -9,8 +9,9 @@
 namespace vorkel {
 
 namespace {
-// A path file holds a few thousand lines at most; anything this large is not one.
-constexpr std::uint64_t kMaxPathFileBytes = 16u << 20;
+// A path file holds a stop per slot of the grid, a few thousand lines of at
+// most 89 characters; anything larger is not one.
+constexpr std::uint64_t kMaxPathFileBytes = 1u << 20;
 }  // namespace
 
 std::size_t Path::length() const {
@@ -21,7 +22,7 @@ std::size_t Path::length() const {
 
 bool Path::load(std::string_view fileName) {
   std::optional<std::string> bytes =
-      Files::readFile(Files::findCaseInsensitive(fileName), kMaxPathFileBytes);
+      Files::readFile(fileName, kMaxPathFileBytes);
   if (!bytes) return false;
   PathFileContents contents = parsePathFile(*bytes);
   stops_ = std::move(contents.stops);
@@ -30,7 +31,7 @@ bool Path::load(std::string_view fileName) {
 }
 
 bool Path::save(std::string_view fileName) const {
-  return Files::writeFileAtomically(Files::findCaseInsensitive(fileName), formatPathFile(stops_, seeds_));
+  return Files::writeFileAtomically(fileName, formatPathFile(stops_, seeds_));
 }
 
 void Path::renumber() {

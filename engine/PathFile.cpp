@@ -1,43 +1,15 @@
 #include "engine/PathFile.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
+
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
 namespace {
 
 constexpr std::size_t kMaxLineChars = 89;
-
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Reads a decimal integer the way scanf's %d does: leading white space, an
-// optional sign, at least one digit. Values beyond the 32-bit range are
-// clamped. On failure `pos` is left at the first character that did not fit.
-bool scanInt(std::string_view text, std::size_t& pos, std::int32_t& value) {
-  std::size_t p = pos;
-  while (p < text.size() && isBlank(text[p])) ++p;
-  bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-  if (p >= text.size() || text[p] < '0' || text[p] > '9') {
-    pos = p;
-    return false;
-  }
-  long long v = 0;
-  while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
-    if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (text[p] - '0');
-    ++p;
-  }
-  if (negative) v = -v;
-  if (v > INT_MAX) v = INT_MAX;
-  if (v < INT_MIN) v = INT_MIN;
-  value = static_cast<std::int32_t>(v);
-  pos = p;
-  return true;
-}
 
 void skipToNextLine(std::string_view bytes, std::size_t& pos) {
   while (pos < bytes.size() && bytes[pos] != '\n') ++pos;
@@ -70,7 +42,7 @@ PathFileContents parsePathFile(std::string_view bytes) {
   const bool seedLine = readSeedLine(bytes, pos, out.seeds);
 
   std::int32_t number = 0;
-  while (pos < bytes.size()) {
+  while (pos < bytes.size() && out.stops.size() < kMaxPathStops) {
     std::size_t end = bytes.find('\n', pos);
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(pos, std::min(end - pos, kMaxLineChars));

@@ -3,9 +3,7 @@
 //
 // The optimisation links every stop to the slot it names, drops stops that
 // repeat an earlier stop's slot, and sets each stop's back-jump distance
-// `rc`: when the fill finds no word for a stop's slot, it jumps straight back
-// to the nearest earlier stop whose slot touches this one, since only such a
-// stop can change what fits here.
+// `rc` (engine/BackJumps.h).
 //
 //   Path path;
 //   newPathCommand(doc, path, ui);        // "&Ny Vej": automatic path + optimisation
@@ -22,18 +20,6 @@ class CrosswordDocument;
 class Path;
 class Simpelarr;
 class Ui;
-struct EtOrd;
-
-// The farthest a back-jump looks: a stop with no touching stop among the
-// kMaxBackJump - 1 stops before it keeps the `rc` it had.
-inline constexpr int kMaxBackJump = 250;
-
-// True when `q` touches `p`: some cell c of q lies within p's extent along
-// p's direction (the cell just past p's end counts) and the word through c
-// across p's direction reaches p's line (again counting the cell just past
-// its end). So q crosses p, or one word crosses both. `grid` supplies the
-// cells; its slot list is not used.
-bool touches(const Simpelarr& grid, const EtOrd& q, const EtOrd& p);
 
 // Optimises the path on a grid whose slot list has been built. Stop numbers
 // and stops behind the first end marker are left alone.

@@ -1,51 +1,14 @@
 #include "engine/RawCrossword.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 
 #include "engine/Simpelarr.h"
 #include "platform/Files.h"
+#include "platform/StagedFile.h"
 
 namespace vorkel {
-
-namespace {
-
-// Errors that say the file system has no hard links, as opposed to a name
-// that is taken or a folder we may not write.
-bool noHardLinks(int error) {
-  return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EXDEV ||
-         error == EMLINK;
-}
-
-// Makes `temp` appear as `target` unless `target` exists. EEXIST when it
-// does. A hard link does both at once: the name is taken exclusively and
-// carries the whole content from the first moment. Where the file system
-// has no hard links, the name is reserved with O_EXCL and the content
-// renamed over the (empty) reservation.
-int publish(const std::string& temp, const std::string& target) {
-  if (::link(temp.c_str(), target.c_str()) == 0) {
-    ::unlink(temp.c_str());
-    return 0;
-  }
-  int error = errno;
-  if (!noHardLinks(error)) return error;
-  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return errno;
-  ::close(fd);
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    error = errno;
-    ::unlink(target.c_str());
-    return error;
-  }
-  return 0;
-}
-
-}  // namespace
 
 std::string rawCrosswordName(int width, std::int32_t number, int height) {
   char name[64];
@@ -78,34 +41,25 @@ RawCrosswordResult saveRawCrossword(const Simpelarr& grid, std::string_view fold
   RawCrosswordResult result;
   result.path = pathFor(counter);
 
-  std::string temp = Files::joinPath(dir, ".rawcrossword-XXXXXX");
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return result;
-  ::fchmod(fd, 0644);
-  bool written = Files::writeAll(fd, formatRawCrossword(grid));
-  if (::close(fd) != 0) written = false;
-  if (!written) {
-    ::unlink(temp.c_str());
+  // Staged under a hidden name, so the drawing program's listing of "x*"
+  // never sees it; published under the first free name.
+  StagedFile staged(dir, ".rawcrossword-");
+  if (!staged.open() || !staged.append(formatRawCrossword(grid)) || !staged.finish(nullptr))
     return result;
-  }
 
   while (counter < INT32_MAX) {
     std::string target = pathFor(counter);
-    int error = publish(temp, target);
+    const int error = staged.publishNew(target);
     if (error == EEXIST) {
       ++counter;
       continue;
     }
-    if (error != 0) {
-      result.path = target;
-      break;
-    }
+    result.path = target;
+    if (error != 0) return result;
     ++counter;
     result.saved = true;
-    result.path = target;
     return result;
   }
-  ::unlink(temp.c_str());
   return result;
 }
 

@@ -1,9 +1,9 @@
 #include "penvik/Clues.h"
 
-#include <charconv>
 #include <filesystem>
 
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace penvik {
 
@@ -56,10 +56,7 @@ std::string_view takeField(std::string_view& line, bool& ok) {
   return field;
 }
 
-bool wholeNumber(std::string_view s, int& value) {
-  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  return ec == std::errc() && ptr == s.data() + s.size() && !s.empty();
-}
+bool wholeNumber(std::string_view s, int& value) { return vorkel::parseNumber(s, value); }
 
 // Lines without their ends (LF or CR LF).
 std::vector<std::string_view> splitLines(std::string_view bytes) {

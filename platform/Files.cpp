@@ -9,7 +9,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <system_error>
+
+#include "platform/Cp1252Case.h"
+#include "platform/StagedFile.h"
 
 namespace vorkel {
 
@@ -20,7 +24,8 @@ namespace {
 // One character of a file name, folded for comparison without regard to
 // case. A valid two-byte UTF-8 sequence counts as one character (so "?"
 // matches "ø"); other bytes count one each. Upper-case ASCII and Latin-1
-// letters fold to lower case; a stray Windows-1252 byte folds the same way.
+// letters fold to lower case; a stray Windows-1252 byte folds as the code
+// page says.
 std::vector<std::uint32_t> foldedCharacters(std::string_view s) {
   std::vector<std::uint32_t> out;
   out.reserve(s.size());
@@ -47,8 +52,10 @@ std::vector<std::uint32_t> foldedCharacters(std::string_view s) {
         len = need;
       }
     }
-    if (cp >= 'A' && cp <= 'Z') cp += 32;
-    else if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) cp += 32;
+    // A single byte folds as Windows-1252; a decoded character only in the
+    // range where Latin-1 and Windows-1252 agree (not the C1 controls).
+    if (len == 1 || cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+      cp = foldCp1252(static_cast<unsigned char>(cp));
     out.push_back(cp);
     i += len;
   }
@@ -95,6 +102,55 @@ std::string joinSlash(const std::string& base, std::string_view name) {
   if (base.empty()) return std::string(name);
   if (base.back() == '/') return base + std::string(name);
   return base + "/" + std::string(name);
+}
+
+struct Closer {
+  int fd;
+  ~Closer() { ::close(fd); }
+};
+
+// The file a write of `path` replaces or creates: found without regard to
+// case, through a symbolic link to what it points to. nullopt (errno set)
+// for what must not be replaced: a folder, a FIFO or device, a read-only
+// file or one the process may not write. `st` describes an existing target.
+std::optional<std::string> replaceableTarget(std::string_view path, struct stat& st,
+                                             bool& exists) {
+  std::string target = Files::findCaseInsensitive(path);
+  exists = false;
+  if (target.empty()) {
+    errno = ENOENT;
+    return std::nullopt;
+  }
+  // Follow links one by one (a dangling one too: its target is what the
+  // user names), as the kernel would, up to its limit of 40.
+  for (int hops = 0; ::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
+    std::error_code ec;
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec || hops == 40) {
+      errno = ec ? ec.value() : ELOOP;
+      return std::nullopt;
+    }
+    target = (next.is_absolute() ? next : fs::path(target).parent_path() / next)
+                 .lexically_normal()
+                 .string();
+  }
+  if (::stat(target.c_str(), &st) != 0) return target;
+  exists = true;
+  if (S_ISDIR(st.st_mode)) {
+    errno = EISDIR;
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  // Read-only is a promise to the user, which a rename would keep only in
+  // letter. Root passes access(); the owner's write bit still counts.
+  if ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0) {
+    errno = EACCES;
+    return std::nullopt;
+  }
+  return target;
 }
 
 }  // namespace
@@ -292,16 +348,29 @@ bool Files::setAttributes(std::string_view path, std::uint32_t attributes) {
 }
 
 bool Files::copyFile(std::string_view source, std::string_view destination, bool failIfExists) {
-  std::string from = findCaseInsensitive(source);
-  std::string to = findCaseInsensitive(destination);
-  if (!isFile(from) || to.empty()) return false;
-  std::error_code ec;
-  if (pathExists(to)) {
-    if (failIfExists) return false;
-    if (fs::equivalent(from, to, ec)) return !ec;  // copying a file onto itself
+  const std::string from = findCaseInsensitive(source);
+  const int in = from.empty() ? -1 : ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (in < 0) return false;
+  const Closer closer{in};
+  struct stat src {};
+  if (::fstat(in, &src) != 0 || !S_ISREG(src.st_mode)) return false;
+  struct stat dst {};
+  bool exists = false;
+  const std::optional<std::string> to = replaceableTarget(destination, dst, exists);
+  if (!to || (exists && failIfExists)) return false;
+  if (exists && dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return true;  // onto itself
+  StagedFile staged(parentFolder(*to), "." + std::string(fileName(*to)) + ".");
+  if (!staged.open((src.st_mode & 0111) ? 0777 : 0666)) return false;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(in, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    if (!staged.append(std::string_view(buf, static_cast<std::size_t>(n)))) return false;
   }
-  auto options = failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing;
-  return fs::copy_file(from, to, options, ec) && !ec;
+  if (!staged.finish(exists ? &dst : nullptr)) return false;
+  return failIfExists ? staged.publishNew(*to) == 0 : staged.replace(*to);
 }
 
 bool Files::removeFile(std::string_view path) {
@@ -353,60 +422,80 @@ std::string Files::absolutePath(std::string_view path) {
   return out;
 }
 
-std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t maxBytes) {
-  std::string p = findCaseInsensitive(path);
-  if (p.empty() || isFolder(p)) return std::nullopt;
-  std::FILE* f = std::fopen(p.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::string data;
-  char buf[65536];
-  bool ok = true;
-  for (;;) {
-    std::size_t n = std::fread(buf, 1, sizeof buf, f);
-    if (n == 0) {
-      ok = !std::ferror(f);
-      break;
-    }
-    if (data.size() + n > maxBytes) {
-      ok = false;
-      break;
-    }
-    data.append(buf, n);
+std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t maxBytes,
+                                           ReadFailure* why) {
+  ReadFailure ignored;
+  ReadFailure& failure = why ? *why : ignored;
+  failure = ReadFailure::None;
+  const std::string p = findCaseInsensitive(path);
+  // Non-blocking, so that opening a FIFO without a writer does not wait;
+  // only regular files are read, and those never block.
+  const int fd = p.empty() ? -1 : ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    failure = (p.empty() || errno == ENOENT || errno == ENOTDIR) ? ReadFailure::NotFound
+                                                                  : ReadFailure::Unreadable;
+    return std::nullopt;
   }
-  std::fclose(f);
-  if (!ok) return std::nullopt;
-  return data;
+  const Closer closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    failure = ReadFailure::Unreadable;
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    failure = ReadFailure::NotAFile;
+    return std::nullopt;
+  }
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+    failure = ReadFailure::TooLarge;
+    return std::nullopt;
+  }
+  try {
+    std::string data;
+    data.reserve(static_cast<std::size_t>(st.st_size));
+    // The file may grow while it is read (or be a file of the kernel's that
+    // reports no size): the cap holds for what is read, not for what stat said.
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        failure = ReadFailure::Unreadable;
+        return std::nullopt;
+      }
+      if (n == 0) break;
+      if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
+        failure = ReadFailure::TooLarge;
+        return std::nullopt;
+      }
+      data.append(buf, static_cast<std::size_t>(n));
+    }
+    return data;
+  } catch (const std::bad_alloc&) {
+    failure = ReadFailure::TooLarge;  // below the cap, but more than the memory left
+    return std::nullopt;
+  }
+}
+
+const char* Files::describe(ReadFailure why) {
+  switch (why) {
+    case ReadFailure::None: return "read";
+    case ReadFailure::NotFound: return "no such file";
+    case ReadFailure::NotAFile: return "not a regular file";
+    case ReadFailure::TooLarge: return "too large";
+    case ReadFailure::Unreadable: return "cannot be read";
+  }
+  return "cannot be read";
 }
 
 bool Files::writeFileAtomically(std::string_view path, std::string_view bytes) {
-  std::string target = findCaseInsensitive(path);
-  if (target.empty()) return false;
-  std::error_code ec;
-  if (fs::is_symlink(target, ec)) {
-    fs::path real = fs::weakly_canonical(target, ec);
-    if (!ec) target = real.string();
-  }
-  struct stat old {};
-  bool hadFile = ::stat(target.c_str(), &old) == 0;
-  if (hadFile && S_ISDIR(old.st_mode)) return false;
-
-
-  std::string folder = parentFolder(target);
-  std::string temp = joinSlash(folder, "." + std::string(fileName(target)) + ".tmpXXXXXX");
-  int fd = ::mkstemp(temp.data());
-  if (fd >= 0) {
-    ::fchmod(fd, hadFile ? (old.st_mode & 07777) : 0644);
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
-    ::unlink(temp.c_str());
-    if (!ok) return false;
-  }
-  // The folder does not take new files (or the rename failed): write in place.
-  fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = writeAll(fd, bytes);
-  return ::close(fd) == 0 && ok;
+  struct stat st {};
+  bool exists = false;
+  const std::optional<std::string> target = replaceableTarget(path, st, exists);
+  if (!target) return false;
+  StagedFile staged(parentFolder(*target), "." + std::string(fileName(*target)) + ".");
+  return staged.open() && staged.append(bytes) && staged.finish(exists ? &st : nullptr) &&
+         staged.replace(*target);
 }
 
 bool Files::writeAll(int fd, std::string_view bytes) {

@@ -32,6 +32,14 @@ inline constexpr std::uint32_t Archive = 0x20;
 inline constexpr std::uint32_t Normal = 0x80;
 }  // namespace FileAttribute
 
+// Why a whole-file read gave nothing.
+enum class ReadFailure { None, NotFound, NotAFile, TooLarge, Unreadable };
+
+// The cap for files without a kind of their own (a picture to import, a
+// list chosen by the user): far above any text a person writes, far below
+// what fills the memory.
+inline constexpr std::uint64_t kMaxGenericFileBytes = 64u << 20;
+
 struct DirEntry {
   std::string name;  // the name inside its folder, no path
   bool isFolder = false;
@@ -123,8 +131,10 @@ class Files {
   // not exist or cannot be changed.
   static bool setAttributes(std::string_view path, std::uint32_t attributes);
 
-  // Copies a file. With failIfExists an existing destination is left alone
-  // and the copy fails; otherwise it is overwritten.
+  // Copies a regular file. With failIfExists an existing destination is
+  // left alone and the copy fails; otherwise it is overwritten. The copy is
+  // staged beside the destination and appears whole or not at all, with the
+  // permissions the umask gives (executable when the source is).
   static bool copyFile(std::string_view source, std::string_view destination, bool failIfExists);
 
   static bool removeFile(std::string_view path);
@@ -145,15 +155,36 @@ class Files {
   // resolved lexically); absolute paths only get "/" separators.
   static std::string absolutePath(std::string_view path);
 
-  // Reads a whole file as bytes; nullopt when it cannot be opened or read.
-  // Files above maxBytes are refused (nullopt) instead of filling memory.
-  static std::optional<std::string> readFile(std::string_view path,
-                                             std::uint64_t maxBytes = 64u << 20);
+  // --- whole files: every reader and writer of the system goes through these ---
 
-  // Writes bytes to a file through a temporary file in the same folder that
-  // is then renamed over the target, so a reader never sees half a file and a
-  // failed write leaves the old file intact.
+  // Reads a whole file as bytes; nullopt (with the reason in `why`) when it
+  // is missing, is not a regular file (a folder, a FIFO, a device such as
+  // /dev/zero: never read, never waited for), holds more than `maxBytes`
+  // (refused before anything is read, so a huge sparse file costs nothing),
+  // or cannot be read. The name is found without regard to case. Each
+  // reader passes the cap of its kind of file (see README "File sizes").
+  static std::optional<std::string> readFile(std::string_view path,
+                                             std::uint64_t maxBytes = kMaxGenericFileBytes,
+                                             ReadFailure* why = nullptr);
+
+  // Writes bytes to a file so that it holds either its old content or the
+  // whole new one, whatever happens on the way (a full disk, a kill, a
+  // crash): a temporary file in the same folder, flushed to the disk and
+  // renamed over the target. The name is found without regard to case.
+  //   - A new file gets the permissions the umask gives; a replaced file
+  //     keeps its permissions (and owner and group where possible).
+  //   - A read-only file (the owner may not write) or one the process may
+  //     not write is not replaced: false with EACCES.
+  //   - A symbolic link stays: the file it points to is replaced (in that
+  //     file's folder), as editors do; a dangling link's target is created.
+  //   - Folders, FIFOs and devices are never replaced (EISDIR, EINVAL).
+  // False, with errno telling why, when nothing was written; no temporary
+  // file is left behind.
   static bool writeFileAtomically(std::string_view path, std::string_view bytes);
+
+  // A few English words for a failed read, for messages on the terminal:
+  // "no such file", "not a regular file", "too large", "cannot be read".
+  static const char* describe(ReadFailure why);
 
   // Writes all of `bytes` to an open descriptor, going on after short writes
   // and interrupted calls; false on the first real error.

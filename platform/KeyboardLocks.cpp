@@ -2,18 +2,21 @@
 
 #include <dirent.h>
 
-#include <fstream>
+#include <optional>
 #include <string_view>
+
+#include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
 namespace {
 
-// One light: "<device>::capslock/brightness" holds 0 when it is off.
+// One light: "<device>::capslock/brightness" holds 0 when it is off. The
+// kernel's attribute files claim a page (4096 bytes) whatever they hold.
 bool lit(const std::string& folder, const std::string& name) {
-  std::ifstream in(folder + "/" + name + "/brightness");
-  int brightness = 0;
-  return in >> brightness && brightness > 0;
+  const std::optional<std::string> text = Files::readFile(folder + "/" + name + "/brightness", 4096);
+  return text && leadingInt(*text) > 0;
 }
 
 bool endsWith(std::string_view s, std::string_view suffix) {

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
 
 namespace vorkel {
@@ -28,8 +29,7 @@ std::vector<std::string> candidateNames(std::string_view program) {
     std::string bare(program.substr(0, program.size() - 4));
     names.push_back(bare);
     std::string lower = bare;
-    for (char& c : lower)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    for (char& c : lower) c = static_cast<char>(foldCp1252(static_cast<unsigned char>(c)));
     if (lower != bare) names.push_back(lower);
   }
   return names;

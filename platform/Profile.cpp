@@ -1,18 +1,19 @@
 #include "platform/Profile.h"
 
-#include <climits>
 #include <optional>
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace vorkel {
 
 namespace {
 
-// Profiles larger than this are not settings files; they read as empty and
-// are never rewritten.
-constexpr std::uint64_t kMaxProfileBytes = 16u << 20;
+// Profiles larger than this are not settings files (a template has six
+// keys, the program profile a dozen); they read as empty and are never
+// rewritten.
+constexpr std::uint64_t kMaxProfileBytes = 1u << 20;
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -154,24 +155,9 @@ std::string Profile::getString(std::string_view key, std::string_view defaultVal
 }
 
 int Profile::getInt(std::string_view key, int defaultValue) const {
-  std::string text = getString(key);
-  std::string_view v = trim(text);
-  if (v.empty()) return defaultValue;
-  bool negative = false;
-  if (v.front() == '+' || v.front() == '-') {
-    negative = v.front() == '-';
-    v.remove_prefix(1);
-  }
-  long long n = 0;
-  for (char c : v) {
-    if (c < '0' || c > '9') break;
-    n = n * 10 + (c - '0');
-    if (n > static_cast<long long>(INT_MAX) + 1) break;  // clamped below
-  }
-  if (negative) n = -n;
-  if (n > INT_MAX) return INT_MAX;
-  if (n < INT_MIN) return INT_MIN;
-  return static_cast<int>(n);
+  const std::string text = getString(key);
+  if (trim(text).empty()) return defaultValue;
+  return leadingInt(text);
 }
 
 bool Profile::hasKey(std::string_view key) const {

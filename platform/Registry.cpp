@@ -8,14 +8,16 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/CaseFold.h"
+#include "platform/Cp1252Case.h"
 #include "platform/Files.h"
 
 namespace vorkel {
 
 namespace {
 
-constexpr std::uint64_t kMaxStoreBytes = 64u << 20;
+// The store holds a few dozen values of the programs and the installer; a
+// larger file is not one of ours and reads as empty (and is not rewritten).
+constexpr std::uint64_t kMaxStoreBytes = 4u << 20;
 
 struct RootName {
   RegistryRoot root;
@@ -137,9 +139,11 @@ struct StoredKey {
 struct Store {
   std::vector<StoredKey> keys;
 
-  static Store load(const std::string& path) {
+  // A store that cannot be read (missing, too large, not a file) has no
+  // keys; `why` says which.
+  static Store load(const std::string& path, ReadFailure* why = nullptr) {
     Store store;
-    std::optional<std::string> data = Files::readFile(path, kMaxStoreBytes);
+    std::optional<std::string> data = Files::readFile(path, kMaxStoreBytes, why);
     if (!data) return store;
     std::string_view text = *data;
     StoredKey* current = nullptr;
@@ -270,10 +274,14 @@ long changeStore(const std::string& path, Change&& change) {
   std::string folder = Files::parentFolder(path);
   if (!folder.empty()) Files::createFolders(folder);
   std::string lockPath = path + ".lock";
-  int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (lock >= 0) ::flock(lock, LOCK_EX);  // best effort: a store without a lock still works
-  Store store = Store::load(path);
-  long rc = change(store);
+  ReadFailure why = ReadFailure::None;
+  Store store = Store::load(path, &why);
+  // Only a missing store starts empty: one that is there but cannot be read
+  // would be replaced by the one value written now.
+  long rc = why == ReadFailure::None || why == ReadFailure::NotFound ? change(store)
+                                                                       : Registry::AccessDenied;
   if (rc == Registry::Success && !Files::writeFileAtomically(path, store.text()))
     rc = Registry::AccessDenied;
   if (lock >= 0) {

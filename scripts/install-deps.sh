@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(
   an
+  clang
   cmake
   dpkg-dev
   file
@@ -13,6 +14,7 @@ packages=(
   hunspell-is
   hunspell-tools
   libbenchmark-dev
+  libclang-rt-14-dev
   libgl-dev
   libgmock-dev
   libgtest-dev

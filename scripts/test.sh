@@ -20,3 +20,7 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORKEL_SANITIZE=ON 
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan -j "$jobs" --output-on-failure
+
+# Every file reader fuzzed for a few seconds (libFuzzer, clang): about a
+# minute in all. The long campaign is `bash scripts/fuzz.sh 600`.
+bash scripts/fuzz.sh 5

@@ -22,7 +22,7 @@
 #include <cstdio>
 
 #include "app/HelpPages.h"
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/ProgramIcon.h"

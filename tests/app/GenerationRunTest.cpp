@@ -150,18 +150,6 @@ TEST_F(GenerationRunTest, HandOverGetsEveryFileAndFlagsTheLast) {
   EXPECT_EQ(recorder.calls[1], std::make_pair(dir / "ud/x2_001.002", true));
 }
 
-TEST_F(GenerationRunTest, ReadinessCheckNamesWhatIsMissing) {
-  EXPECT_TRUE(checkReadiness(c));
-  EXPECT_TRUE(s.ui.messages.empty());
-  c.path.free();
-  EXPECT_FALSE(checkReadiness(c));
-  EXPECT_EQ(s.ui.lastMessage().text, "Mangler en vej-liste der passer til krydsen");
-  c.replaceDictionary(100);
-  EXPECT_FALSE(checkReadiness(c));
-  EXPECT_EQ(s.ui.lastMessage().text, "Mangler en ordliste");
-  EXPECT_EQ(s.ui.lastMessage().caption, "Kan ikke bygge");
-}
-
 TEST(GenerationRuns, ContextsWritingIntoOneFolderNeverCollide) {
   TempFolder dir;
   std::filesystem::create_directory(dir / "ud");

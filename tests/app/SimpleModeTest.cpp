@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "app/DrawerLink.h"
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"

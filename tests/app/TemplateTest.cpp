@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InstallationFolders.h"
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"
@@ -93,7 +93,7 @@ TEST_F(TemplateTest, SameDictionaryNameKeepsTheStoreAnyDifferenceReloads) {
   EXPECT_EQ(c.skabelon.dictionaryPath, "Words.dic");
 }
 
-TEST_F(TemplateTest, FailedDictionaryLoadIsRetriedByTheNextTemplate) {
+TEST_F(TemplateTest, FailedDictionaryLoadIsRetriedByTheNextTemplateAndSavedByName) {
   dir.write("m.ktd", documentBytes(2, 2));
   dir.write("m.vej", pathBytes());
   dir.write("m.par", formatParameterFile(SearchParameters{}));
@@ -106,6 +106,9 @@ TEST_F(TemplateTest, FailedDictionaryLoadIsRetriedByTheNextTemplate) {
 
   loadTemplate(c, "a.skb");
   EXPECT_EQ(c.skabelon.dictionaryPath, "");
+  // Saving now keeps the dictionary, as resolved (it once wrote "Trie=").
+  ASSERT_TRUE(saveTemplate(c));
+  EXPECT_EQ(Profile(dir / "a.skb", "Skabelon").getString("Trie"), dir / "words.dic");
   std::filesystem::remove(dir / "words.dic");
   dir.write("words.dic", "kat\r\n");
   ASSERT_TRUE(loadTemplate(c, "a.skb"));
@@ -168,7 +171,7 @@ TEST_F(TemplateTest, EmptyFallbackFolderAsksAndCancelGivesUp) {
 
 TEST_F(TemplateTest, SaveWithoutNameAsksForOneThenSavesThere) {
   c.documentDialog.fileName = "m.ktd";
-  c.skabelon.dictionaryPath = "ord.dic";
+  c.skabelon.dictionaryName = "ord.dic";
   c.skabelon.pathFileName = "m.vej";
   c.skabelon.parameterFileName = "m.par";
   c.skabelon.destDir = "ud";

@@ -9,7 +9,7 @@
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 #include "engine/Path.h"
 #include "engine/PathOptimiser.h"
 #include "platform/testing/ScriptedUi.h"
@@ -112,7 +112,7 @@ TEST_F(PathCommandTest, StockModelsPassTheCheckAndCarryTheirAutomaticPath) {
     ASSERT_TRUE(readDocument(doc, ktd.string(), Language(), ui));
     EXPECT_EQ(doc.width(), sizes[n - 1].width);
     EXPECT_EQ(doc.height(), sizes[n - 1].height);
-    const ModelCheck check = ModelCheck::of(doc);
+    const GridShapeCheck check = GridShapeCheck::of(doc);
     EXPECT_TRUE(check.ok()) << check.describe();
 
     std::ostringstream gridOut;

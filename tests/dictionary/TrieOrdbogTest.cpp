@@ -46,6 +46,18 @@ class TrieOrdbogTest : public ::testing::Test {
     return out;
   }
   LetterSet bit(char upper) { return LetterSet{1} << (upper & 0x1F); }
+  // possibleLetters for a crossing of three letters; widens `set`.
+  bool ask(const char* pattern, int index, char letter, LetterSet& set) {
+    Crossing c;
+    std::snprintf(c.pattern, sizeof c.pattern, "%s", pattern);
+    c.index = index;
+    c.letter = letter;
+    c.length = 3;
+    c.letters = set;
+    const bool any = dict.possibleLetters(c);
+    set = c.letters;
+    return any;
+  }
 };
 
 TEST_F(TrieOrdbogTest, InsertsEachWordOnceWhateverItsCase) {
@@ -162,17 +174,6 @@ TEST_F(TrieOrdbogTest, CandidatesPassTheLetterSetsOfTheOpenPositions) {
 
 TEST_F(TrieOrdbogTest, PossibleLettersOfACrossing) {
   for (const char* w : {"KAT", "KAR", "KIT", "SAT", "SIR"}) dict.insertWord(w);
-  auto ask = [&](const char* pattern, int index, char letter, LetterSet& set) {
-    Crossing c;
-    std::snprintf(c.pattern, sizeof c.pattern, "%s", pattern);
-    c.index = index;
-    c.letter = letter;
-    c.length = 3;
-    c.letters = set;
-    const bool any = dict.possibleLetters(c);
-    set = c.letters;
-    return any;
-  };
   LetterSet set = 0;
   EXPECT_TRUE(ask("   ", 0, ' ', set));
   EXPECT_EQ(set, bit('K') | bit('S'));
@@ -216,6 +217,30 @@ TEST_F(TrieOrdbogTest, DeleteUnlinksFromEveryChainAndSlotsAreNotReused) {
   EXPECT_EQ(dict.figures(3).count, 6);
   dict.deleteWord("A");  // outside 2..25: ignored
   EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+// The per-letter chain counts answer the cheap questions (no known letter,
+// or one): after a delete they must no longer offer the deleted word.
+TEST_F(TrieOrdbogTest, DeletedWordsLeaveNoLetterBehindInTheCounts) {
+  for (const char* w : {"KAT", "KAR", "SIR"}) dict.insertWord(w);
+  dict.deleteWord("SIR");
+  LetterSet set = 0;
+  EXPECT_TRUE(ask("   ", 0, ' ', set));  // S was only in SIR
+  EXPECT_EQ(set, bit('K'));
+  set = 0;
+  EXPECT_TRUE(ask("   ", 1, ' ', set));
+  EXPECT_EQ(set, bit('A'));
+  set = 0;
+  EXPECT_FALSE(ask("S  ", 0, 'S', set));  // the pattern test on one known letter
+  set = 0;
+  EXPECT_TRUE(ask("  R", 1, ' ', set));
+  EXPECT_EQ(set, bit('A'));
+  dict.deleteWord("KAT");
+  dict.deleteWord("KAR");
+  set = 0;
+  EXPECT_FALSE(ask("   ", 1, 'A', set));  // the pattern test on no known letter
+  EXPECT_FALSE(ask("   ", 0, ' ', set));
+  EXPECT_EQ(set, bit('A'));  // only the letter that stood in the cell
 }
 
 TEST_F(TrieOrdbogTest, StatisticsText) {

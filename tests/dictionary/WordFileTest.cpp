@@ -13,6 +13,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/platform/HostileFiles.h"
 
 namespace vorkel {
 namespace {
@@ -121,6 +122,18 @@ TEST_F(WordFileTest, FileThatIsNeitherLoadsNothingQuietly) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// A terabyte of sparse zeros once ended the program (bad_alloc), a FIFO or
+// /dev/zero kept it reading forever: each is now refused like a missing file.
+TEST_F(WordFileTest, FilesWithoutAnEndAreRefusedLikeMissingOnes) {
+  testing::TempFolder folder;
+  for (const std::string& file : testing::unboundedFiles(folder)) {
+    EXPECT_FALSE(loadWordFile(dict, file)) << file;
+    EXPECT_EQ(ui.lastMessage().caption, file);
+    EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til load af ordbogen");
+  }
+  EXPECT_EQ(dict.wordCount(), 0);
+}
+
 TEST_F(WordFileTest, MissingOrUnwritableFilesAreReported) {
   const std::string missing = path("none.dic");
   EXPECT_FALSE(loadWordFile(dict, missing));
@@ -136,10 +149,10 @@ TEST_F(WordFileTest, MissingOrUnwritableFilesAreReported) {
   EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til save af ordbogen");
   EXPECT_EQ(ui.lastMessage().caption, target);
 
-  const std::string blocked = path("blocked");  // the target is a folder: the rename fails
+  const std::string blocked = path("blocked");  // the target is a folder: no file can be made
   fs::create_directories(fs::path(blocked) / "inside");
   EXPECT_FALSE(saveDictionary(dict, blocked, random));
-  EXPECT_EQ(ui.lastMessage().text, "Fejl i skrivning af fil til save af ordbogen");
+  EXPECT_EQ(ui.lastMessage().text, "Fejl i åbning af fil til save af ordbogen");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 

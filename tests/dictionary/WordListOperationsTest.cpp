@@ -180,5 +180,16 @@ TEST_F(WordListOperationsTest, JoinWritesRawWordsToBygtmpAndKeepsOldWhenItCannot
   EXPECT_EQ(words(), (Set{"GED"}));
 }
 
+// "BYGTMP.DIC" left by another program: the join writes into it and reads
+// the same file back (once it wrote one and read "bygtmp.dic", which failed).
+TEST_F(WordListOperationsTest, JoinUsesAnExistingTemporaryFileWhateverItsCase) {
+  tmp.write("BYGTMP.DIC", "=");
+  ASSERT_TRUE(joinWordFile(session, tmp.write("in.txt", "kat\r\nmus\r\n")));
+  EXPECT_EQ(words(), (Set{"KAT"}));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_NE(tmp.read("BYGTMP.DIC"), "=");
+  EXPECT_FALSE(std::filesystem::exists(tmp / "bygtmp.dic"));  // no second file beside it
+}
+
 }  // namespace
 }  // namespace vorkel

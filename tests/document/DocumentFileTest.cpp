@@ -10,6 +10,7 @@
 #include "dictionary/Language.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/platform/HostileFiles.h"
 
 namespace vorkel {
 namespace {
@@ -327,6 +328,12 @@ TEST_F(DocumentFileTest, FileErrorsAreReportedAndChangeNothing) {
   EXPECT_EQ(ui.lastMessage().caption, "Fejl");
   EXPECT_EQ(ui.lastMessage().icon, Icon::Error);
   EXPECT_FALSE(readDocument(doc, VORKEL_BINARY_DIR, language, ui));  // a folder
+  // Files without an end (once a bad_alloc or a read that never ended).
+  testing::TempFolder folder;
+  for (const std::string& file : testing::unboundedFiles(folder)) {
+    EXPECT_FALSE(readDocument(doc, file, language, ui));
+    EXPECT_EQ(ui.lastMessage().text, file);
+  }
 
   EXPECT_FALSE(writeDocument(doc, missing, ui));
   EXPECT_EQ(ui.lastMessage().text, "Kan ikke åbne " + missing);

@@ -54,32 +54,55 @@ TEST_F(CandidateSearchTest, FewMatchesAreAllKeptInDictionaryOrder) {
 }
 
 TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
-  // 30 words "A??"; keep 10, replace with certainty, at most 10 times.
+  // 30 words "A??"; keep 10, replace with `percent` chance, at most 10 times.
   std::vector<std::string> all;
   for (char b = 'B'; b <= 'G'; ++b)
     for (char c = 'B'; c <= 'F'; ++c) all.push_back(std::string("A") + b + c);
   for (const std::string& w : all) dict->insertWord(w);
   setGrid({"A  "});
   params.samlMax = 10;
-  params.procentBrug = 100;
   params.blandtMax = 10;
-
   const std::vector<std::string> order = dictionaryOrder("A  ");
   ASSERT_EQ(order.size(), 30u);
-  // The same sampling by hand, on a copy of the generator.
-  Random expectedRandom = random;
-  std::vector<std::string> expected(order.begin(), order.begin() + 10);
-  for (int j = 10; j < 20; ++j) {
-    ASSERT_LT(expectedRandom.next() % 100, 100);
-    expected[static_cast<std::size_t>(expectedRandom.below(10))] = order[static_cast<std::size_t>(j)];
-  }
 
-  ASSERT_TRUE(search(0, 0, Hen));
-  EXPECT_EQ(stored(), expected);
-  EXPECT_EQ(counters.remaining, 0);
-  // The eleventh match after the list was full stopped the walk without
-  // drawing another number.
-  EXPECT_EQ(random.state(), expectedRandom.state());
+  // The same sampling by hand, on a copy of the generator. A draw equal to
+  // the percentage must not replace: a seed is chosen whose draws hold one.
+  struct Expected {
+    std::vector<std::string> kept;
+    Random after;
+    bool drewThePercentage = false;
+  };
+  auto byHand = [&](Random r, int percent) {
+    Expected e{std::vector<std::string>(order.begin(), order.begin() + 10), r};
+    int remaining = params.blandtMax;
+    for (std::size_t j = 10; j < order.size() && remaining > 0; ++j) {
+      const int draw = e.after.next() % 100;
+      e.drewThePercentage |= draw == percent;
+      if (draw < percent) {
+        --remaining;
+        e.kept[static_cast<std::size_t>(e.after.below(10))] = order[j];
+      }
+    }
+    return e;
+  };
+  for (int percent : {0, 50, 100}) {
+    params.procentBrug = percent;
+    std::uint32_t seed = 1;
+    while (percent < 100 && !byHand(Random(seed), percent).drewThePercentage) ++seed;
+    random.seed(seed);
+    const Expected expected = byHand(random, percent);
+    ASSERT_TRUE(search(0, 0, Hen));
+    EXPECT_EQ(stored(), expected.kept) << percent;
+    EXPECT_EQ(random.state(), expected.after.state()) << percent;
+    if (percent == 0) {
+      EXPECT_EQ(stored(), std::vector<std::string>(order.begin(), order.begin() + 10));
+    }
+    if (percent == 100) {
+      // The eleventh match after the list was full stopped the walk without
+      // drawing another number.
+      EXPECT_EQ(counters.remaining, 0);
+    }
+  }
 }
 
 TEST_F(CandidateSearchTest, CrossingsPruneTheCandidates) {

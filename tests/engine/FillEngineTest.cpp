@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/PathFile.h"
 #include "engine/Texts.h"
 #include "FillTestSupport.h"
 
@@ -211,6 +212,20 @@ TEST_F(FillEngineTest, OverlongSlotsAreRefusedCleanly) {
   setPath({stopAt(1, 1, 0)});
   EXPECT_EQ(fill(), 0);
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// A path file may repeat its stops tens of thousands of times; once every
+// slot is filled the rest only confirm complete slots. That took a stack
+// frame per stop and overflowed the stack in debug builds.
+TEST_F(FillEngineTest, APathLongerThanAnyGridFillsWithoutDeepRecursion) {
+  words({"AB", "CD", "AC", "BD"});
+  setGrid({"  ", "  "});
+  std::string text;
+  for (int i = 0; i < 15000; ++i) text += "0 0 0 0 0 \r\n0 1 0 0 0 \r\n0 0 1 0 0 \r\n1 0 1 0 0 \r\n";
+  PathFileContents contents = parsePathFile(text);
+  path.stops() = std::move(contents.stops);
+  EXPECT_EQ(fill(), 1);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"AB", "CD"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/CrosswordDocument.h"
+#include "engine/BackJumps.h"
 #include "engine/EtOrd.h"
 #include "engine/Path.h"
 #include "engine/Simpelarr.h"

@@ -106,6 +106,14 @@ TEST(PathFormat, ReadingStopsAtALineWithFewerThanTwoNumbers) {
 
   EXPECT_EQ(parsePathFile("1 2 0\n\n5 6 0\n").stops.size(), 2u);
   EXPECT_EQ(parsePathFile("1 2 0\nabc\n5 6 0\n").stops.size(), 2u);
+
+  // Or after the most stops a grid can have.
+  std::string many;
+  for (std::size_t i = 0; i < kMaxPathStops + 100; ++i) many += std::to_string(i % 50) + " 1 0\n";
+  c = parsePathFile(many);
+  ASSERT_EQ(c.stops.size(), kMaxPathStops + 1);
+  EXPECT_EQ(c.stops[kMaxPathStops - 1].x, static_cast<int>((kMaxPathStops - 1) % 50));
+  EXPECT_TRUE(c.stops.back().isEndMarker());
 }
 
 TEST(PathFormat, EmptyOrSeedOnlyFileGivesTheEndMarkerAlone) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -202,14 +206,89 @@ TEST(FilesWrite, AtomicReplaceKeepsModeAndLeavesNoTemporaries) {
   EXPECT_FALSE(Files::writeFileAtomically(t.path(), "x"));  // a folder
 }
 
-TEST(FilesRead, RefusesOversizedFilesAndFolders) {
+TEST(FilesRead, RefusesWhatIsNoRegularFileOrTooLargeWithoutReadingIt) {
   TempFolder t;
+  ReadFailure why = ReadFailure::None;
   t.write("big", std::string(1000, 'x'));
-  EXPECT_FALSE(Files::readFile(t / "big", 999).has_value());
-  EXPECT_EQ(Files::readFile(t / "big", 1000)->size(), 1000u);
-  EXPECT_FALSE(Files::readFile(t.path()).has_value());
-  EXPECT_FALSE(Files::readFile(t / "none").has_value());
+  EXPECT_FALSE(Files::readFile(t / "big", 999, &why).has_value());
+  EXPECT_EQ(why, ReadFailure::TooLarge);
+  EXPECT_EQ(Files::readFile(t / "BIG", 1000, &why)->size(), 1000u);  // found whatever its case
+  EXPECT_EQ(why, ReadFailure::None);
   EXPECT_EQ(*Files::readFile(t.write("empty", "")), "");
+  EXPECT_FALSE(Files::readFile(t / "none", 10, &why).has_value());
+  EXPECT_EQ(why, ReadFailure::NotFound);
+
+  // A huge sparse file is refused by its size, before any memory is taken.
+  const std::string sparse = t / "sparse";
+  ASSERT_EQ(::truncate(t.write("sparse", "").c_str(), off_t{1} << 40), 0);
+  EXPECT_FALSE(Files::readFile(sparse, kMaxGenericFileBytes, &why).has_value());
+  EXPECT_EQ(why, ReadFailure::TooLarge);
+
+  // A folder, a FIFO nobody writes to and an endless device: refused at once.
+  ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
+  for (const std::string& p : {t.path(), t / "fifo", std::string("/dev/zero")}) {
+    EXPECT_FALSE(Files::readFile(p, kMaxGenericFileBytes, &why).has_value()) << p;
+    EXPECT_EQ(why, ReadFailure::NotAFile) << p;
+  }
+}
+
+TEST(FilesWrite, NewFilesTakeTheUmaskReadOnlyAndSpecialTargetsAreRefused) {
+  TempFolder t;
+  const mode_t old = ::umask(027);
+  EXPECT_TRUE(Files::writeFileAtomically(t / "new.ktd", "x"));
+  EXPECT_TRUE(Files::copyFile(t / "new.ktd", t / "copy.ktd", true));
+  const std::string tool = t.write("tool", "#!/bin/sh\n");
+  ::chmod(tool.c_str(), 0755);
+  EXPECT_TRUE(Files::copyFile(tool, t / "tool2", false));
+  ::umask(old);
+  struct stat st {};
+  ::stat((t / "new.ktd").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  ::stat((t / "copy.ktd").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  ::stat((t / "tool2").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0750u);
+
+  // Read-only means kept, also for root (who may write anything).
+  const std::string locked = t.write("locked.dic", "old");
+  ::chmod(locked.c_str(), 0444);
+  errno = 0;
+  EXPECT_FALSE(Files::writeFileAtomically(locked, "new"));
+  EXPECT_EQ(errno, EACCES);
+  EXPECT_FALSE(Files::copyFile(tool, locked, false));
+  EXPECT_EQ(t.read("locked.dic"), "old");
+
+  ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(Files::writeFileAtomically(t / "fifo", "x"));
+  EXPECT_EQ(errno, EINVAL);
+  EXPECT_FALSE(Files::writeFileAtomically("/dev/null", "x"));
+  std::vector<DirEntry> list;
+  Files::listDirectory(t / "*", list);
+  EXPECT_EQ(list.size(), 6u);  // no temporary file left behind
+}
+
+TEST(FilesWrite, SymbolicLinksStayAndTheFileTheyNameIsReplaced) {
+  TempFolder t;
+  std::filesystem::create_directory(t / "real");
+  const std::string real = t.write("real/words.dic", "old");
+  ::chmod(real.c_str(), 0604);
+  std::filesystem::create_symlink("real/words.dic", t / "link.dic");
+  ASSERT_TRUE(Files::writeFileAtomically(t / "LINK.DIC", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(t / "link.dic"));
+  EXPECT_EQ(t.read("real/words.dic"), "new");
+  struct stat st {};
+  ::stat(real.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0604u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t / "real"),
+                          std::filesystem::directory_iterator()), 1);
+
+  std::filesystem::create_symlink("real/later.dic", t / "dangling.dic");
+  ASSERT_TRUE(Files::writeFileAtomically(t / "dangling.dic", "made"));
+  EXPECT_EQ(t.read("real/later.dic"), "made");
+
+  std::filesystem::create_symlink("loop", t / "loop");
+  EXPECT_FALSE(Files::writeFileAtomically(t / "loop", "x"));
+  EXPECT_TRUE(std::filesystem::is_symlink(t / "loop"));
 }
 
 TEST(FilesSystem, FoldersDirectoriesAndSpace) {

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -140,6 +141,23 @@ TEST(Registry, UnwritableStoreReportsAccessDenied) {
   Registry reg(t / "ro/reg.ini");
   EXPECT_EQ(reg.setString(HKCR, "x", "", "y"), Registry::AccessDenied);
   EXPECT_EQ(reg.readString(HKCR, "x"), "");
+}
+
+// A store that is there but cannot be read (too large to be ours) was once
+// replaced by a store of the one value written; a read-only store is kept
+// as the user made it, also for root.
+TEST(Registry, AStoreThatCannotBeReadOrIsReadOnlyIsNeverReplaced) {
+  TempFolder t;
+  const std::string big = t.write("big.ini", "[HKEY_CLASSES_ROOT\\x]\r\n");
+  ASSERT_EQ(::truncate(big.c_str(), 5 << 20), 0);
+  EXPECT_EQ(Registry(big).setString(HKCR, "x", "", "y"), Registry::AccessDenied);
+  EXPECT_EQ(std::filesystem::file_size(big), 5u << 20);
+
+  const std::string locked = t.write("locked.ini", "[HKEY_CLASSES_ROOT\\x]\r\n@=\"old\"\r\n");
+  ::chmod(locked.c_str(), 0444);
+  Registry reg(locked);
+  EXPECT_EQ(reg.setString(HKCR, "x", "", "new"), Registry::AccessDenied);
+  EXPECT_EQ(reg.readString(HKCR, "x"), "old");
 }
 
 TEST(Registry, ConcurrentWritersLoseNothing) {

@@ -9,7 +9,7 @@
 // Commands that lay a path or start a fill check the model first and refuse
 // such grids, naming the cells.
 //
-//   ModelCheck check = ModelCheck::of(doc);
+//   GridShapeCheck check = GridShapeCheck::of(doc);
 //   if (!check.ok()) err << check.describe();
 
 #include <string>
@@ -19,7 +19,7 @@
 
 namespace vorkel {
 
-class ModelCheck {
+class GridShapeCheck {
  public:
   struct Cell {
     int column = 0;  // 1-based, as the document addresses cells
@@ -27,7 +27,7 @@ class ModelCheck {
     bool operator==(const Cell&) const = default;
   };
 
-  static ModelCheck of(const CrosswordDocument& doc);
+  static GridShapeCheck of(const CrosswordDocument& doc);
 
   bool ok() const { return hasLetterCells_ && lonelyCells_.empty() && longRuns_.empty(); }
   bool hasLetterCells() const { return hasLetterCells_; }

@@ -1,4 +1,4 @@
-#include "app/TemplateCommands.h"
+#include "app/TemplateFile.h"
 
 #include <unistd.h>
 
@@ -55,6 +55,7 @@ std::optional<std::string> templateFile(ApplicationContext& context, const Profi
 
 void loadDictionary(ApplicationContext& context, const std::string& name) {
   Template& t = context.skabelon;
+  t.dictionaryName = name;
   // The same name (exactly) keeps the store: reloading 100000 words is what
   // the user waits for when switching between models of one dictionary.
   if (name == t.dictionaryPath) return;
@@ -78,7 +79,7 @@ bool writeTemplate(ApplicationContext& context) {
   const Template& t = context.skabelon;
   Profile skb(context.locate(t.templatePath), kSection);
   bool ok = skb.writeString("Model", context.documentDialog.fileName) &&
-            skb.writeString("Trie", t.dictionaryPath) &&
+            skb.writeString("Trie", t.dictionaryName) &&
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
             skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.sprog);
@@ -170,6 +171,15 @@ bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayC
   bool loaded = loadTemplate(context, chosen);
   context.ui.setCaption(formatText(texts::captionTemplate, chosen));
   return loaded;
+}
+
+FileDialogData templateDialogData(std::string_view initialFolder) {
+  FileDialogData data;
+  data.filter = texts::templateFilter;
+  data.defaultExtension = texts::templateExtension;
+  data.folder = std::string(initialFolder);
+  data.promptOverwrite = true;
+  return data;
 }
 
 }  // namespace vorkel

@@ -1,4 +1,4 @@
-#include "engine/ModelCheck.h"
+#include "engine/GridShapeCheck.h"
 
 #include <string>
 
@@ -12,8 +12,8 @@ bool isLetter(const CrosswordDocument& doc, int column, int row) {
 
 }  // namespace
 
-ModelCheck ModelCheck::of(const CrosswordDocument& doc) {
-  ModelCheck check;
+GridShapeCheck GridShapeCheck::of(const CrosswordDocument& doc) {
+  GridShapeCheck check;
   for (int row = 1; row <= doc.height(); ++row)
     for (int column = 1; column <= doc.width(); ++column) {
       if (!isLetter(doc, column, row)) continue;
@@ -28,7 +28,7 @@ ModelCheck ModelCheck::of(const CrosswordDocument& doc) {
   return check;
 }
 
-std::string ModelCheck::describe() const {
+std::string GridShapeCheck::describe() const {
   std::string text;
   if (!hasLetterCells_) text += "the model has no letter cells\n";
   for (const Cell& c : lonelyCells_)

@@ -1,5 +1,6 @@
 #pragma once
-// Loading and saving generation templates, and the Skabelon menu's commands.
+// Reading and writing generation templates (.skb), and the Skabelon menu's
+// commands that open and save them.
 //
 // Loading reads, in this order, the grid, the language, the dictionary (only
 // when the template names another file than the one in memory, compared
@@ -11,6 +12,8 @@
 
 #include <functional>
 #include <string_view>
+
+#include "platform/Ui.h"
 
 namespace vorkel {
 
@@ -33,5 +36,9 @@ bool saveTemplateAs(ApplicationContext& context);
 // "Å&bne...": after `mayClose` (the grid view's close check) agrees, asks
 // for a template and loads it, naming it in the window caption.
 bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayClose);
+
+// The template dialog data: "Skabeloner (*.skb)|...", extension "skb",
+// starting in `initialFolder`, asking before overwriting.
+FileDialogData templateDialogData(std::string_view initialFolder);
 
 }  // namespace vorkel
