@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "app/ApplicationContext.h"
+#include "app/FillAttempt.h"
 #include "app/ForcedWordsDialog.h"
 #include "app/HandOver.h"
 #include "app/Texts.h"
-#include "engine/FillContext.h"
-#include "engine/ForcedAttempt.h"
 #include "engine/ForcedWords.h"
-#include "engine/FillEngine.h"
-#include "engine/ProgressDisplay.h"
 #include "engine/RawCrossword.h"
 #include "engine/Simpelarr.h"
 #include "platform/Files.h"
@@ -68,40 +65,17 @@ void saveFilled(ApplicationContext& context, const Simpelarr& grid, bool intoDoc
   if (intoDocument) grid.copyLettersTo(context.document);
 }
 
-FillContext fillContextFor(ApplicationContext& c, Simpelarr& grid, const Path& path) {
-  return FillContext{grid,     path,    c.parameters, *c.dictionary, c.language, c.random,
-                     c.engineCounters, c.ticks, c.ui,   c.run,          c.simpleMode};
-}
-
-AttemptOutcome attempt(ApplicationContext& context, AttemptKind kind) {
-  const bool withLetters = kind == AttemptKind::WithLetters;
-  context.run.attemptStart = context.clock.now();
-  Simpelarr grid = Simpelarr::fromDocument(context.document, context.ui, withLetters);
-  ++context.run.tries;
-  showFillCounters(context.ui, context.run);
-
-  FillContext fill = fillContextFor(context, grid, context.path);
+// One attempt (app/FillAttempt.h), and the crossword saved when it filled.
+// A forced attempt lays a path of its own around the words: the program's
+// path, perhaps optimised or edited by hand, stays for the next run.
+AttemptOutcome attempt(ApplicationContext& context, FillAttempt& attempts, AttemptKind kind,
+                       const ForcedWords* forced = nullptr) {
+  const bool withLetters = kind == AttemptKind::WithLetters && forced == nullptr;
+  const FillAttempt::Outcome filled = attempts.make({withLetters, forced, 0});
   AttemptOutcome outcome;
-  outcome.result = fillCrossword(fill, /*seedLetters=*/!withLetters);
-  outcome.userStopped = fill.userStopped;
-  if (outcome.result > 0) saveFilled(context, grid, !withLetters, outcome);
-  return outcome;
-}
-
-AttemptOutcome forcedAttempt(ApplicationContext& context, const ForcedWords& words) {
-  context.run.attemptStart = context.clock.now();
-  Simpelarr grid = Simpelarr::fromDocument(context.document, context.ui, false);
-  ++context.run.tries;
-
-  // The path laid around the words is this attempt's own: the program's
-  // path, perhaps optimised or edited by hand, stays for the next run.
-  Path path;
-  FillContext fill = fillContextFor(context, grid, path);
-  std::vector<PlacedWord> placed;
-  AttemptOutcome outcome;
-  outcome.result = fillForced(fill, path, words, placed);
-  outcome.userStopped = fill.userStopped;
-  if (outcome.result > 0) saveFilled(context, grid, /*intoDocument=*/true, outcome);
+  outcome.result = filled.result;
+  outcome.userStopped = filled.userStopped;
+  if (outcome.result > 0) saveFilled(context, attempts.grid(), !withLetters, outcome);
   return outcome;
 }
 
@@ -184,7 +158,8 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
 }  // namespace
 
 int runAttempt(ApplicationContext& context, AttemptKind kind) {
-  return attempt(context, kind).result;
+  FillAttempt attempts(context);
+  return attempt(context, attempts, kind).result;
 }
 
 bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options) {
@@ -192,7 +167,9 @@ bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptio
     context.ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
     return false;
   }
-  runLoop(context, [&]() -> std::optional<AttemptOutcome> { return attempt(context, kind); },
+  FillAttempt attempts(context);
+  runLoop(context,
+          [&]() -> std::optional<AttemptOutcome> { return attempt(context, attempts, kind); },
           options);
   if (kind == AttemptKind::WithoutLetters) markDocumentChanged(context);
   return true;
@@ -209,16 +186,17 @@ bool runForcedGeneration(ApplicationContext& context) {
   if (!drawn) words = tvangWords(context);
 
   // New words are drawn before the first attempt and every fifth after it.
-  int attempts = 0;
+  FillAttempt attempts(context);
+  int sinceDrawn = 0;
   runLoop(
       context,
       [&]() -> std::optional<AttemptOutcome> {
-        if (drawn && attempts % 5 == 0) {
+        if (drawn && sinceDrawn % 5 == 0) {
           if (!drawWords(context, words)) return std::nullopt;
-          attempts = 0;
+          sinceDrawn = 0;
         }
-        ++attempts;
-        return forcedAttempt(context, words);
+        ++sinceDrawn;
+        return attempt(context, attempts, AttemptKind::WithoutLetters, &words);
       },
       RunOptions{});
   markDocumentChanged(context);

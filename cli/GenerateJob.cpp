@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FillAttempt.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
@@ -14,9 +15,6 @@
 #include "engine/FillObstacles.h"
 #include "engine/GridShapeCheck.h"
 #include "engine/ParameterFile.h"
-#include "engine/FillContext.h"
-#include "engine/FillEngine.h"
-#include "engine/ForcedAttempt.h"
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
 #include "engine/Simpelarr.h"
@@ -203,20 +201,11 @@ bool GenerateJob::makeCrossword(int index) {
   c.engineCounters = EngineCounters{};
   c.dictionary->setQueryCounter(TrieOrdbog::InitialQueryCounter);
 
-  const bool withLetters = batch_.withLetters;
-  Simpelarr grid = Simpelarr::fromDocument(c.document, ui_, withLetters);
-  FillContext plainFill{grid,       c.path,   c.parameters, *c.dictionary, c.language, c.random,
-                        c.engineCounters, c.ticks, ui_,     c.run,          false};
-  FillEngine engine(plainFill);
   // A forced run places its words first and lays a path of its own around
   // them in every attempt, as the window's forced run does.
   ForcedWords forced;
   for (const std::string& word : batch_.forcedWords) forced.add(word);
-  Path forcedPath;
-  FillContext forcedFill{grid,       forcedPath, c.parameters, *c.dictionary, c.language, c.random,
-                         c.engineCounters, c.ticks, ui_,   c.run,          false};
-  std::vector<PlacedWord> placed;
-  FillContext& fill = batch_.forced ? forcedFill : plainFill;
+  FillAttempt attempts(c);
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;
     if (batch_.drawCount > 0 && attempt % 5 == 1) {
@@ -224,18 +213,15 @@ bool GenerateJob::makeCrossword(int index) {
       drawForcedWords(batch_.wordList, Simpelarr::fromDocument(c.document, ui_, false), c.language,
                       count, c.random, forced);
     }
-    grid = Simpelarr::fromDocument(c.document, ui_, withLetters);
     if (!batch_.claimTry()) return false;
-    c.run.attemptStart = c.clock.now();
-    ++c.run.tries;
-    fill.entryBudget = batch_.restart.budget(attempt);
-    fill.entries = 0;  // a forced attempt whose words found no place fills nothing
-    const int result = batch_.forced ? fillForced(forcedFill, forcedPath, forced, placed)
-                                     : engine.fill(/*seedLetters=*/!withLetters);
-    batch_.entries.fetch_add(fill.entries);
+    const FillAttempt::Outcome filled = attempts.make(
+        {batch_.withLetters, batch_.forced ? &forced : nullptr, batch_.restart.budget(attempt)});
+    const Simpelarr& grid = attempts.grid();
+    const int result = filled.result;
+    batch_.entries.fetch_add(filled.entries);
     // Only the stop request ends the batch; a large back-jump that ran out
     // at the first stop is a failed attempt like any other.
-    if (fill.userStopped || batch_.stop.load()) return false;
+    if (filled.userStopped || batch_.stop.load()) return false;
     if (result <= 0) continue;
     if (!everyLetterCellFilled(grid)) {
       // Every further attempt would end the same way.

@@ -1,0 +1,51 @@
+// One attempt of the path fill, shared by the window's runs and the batch.
+
+#include <gtest/gtest.h>
+
+#include "app/FillAttempt.h"
+#include "engine/ForcedWords.h"
+#include "tests/app/AppTestSupport.h"
+
+namespace vorkel {
+namespace {
+
+using testing::TempFolder;
+
+std::string lettersOf(const Simpelarr& grid) {
+  std::string letters;
+  for (int y = 0; y < grid.height(); ++y) letters += grid.row(y);
+  return letters;
+}
+
+TEST(FillAttemptTest, AttemptsOfEveryKindShareOneEngineAndLeaveTheProgramsPathAlone) {
+  TempFolder dir;
+  apptest::Session s{dir.path()};
+  ApplicationContext& c = s.context;
+  apptest::setUpTinyModel(c);
+  const std::vector<VejStop> path = c.path.stops();
+  ForcedWords forced;
+  forced.add("CD");
+
+  FillAttempt attempts(c);
+  // Plain, forced, plain again: each is counted, each fills, and the forced
+  // one's own path never replaces the program's.
+  const FillAttempt::Settings plain{};
+  const FillAttempt::Settings withWord{false, &forced, 0};
+  for (const FillAttempt::Settings* settings : {&plain, &withWord, &plain}) {
+    const FillAttempt::Outcome o = attempts.make(*settings);
+    EXPECT_GT(o.result, 0);
+    EXPECT_GT(o.entries, 0u);
+    const std::string letters = lettersOf(attempts.grid());
+    EXPECT_TRUE(letters == "ABCD" || letters == "ACBD") << letters;
+  }
+  EXPECT_EQ(c.run.tries, 3);
+  EXPECT_EQ(c.path.stops(), path);
+
+  // A budget of one entry gives up before the fill is done; the next
+  // attempt without a budget fills again.
+  EXPECT_LE(attempts.make({false, nullptr, 1}).result, 0);
+  EXPECT_GT(attempts.make(plain).result, 0);
+}
+
+}  // namespace
+}  // namespace vorkel
