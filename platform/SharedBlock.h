@@ -6,10 +6,17 @@
 //   auto block = SharedBlock::createOrOpen("FraVorkelMappingId", 2000);
 //   if (block && block->writeText(path)) { ... send the message ... }
 //
-// The block is POSIX shared memory named "/" + name. The process that
-// created it removes the name when its object goes away (processes that
-// still have it mapped keep their view); one that opened an existing block
-// leaves it.
+// The block is POSIX shared memory. It belongs to one session, like a named
+// object of one Windows session: the programs that find each other's windows
+// (the same window folder, platform/WindowMessages.h) share it, and the
+// programs of another user or another window folder never see it. Its system
+// name is "/" + name + "." + a hash of that folder (systemName()), and a
+// block owned by another user is never opened.
+//
+// The block lives as long as any process holds it: every holder keeps a
+// shared lock on it, and the holder that lets go last removes the name. So
+// a generator that ends before another one that opened its block does not
+// take the block away from the other.
 
 #include <cstddef>
 #include <memory>
@@ -30,6 +37,9 @@ class SharedBlock {
   static std::unique_ptr<SharedBlock> openExisting(std::string_view name,
                                                    std::size_t size = DefaultSize);
 
+  // The name the system knows the block by in this session.
+  static std::string systemName(std::string_view name);
+
   ~SharedBlock();
   SharedBlock(const SharedBlock&) = delete;
   SharedBlock& operator=(const SharedBlock&) = delete;
@@ -46,9 +56,14 @@ class SharedBlock {
   std::string readText() const;
 
  private:
-  SharedBlock(std::string shmName, void* memory, std::size_t size, bool created);
+  SharedBlock(std::string shmName, int fd, void* memory, std::size_t size, bool created);
+  // Opens and holds the block of that system name; `gone` tells a name that
+  // vanished (worth looking up again) from a block that cannot be used.
+  static std::unique_ptr<SharedBlock> openName(const std::string& shm, std::size_t size,
+                                               bool& gone);
 
   std::string shmName_;
+  int fd_;  // open while the block is held: it carries the holder's lock
   void* memory_;
   std::size_t size_;
   bool created_;

@@ -17,6 +17,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/NameHash.h"
 #include "platform/WindowMessageWire.h"
 
 namespace vorkel {
@@ -80,14 +81,7 @@ std::string encodePart(std::string_view text) {
     }
   }
   if (out.size() <= MaxPartLength) return out;
-  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (unsigned char c : text) {
-    hash ^= c;
-    hash *= 1099511628211ull;
-  }
-  out = "=";
-  for (int shift = 60; shift >= 0; shift -= 4) out += hex[(hash >> shift) & 15];
-  return out;
+  return "=" + nameHash(text);
 }
 
 // Classes are compared without regard to ASCII case.

@@ -115,7 +115,7 @@ TEST_F(HandOverReceiverTest, NoBlockAnEmptyNameOrANameWithoutEndTakeNothingButAr
   ASSERT_TRUE(block);
   EXPECT_EQ(send(1), 0);  // a new block is empty
   // A block filled to its end without a NUL: a cut name, not taken.
-  const int fd = ::shm_open(("/" + blockName).c_str(), O_RDWR, 0600);
+  const int fd = ::shm_open(vorkel::SharedBlock::systemName(blockName).c_str(), O_RDWR, 0600);
   ASSERT_GE(fd, 0);
   void* memory = ::mmap(nullptr, SharedBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
   ::close(fd);

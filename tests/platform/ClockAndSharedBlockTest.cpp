@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -6,8 +8,11 @@
 #include <ctime>
 
 #include "platform/SharedBlock.h"
+#include "platform/WindowMessages.h"
 #include "platform/SystemClock.h"
 #include "platform/testing/ManualClock.h"
+#include "tests/platform/ScopedEnvironment.h"
+#include "tests/platform/TempFolder.h"
 
 namespace vorkel {
 namespace {
@@ -65,7 +70,7 @@ TEST(SharedBlock, CreateOpenWriteRead) {
 
   EXPECT_FALSE(SharedBlock::openExisting(uniqueName(), 4096));  // larger than the block
   second.reset();
-  first.reset();  // the creator removes the name
+  first.reset();  // the last holder removes the name
   EXPECT_FALSE(SharedBlock::openExisting(uniqueName()));
   EXPECT_FALSE(SharedBlock::createOrOpen("", 10));
 }
@@ -86,6 +91,87 @@ TEST(SharedBlock, AnotherProcessReadsWhatWasWritten) {
   ::waitpid(pid, &status, 0);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(block->readText(), "reply");
+}
+
+// Two generators share the block; the one that made it ends first. The
+// other keeps handing names through it to a reader that opens it by name.
+TEST(SharedBlock, LivesWhileAnyProcessHoldsItWhoeverMadeIt) {
+  const std::string name = uniqueName() + "held";
+  auto maker = SharedBlock::createOrOpen(name);
+  auto other = SharedBlock::createOrOpen(name);
+  ASSERT_TRUE(maker && other);
+  maker.reset();
+  ASSERT_TRUE(other->writeText("/ud/x10_001.010"));
+  auto reader = SharedBlock::openExisting(name);
+  ASSERT_TRUE(reader);
+  EXPECT_EQ(reader->readText(), "/ud/x10_001.010");
+  reader.reset();  // a reader that goes leaves it too
+  EXPECT_TRUE(SharedBlock::openExisting(name));
+
+  // A holder in another process keeps it after this process let go.
+  int ready[2], done[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(done), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    auto held = SharedBlock::openExisting(name);
+    char c = held ? 'y' : 'n';
+    if (::write(ready[1], &c, 1) != 1 || ::read(done[0], &c, 1) != 1) std::_Exit(2);
+    const bool ok = held && held->readText() == "after";
+    held.reset();
+    std::_Exit(ok && !SharedBlock::openExisting(name) ? 0 : 1);  // the last one removed it
+  }
+  char c = 0;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  ASSERT_EQ(c, 'y');
+  other->writeText("after");
+  other.reset();
+  ASSERT_EQ(::write(done[1], "g", 1), 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  for (int fd : {ready[0], ready[1], done[0], done[1]}) ::close(fd);
+}
+
+// A block belongs to the programs of one folder of windows: those of another
+// folder (another session, another user) neither see it nor disturb it.
+TEST(SharedBlock, ProgramsOfAnotherWindowFolderHaveTheirOwnBlock) {
+  const std::string name = uniqueName() + "session";
+  testing::TempFolder a, b;
+  std::unique_ptr<SharedBlock> first;
+  std::string firstName;
+  {
+    testing::ScopedEnvironment session({{"XDG_RUNTIME_DIR", a.path()}});
+    first = SharedBlock::createOrOpen(name);
+    firstName = SharedBlock::systemName(name);
+  }
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(first->writeText("/a/x10_000.010"));
+  testing::ScopedEnvironment session({{"XDG_RUNTIME_DIR", b.path()}});
+  EXPECT_NE(SharedBlock::systemName(name), firstName);
+  EXPECT_FALSE(SharedBlock::openExisting(name));
+  auto second = SharedBlock::createOrOpen(name);
+  ASSERT_TRUE(second);
+  EXPECT_TRUE(second->created());
+  EXPECT_EQ(second->readText(), "");
+  EXPECT_EQ(first->readText(), "/a/x10_000.010");
+}
+
+// A block of that name that another user made (and left open to all) is
+// not ours: names read from it could name anyone's files.
+TEST(SharedBlock, ABlockOfAnotherUserIsNotOpened) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a block to another user";
+  const std::string name = uniqueName() + "foreign";
+  const std::string shm = SharedBlock::systemName(name);
+  const int fd = ::shm_open(shm.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::ftruncate(fd, 2000), 0);
+  ASSERT_EQ(::fchown(fd, 65534, 65534), 0);
+  ::close(fd);
+  EXPECT_FALSE(SharedBlock::openExisting(name));
+  EXPECT_FALSE(SharedBlock::createOrOpen(name));
+  ::shm_unlink(shm.c_str());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "platform/Files.h"
 #include "platform/SharedBlock.h"
 #include "platform/WindowMessages.h"
+#include "tests/platform/ScopedEnvironment.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/platform/qt/QtTestSupport.h"
 
@@ -328,16 +329,16 @@ TEST(PenvikProgram, LogsAHandOverWherePenvikLogSays) {
   for (int i = 0; i < 1000 && !found; ++i, QTest::qWait(10))
     found = folder->findWindow("OWL_Window", "Penvik");
   ASSERT_TRUE(found) << "penvik did not register its window";
-  // The program uses the machine's one block of that name, which a
-  // generator window of another test may hold and remove meanwhile: a
-  // hand-over that found no block is sent again.
-  vorkel::SendResult r;
-  for (int attempt = 0; attempt < 5 && r.answer != 1; ++attempt) {
-    auto block = vorkel::SharedBlock::createOrOpen("FraVorkelMappingId", 2000);
-    ASSERT_TRUE(block);
-    ASSERT_TRUE(block->writeText(raw));
-    r = vorkel::sendMessage(*found, "FraVorkelMsg", 1, ::gettid());
+  // The block of the program's session (its folder of windows), as the
+  // generator makes it: no other test's generator shares it.
+  std::unique_ptr<vorkel::SharedBlock> block;
+  {
+    vorkel::testing::ScopedEnvironment session({{"XDG_RUNTIME_DIR", dir.path()}});
+    block = vorkel::SharedBlock::createOrOpen("FraVorkelMappingId", 2000);
   }
+  ASSERT_TRUE(block);
+  ASSERT_TRUE(block->writeText(raw));
+  const vorkel::SendResult r = vorkel::sendMessage(*found, "FraVorkelMsg", 1, ::gettid());
   EXPECT_TRUE(r.answered() && r.answer == 1) << vorkel::describe(r.status);
   const std::vector<std::string> log = linesOf(dir.read("log/penvik.log"));
   penvik.kill();
