@@ -21,12 +21,15 @@
 #include "app/qt/GridViewWidget.h"
 #include "platform/Files.h"
 #include "platform/WindowMessages.h"
+#include "tests/app/qt/Installation.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/platform/qt/QtTestSupport.h"
 
 namespace vorkel {
 namespace {
 
+using testing::makeInstallation;
+using testing::registerInstallation;
 using testing::TempFolder;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -61,12 +64,7 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
 
   // The values an installation registers, all pointing at the test's folder.
-  void install() {
-    Registry reg = registry();
-    for (const char* name : {"Gemmested", "Dictionary", "ModelOgVej", "Skabelon"})
-      reg.setString(RegistryRoot::ClassesRoot, std::string("Q4.Application\\") + name, "",
-                    dir.path());
-  }
+  void install() { registerInstallation(dir / "registry.ini", dir.path()); }
 
   MainWindow& start(StartupOptions options = {}) {
     MainWindow::Setup setup;
@@ -330,20 +328,10 @@ TEST_F(MainWindowTest, OtherProgramsFindTheWindowAndItsMessagesAreAnswered) {
   EXPECT_EQ(box, "Hovsa: Denne funktion burde være umulig at kalde");
 }
 
-// A folder made like an installation: the stock data and its output folder.
-void makeInstallation(const TempFolder& dir) {
-  const std::string stock = std::string(VORKEL_BINARY_DIR) + "/Stock";
-  for (const char* name : {"Model1.skb", "Model1.ktd", "Model1.vej", "default.par"})
-    std::filesystem::copy_file(stock + "/" + name, dir / name);
-  std::filesystem::copy_file(std::filesystem::canonical(stock + "/dksort.dic"), dir / "dksort.dic");
-  std::filesystem::create_directories(dir / "Lager");
-  dir.write("Q4DK.ini", "[Opsat]\r\nGemmested=Lager\r\n");
-}
-
 // An installation with Model1.skb loaded and the advanced menu shown.
 MainWindow& MainWindowTest::startWithModel1(const TempFolder& folder) {
   install();
-  makeInstallation(folder);
+  makeInstallation(folder.path());
   MainWindow& w = start();
   w.commands().loadTemplateCommand("Model1.skb");
   w.actionOf(command::advancedMenu)->trigger();
@@ -372,7 +360,7 @@ TEST_F(MainWindowTest, ClosingDuringARunEndsItAfterTheAttemptWithWholeFilesOnly)
 
 TEST_F(MainWindowTest, WholeSessionOpensATemplateGeneratesAndStopsWithAKey) {
   install();
-  makeInstallation(dir);
+  makeInstallation(dir.path());
 
   MainWindow& w = start();
   w.actionOf(command::advancedMenu)->trigger();
