@@ -3,6 +3,8 @@
 //   q4-simple.png     the simple menu with a filled crossword
 //   q4-advanced.png   the advanced menu open on "&Ordbog"
 //   q4-resize.png     the dialog " Angiv størrelse "
+//   q4-wizard.png     the model wizard "Lav dine første krydsord "
+//   q4-cleanup.png    the clean-up dialog, counting the fills made here
 //   q4-sv.png, q4-is.png  a Swedish and an Icelandic fill from the stock
 //                     templates Model1-sv.skb and Model1-is.skb
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -66,6 +69,11 @@ int main(int argc, char** argv) {
   setup.seed = 11;
   setup.wizardAtStart = false;
   MainWindow window(setup);
+  // The crosswords go to a folder of their own, which the clean-up dialog
+  // then counts: the shot shows what this run made, nothing else.
+  QTemporaryDir work;
+  const std::string lager = QDir(work.path()).filePath("Lager").toStdString();
+  QDir().mkpath(QString::fromStdString(lager));
   window.resize(760, 640);
   window.show();
   settle();
@@ -74,9 +82,13 @@ int main(int argc, char** argv) {
   window.commands().loadTemplateCommand("Model1.skb");
   ApplicationContext& c = window.context();
   c.ui.setCaption("Vorkel - model1.skb");
-  c.skabelon.destDir = QDir::tempPath().toStdString();
-  for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
-  }
+  // One saved fill of the template now loaded.
+  const auto fillOnce = [&] {
+    c.skabelon.destDir = lager;
+    for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
+    }
+  };
+  fillOnce();
   window.repaintView();
   settle();
   bool ok = save(withTitle(window.grab(), window.windowTitle()), out + "/q4-simple.png");
@@ -111,6 +123,12 @@ int main(int argc, char** argv) {
   window.commands().run(command::simpleMenu);
   settle();
   shootDialog(command::wizard, "q4-wizard.png");
+  // Three crosswords of Model 1 and two of Model 2 to count.
+  fillOnce();
+  fillOnce();
+  window.commands().loadTemplateCommand("Model2.skb");
+  fillOnce();
+  fillOnce();
   shootDialog(command::cleanUp, "q4-cleanup.png");
 
   // The same model filled in Swedish and in Icelandic, from their stock
@@ -120,9 +138,7 @@ int main(int argc, char** argv) {
     if (!QDir(argv[1]).exists(QString::fromStdString(skb))) continue;
     window.commands().loadTemplateCommand(skb);
     c.ui.setCaption("Vorkel - " + skb);
-    c.skabelon.destDir = QDir::tempPath().toStdString();
-    for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
-    }
+    fillOnce();
     window.repaintView();
     settle();
     ok = save(withTitle(window.grab(), window.windowTitle()), out + "/q4-" + code + ".png") && ok;
