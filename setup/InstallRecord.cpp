@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/Files.h"
+#include "platform/NameHash.h"
 
 namespace vorkel::setup {
 
@@ -66,12 +67,7 @@ std::optional<std::uint64_t> parseNumber(const std::string& text, int base) {
 std::optional<RecordedFile> fingerprint(const std::string& path) {
   std::optional<std::string> bytes = Files::readFile(path, kMaxHashedBytes);
   if (!bytes) return std::nullopt;
-  std::uint64_t hash = 14695981039346656037ull;
-  for (unsigned char c : *bytes) {
-    hash ^= c;
-    hash *= 1099511628211ull;
-  }
-  return RecordedFile{bytes->size(), hash, path};
+  return RecordedFile{bytes->size(), fnv1a(*bytes), path};
 }
 
 void InstallRecord::addFile(const RecordedFile& file) {
