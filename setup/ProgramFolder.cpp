@@ -28,7 +28,7 @@ std::string entryValue(std::string_view text) {
   return out;
 }
 
-// An argument of Exec: quoted, with the characters the specification
+// An argument of Exec: quoted, with the characters the Desktop Entry Specification
 // reserves inside quotes escaped, and "%" doubled so it is no field code.
 // The value is then escaped once more as any string value.
 std::string execArgument(std::string_view arg) {

@@ -1,6 +1,6 @@
 #pragma once
 // The rules of the ipuz format (http://ipuz.org, version 2) for crosswords,
-// written from the published specification, apart from the exporter: what
+// written from the format's published description, apart from the exporter: what
 // a reader of .ipuz files may rely on.
 //
 //   top level   "version" a string naming http://ipuz.org/v1 or /v2;
