@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <cstdio>
@@ -357,6 +358,11 @@ struct WindowEndpoint::State {
   pid_t owner = 0;
   WindowMessageHandler handler;
   std::map<int, Connection> connections;
+  // Requests read and not yet handled, in the order they came. A handler
+  // that serves again (the nested event loop of a message box) takes the
+  // next one from here, so a request read together with the one that opened
+  // the box is answered while the box is open, not after it closes.
+  std::deque<Request> queue;
   // False once the endpoint is destroyed; a handler that destroys its own
   // endpoint leaves servePending() to return without touching it.
   std::shared_ptr<bool> alive = std::make_shared<bool>(true);
@@ -510,14 +516,17 @@ int WindowEndpoint::servePending() {
     if (events[i].data.fd == s.listener.get()) s.acceptAll(ready);
     else s.readFrom(events[i].data.fd, ready);
   }
+  for (Request& r : ready) s.queue.push_back(std::move(r));
 
-  // Then run the handler for each request; copies, because the handler may
-  // destroy this endpoint.
+  // Then run the handler for each request, taken off the queue first: the
+  // handler may serve again, or destroy this endpoint (and the queue; the
+  // senders left waiting then see the window gone).
   const std::shared_ptr<bool> alive = s.alive;
   const WindowMessageHandler handler = s.handler;
   int handled = 0;
-  for (Request& r : ready) {
-    if (!*alive) break;  // the senders left waiting see the window gone
+  while (*alive && !s.queue.empty()) {
+    Request r = std::move(s.queue.front());
+    s.queue.pop_front();
     if (r.parsed.state == wire::ParseState::Malformed) {
       sendAll(r.fd.get(), wire::encodeReply(true, 0));
       continue;

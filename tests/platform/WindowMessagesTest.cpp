@@ -234,6 +234,17 @@ TEST(WindowMessages, VanishedHungAndForkedReceivers) {
   EXPECT_EQ(f.folder.findWindow("Krydsords", "Vorkel"), window->handle());
 }
 
+// A raw client: connects to the window and writes `bytes`; the descriptor.
+int connectTo(const WindowEndpoint& window, std::string_view bytes) {
+  int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un a{};
+  a.sun_family = AF_UNIX;
+  window.handle().path.copy(a.sun_path, sizeof a.sun_path - 1);
+  EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  EXPECT_GT(::send(fd, bytes.data(), bytes.size(), MSG_DONTWAIT), 0);
+  return fd;
+}
+
 TEST(WindowMessages, MalformedRequestsAreRefusedAndTheWindowGoesOn) {
   Fixture f;
   int handled = 0;
@@ -241,15 +252,7 @@ TEST(WindowMessages, MalformedRequestsAreRefusedAndTheWindowGoesOn) {
     ++handled;
     return m.wParam;
   });
-  auto connectRaw = [&](std::string_view bytes) {
-    int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    window->handle().path.copy(a.sun_path, sizeof a.sun_path - 1);
-    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
-    EXPECT_GT(::send(fd, bytes.data(), bytes.size(), MSG_DONTWAIT), 0);
-    return fd;
-  };
+  auto connectRaw = [&](std::string_view bytes) { return connectTo(*window, bytes); };
   // The bytes a raw client gets until the window closes the connection.
   auto replyTo = [&](int fd) {
     std::string reply;
@@ -281,6 +284,29 @@ TEST(WindowMessages, MalformedRequestsAreRefusedAndTheWindowGoesOn) {
   ASSERT_TRUE(reply && !reply->refused);
   EXPECT_EQ(reply->answer, 1);
   EXPECT_EQ(handled, 1);
+}
+
+// Two requests read in one go, the first of which opens a box (a nested
+// event loop that serves the window): the second is answered while the box
+// is open, not when it closes.
+TEST(WindowMessages, ARequestReadWithOneThatOpensABoxIsAnsweredInsideTheBox) {
+  Fixture f;
+  std::unique_ptr<WindowEndpoint> window;
+  std::vector<std::string> order;
+  window = f.window("Krydsords", "Vorkel", [&](const WindowMessage& m) -> std::int64_t {
+    order.push_back(m.name);
+    if (m.name == "FraVorkelMsg") {
+      window->servePending();  // the box's event loop
+      order.push_back("box closed");
+    }
+    return 2;
+  });
+  const int box = connectTo(*window, wire::encodeRequest({"FraVorkelMsg", 1, 0, false}));
+  const int presence = connectTo(*window, wire::encodeRequest({"OrvaAndPimMsg", 0, 0, false}));
+  // Both requests are whole in the window's socket before it reads them.
+  window->servePending();
+  EXPECT_EQ(order, (std::vector<std::string>{"FraVorkelMsg", "OrvaAndPimMsg", "box closed"}));
+  for (int fd : {box, presence}) ::close(fd);
 }
 
 TEST(WindowMessages, SendsToItselfAndBetweenTwoWindowsNeverWaitOnThemselves) {
