@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "dictionary/StockWordRule.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
+#include "dictionary/WordScores.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 
@@ -39,7 +41,7 @@ namespace {
 
 constexpr const char* kImportUsage =
     "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S]\n"
-    "                          [--stock [--capitalised]]\n"
+    "                          [--stock [--capitalised]] [--scores FILE [--min-score N]]\n"
     "\n"
     "Stores the words of LIST (a word list, one word per line, or a .dic) as the\n"
     "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
@@ -52,15 +54,23 @@ constexpr const char* kImportUsage =
     "                   another letter is left out\n"
     "  --capitalised    with --stock, also entries whose first letter alone is a\n"
     "                   capital (German nouns)\n"
-    "  --seed S         the random filler of the .dic file; the same seed gives the same file\n";
+    "  --seed S         the random filler of the .dic file; the same seed gives the same file\n"
+    "  --scores FILE    the words' scores (UTF-8, \"word<TAB>score\" a line, 0..100) go\n"
+    "                   into the score file beside OUT.dic (OUT.score); lines of words\n"
+    "                   the import leaves out are skipped, and a word stored without a\n"
+    "                   score stops the import (nothing written)\n"
+    "  --min-score N    with --scores, store only the words scored N or more\n";
 
 constexpr const char* kExportUsage =
     "usage: vorkel dict export FILE [-o LIST] [--encoding utf-8|cp1252] [--language N]\n"
+    "                          [--with-scores]\n"
     "\n"
     "Writes the words of the dictionary FILE as a plain list, one word per line, in\n"
     "alphabetical order (the language's: Æ, Ø and Å after Z in Danish). Without -o\n"
     "the list goes to stdout in UTF-8; to a file in UTF-8, or in Windows-1252 with\n"
-    "CR LF line ends (--encoding cp1252), as the window program's lists are.\n";
+    "CR LF line ends (--encoding cp1252), as the window program's lists are.\n"
+    "With --with-scores each line is the word, a tab and its score, from the score\n"
+    "file beside FILE (FILE.score); it must match the dictionary.\n";
 
 constexpr const char* kStatsUsage =
     "usage: vorkel dict stats FILE [--plan N] [--language N] [--encoding E]\n"
@@ -121,6 +131,29 @@ struct ImportCounts {
   long duplicate = 0;
 };
 
+// With --scores: whether an entry the import takes is stored, by its score;
+// the scores of the stored words are collected in `stored`.
+bool keepScored(std::string_view word, const WordScores& scores, int minScore, WordScores& stored,
+                long& belowFloor, long& unscored, std::vector<std::string>& unscoredExamples,
+                const Language& language) {
+  const int score = scores.scoreOfText(word, language);
+  if (score < 0) {
+    if (unscoredExamples.size() < 5) unscoredExamples.push_back(cp1252ToUtf8(word));
+    ++unscored;
+    return false;
+  }
+  if (score < minScore) {
+    ++belowFloor;
+    return false;
+  }
+  char letters[TrieOrdbog::MaxLength + 1];
+  const int length = wordLetters(language, word, letters);
+  std::uint8_t codes[TrieOrdbog::MaxLength];
+  for (int i = 0; i < length; ++i) codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
+  stored.add(codes, length, score);
+  return true;
+}
+
 int runImport(const Arguments& a, DictSupport& d) {
   Console& console = d.console();
   if (a.positional.size() != 2)
@@ -131,6 +164,20 @@ int runImport(const Arguments& a, DictSupport& d) {
                      d.session().encoding, list, /*warnLeftOut=*/false))
     return ExitFailed;
   const bool stock = a.has("--stock");
+  std::optional<WordScores> scores;
+  int minScore = 0;
+  if (const std::string* scoreFile = a.value("--scores")) {
+    if (!a.number("--min-score", 0, WordScores::MaxScore, minScore, console)) return ExitUsage;
+    std::string error;
+    scores = WordScores::load(*scoreFile, d.language(), error, /*lenient=*/true);
+    if (!scores) return console.fail(error);
+  } else if (a.has("--min-score")) {
+    return usageError(console, "--min-score goes with --scores");
+  }
+  long belowFloor = 0;
+  long unscored = 0;
+  std::vector<std::string> unscoredExamples;
+  WordScores stored;
   StockWordRule rule;
   rule.capitalisedNouns = a.has("--capitalised");
   const Language& language = d.language();
@@ -180,8 +227,17 @@ int runImport(const Arguments& a, DictSupport& d) {
     else if (verdict == StockVerdict::NotLetters) ++n.notLetters;
     else if (verdict == StockVerdict::OtherLetter) ++n.otherLetter;
     else if (verdict == StockVerdict::BadLength) ++n.badLength;
+    else if (scores && !keepScored(word, *scores, minScore, stored, belowFloor, unscored,
+                                   unscoredExamples, language)) continue;
     else if (!dict.insertWord(word)) ++n.duplicate;
     else ++n.stored;
+  }
+  if (unscored > 0) {
+    std::string examples;
+    for (const std::string& w : unscoredExamples) examples += (examples.empty() ? "" : ", ") + w;
+    return console.fail(plural(unscored, "entry", "entries") + " of the list have no score in " +
+                        *a.value("--scores") + " (" + examples + (unscored > 5 ? ", ..." : "") +
+                        "); " + outPath + " not written");
   }
 
   console.say(plural(n.lines, "line", "lines") + " read, " +
@@ -198,7 +254,14 @@ int runImport(const Arguments& a, DictSupport& d) {
   reason(n.otherLetter, "with a letter the language reads as another letter");
   reason(n.badLength, "empty, one letter or longer than 25 letters");
   reason(n.duplicate, "already stored (duplicates, also after folding accents and case)");
+  reason(belowFloor, "scored below --min-score");
   if (n.stored == 0) return console.fail("no words to store; " + outPath + " not written");
+  if (scores) {
+    stored.finish();
+    const std::string scorePath = scorePathBeside(outPath);
+    if (!Files::writeFileAtomically(scorePath, scoreFileText(stored, language)))
+      return console.fail("cannot write " + scorePath + "; " + outPath + " not written");
+  }
   if (!saveDictionary(dict, outPath, d.random())) return console.fail("cannot write " + outPath);
   return ExitOk;
 }
@@ -225,7 +288,20 @@ int runExport(const Arguments& a, DictSupport& d, std::ostream& out) {
     return usageError(console, "--encoding of an export is utf-8 or cp1252, not '" + encoding +
                                    "'");
   if (!d.load(a.positional[0])) return ExitFailed;
-  const std::vector<std::string> words = sortedWords(d);
+  std::vector<std::string> words = sortedWords(d);
+  if (a.has("--with-scores")) {
+    const std::string scorePath = scorePathBeside(a.positional[0]);
+    std::string error;
+    const std::optional<WordScores> scores = WordScores::load(scorePath, d.language(), error);
+    if (!scores) return console.fail(error);
+    std::string bytes;
+    if (!readWordFile(a.positional[0], d.session().encoding, bytes))
+      return console.fail("cannot read " + a.positional[0]);
+    const ScoreCoverage coverage = scoreCoverage(*scores, bytes, d.language());
+    if (!coverage.matches()) return console.fail(coverage.message(scorePath));
+    // The tab and the score are ASCII: the same bytes in both encodings.
+    for (std::string& w : words) w += "\t" + std::to_string(scores->scoreOfText(w, d.language()));
+  }
   const std::string* output = a.value("-o");
   if (output == nullptr || *output == "-") {
     for (const std::string& w : words) out << cp1252ToUtf8(w) << '\n';
@@ -300,12 +376,16 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
   static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
                                         kPlanOption, {"--stock", nullptr, false}, {"--capitalised", nullptr, false},
                                         {"-o", "--output", true},
-                                        {"--sort", nullptr, false},  {"--count", nullptr, false}};
+                                        {"--sort", nullptr, false},  {"--count", nullptr, false},
+                                        {"--scores", nullptr, true},  {"--min-score", nullptr, true},
+                                        {"--with-scores", nullptr, false}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
   if (a.help) return printUsage(out, std::string(usage) + "\n" + kDictOptionsUsage);
   // Options of another dict command are mistakes here.
-  const bool misplaced = (a.has("--stock") && command != "import") ||
+  const bool misplaced = ((a.has("--stock") || a.has("--scores") || a.has("--min-score")) &&
+                          command != "import") ||
+                         (a.has("--with-scores") && command != "export") ||
                          (a.has("-o") && command != "export") ||
                          ((a.has("--sort") || a.has("--count")) && command != "search") ||
                          (a.has("--plan") && command != "stats" && command != "search");

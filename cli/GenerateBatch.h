@@ -41,6 +41,9 @@ struct GenerateBatch {
   // The fast fill's words, read by the first job and shared by all (an
   // index is never changed once built).
   std::shared_ptr<const WordIndex> words;
+  // --min-score: the fast fill's index leaves out the words scored below
+  // it (the score file beside the dictionary, dictionary/WordScores.h).
+  int minScore = 0;
   std::uint64_t maxTries = 0;  // attempts in all before the run gives up; 0: no limit
   WordListEncoding encoding = WordListEncoding::Auto;  // of a word list as the dictionary
   // Forced words (cli/ForcedWordOptions.h): with `forced` set, every
@@ -64,6 +67,11 @@ struct GenerateBatch {
   std::mutex lock;                        // the console, `files` and `forcedOf`
   std::vector<std::pair<int, std::string>> files;  // crossword index, full path
   std::map<int, std::vector<std::string>> forcedOf;  // crossword index -> its forced words
+  struct ScoreSummary {
+    int lowest = 0;
+    double mean = 0;
+  };
+  std::map<int, ScoreSummary> scoreOf;    // crossword index -> its words' scores
   bool warnedCrowded = false;             // under `lock`
 
   // Tells every job to stop after (or, through the keyboard queue, during)

@@ -4,7 +4,7 @@
 //   vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]
 //                   [--jobs J] [--json] [--restart none|fixed:N|luby:U]
 //                   [--fill fast|path] [--max-tries N] [--timeout SECONDS]
-//                   [--forced FILE | --draw N --word-file FILE]
+//                   [--forced FILE | --draw N --word-file FILE] [--min-score N]
 //
 // Before the first attempt the template and its files are checked: a file
 // that is missing or of the wrong kind, and a model that the path or the
@@ -67,6 +67,7 @@ constexpr const char* kUsage =
     "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
     "                       [--fill fast|path] [--max-tries N] [--timeout SECONDS]\n"
     "                       [--encoding E] [--forced FILE | --draw N --word-file FILE]\n"
+    "                       [--min-score N]\n"
     "\n"
     "Fills the template's model COUNT times and writes each crossword as a raw\n"
     "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
@@ -96,6 +97,14 @@ constexpr const char* kUsage =
     "  --draw N          every crossword holds N words drawn at random from the word file\n"
     "  --word-file FILE  the words to draw from (one a line); new words are drawn every\n"
     "                    fifth attempt, and N is lowered when fewer words fit the model\n"
+    "  --min-score N     never use a word scored below N (0..100) in the score file\n"
+    "                    beside the dictionary (SVbyg.score beside SVbyg.dic); fast\n"
+    "                    fill only\n"
+    "\n"
+    "With a score file beside the dictionary the fast fill prefers the better words\n"
+    "among those that fit, and --json gives each crossword's lowest and mean word\n"
+    "score (\"word_scores\", in the order of \"files\"). A score file that does not\n"
+    "match its dictionary is refused (exit 1).\n"
     "\n"
     "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
     "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
@@ -127,6 +136,7 @@ struct Options {
   double timeoutSeconds = 0;
   WordListEncoding encoding = WordListEncoding::Auto;
   ForcedWordOptions forced;
+  int minScore = 0;
 };
 
 // nullopt after a bad argument (said) or --help (`help` set).
@@ -136,7 +146,8 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       {"--with-letters", nullptr, false}, {"--jobs", nullptr, true}, {"--json", nullptr, false},
       {"--restart", nullptr, true},   {"--max-tries", nullptr, true},
       {"--timeout", nullptr, true},   {"--encoding", nullptr, true}, {"--fill", nullptr, true},
-      {"--forced", nullptr, true},    {"--draw", nullptr, true},  {"--word-file", nullptr, true}};
+      {"--forced", nullptr, true},    {"--draw", nullptr, true},  {"--word-file", nullptr, true},
+      {"--min-score", nullptr, true}};
   Arguments a;
   if (!a.parse(args, kOptions, console)) return std::nullopt;
   help = a.help;
@@ -149,7 +160,8 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
   if (!a.number("-n", 1, 100000000, o.count, console) ||
       !a.number("--jobs", 1, kMaxJobs, o.jobs, console) ||
       !a.number("--max-tries", 1, 2000000000, maxTries, console) ||
-      !a.number("--timeout", 1, 31536000, timeout, console))
+      !a.number("--timeout", 1, 31536000, timeout, console) ||
+      !a.number("--min-score", 0, 100, o.minScore, console))
     return std::nullopt;
   o.maxTries = static_cast<std::uint64_t>(maxTries);
   o.timeoutSeconds = timeout;
@@ -202,6 +214,13 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
       return std::nullopt;
     }
     o.fill = FillKind::Path;
+  }
+  // The floor leaves words out of the fast fill's index; the path fill
+  // searches the word store as the window loads it.
+  if (a.has("--min-score") && o.fill == FillKind::Path) {
+    usageError(console, o.forced.wanted() ? "--min-score cannot be used with --forced or --draw"
+                                          : "--min-score works with --fill fast only");
+    return std::nullopt;
   }
   if (a.positional.size() != 1) {
     usageError(console, a.positional.empty() ? "which template?" : "one template at a time");
@@ -336,6 +355,15 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, bool
     }
     out << "]";
   }
+  if (!batch.scoreOf.empty()) {
+    // The scores of each file's words, in the order of "files".
+    out << ", \"word_scores\": [";
+    for (std::size_t i = 0; i < batch.files.size(); ++i) {
+      const GenerateBatch::ScoreSummary& s = batch.scoreOf[batch.files[i].first];
+      out << (i ? ", " : "") << "{\"lowest\": " << s.lowest << ", \"mean\": " << fixed3(s.mean) << "}";
+    }
+    out << "]";
+  }
   out << "}\n";
 }
 
@@ -371,6 +399,7 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   batch.maxTries = o.maxTries;
   batch.encoding = o.encoding;
   batch.forced = o.forced.wanted();
+  batch.minScore = o.minScore;
   // More jobs than crosswords would only load dictionaries.
   const int jobCount = std::min(o.jobs, o.count);
 

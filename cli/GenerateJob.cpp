@@ -10,6 +10,8 @@
 #include "app/FillAttempt.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
+#include "dictionary/WordFile.h"
+#include "dictionary/WordScores.h"
 #include "document/DocumentFile.h"
 #include "engine/FastFill.h"
 #include "engine/FillObstacles.h"
@@ -119,9 +121,29 @@ void GenerateJob::loadWordIndex() {
   // Only the lengths the model has words of: a smaller index is made
   // sooner, and loading is most of a short run.
   const Simpelarr shape = Simpelarr::fromDocument(context_.document, ui_, false);
+  const std::string dictionary = context_.locate(t.dictionaryPath);
+  const std::string scorePath = scorePathBeside(dictionary);
+  std::optional<WordScores> scores;
+  if (Files::exists(scorePath)) {
+    std::string error;
+    scores = WordScores::load(scorePath, context_.language, error);
+    std::string bytes;
+    if (!scores) {
+      scoreProblem_ = error;
+    } else if (readWordFile(dictionary, context_.wordListEncoding, bytes)) {
+      // A score file made for another version of the dictionary would
+      // leave words unscored or score words that are not there: both are
+      // said rather than guessed at.
+      const ScoreCoverage coverage = scoreCoverage(*scores, bytes, context_.language);
+      if (!coverage.matches()) scoreProblem_ = coverage.message(scorePath);
+    }
+  } else if (batch_.minScore > 0) {
+    scoreProblem_ = "--min-score needs the score file " + scorePath + " beside the dictionary";
+  }
+  if (!scoreProblem_.empty()) return;
   std::optional<WordIndex> words = WordIndex::loadWordFile(
-      context_.locate(t.dictionaryPath), context_.language, ui_, SlotGraph::of(shape).lengths(),
-      context_.wordListEncoding);
+      dictionary, context_.language, ui_, SlotGraph::of(shape).lengths(),
+      context_.wordListEncoding, scores ? &*scores : nullptr, batch_.minScore);
   if (!words) {
     t.dictionaryPath.clear();  // as a failed load of the word store leaves it
     return;
@@ -135,6 +157,7 @@ std::vector<std::string> GenerateJob::loadProblems() {
   // The loaders have shown their own messages and left the state as it was
   // before; a fresh context had nothing, so the files are read again
   // without messages where the state cannot tell.
+  if (!scoreProblem_.empty()) return {scoreProblem_};
   std::ostream discard(nullptr);
   Console ignored(discard, "");
   std::mutex ignoredLock;
@@ -283,8 +306,29 @@ bool GenerateJob::makeFastCrossword(int index) {
       batch_.rejected.fetch_add(1);
       continue;
     }
+    if (words.hasScores()) summariseScores(grid, index);
     return save(grid, index, ForcedWords{});
   }
+}
+
+void GenerateJob::summariseScores(const Simpelarr& grid, int index) {
+  const WordIndex& words = *batch_.words;
+  GenerateBatch::ScoreSummary summary{WordIndex::MaxScore, 0};
+  const std::vector<std::string> texts = wordsOf(grid);
+  for (const std::string& text : texts) {
+    char letters[WordIndex::MaxLength + 1];
+    const int length = wordLetters(context_.language, text, letters);
+    std::uint8_t codes[WordIndex::MaxLength];
+    for (int i = 0; i < length && i < WordIndex::MaxLength; ++i)
+      codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
+    const int word = words.find(length, codes);
+    const int score = word >= 0 ? words.score(length, word) : 0;
+    summary.lowest = std::min(summary.lowest, score);
+    summary.mean += score;
+  }
+  if (!texts.empty()) summary.mean /= static_cast<double>(texts.size());
+  const std::lock_guard<std::mutex> guard(batch_.lock);
+  batch_.scoreOf[index] = summary;
 }
 
 bool GenerateJob::save(const Simpelarr& grid, int index, const ForcedWords& forced) {

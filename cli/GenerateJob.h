@@ -76,8 +76,12 @@ class GenerateJob {
   bool makeCrossword(int index);
   bool makeFastCrossword(int index);
   // The index of the template's word file for the fast fill, holding the
-  // lengths of the model's words.
+  // lengths of the model's words, with the scores of the score file beside
+  // it when there is one (a score file that cannot be used is a load
+  // problem).
   void loadWordIndex();
+  // Notes the lowest and mean score of the words of a filled grid.
+  void summariseScores(const Simpelarr& grid, int index);
   // Saves a filled grid with the forced words it holds; false (shown,
   // batch failed) when it cannot.
   bool save(const Simpelarr& grid, int index, const ForcedWords& forced);
@@ -88,6 +92,7 @@ class GenerateJob {
   SystemClock clock_;
   Registry registry_;
   ApplicationContext context_;
+  std::string scoreProblem_;  // why the score file cannot be used; empty when it can
 };
 
 }  // namespace vorkel

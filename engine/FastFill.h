@@ -62,6 +62,11 @@ struct FastFillSettings {
   int rounds = 0;
   // Random candidates weighed per placement.
   int samples = 4;
+  // How much a word's own score (WordIndex::score, 0..100) counts beside
+  // the room it leaves its crossings (the sum of log2 of their candidate
+  // counts): a word of score 100 gains this many bits over one of score 0.
+  // Ignored when the index has no scores.
+  double scoreWeight = 8;
 };
 
 struct FastFillOutcome {

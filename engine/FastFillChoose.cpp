@@ -16,7 +16,9 @@
 // removed at once. Drawing at random rather than weighing every candidate
 // keeps a placement cheap and lets restarts try different fills; weighing
 // a few halves the long tail of the search times against taking the first
-// drawn.
+// drawn. With word scores, a draw's weight adds its score (FastFillSettings::
+// scoreWeight), so the fill leans to the better words at the cost of one
+// array read per draw.
 
 #include <algorithm>
 #include <bit>
@@ -155,10 +157,11 @@ int FastFillSearch::chooseWord(int slot) {
         dead[deadCount++] = word;
         continue;
       }
-      // A preference of the word itself (how good a word it is) belongs
-      // here: an array of scores by the word's number (WordIndex numbers
-      // the words of each length), weighed against the crossings' room.
-      // With none, every word is as good as another.
+      // The word's own worth, weighed against the crossings' room: among
+      // draws that leave their crossings about as much room, the better
+      // word wins; a much tighter fit still beats a better word.
+      if (index_.hasScores())
+        score += settings_.scoreWeight * index_.score(g.length, word) / WordIndex::MaxScore;
       if (score > bestScore) {
         bestScore = score;
         best = word;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "dictionary/Texts.h"
+#include "dictionary/WordScores.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Ui.h"
@@ -40,7 +41,8 @@ std::vector<std::uint8_t> sortWords(const std::vector<std::uint8_t>& letters, in
 }  // namespace
 
 WordIndex WordIndex::fromWordFile(std::string_view bytes, const Language& language, Ui& ui,
-                                  std::uint32_t lengths) {
+                                  std::uint32_t lengths, const WordScores* scores,
+                                  int minScore) {
   std::array<std::vector<std::uint8_t>, MaxLength + 1> words;
   forEachFileWord(bytes, language, [&](std::string_view text) {
     char letters[MaxLength + 1];
@@ -49,8 +51,11 @@ WordIndex WordIndex::fromWordFile(std::string_view bytes, const Language& langua
     if (length == 0 && !foreign.empty()) {
       ui.messageBox(cp1252ToUtf8(foreign), texts::foreignCharacter);
     } else if (length >= MinLength && length <= MaxLength && (lengths >> length & 1u)) {
-      for (int i = 0; i < length; ++i)
-        words[static_cast<std::size_t>(length)].push_back(static_cast<std::uint8_t>(letters[i] & 31));
+      std::uint8_t codes[MaxLength];
+      for (int i = 0; i < length; ++i) codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
+      if (minScore > 0 && (scores == nullptr || scores->score(codes, length) < minScore)) return true;
+      words[static_cast<std::size_t>(length)].insert(words[static_cast<std::size_t>(length)].end(), codes,
+                                                     codes + length);
     }
     return true;
   });
@@ -58,18 +63,29 @@ WordIndex WordIndex::fromWordFile(std::string_view bytes, const Language& langua
   for (int length = MinLength; length <= MaxLength; ++length)
     if (!words[static_cast<std::size_t>(length)].empty())
       index.buildBucket(length, words[static_cast<std::size_t>(length)]);
+  if (scores != nullptr) {
+    index.hasScores_ = true;
+    for (int length = MinLength; length <= MaxLength; ++length) {
+      Bucket& b = index.buckets_[static_cast<std::size_t>(length)];
+      b.scores.resize(static_cast<std::size_t>(b.count));
+      for (int w = 0; w < b.count; ++w)
+        b.scores[static_cast<std::size_t>(w)] =
+            static_cast<std::uint8_t>(std::max(0, scores->score(index.letters(length, w), length)));
+    }
+  }
   return index;
 }
 
 std::optional<WordIndex> WordIndex::loadWordFile(const std::string& path, const Language& language,
                                                  Ui& ui, std::uint32_t lengths,
-                                                 WordListEncoding encoding) {
+                                                 WordListEncoding encoding,
+                                                 const WordScores* scores, int minScore) {
   std::string bytes;
   if (!readWordFile(path, encoding, bytes)) {
     ui.messageBox(texts::loadOpenFailed, path);
     return std::nullopt;
   }
-  return fromWordFile(bytes, language, ui, lengths);
+  return fromWordFile(bytes, language, ui, lengths, scores, minScore);
 }
 
 void WordIndex::buildBucket(int length, const std::vector<std::uint8_t>& letters) {
@@ -151,7 +167,7 @@ std::size_t WordIndex::memoryBytes() const {
   std::size_t bytes = sizeof(*this);
   for (const Bucket& b : buckets_)
     bytes += b.letters.capacity() + b.sets.capacity() * sizeof(Block) +
-             b.lists.capacity() * sizeof(std::uint32_t);
+             b.lists.capacity() * sizeof(std::uint32_t) + b.scores.capacity();
   return bytes;
 }
 

@@ -22,6 +22,10 @@
 // the store's (the low five bits of a letter byte). Once built the index is
 // never changed, so any number of fills and threads may read one index at
 // once.
+//
+// With word scores (dictionary/WordScores.h) the index keeps each word's
+// score for the fill's preference, and a floor leaves out every word below
+// it (a word without a score counts as below any floor above 0).
 
 #include <array>
 #include <cstddef>
@@ -40,6 +44,7 @@ namespace vorkel {
 
 class Language;
 class Ui;
+class WordScores;
 
 class WordIndex {
  public:
@@ -48,6 +53,7 @@ class WordIndex {
   static constexpr int MinLength = TrieOrdbog::MinLength;
   static constexpr int MaxLength = TrieOrdbog::MaxLength;
   static constexpr std::uint32_t AllLengths = ~std::uint32_t{0};
+  static constexpr int MaxScore = 100;
 
   WordIndex() = default;
 
@@ -55,14 +61,16 @@ class WordIndex {
   // other lengths stay empty. A word with a character outside `language` is
   // left out with the store's message through `ui`, whatever its length.
   static WordIndex fromWordFile(std::string_view bytes, const Language& language, Ui& ui,
-                                std::uint32_t lengths = AllLengths);
+                                std::uint32_t lengths = AllLengths,
+                                const WordScores* scores = nullptr, int minScore = 0);
 
   // The same for the file at `path`, read as the word store's loader reads
   // it (a plain word list in `encoding`); nullopt (with the loader's
   // message through `ui`) when it cannot be read.
   static std::optional<WordIndex> loadWordFile(
       const std::string& path, const Language& language, Ui& ui,
-      std::uint32_t lengths = AllLengths, WordListEncoding encoding = WordListEncoding::Cp1252);
+      std::uint32_t lengths = AllLengths, WordListEncoding encoding = WordListEncoding::Cp1252,
+      const WordScores* scores = nullptr, int minScore = 0);
 
   // Words of `length`, and the blocks of one of its sets. 0 outside 2..25.
   int wordCount(int length) const { return inRange(length) ? buckets_[length].count : 0; }
@@ -110,6 +118,14 @@ class WordIndex {
                : 0;
   }
 
+  // Whether the words carry scores, and the score (0..100) of word `word`
+  // of `length`; 100 for every word of an index made without scores.
+  bool hasScores() const { return hasScores_; }
+  int score(int length, int word) const {
+    const Bucket& b = buckets_[length];
+    return b.scores.empty() ? MaxScore : b.scores[static_cast<std::size_t>(word)];
+  }
+
   // The number of the word with these `length` letter codes; -1 when the
   // index does not hold it.
   int find(int length, const std::uint8_t* codes) const;
@@ -127,6 +143,7 @@ class WordIndex {
     std::vector<std::uint32_t> lists;  // the non-zero blocks of the rarer letters
     std::array<std::pair<std::uint32_t, std::uint32_t>, MaxLength * 32> listRange{};
     std::array<LetterSet, MaxLength> present{};
+    std::vector<std::uint8_t> scores;  // per word, when the index has scores
   };
 
   static constexpr std::uint32_t kNoList = ~std::uint32_t{0};
@@ -136,6 +153,7 @@ class WordIndex {
   void buildBucket(int length, const std::vector<std::uint8_t>& letters);
 
   std::array<Bucket, MaxLength + 1> buckets_{};
+  bool hasScores_ = false;
 };
 
 }  // namespace vorkel

@@ -6,6 +6,7 @@ packages=(
   an
   clang
   cmake
+  dict-freedict-dan-eng
   dpkg-dev
   file
   fonts-dejavu-extra
@@ -19,6 +20,7 @@ packages=(
   libgmock-dev
   libgtest-dev
   myspell-da
+  mythes-da
   ninja-build
   nlohmann-json3-dev
   poppler-utils

@@ -195,5 +195,47 @@ TEST_F(DictCommandTest, StatsOfAWordListAndOfAFileOfNoKind) {
   EXPECT_NE(err.str().find("this one with '-'"), std::string::npos) << err.str();
 }
 
+TEST_F(DictCommandTest, ImportCarriesScoresAlongAndExportGivesThemBack) {
+  // A UTF-8 list with an entry --stock leaves out (upper case) and two
+  // spellings of one word; its scores cover the list.
+  write(path("list.txt"), "kat\nKO\narm\xC3\xA9\narme\nhund\nh\xC3\xB8ne\n");
+  write(path("scores.txt"), "kat\t40\nKO\t99\narm\xC3\xA9\t70\narme\t20\nhund\t90\nh\xC3\xB8ne\t60\n");
+  ASSERT_EQ(run({"import", path("list.txt"), path("all.dic"), "--encoding", "utf-8", "--stock",
+                 "--scores", path("scores.txt")}),
+            0)
+      << err.str();
+  std::ifstream in(path("all.score"), std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(written, "ARME\t20\nHUND\t90\nH\xC3\x98NE\t60\nKAT\t40\n");
+  ASSERT_EQ(run({"export", path("all.dic"), "--with-scores"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "ARME\t20\nHUND\t90\nH\xC3\x98NE\t60\nKAT\t40\n");
+
+  // A floor keeps the words at it and above, and their scores.
+  ASSERT_EQ(run({"import", path("list.txt"), path("small.dic"), "--encoding", "utf-8", "--stock",
+                 "--scores", path("scores.txt"), "--min-score", "60"}),
+            0)
+      << err.str();
+  EXPECT_NE(err.str().find("3 scored below --min-score"), std::string::npos) << err.str();
+  ASSERT_EQ(run({"export", path("small.dic"), "--with-scores"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "HUND\t90\nH\xC3\x98NE\t60\n");
+
+  // A word of the list without a score: nothing is written.
+  write(path("scores.txt"), "kat\t40\nhund\t90\n");
+  EXPECT_EQ(run({"import", path("list.txt"), path("none.dic"), "--encoding", "utf-8", "--stock",
+                 "--scores", path("scores.txt")}),
+            1);
+  EXPECT_NE(err.str().find("3 entries of the list have no score"), std::string::npos) << err.str();
+  EXPECT_FALSE(fs::exists(path("none.dic")));
+  EXPECT_FALSE(fs::exists(path("none.score")));
+
+  // An export with scores needs a score file that matches.
+  write(path("all.score"), "KAT\t40\n");
+  EXPECT_EQ(run({"export", path("all.dic"), "--with-scores"}), 1);
+  EXPECT_NE(err.str().find("all.score does not match its dictionary"), std::string::npos) << err.str();
+  EXPECT_EQ(run({"export", path("none.dic"), "--with-scores"}), 1);
+  EXPECT_EQ(run({"import", path("list.txt"), path("x.dic"), "--min-score", "5"}), 2);
+  EXPECT_EQ(run({"export", path("all.dic"), "--scores", path("scores.txt")}), 2);
+}
+
 }  // namespace
 }  // namespace vorkel

@@ -335,7 +335,9 @@ TEST_F(GenerateCommandTest, RefusesBadArgumentsWithUsage) {
                                             {"a.skb", "--restart", "luby"},
                                             {"a.skb", "--fill", "slow"},
                                             {"a.skb", "--fill"},
-                                            {"a.skb", "--fast"}}) {
+                                            {"a.skb", "--fast"},
+                                            {"a.skb", "--min-score", "101"},
+                                            {"a.skb", "--min-score", "50", "--fill", "path"}}) {
     EXPECT_EQ(run(args), 2) << args.size();
     EXPECT_NE(err.str(), "");
   }
@@ -365,6 +367,65 @@ TEST_F(GenerateCommandTest, UnusableTemplatesAndFoldersFailWithAReason) {
   EXPECT_EQ(run({dir / "m.skb", "-o", dir / "file"}), 1);
   EXPECT_NE(err.str().find("not a folder"), std::string::npos) << err.str();
   EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+// Scores beside the fixture's words: a word with E scores 10, every other 90.
+std::string scoresOf(const std::string& words, const std::string& leaveOut = "") {
+  std::string text;
+  std::istringstream lines(words);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line == leaveOut) continue;
+    text += line + (line.find('E') == std::string::npos ? "\t90\n" : "\t10\n");
+  }
+  return text;
+}
+
+TEST_F(GenerateCommandTest, AScoreFloorKeepsEveryWordBelowItOutAndTheReportSaysHowHigh) {
+  dir.write("words.score", scoresOf(dir.read("words.txt")));
+  ASSERT_EQ(run({dir / "m.skb", "-n", "8", "-o", dir / "floor", "--seed", "3", "--json",
+                 "--min-score", "50"}),
+            0)
+      << err.str();
+  for (const auto& [name, bytes] : contents(dir / "floor")) {
+    const std::regex shape("4\t3\r?\n####\r?\n#[A-D]{3}\r?\n#[A-D]{3}\r?\n");
+    EXPECT_TRUE(std::regex_match(bytes, shape)) << bytes;
+  }
+  const std::string json = out.str();
+  EXPECT_NE(json.find("\"word_scores\": [{\"lowest\": 90, \"mean\": 90.000}"), std::string::npos) << json;
+
+  // Without the floor the report gives the lowest and the mean of the
+  // words as they fell: across and down, ten words of 2 and 3 letters.
+  ASSERT_EQ(run({dir / "m.skb", "-n", "20", "-o", dir / "free", "--seed", "3", "--json"}), 0)
+      << err.str();
+  const std::regex summary("\\{\"lowest\": (10|90), \"mean\": [0-9]+\\.[0-9]{3}\\}");
+  const std::string report = out.str();
+  EXPECT_EQ(std::distance(std::sregex_iterator(report.begin(), report.end(), summary),
+                          std::sregex_iterator()),
+            20)
+      << report;
+}
+
+TEST_F(GenerateCommandTest, AScoreFileThatDoesNotMatchItsDictionaryIsRefused) {
+  struct Case {
+    std::string scores;
+    std::string says;
+  } cases[] = {
+      {scoresOf(dir.read("words.txt"), "ABC"), "1 words of the dictionary have no score (ABC)"},
+      {scoresOf(dir.read("words.txt")) + "XY\t50\n", "1 words it scores are not in the dictionary (XY)"},
+      {"AB\t50\nAB\t60\n", "line 2: the word of line 1 again"},
+      {std::string("\0\xFF\x01garbage", 10), "line 1:"},
+  };
+  for (const Case& c : cases) {
+    dir.write("words.score", c.scores);
+    EXPECT_EQ(run({dir / "m.skb", "-o", dir / "bad"}), 1) << c.says;
+    EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(dir / "bad")) << c.says;
+  }
+  // A floor needs a score file.
+  fs::remove(dir / "words.score");
+  EXPECT_EQ(run({dir / "m.skb", "-o", dir / "bad", "--min-score", "10"}), 1);
+  EXPECT_NE(err.str().find("--min-score needs the score file"), std::string::npos) << err.str();
 }
 
 }  // namespace

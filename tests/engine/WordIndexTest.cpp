@@ -13,6 +13,7 @@
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
 #include "dictionary/WordFile.h"
+#include "dictionary/WordScores.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
 
@@ -131,6 +132,43 @@ TEST(WordIndexTest, AFileThatCannotBeReadGivesTheStoresMessage) {
   EXPECT_FALSE(WordIndex::loadWordFile("/nonexistent/words.dic", language, ui).has_value());
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].caption, "/nonexistent/words.dic");
+}
+
+TEST(WordIndexTest, AScoreFloorLeavesOutEveryWordBelowItAndNoneAbove) {
+  ScriptedUi ui;
+  Language language;
+  std::string error;
+  // Each length has words on both sides of the floor, one right at it, and
+  // one word has no score at all.
+  const std::optional<WordScores> scores = WordScores::parse(
+      "kat\t49\nko\t50\nhund\t51\nhest\t0\nfar\t100\nmor\t50\nbil\t49\n", language, error);
+  ASSERT_TRUE(scores) << error;
+  const std::string list = "kat\nko\nhund\nhest\nfar\nmor\nbil\nok\n";
+  struct Case {
+    int floor;
+    std::set<std::string> words;
+  } cases[] = {
+      {0, {"KAT", "KO", "HUND", "HEST", "FAR", "MOR", "BIL", "OK"}},
+      {1, {"KAT", "KO", "HUND", "FAR", "MOR", "BIL"}},
+      {50, {"KO", "HUND", "FAR", "MOR"}},
+      {51, {"HUND", "FAR"}},
+      {100, {"FAR"}},
+  };
+  for (const Case& c : cases) {
+    const WordIndex index =
+        WordIndex::fromWordFile(list, language, ui, WordIndex::AllLengths, &*scores, c.floor);
+    EXPECT_EQ(wordsOf(index, language), c.words) << "floor " << c.floor;
+    ASSERT_TRUE(index.hasScores());
+    for (int length = WordIndex::MinLength; length <= 4; ++length)
+      for (int w = 0; w < index.wordCount(length); ++w) {
+        EXPECT_GE(index.score(length, w), c.floor) << "floor " << c.floor;
+        EXPECT_EQ(index.score(length, w), std::max(0, scores->score(index.letters(length, w), length)));
+      }
+  }
+  // Without scores every word counts as the best.
+  const WordIndex plain = WordIndex::fromWordFile(list, language, ui);
+  EXPECT_FALSE(plain.hasScores());
+  EXPECT_EQ(plain.score(3, 0), WordIndex::MaxScore);
 }
 
 }  // namespace

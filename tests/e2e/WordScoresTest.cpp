@@ -1,0 +1,154 @@
+// The stock word scores as the build makes them and `vorkel generate` uses
+// them: a scoring whose sources are missing stops with a message, the tiers
+// hold what the README promises, and a floor keeps every lower word out of
+// the crosswords of the stock models. The score files are read here on
+// their own terms (word, tab, score), not by the system's reader.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <unordered_set>
+
+#include "CrosswordChecker.h"
+#include "VorkelProcess.h"
+#include "platform/Cp1252.h"
+
+namespace vorkel::e2e {
+namespace {
+
+const std::string kData = VORKEL_SOURCE_DIR "/data";
+const std::string kDic = VORKEL_BINARY_DIR "/Dic";
+
+// word (UTF-8, upper case) -> score.
+std::map<std::string, int> readScores(const std::string& file) {
+  std::map<std::string, int> scores;
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t tab = line.find('\t');
+    if (tab != std::string::npos) scores[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
+  }
+  return scores;
+}
+
+std::string upper(std::string utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    if (c >= 'a' && c <= 'z') out += static_cast<char>(c - 32);
+    else if (c == 0xC3 && i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0xA0) {
+      out += static_cast<char>(c);
+      out += static_cast<char>(utf8[++i] - 0x20);  // à..þ -> À..Þ
+    } else out += static_cast<char>(c);
+  }
+  return out;
+}
+
+struct ScriptRun {
+  int exitCode;
+  std::string err;
+};
+
+class WordScoresTest : public VorkelRunTest {
+ protected:
+  // make-word-scores.sh with the given sources; OUT in the test's folder.
+  ScriptRun score(const std::vector<std::string>& sources) {
+    std::string command = "sh '" + kData + "/make-word-scores.sh'";
+    for (const std::string& s : sources) command += " '" + s + "'";
+    command += " '" + dir / "scores.txt" + "' 2> '" + dir / "script.err" + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readAll(dir / "script.err")};
+  }
+};
+
+TEST_F(WordScoresTest, AScoringWhoseSourcesAreMissingStopsAndSaysWhich) {
+  const std::vector<std::string> sources{"/usr/share/dict/danish", "/usr/share/hunspell/da_DK.dic",
+                                         "/usr/share/mythes/th_da_DK.dat",
+                                         "/usr/share/dictd/freedict-dan-eng.index",
+                                         kData + "/offensive-da.txt"};
+  for (const std::string& s : sources)
+    if (!fs::exists(s)) GTEST_SKIP() << "no " << s << " (scripts/install-deps.sh installs it)";
+  const char* packages[] = {"wdanish", "myspell-da", "mythes-da", "dict-freedict-dan-eng",
+                            "the source tree"};
+  for (std::size_t k = 0; k < sources.size(); ++k) {
+    std::vector<std::string> some = sources;
+    some[k] = dir / "not-there";
+    const ScriptRun r = score(some);
+    EXPECT_EQ(r.exitCode, 1) << k;
+    EXPECT_NE(r.err.find("not-there is missing or empty (from " + std::string(packages[k])),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir / "scores.txt")) << k;
+  }
+  // A thesaurus that is there but holds next to nothing.
+  dir.write("thin.dat", "utf-8\nkat|1\n(sb.)|mis\n");
+  std::vector<std::string> thin = sources;
+  thin[2] = dir / "thin.dat";
+  const ScriptRun r = score(thin);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("thin.dat gives only 2 words"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "scores.txt"));
+}
+
+TEST_F(WordScoresTest, TheStockTiersHoldWhatTheyPromise) {
+  if (!fs::exists(kDic + "/SVsmall.score")) GTEST_SKIP() << "no stock dictionaries built";
+  const std::map<std::string, int> all = readScores(kDic + "/SVbyg.score");
+  const std::map<std::string, int> small = readScores(kDic + "/SVsmall.score");
+  ASSERT_GT(all.size(), 200000u);
+  ASSERT_GT(small.size(), 20000u);
+
+  // The small tier is exactly the words of the full list scored 50 or more.
+  std::size_t good = 0;
+  for (const auto& [word, score] : all) good += score >= 50;
+  EXPECT_EQ(small.size(), good);
+  for (const auto& [word, score] : small) {
+    EXPECT_GE(score, 50) << word;
+    EXPECT_EQ(all.count(word), 1u) << word;
+  }
+
+  // Every word of the reviewed list scores 0 and stays out of the small tier.
+  std::ifstream list(kData + "/offensive-da.txt");
+  int offensive = 0;
+  for (std::string line; std::getline(list, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::string word = upper(line);
+    ++offensive;
+    if (all.count(word)) EXPECT_EQ(all.at(word), 0) << word;
+    EXPECT_EQ(small.count(word), 0u) << word;
+  }
+  EXPECT_GT(offensive, 20);
+
+  // Genitives and imperatives a Danish editor sends back, and words he keeps.
+  for (const char* word : {"AKSELS", "BABYS", "ETATS", "LÅRS", "BELØN", "DVÆL", "HÆDR", "UDLAD",
+                           "GLINS", "TIG", "RØVENS"}) {
+    ASSERT_EQ(all.count(word), 1u) << word;
+    EXPECT_LE(all.at(word), 5) << word;
+    EXPECT_EQ(small.count(word), 0u) << word;
+  }
+  for (const char* word : {"HUS", "KAT", "BIL", "ELG", "ÅL", "HOP", "LØB", "SPISE"})
+    EXPECT_EQ(small.count(word), 1u) << word;
+}
+
+TEST_F(WordScoresTest, AFloorKeepsEveryLowerWordOutOfTheStockModels) {
+  if (!fs::exists(kStock + "/dksort.score")) GTEST_SKIP() << "no stock score file";
+  std::unordered_set<std::string> allowed;
+  for (const auto& [word, score] : readScores(kStock + "/dksort.score"))
+    if (score >= 60) allowed.insert(*utf8ToCp1252(word));
+  for (const int model : {1, 4}) {
+    const std::string out = dir / ("out" + std::to_string(model));
+    const Outcome r = vorkel({"generate", kStock + "/Model" + std::to_string(model) + ".skb", "-n",
+                              "3", "-o", out, "--seed", "5", "--json", "--min-score", "60"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\"word_scores\": [{\"lowest\": "), std::string::npos) << r.out;
+    const auto saved = files(out);
+    ASSERT_EQ(saved.size(), 3u);
+    for (const auto& [name, bytes] : saved) {
+      const std::vector<std::string> problems = checkCrossword(bytes, modelPicture(model), allowed);
+      EXPECT_TRUE(problems.empty()) << name << ": " << problems.front();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorkel::e2e
