@@ -1,5 +1,6 @@
 // `vorkel grid`: show, convert, import and export model grids and raw
 // crosswords.
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli/Console.h"
 #include "cli/InputFile.h"
 #include "dictionary/Language.h"
+#include "dictionary/WordScores.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
 #include "document/GridExport.h"
@@ -20,12 +22,16 @@ namespace vorkel {
 namespace {
 
 constexpr const char* kGridUsage =
-    "usage: vorkel grid show FILE [--language N]\n"
+    "usage: vorkel grid show FILE [--words [--scores FILE] [--below N]] [--language N]\n"
     "       vorkel grid convert IN OUT.ktd [--language N]\n"
     "       vorkel grid import PICTURE.txt OUT.ktd [--language N]\n"
     "       vorkel grid export FILE -o OUT.svg|OUT.txt|OUT.ipuz [--words] [--language N]\n"
     "\n"
-    "  show     prints the grid: '#' a clue cell, '.' an empty letter cell, else its letter\n"
+    "  show     prints the grid: '#' a clue cell, '.' an empty letter cell, else its letter;\n"
+    "           --words also prints its words as export does, and with --scores (a\n"
+    "           score file, or a dictionary with its score file beside it) each\n"
+    "           word's score, marking with \"<N\" every word scored below N (--below,\n"
+    "           default 50) or not scored at all: the words to replace\n"
     "  convert  reads a model (or a raw crossword) and writes it as a .ktd model\n"
     "  import   makes a model from a picture: a text file (UTF-8), one line per row,\n"
     "           '#' a clue cell, '.' an empty letter cell, a letter a letter cell that\n"
@@ -51,11 +57,45 @@ bool writeOutput(Console& console, const std::string& path, const std::string& b
   return false;
 }
 
-int show(Console& console, const std::string& given, const Language& language,
-         std::ostream& out) {
+std::string extensionOf(const std::string& path);
+
+void printWords(const CrosswordDocument& doc, std::ostream& out) {
+  for (const GridWord& w : gridWords(doc))
+    out << w.number << ' ' << (w.down ? "down" : "across") << ' ' << w.column << ',' << w.row
+        << ' ' << w.text << '\n';
+}
+
+int show(Console& console, const Arguments& a, const Language& language, std::ostream& out) {
+  int below = 50;
+  if (!a.number("--below", 0, WordScores::MaxScore + 1, below, console)) return ExitUsage;
   CrosswordDocument doc;
-  if (!loadGrid(console, given, language, doc)) return ExitFailed;
+  if (!loadGrid(console, a.positional[0], language, doc)) return ExitFailed;
+  std::optional<WordScores> scores;
+  if (const std::string* given = a.value("--scores")) {
+    const std::string path = extensionOf(*given) == "score" ? *given : scorePathBeside(*given);
+    std::string error;
+    scores = WordScores::load(path, language, error);
+    if (!scores) return console.fail(error);
+  }
   out << gridText(doc);
+  if (!a.has("--words")) return ExitOk;
+  if (!scores) {
+    printWords(doc, out);
+    return ExitOk;
+  }
+  int marked = 0;
+  for (const GridWord& w : gridWords(doc)) {
+    std::string text;
+    const int score = utf8ToCp1252Exact(w.text, text) ? scores->scoreOfText(text, language) : -1;
+    out << w.number << ' ' << (w.down ? "down" : "across") << ' ' << w.column << ',' << w.row
+        << ' ' << w.text << ' ' << (score < 0 ? "-" : std::to_string(score));
+    if (score < below) {
+      out << " <" << below;
+      ++marked;
+    }
+    out << '\n';
+  }
+  out << marked << (marked == 1 ? " word" : " words") << " scored below " << below << '\n';
   return ExitOk;
 }
 
@@ -141,10 +181,7 @@ int exportGrid(Console& console, const Arguments& a, const Language& language,
                             : ext == "txt" ? gridText(doc)
                                            : gridIpuz(doc, Files::fileName(given));
   if (!writeOutput(console, *output, bytes)) return ExitFailed;
-  if (a.has("--words"))
-    for (const GridWord& w : gridWords(doc))
-      out << w.number << ' ' << (w.down ? "down" : "across") << ' ' << w.column << ','
-          << w.row << ' ' << w.text << '\n';
+  if (a.has("--words")) printWords(doc, out);
   return ExitOk;
 }
 
@@ -159,12 +196,16 @@ int runGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (wanted == 0) return unknownCommand(err, "grid", verb, kGridUsage);
   Console console(err, "grid " + verb);
   static constexpr Option kOptions[] = {
-      {"--language", nullptr, true}, {"-o", "--output", true}, {"--words", nullptr, false}};
+      {"--language", nullptr, true}, {"-o", "--output", true}, {"--words", nullptr, false},
+      {"--scores", nullptr, true},   {"--below", nullptr, true}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
   if (a.help) return printUsage(out, kGridUsage);
-  if (verb != "export" && (a.has("-o") || a.has("--words")))
-    return usageError(console, "-o and --words belong to 'grid export'");
+  if (verb != "export" && a.has("-o")) return usageError(console, "-o belongs to 'grid export'");
+  if (verb != "export" && verb != "show" && a.has("--words"))
+    return usageError(console, "--words belongs to 'grid show' and 'grid export'");
+  if ((a.has("--scores") || a.has("--below")) && (verb != "show" || !a.has("--words")))
+    return usageError(console, "--scores and --below go with 'grid show --words'");
   if (a.positional.size() != wanted)
     return usageError(console, "expected " + std::to_string(wanted) + " file name" +
                                    (wanted == 1 ? "" : "s"));
@@ -172,7 +213,7 @@ int runGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (!a.language(languageNumber, console)) return ExitUsage;
   Language language;
   if (languageNumber != 0) language.select(languageNumber, console);
-  if (verb == "show") return show(console, a.positional[0], language, out);
+  if (verb == "show") return show(console, a, language, out);
   if (verb == "convert") return convert(console, a, language);
   if (verb == "export") return exportGrid(console, a, language, out);
   return importPicture(console, a, language);

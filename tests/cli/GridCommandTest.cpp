@@ -104,6 +104,49 @@ TEST_F(GridCommandTest, UsageErrors) {
   EXPECT_EQ(run({"show"}), 2);
   EXPECT_EQ(run({"convert", "a.ktd"}), 2);
   EXPECT_EQ(run({"show", "a.ktd", "--language", "x"}), 2);
+  EXPECT_EQ(run({"show", "a.ktd", "--below", "40"}), 2);            // needs --words
+  EXPECT_EQ(run({"convert", "a.ktd", "b.ktd", "--words"}), 2);
+  EXPECT_EQ(run({"show", "a.ktd", "--words", "--below", "x"}), 2);
+}
+
+TEST_F(GridCommandTest, ShowWordsMarksTheWordsScoredBelowTheChosenScore) {
+  // A raw crossword of two across and three down words.
+  write("x3_000.002", "3\t2\r\nKAT\r\nOGT\r\n");
+  write("ord.score", "KAT\t90\nOGT\t40\nKO\t50\nAG\t5\n");  // TT has no score
+  struct Case {
+    const char* below;
+    const char* marked;  // the words marked, in the order shown
+    int count;
+  } cases[] = {{"50", "OGT AG TT", 3}, {"41", "OGT AG TT", 3}, {"40", "AG TT", 2}, {"0", "TT", 1},
+               {"101", "KAT OGT KO AG TT", 5}};
+  for (const Case& c : cases) {
+    ASSERT_EQ(run({"show", path("x3_000.002"), "--words", "--scores", path("ord.score"), "--below",
+                   c.below}),
+              0)
+        << err.str();
+    std::istringstream lines(out.str());
+    std::string line, marked;
+    int rows = 0;
+    while (std::getline(lines, line)) {
+      if (++rows <= 2) continue;  // the grid
+      // "number direction column,row WORD SCORE [<BELOW]"
+      std::istringstream fields(line);
+      std::string number, direction, cell, word, score, mark;
+      fields >> number >> direction >> cell >> word >> score >> mark;
+      if (mark == "<" + std::string(c.below)) marked += (marked.empty() ? "" : " ") + word;
+    }
+    EXPECT_EQ(marked, c.marked) << out.str();
+    EXPECT_NE(out.str().find(std::to_string(c.count) + (c.count == 1 ? " word" : " words") +
+                             " scored below " + c.below),
+              std::string::npos)
+        << out.str();
+  }
+  // The score file may be named by its dictionary; one that cannot be read fails.
+  write("ord.dic", "KAT\r\n");
+  ASSERT_EQ(run({"show", path("x3_000.002"), "--words", "--scores", path("ord.dic")}), 0) << err.str();
+  EXPECT_NE(out.str().find("1 across 1,1 KAT 90\n"), std::string::npos) << out.str();
+  EXPECT_EQ(run({"show", path("x3_000.002"), "--words", "--scores", path("none.score")}), 1);
+  EXPECT_NE(err.str().find("cannot read the score file"), std::string::npos) << err.str();
 }
 
 }  // namespace
