@@ -143,7 +143,9 @@ void GenerateJob::loadWordIndex() {
   if (!scoreProblem_.empty()) return;
   std::optional<WordIndex> words = WordIndex::loadWordFile(
       dictionary, context_.language, ui_, SlotGraph::of(shape).lengths(),
-      context_.wordListEncoding, scores ? &*scores : nullptr, batch_.minScore);
+      context_.wordListEncoding, scores ? &*scores : nullptr,
+      // A word scored 0 (an offensive one) is never used.
+      scores ? std::max(batch_.minScore, 1) : 0);
   if (!words) {
     t.dictionaryPath.clear();  // as a failed load of the word store leaves it
     return;

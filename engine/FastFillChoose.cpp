@@ -114,7 +114,8 @@ int FastFillSearch::keptWith(int slot, int position, int code) const {
 
 int FastFillSearch::chooseWord(int slot) {
   const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
-  const int samples = std::clamp(settings_.samples, 1, kMaxSamples);
+  const int samples =
+      std::clamp(index_.hasScores() ? settings_.scoredSamples : settings_.samples, 1, kMaxSamples);
   for (;;) {
     const int count = slots_[static_cast<std::size_t>(slot)].count;
     if (count <= 0) return -1;

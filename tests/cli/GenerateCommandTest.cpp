@@ -404,6 +404,14 @@ TEST_F(GenerateCommandTest, AScoreFloorKeepsEveryWordBelowItOutAndTheReportSaysH
                           std::sregex_iterator()),
             20)
       << report;
+
+  // A word scored 0 is never used, floor or not.
+  std::string zero = dir.read("words.score");
+  for (std::size_t at = 0; (at = zero.find("\t10\n", at)) != std::string::npos;) zero.replace(at, 4, "\t0\n");
+  dir.write("words.score", zero);
+  ASSERT_EQ(run({dir / "m.skb", "-n", "8", "-o", dir / "zero", "--seed", "3"}), 0) << err.str();
+  for (const auto& [name, bytes] : contents(dir / "zero"))
+    EXPECT_TRUE(std::regex_match(bytes, std::regex("4\t3\r?\n####\r?\n#[A-D]{3}\r?\n#[A-D]{3}\r?\n"))) << bytes;
 }
 
 TEST_F(GenerateCommandTest, AScoreFileThatDoesNotMatchItsDictionaryIsRefused) {
