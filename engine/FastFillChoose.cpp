@@ -16,9 +16,9 @@
 // removed at once. Drawing at random rather than weighing every candidate
 // keeps a placement cheap and lets restarts try different fills; weighing
 // a few halves the long tail of the search times against taking the first
-// drawn. With word scores, a draw's weight adds its score (FastFillSettings::
-// scoreWeight), so the fill leans to the better words at the cost of one
-// array read per draw.
+// drawn. With word scores the fill draws more candidates and a draw's
+// weight adds its score (FastFillSettings::scoredSamples, scoreWeight), so
+// it leans to the better words at the cost of one array read per draw.
 
 #include <algorithm>
 #include <bit>
