@@ -29,6 +29,7 @@ packages=(
   qxw
   scdoc
   wbritish
+  wbritish-small
   wdanish
   wngerman
   wnorwegian

@@ -150,5 +150,38 @@ TEST_F(WordScoresTest, AFloorKeepsEveryLowerWordOutOfTheStockModels) {
   }
 }
 
+TEST_F(WordScoresTest, EnglishScoresComeFromTheSizesOfTheWordLists) {
+  const std::string core = "/usr/share/dict/british-english-small";
+  if (!fs::exists(kStock + "/ensort.score") || !fs::exists(core)) GTEST_SKIP() << "no English scores";
+  // The script stops on a missing source and writes nothing.
+  const std::string command = "sh '" + kData + "/make-size-scores.sh' /usr/share/dict/british-english '" +
+                              dir / "none" + "' '" + kData + "/offensive-en.txt' '" + dir / "en.txt" +
+                              "' 2> '" + dir / "err" + "'";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  EXPECT_NE(readAll(dir / "err").find("none is missing or empty"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir / "en.txt"));
+
+  // A floor of 80 keeps every word of the crosswords among the common ones.
+  std::unordered_set<std::string> common;
+  std::ifstream in(core);
+  for (std::string line; std::getline(in, line);) common.insert(*utf8ToCp1252(upper(line)));
+  const std::string out = dir / "en";
+  const Outcome r = vorkel({"generate", kStock + "/Model1-en.skb", "-n", "3", "-o", out, "--seed", "4",
+                            "--min-score", "80"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto saved = files(out);
+  ASSERT_EQ(saved.size(), 3u);
+  for (const auto& [name, bytes] : saved) {
+    const std::vector<std::string> problems = checkCrossword(bytes, modelPicture(1), common);
+    EXPECT_TRUE(problems.empty()) << name << ": " << problems.front();
+  }
+  // Offensive words score 0.
+  const std::map<std::string, int> scores = readScores(kStock + "/ensort.score");
+  for (const char* word : {"FUCK", "SHITS", "WHORES", "CUNT"})
+    if (scores.count(word)) EXPECT_EQ(scores.at(word), 0) << word;
+  EXPECT_EQ(scores.at("CAT"), 80);
+}
+
 }  // namespace
 }  // namespace vorkel::e2e

@@ -1,0 +1,48 @@
+#!/bin/sh
+# Scores every entry of a word list for crosswords from the size classes of
+# Debian's word lists, for the languages that have them (English: wbritish
+# is the list of size 50, wbritish-small the words of the smaller sizes,
+# the common words every speaker knows):
+#
+#    0  an offensive word of OFFENSIVE (reviewed by hand) or its
+#       inflection: the word followed by -s -es -ed -ing -er -ers -y
+#   80  a word of CORE, the smaller list
+#   40  every other word of WORDLIST
+#
+#   make-size-scores.sh WORDLIST CORE OFFENSIVE OUT
+#
+# OUT gets one "word<TAB>score" line per entry of WORDLIST, UTF-8, for
+# `vorkel dict import --scores`. A source that is missing, empty or
+# too small stops the script with a message naming it; nothing is written.
+set -eu
+if [ $# -ne 4 ]; then
+  echo "usage: make-size-scores.sh WORDLIST CORE OFFENSIVE OUT" >&2
+  exit 2
+fi
+wordlist=$1
+core=$2
+offensive=$3
+out=$4
+for file in "$wordlist" "$core" "$offensive"; do
+  if [ ! -s "$file" ]; then
+    echo "make-size-scores.sh: the score source $file is missing or empty (scripts/install-deps.sh installs the word lists)" >&2
+    exit 1
+  fi
+done
+if [ "$(wc -l < "$core")" -lt 1000 ]; then
+  echo "make-size-scores.sh: $core holds fewer than 1000 words: is it the right file?" >&2
+  exit 1
+fi
+LC_ALL=C awk -v core="$core" -v offensive="$offensive" '
+  BEGIN {
+    while ((getline w < core) > 0) common[w] = 1
+    n = split("s es ed ing er ers y", endings, " ")
+    while ((getline w < offensive) > 0) {
+      if (w ~ /^#/ || w ~ /^ *$/) continue
+      bad[w] = 1
+      for (i = 1; i <= n; ++i) bad[w endings[i]] = 1
+    }
+  }
+  { print $0 "\t" (($0 in bad) ? 0 : ($0 in common) ? 80 : 40) }
+' "$wordlist" > "$out.tmp"
+mv "$out.tmp" "$out"
