@@ -114,19 +114,24 @@ std::optional<WordScores> WordScores::load(const std::string& path, const Langua
   return scores;
 }
 
+std::uint64_t WordScores::hashOf(const std::uint8_t* codes, std::size_t length) {
+  std::uint64_t h = 0x9E3779B97F4A7C15ull;
+  for (std::size_t i = 0; i < length; ++i) h = (h ^ codes[i]) * 0x100000001B3ull;
+  return h ^ (h >> 29);
+}
+
 int WordScores::find(const std::uint8_t* codes, int length) const {
   if (length < kMinLength || length > kMaxLength) return -1;
   const Bucket& b = buckets_[static_cast<std::size_t>(length)];
+  if (b.table.empty()) return -1;
   const auto len = static_cast<std::size_t>(length);
-  int lo = 0, hi = static_cast<int>(b.scores.size());
-  while (lo < hi) {
-    const int mid = lo + (hi - lo) / 2;
-    const int cmp = std::memcmp(b.codes.data() + static_cast<std::size_t>(mid) * len, codes, len);
-    if (cmp == 0) return mid;
-    if (cmp < 0) lo = mid + 1;
-    else hi = mid;
+  const std::size_t mask = b.table.size() - 1;
+  for (std::size_t slot = hashOf(codes, len) & mask;; slot = (slot + 1) & mask) {
+    const std::uint32_t entry = b.table[slot];
+    if (entry == 0) return -1;
+    const std::size_t word = entry - 1;
+    if (std::memcmp(b.codes.data() + word * len, codes, len) == 0) return static_cast<int>(word);
   }
-  return -1;
 }
 
 int WordScores::score(const std::uint8_t* codes, int length) const {
@@ -196,6 +201,15 @@ bool WordScores::finish(std::pair<std::uint32_t, std::uint32_t>* conflict) {
     }
     sorted.tags.clear();
     sorted.tags.shrink_to_fit();
+    // The table: at least twice the words, a power of two.
+    std::size_t size = 16;
+    while (size < 2 * sorted.scores.size()) size *= 2;
+    sorted.table.assign(size, 0);
+    for (std::size_t w = 0; w < sorted.scores.size(); ++w) {
+      std::size_t slot = hashOf(sorted.codes.data() + w * len, len) & (size - 1);
+      while (sorted.table[slot] != 0) slot = (slot + 1) & (size - 1);
+      sorted.table[slot] = static_cast<std::uint32_t>(w + 1);
+    }
     b = std::move(sorted);
   }
   return clean;
