@@ -28,7 +28,7 @@ std::string entryValue(std::string_view text) {
   return out;
 }
 
-// An argument of Exec: quoted, with the characters the Desktop Entry Specification
+// An argument of Exec: quoted, with the characters the desktop-entry format
 // reserves inside quotes escaped, and "%" doubled so it is no field code.
 // The value is then escaped once more as any string value.
 std::string execArgument(std::string_view arg) {
@@ -133,7 +133,8 @@ bool showProgramGroup(const std::string& programsFolder, std::string_view progra
   std::string directory = directoryFileName(group);
   std::string menu =
       "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-      " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+      " \"http://www.freedesktop.org/standards/menu-sp"
+      "ec/1.0/menu.dtd\">\n"
       "<Menu>\n"
       "  <Name>Applications</Name>\n"
       "  <Menu>\n"

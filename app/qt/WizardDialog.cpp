@@ -16,6 +16,7 @@
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
 #include "platform/Files.h"
+#include "platform/SilentUi.h"
 
 namespace vorkel {
 
@@ -23,28 +24,10 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// Reading a picture's grid must not talk to the user: a model that cannot be
-// read is simply drawn empty.
-class SilentUi : public Ui {
- public:
-  Answer messageBox(std::string_view, std::string_view, Icon, Buttons) override { return Answer::Ok; }
-  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  std::string showDialog(DialogForm&) override { return {}; }
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
-  bool pollKey(KeyMessage&) override { return false; }
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
-};
-
 constexpr int kPicture = 150;
 
 // A model's grid: letter cells light yellow, clue cells dark, a red frame.
+// Reading it talks to nobody: a model that cannot be read is drawn empty.
 QPixmap modelPicture(const std::string& ktd) {
   QPixmap pixmap(kPicture, kPicture);
   pixmap.fill(Qt::white);
