@@ -6,29 +6,18 @@
 // messages go and what the keyboard queue holds (cli/Console.h,
 // cli/BatchUi.h).
 
-#include "platform/Ui.h"
+#include "platform/SilentUi.h"
 
 namespace vorkel {
 
-class CommandLineUi : public Ui {
+class CommandLineUi : public SilentUi {
  public:
   // The answer to a question with these buttons: the first one.
   static Answer answerFor(Buttons buttons);
 
-  std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                      std::string_view) override {
-    return std::nullopt;
-  }
   std::string showDialog(DialogForm& form) override {
     return form.buttons.empty() ? std::string() : form.buttons.front();
   }
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
 };
 
 }  // namespace vorkel
