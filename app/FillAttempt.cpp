@@ -9,7 +9,7 @@ namespace vorkel {
 
 namespace {
 
-FillContext fillContextFor(ApplicationContext& c, Simpelarr& grid, const Path& path) {
+FillContext fillContextFor(ApplicationContext& c, WorkingGrid& grid, const Path& path) {
   return FillContext{grid,     path,    c.parameters, *c.dictionary, c.language, c.random,
                      c.engineCounters, c.ticks, c.ui,   c.run,          c.simpleMode};
 }
@@ -18,7 +18,7 @@ FillContext fillContextFor(ApplicationContext& c, Simpelarr& grid, const Path& p
 
 FillAttempt::FillAttempt(ApplicationContext& context)
     : context_(context),
-      grid_(Simpelarr::fromDocument(context.document, context.ui, false)),
+      grid_(WorkingGrid::fromDocument(context.document, context.ui, false)),
       plain_(fillContextFor(context, grid_, context.path)),
       engine_(plain_),
       forced_(fillContextFor(context, grid_, forcedPath_)) {}
@@ -27,7 +27,7 @@ FillAttempt::Outcome FillAttempt::make(const Settings& settings) {
   ApplicationContext& c = context_;
   const bool forced = settings.forced != nullptr;
   const bool withLetters = settings.withLetters && !forced;
-  grid_ = Simpelarr::fromDocument(c.document, c.ui, withLetters);
+  grid_ = WorkingGrid::fromDocument(c.document, c.ui, withLetters);
   c.run.attemptStart = c.clock.now();
   ++c.run.tries;
 

@@ -23,7 +23,7 @@
 #include "engine/FillEngine.h"
 #include "engine/ForcedPlacement.h"
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
@@ -49,11 +49,11 @@ class FillAttempt {
 
   Outcome make(const Settings& settings);
   // The grid of the last attempt: a crossword when its result was positive.
-  const Simpelarr& grid() const { return grid_; }
+  const WorkingGrid& grid() const { return grid_; }
 
  private:
   ApplicationContext& context_;
-  Simpelarr grid_;
+  WorkingGrid grid_;
   FillContext plain_;
   FillEngine engine_;
   // A forced attempt's own path: the program's path stays as it is.

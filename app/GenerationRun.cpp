@@ -12,7 +12,7 @@
 #include "app/Texts.h"
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 
@@ -46,7 +46,7 @@ struct AttemptOutcome {
 // A filled grid: saved as a raw crossword and counted, the user warned
 // about a crowded output folder, and (`intoDocument`) its letters copied
 // into the document.
-void saveFilled(ApplicationContext& context, const Simpelarr& grid, bool intoDocument,
+void saveFilled(ApplicationContext& context, const WorkingGrid& grid, bool intoDocument,
                 AttemptOutcome& outcome) {
   Ui& ui = context.ui;
   const std::string folder = context.outputFolder();
@@ -146,7 +146,7 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
     context.ui.messageBox(texts::wordListUnreadable, path);
     return false;
   }
-  const Simpelarr model = Simpelarr::fromDocument(context.document, context.ui, false);
+  const WorkingGrid model = WorkingGrid::fromDocument(context.document, context.ui, false);
   if (drawForcedWords(*list, model, context.language, s.numberToDraw, context.random, words) !=
       DrawResult::Drawn) {
     context.ui.messageBox(texts::wordListNoneFits, path);

@@ -39,7 +39,7 @@
 #include "dictionary/Language.h"
 #include "dictionary/TrieOrdbog.h"
 #include "engine/FastFill.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"
 #include "engine/WordIndex.h"
 #include "platform/Random.h"
@@ -73,7 +73,7 @@ std::vector<std::string> readPicture(const std::string& file) {
 }
 
 // Every run of two or more letters a word of the index, none twice.
-bool validFill(const Simpelarr& grid, const WordIndex& index, const Language& language) {
+bool validFill(const WorkingGrid& grid, const WordIndex& index, const Language& language) {
   std::set<std::string> seen;
   for (int dir = 0; dir < 2; ++dir) {
     const int lines = dir ? grid.width() : grid.height();
@@ -235,7 +235,7 @@ int main(int argc, char** argv) {
   for (const std::string& file : pictures) {
     const std::vector<std::string> rows = readPicture(file);
     if (rows.empty()) continue;
-    Simpelarr empty(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+    WorkingGrid empty(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
     for (std::size_t y = 0; y < rows.size(); ++y)
       for (std::size_t x = 0; x < rows[y].size(); ++x)
         if (rows[y][x] == '#') empty.put('#', static_cast<int>(x), static_cast<int>(y));
@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
       FastFill fill(index, language);  // a new crossword learns afresh
       const double cpuStart = threadSeconds();
       const auto wallStart = Clock::now();
-      Simpelarr grid = empty;
+      WorkingGrid grid = empty;
       FastFillOutcome outcome;
       std::uint64_t n = 0, f = 0, b = 0;
       for (std::uint64_t attempt = 1;; ++attempt) {

@@ -12,7 +12,7 @@
 #include "cli/GenerateBatch.h"
 #include "engine/ForcedPlacement.h"
 #include "engine/ForcedWords.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Random.h"
@@ -23,7 +23,7 @@ namespace {
 
 // The number of slots of each length in the model.
 std::map<int, int> slotLengths(ApplicationContext& context) {
-  Simpelarr model = Simpelarr::fromDocument(context.document, context.ui, false);
+  WorkingGrid model = WorkingGrid::fromDocument(context.document, context.ui, false);
   model.buildSlots();
   std::map<int, int> lengths;
   for (const EtOrd& slot : model.slots()) ++lengths[slot.len];
@@ -89,7 +89,7 @@ bool ForcedWordOptions::prepare(ApplicationContext& context, GenerateBatch& batc
   std::optional<std::vector<std::string>> list = readList(wordFile, WordFileLineLimit, context, err);
   if (!list) return false;
   // A trial draw tells how many words fit; the crosswords draw their own.
-  Simpelarr model = Simpelarr::fromDocument(context.document, context.ui, false);
+  WorkingGrid model = WorkingGrid::fromDocument(context.document, context.ui, false);
   Random trial;
   int count = draw;
   ForcedWords drawn;

@@ -19,7 +19,7 @@
 #include "engine/ParameterFile.h"
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"
 #include "platform/Files.h"
 
@@ -33,7 +33,7 @@ constexpr int kCrowdedFolder = 600;
 
 // A fill that answers 1 with empty letter cells left has followed a path that
 // misses part of the grid; such a grid is no crossword.
-bool everyLetterCellFilled(const Simpelarr& grid) {
+bool everyLetterCellFilled(const WorkingGrid& grid) {
   for (int y = 0; y < grid.height(); ++y)
     for (int x = 0; x < grid.width(); ++x) {
       const char c = grid.get(x, y);
@@ -44,7 +44,7 @@ bool everyLetterCellFilled(const Simpelarr& grid) {
 
 // The words of a filled grid: every across and down run of two or more
 // cells.
-std::vector<std::string> wordsOf(const Simpelarr& grid) {
+std::vector<std::string> wordsOf(const WorkingGrid& grid) {
   std::vector<std::string> words;
   std::string run;
   const auto endRun = [&] {
@@ -73,7 +73,7 @@ std::vector<std::string> wordsOf(const Simpelarr& grid) {
 // (The fast fill rules both out itself; its fills are checked all the same.)
 // Forced words are the user's and need not be in the dictionary.
 template <class IsWord>
-bool everyWordOnce(const Simpelarr& grid, IsWord isWord, const ForcedWords& forced) {
+bool everyWordOnce(const WorkingGrid& grid, IsWord isWord, const ForcedWords& forced) {
   std::vector<std::string> words = wordsOf(grid);
   const auto isForced = [&](const std::string& word) {
     return std::any_of(forced.words().begin(), forced.words().end(),
@@ -120,7 +120,7 @@ void GenerateJob::loadWordIndex() {
   if (t.dictionaryPath.empty()) return;
   // Only the lengths the model has words of: a smaller index is made
   // sooner, and loading is most of a short run.
-  const Simpelarr shape = Simpelarr::fromDocument(context_.document, ui_, false);
+  const WorkingGrid shape = WorkingGrid::fromDocument(context_.document, ui_, false);
   const std::string dictionary = context_.locate(t.dictionaryPath);
   const std::string scorePath = scorePathBeside(dictionary);
   std::optional<WordScores> scores;
@@ -235,13 +235,13 @@ bool GenerateJob::makeCrossword(int index) {
     if (batch_.stop.load()) return false;
     if (batch_.drawCount > 0 && attempt % 5 == 1) {
       int count = batch_.drawCount;
-      drawForcedWords(batch_.wordList, Simpelarr::fromDocument(c.document, ui_, false), c.language,
+      drawForcedWords(batch_.wordList, WorkingGrid::fromDocument(c.document, ui_, false), c.language,
                       count, c.random, forced);
     }
     if (!batch_.claimTry()) return false;
     const FillAttempt::Outcome filled = attempts.make(
         {batch_.withLetters, batch_.forced ? &forced : nullptr, batch_.restart.budget(attempt)});
-    const Simpelarr& grid = attempts.grid();
+    const WorkingGrid& grid = attempts.grid();
     const int result = filled.result;
     batch_.entries.fetch_add(filled.entries);
     // Only the stop request ends the batch; a large back-jump that ran out
@@ -282,7 +282,7 @@ bool GenerateJob::makeFastCrossword(int index) {
   FastFillSettings settings;
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;
-    Simpelarr grid = Simpelarr::fromDocument(c.document, ui_, batch_.withLetters);
+    WorkingGrid grid = WorkingGrid::fromDocument(c.document, ui_, batch_.withLetters);
     c.run.attemptStart = c.clock.now();
     if (!batch_.claimTry()) return false;
     ++c.run.tries;
@@ -313,7 +313,7 @@ bool GenerateJob::makeFastCrossword(int index) {
   }
 }
 
-void GenerateJob::summariseScores(const Simpelarr& grid, int index) {
+void GenerateJob::summariseScores(const WorkingGrid& grid, int index) {
   const WordIndex& words = *batch_.words;
   GenerateBatch::ScoreSummary summary{WordIndex::MaxScore, 0};
   const std::vector<std::string> texts = wordsOf(grid);
@@ -333,7 +333,7 @@ void GenerateJob::summariseScores(const Simpelarr& grid, int index) {
   batch_.scoreOf[index] = summary;
 }
 
-bool GenerateJob::save(const Simpelarr& grid, int index, const ForcedWords& forced) {
+bool GenerateJob::save(const WorkingGrid& grid, int index, const ForcedWords& forced) {
   ApplicationContext& c = context_;
   // Starting the name search at the crossword's index gives the same names
   // with one job or many in an empty folder; a name taken is skipped.

@@ -35,7 +35,7 @@
 namespace vorkel {
 
 class ForcedWords;
-class Simpelarr;
+class WorkingGrid;
 
 // The random seed of crossword `index` of a run seeded with `seed`: the high
 // half of SplitMix64 applied to (seed << 32 | index).
@@ -81,10 +81,10 @@ class GenerateJob {
   // problem).
   void loadWordIndex();
   // Notes the lowest and mean score of the words of a filled grid.
-  void summariseScores(const Simpelarr& grid, int index);
+  void summariseScores(const WorkingGrid& grid, int index);
   // Saves a filled grid with the forced words it holds; false (shown,
   // batch failed) when it cannot.
-  bool save(const Simpelarr& grid, int index, const ForcedWords& forced);
+  bool save(const WorkingGrid& grid, int index, const ForcedWords& forced);
 
   GenerateBatch& batch_;
   Console& console_;

@@ -4,7 +4,7 @@
 
 #include "engine/EtOrd.h"
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
@@ -17,8 +17,8 @@ int filledCells(const EtOrd& slot) {
 
 // True when `s` should replace `best` as the chosen slot.
 bool beats(const EtOrd& s, const EtOrd& best) {
-  const bool sOpen = Simpelarr::hasEmptyCell(s);
-  const bool bestOpen = Simpelarr::hasEmptyCell(best);
+  const bool sOpen = WorkingGrid::hasEmptyCell(s);
+  const bool bestOpen = WorkingGrid::hasEmptyCell(best);
   if (sOpen && !bestOpen) return true;
   if (!sOpen || !bestOpen) return false;
   const int sFilled = filledCells(s);
@@ -37,7 +37,7 @@ VejStop endMarker() {
 
 }  // namespace
 
-std::size_t layAutoPath(Simpelarr& grid, Path& path) {
+std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
   std::vector<VejStop>& stops = path.stops();
   stops.clear();
   // Every pass either marks at least one more cell or ends the loop, so the

@@ -3,7 +3,7 @@
 // constrained first, so that each slot the fill takes crosses as many
 // already-filled cells as possible.
 //
-//   Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+//   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   layAutoPath(grid, path);      // path now lists every slot once, then two end markers
 //   optimisePath(path, doc, ui);  // PathOptimiser.h: drops repeats, sets the back-jumps
 //
@@ -14,7 +14,7 @@
 namespace vorkel {
 
 class Path;
-class Simpelarr;
+class WorkingGrid;
 
 // Replaces the stops of `path` (its seeds stay) by a greedy order of the
 // grid's slots:
@@ -28,6 +28,6 @@ class Simpelarr;
 // The path then ends with two end markers (x = -1, y = 1, down). A grid
 // without any letter cell gives a path of the two end markers alone.
 // Returns the number of stops before the end markers.
-std::size_t layAutoPath(Simpelarr& grid, Path& path);
+std::size_t layAutoPath(WorkingGrid& grid, Path& path);
 
 }  // namespace vorkel

@@ -4,7 +4,7 @@
 
 #include "engine/EtOrd.h"
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
@@ -18,7 +18,7 @@ struct Span {
 // The run of letter cells through (x, y) in direction `retning`: its first
 // coordinate along that direction and its length. Read from the cells, so no
 // slot lookup (and no mismatch message) is involved.
-Span wordThrough(const Simpelarr& grid, int x, int y, Retning retning) {
+Span wordThrough(const WorkingGrid& grid, int x, int y, Retning retning) {
   const bool down = retning == Ned;
   auto letter = [&](int i) {
     const char c = down ? grid.get(x, i) : grid.get(i, y);
@@ -35,7 +35,7 @@ bool within(int v, int from, int to) { return v >= from && v <= to; }
 
 }  // namespace
 
-bool touches(const Simpelarr& grid, const EtOrd& q, const EtOrd& p) {
+bool touches(const WorkingGrid& grid, const EtOrd& q, const EtOrd& p) {
   const bool qDown = q.retning == Ned;
   for (int i = 0; i < q.len; ++i) {
     const int cx = qDown ? q.x : q.x + i;
@@ -53,7 +53,7 @@ bool touches(const Simpelarr& grid, const EtOrd& q, const EtOrd& p) {
   return false;
 }
 
-void setBackJumps(Path& path, const Simpelarr& grid, std::size_t end) {
+void setBackJumps(Path& path, const WorkingGrid& grid, std::size_t end) {
   std::vector<VejStop>& stops = path.stops();
   const std::vector<EtOrd>& slots = grid.slots();
   for (std::size_t k = 1; k < end; ++k) {

@@ -12,7 +12,7 @@
 namespace vorkel {
 
 class Path;
-class Simpelarr;
+class WorkingGrid;
 struct EtOrd;
 
 // The farthest a back-jump looks: a stop with no touching stop among the
@@ -24,11 +24,11 @@ inline constexpr int kMaxBackJump = 250;
 // across p's direction reaches p's line (again counting the cell just past
 // its end). So q crosses p, or one word crosses both. `grid` supplies the
 // cells; its slot list is not used.
-bool touches(const Simpelarr& grid, const EtOrd& q, const EtOrd& p);
+bool touches(const WorkingGrid& grid, const EtOrd& q, const EtOrd& p);
 
 // Sets `rc` of the stops 1 .. end-1 from their `slot` links into the grid's
 // slot list (-1: no slot; such a stop touches nothing). The first stop
 // keeps its own `rc`.
-void setBackJumps(Path& path, const Simpelarr& grid, std::size_t end);
+void setBackJumps(Path& path, const WorkingGrid& grid, std::size_t end);
 
 }  // namespace vorkel

@@ -13,11 +13,11 @@ namespace {
 constexpr LetterSet kAllLetters = 0xFFFFFFFFu;
 
 // Fills `info` from the crossing slot through the cell (cellX, cellY).
-void readCrossing(Simpelarr& grid, EtOrd* crossing, int cellX, int cellY, CrossInfo& info) {
+void readCrossing(WorkingGrid& grid, EtOrd* crossing, int cellX, int cellY, CrossInfo& info) {
   info = CrossInfo{};
   if (crossing == nullptr) return;  // the empty stand-by: nothing to ask
   grid.readSlot(*crossing);
-  if (!Simpelarr::hasEmptyCell(*crossing)) return;
+  if (!WorkingGrid::hasEmptyCell(*crossing)) return;
   const int pos = crossing->retning == Hen ? cellX - crossing->x : cellY - crossing->y;
   if (pos < 0 || pos >= crossing->len) return;  // not through this cell: no usable crossing
   info.len = crossing->len;
@@ -65,7 +65,7 @@ bool searchCandidates(FillContext& context, EtOrd& slot, WordPattern& scratch,
   text.copy(scratch.pattern, text.size());
   scratch.pattern[text.size()] = '\0';
 
-  Simpelarr& grid = context.grid;
+  WorkingGrid& grid = context.grid;
   const int length = slot.len;
   const Retning across = slot.retning == Ned ? Hen : Ned;  // the crossings' direction
   for (int i = 0; i < length; ++i) {

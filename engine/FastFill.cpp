@@ -5,7 +5,7 @@
 #include "dictionary/Language.h"
 #include "engine/FastFillSearch.h"
 #include "engine/SlotGraph.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
@@ -22,7 +22,7 @@ LetterSet lettersOfCell(char cell, const Language& language) {
 
 }  // namespace
 
-FastFillOutcome FastFill::fill(Simpelarr& grid, Random& random, Ui& ui,
+FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
                                const FastFillSettings& settings) {
   FastFillOutcome outcome;
   const SlotGraph graph = SlotGraph::of(grid);

@@ -49,7 +49,7 @@ namespace vorkel {
 
 class Language;
 class Random;
-class Simpelarr;
+class WorkingGrid;
 class Ui;
 
 struct FastFillSettings {
@@ -95,7 +95,7 @@ class FastFill {
 
   // One attempt at filling `grid`. The keyboard queue of `ui` is looked at
   // every 128 placements; Escape stops the attempt.
-  FastFillOutcome fill(Simpelarr& grid, Random& random, Ui& ui, const FastFillSettings& settings);
+  FastFillOutcome fill(WorkingGrid& grid, Random& random, Ui& ui, const FastFillSettings& settings);
 
  private:
   const WordIndex& index_;

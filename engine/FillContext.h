@@ -9,7 +9,7 @@
 #include "engine/Path.h"
 #include "engine/RunCounters.h"
 #include "engine/SearchParameters.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/TickSource.h"
 
 namespace vorkel {
@@ -20,7 +20,7 @@ class TrieOrdbog;
 class Ui;
 
 struct FillContext {
-  Simpelarr& grid;            // the working grid the fill writes into
+  WorkingGrid& grid;            // the working grid the fill writes into
   const Path& path;
   const SearchParameters& parameters;
   TrieOrdbog& dictionary;

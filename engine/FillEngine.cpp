@@ -31,7 +31,7 @@ int fillCrossword(FillContext& context, bool seedLetters) {
 }
 
 int FillEngine::fill(bool seedLetters) {
-  Simpelarr& grid = context_.grid;
+  WorkingGrid& grid = context_.grid;
   const Path& path = context_.path;
   if (seedLetters) {
     grid.buildSlots();
@@ -63,7 +63,7 @@ void FillEngine::placeSeedAtStop(std::size_t stopIndex) {
 }
 
 void FillEngine::placeSeed(int x, int y, int retning) {
-  Simpelarr& grid = context_.grid;
+  WorkingGrid& grid = context_.grid;
   EtOrd* slot = grid.findSlot(x, y, retningOf(retning));
   if (slot == nullptr || slot->len <= 0) return;
   Random& random = context_.random;
@@ -77,7 +77,7 @@ void FillEngine::placeSeed(int x, int y, int retning) {
 }
 
 int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
-  Simpelarr& grid = context_.grid;
+  WorkingGrid& grid = context_.grid;
   Ui& ui = context_.ui;
   const std::vector<VejStop>& stops = context_.path.stops();
 
@@ -114,7 +114,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   // above restores its slot and passes the jump on, none takes a next word.
   if (budgetSpent(context_)) return -static_cast<int>(depth + 1);
 
-  if (!Simpelarr::hasEmptyCell(*slot)) {
+  if (!WorkingGrid::hasEmptyCell(*slot)) {
     // A complete slot (document letters, or filled by its crossings) must be
     // a word and must not stand twice. A single cell is no word: always fine.
     if (slot->len > 1 &&
@@ -169,7 +169,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
 }
 
 bool FillEngine::completesRepeat(const EtOrd& slot) {
-  Simpelarr& grid = context_.grid;
+  WorkingGrid& grid = context_.grid;
   const Retning across = slot.retning == Ned ? Hen : Ned;
   bool repeat = false;
   for (int i = 0; i < slot.len; ++i) {
@@ -178,14 +178,14 @@ bool FillEngine::completesRepeat(const EtOrd& slot) {
     EtOrd* crossing = slotIndex_.find(x, y, across);
     if (crossing == nullptr || crossing->len < 2) continue;
     grid.readSlot(*crossing);
-    if (!repeat && !Simpelarr::hasEmptyCell(*crossing) && grid.isDuplicate(*crossing))
+    if (!repeat && !WorkingGrid::hasEmptyCell(*crossing) && grid.isDuplicate(*crossing))
       repeat = true;
   }
   return repeat;
 }
 
 void FillEngine::refreshCrossings(const EtOrd& slot) {
-  Simpelarr& grid = context_.grid;
+  WorkingGrid& grid = context_.grid;
   const Retning across = slot.retning == Ned ? Hen : Ned;
   for (int i = 0; i < slot.len; ++i) {
     const int x = slot.retning == Ned ? slot.x : slot.x + i;

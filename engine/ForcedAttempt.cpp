@@ -8,14 +8,14 @@
 #include "engine/FillEngine.h"
 #include "engine/Path.h"
 #include "engine/ProgressDisplay.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
 namespace {
 
 // True when the word starting at the stop's cell has an empty cell.
-bool slotIsOpen(const Simpelarr& grid, const VejStop& stop) {
+bool slotIsOpen(const WorkingGrid& grid, const VejStop& stop) {
   const bool down = stop.retning == VejStop::Ned;
   for (int x = stop.x, y = stop.y; grid.inside(x, y) && grid.get(x, y) != '#';
        down ? ++y : ++x)
@@ -28,12 +28,12 @@ bool slotIsOpen(const Simpelarr& grid, const VejStop& stop) {
 int fillForced(FillContext& fill, Path& path, const ForcedWords& words,
                std::vector<PlacedWord>& placed) {
   assert(&fill.path == &path);
-  Simpelarr& grid = fill.grid;
+  WorkingGrid& grid = fill.grid;
   if (!placeForcedWordsRetrying(grid, words, fill.language, fill.random, fill.dictionary, placed))
     return -1;
   showFillGrid(fill.ui, grid, ForcedStartLine);
 
-  Simpelarr scratch(grid);  // the path builder marks the cells it covers
+  WorkingGrid scratch(grid);  // the path builder marks the cells it covers
   layAutoPath(scratch, path);
   std::vector<VejStop>& stops = path.stops();
   stops.erase(std::remove_if(stops.begin(), stops.end(),

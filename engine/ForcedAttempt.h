@@ -2,7 +2,7 @@
 // One attempt of a forced-word run: the forced words first, then a path
 // laid around them, then the fill.
 //
-//   Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+//   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   FillContext fill{grid, path, ...};           // `path` is the one passed below
 //   int result = fillForced(fill, path, words);  // 1: grid holds a crossword
 //

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "dictionary/TrieOrdbog.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/Random.h"
 
 namespace vorkel {
@@ -17,7 +17,7 @@ int cellY(const EtOrd& slot, int i) { return slot.retning == Hen ? slot.y : slot
 
 // Every cell empty or already holding the word's letter there. Read from
 // the cells, not the slot's text, which holds only its first 39 cells.
-bool fits(const Simpelarr& grid, const EtOrd& slot, std::string_view word) {
+bool fits(const WorkingGrid& grid, const EtOrd& slot, std::string_view word) {
   if (slot.len != static_cast<int>(word.size())) return false;
   for (int i = 0; i < slot.len; ++i) {
     const char cell = grid.get(cellX(slot, i), cellY(slot, i));
@@ -34,11 +34,11 @@ bool isPlacedSlot(const EtOrd& slot, const std::vector<PlacedWord>& placed) {
 
 // The words the placement completed besides the forced ones: each must be
 // a dictionary word and stand once.
-bool completedSlotsAcceptable(Simpelarr& grid, const std::vector<PlacedWord>& placed,
+bool completedSlotsAcceptable(WorkingGrid& grid, const std::vector<PlacedWord>& placed,
                               TrieOrdbog& dictionary) {
   grid.buildSlots();
   for (const EtOrd& slot : grid.slots()) {
-    if (slot.len < 2 || Simpelarr::hasEmptyCell(slot) || isPlacedSlot(slot, placed)) continue;
+    if (slot.len < 2 || WorkingGrid::hasEmptyCell(slot) || isPlacedSlot(slot, placed)) continue;
     // The dictionary takes any word beyond its longest as present.
     if (slot.len > TrieOrdbog::MaxLength || grid.isDuplicate(slot) ||
         !dictionary.hasMatch(slot.textView()))
@@ -58,7 +58,7 @@ int randomIndex(Random& random, std::size_t count) {
 
 }  // namespace
 
-bool placeForcedWords(Simpelarr& grid, const ForcedWords& words, const Language& language,
+bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Language& language,
                       Random& random, std::vector<PlacedWord>& placed) {
   placed.clear();
   std::vector<const EtOrd*> fitting;
@@ -81,12 +81,12 @@ bool placeForcedWords(Simpelarr& grid, const ForcedWords& words, const Language&
   return true;
 }
 
-bool placeForcedWordsRetrying(Simpelarr& grid, const ForcedWords& words, const Language& language,
+bool placeForcedWordsRetrying(WorkingGrid& grid, const ForcedWords& words, const Language& language,
                               Random& random, TrieOrdbog& dictionary,
                               std::vector<PlacedWord>& placed) {
   std::vector<PlacedWord> tried;
   for (int attempt = 0; attempt < MaxPlacementTries; ++attempt) {
-    Simpelarr copy(grid);
+    WorkingGrid copy(grid);
     if (!placeForcedWords(copy, words, language, random, tried)) continue;
     if (!completedSlotsAcceptable(copy, tried, dictionary)) continue;
     grid = std::move(copy);
@@ -96,7 +96,7 @@ bool placeForcedWordsRetrying(Simpelarr& grid, const ForcedWords& words, const L
   return false;
 }
 
-DrawResult drawForcedWords(const std::vector<std::string>& list, Simpelarr grid,
+DrawResult drawForcedWords(const std::vector<std::string>& list, WorkingGrid grid,
                            const Language& language, int& numberToDraw, Random& random,
                            ForcedWords& out) {
   out.clear();

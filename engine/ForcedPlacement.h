@@ -1,7 +1,7 @@
 #pragma once
 // Putting forced words into a grid, and drawing them from a word list.
 //
-//   Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+//   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   std::vector<PlacedWord> placed;
 //   if (placeForcedWordsRetrying(grid, words, random, dictionary, placed)) ...
 //
@@ -19,7 +19,7 @@ namespace vorkel {
 
 class Language;
 class Random;
-class Simpelarr;
+class WorkingGrid;
 class TrieOrdbog;
 
 // Where a forced word went.
@@ -38,7 +38,7 @@ inline constexpr int MaxPlacementTries = 100;
 // Places the words one after the other into `grid`. False as soon as a word
 // fits no slot (a word that holds anything but letters of the language fits
 // none); the words placed before it stay, so callers place on a copy.
-bool placeForcedWords(Simpelarr& grid, const ForcedWords& words, const Language& language,
+bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Language& language,
                       Random& random, std::vector<PlacedWord>& placed);
 
 // Up to MaxPlacementTries placements, each on a fresh copy of `grid`. A
@@ -46,7 +46,7 @@ bool placeForcedWords(Simpelarr& grid, const ForcedWords& words, const Language&
 // word's own is a dictionary word standing once: the fill never looks at a
 // slot that is complete before it starts. On success `grid` holds the words
 // and `placed` says where; on failure both are as they were.
-bool placeForcedWordsRetrying(Simpelarr& grid, const ForcedWords& words, const Language& language,
+bool placeForcedWordsRetrying(WorkingGrid& grid, const ForcedWords& words, const Language& language,
                               Random& random, TrieOrdbog& dictionary,
                               std::vector<PlacedWord>& placed);
 
@@ -59,7 +59,7 @@ enum class DrawResult { Drawn, NoWordFits };
 // clue cells, letter cells empty) has. When fewer such words are there
 // than asked for, `numberToDraw` is lowered to their count, and to the
 // table's capacity when it asks for more; a negative count draws nothing.
-DrawResult drawForcedWords(const std::vector<std::string>& list, Simpelarr grid,
+DrawResult drawForcedWords(const std::vector<std::string>& list, WorkingGrid grid,
                            const Language& language, int& numberToDraw, Random& random,
                            ForcedWords& out);
 

@@ -6,13 +6,13 @@
 #include "engine/BackJumps.h"
 #include "engine/EtOrd.h"
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/Texts.h"
 #include "platform/Ui.h"
 
 namespace vorkel {
 
-void optimisePath(Path& path, Simpelarr& grid) {
+void optimisePath(Path& path, WorkingGrid& grid) {
   std::vector<VejStop>& stops = path.stops();
   std::vector<EtOrd>& slots = grid.slots();
 
@@ -46,7 +46,7 @@ void optimisePath(Path& path, Simpelarr& grid) {
 
 void optimisePath(Path& path, const CrosswordDocument& doc, Ui& ui) {
   if (path.empty()) return;
-  Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+  WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
   grid.buildSlots();
   optimisePath(path, grid);
 }
@@ -62,7 +62,7 @@ bool optimiseCommand(const CrosswordDocument& doc, Path& path, Ui& ui) {
 }
 
 std::size_t newPathCommand(const CrosswordDocument& doc, Path& path, Ui& ui) {
-  Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+  WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
   layAutoPath(grid, path);
   optimisePath(path, doc, ui);
   return path.length();

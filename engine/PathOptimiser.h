@@ -18,12 +18,12 @@ namespace vorkel {
 
 class CrosswordDocument;
 class Path;
-class Simpelarr;
+class WorkingGrid;
 class Ui;
 
 // Optimises the path on a grid whose slot list has been built. Stop numbers
 // and stops behind the first end marker are left alone.
-void optimisePath(Path& path, Simpelarr& grid);
+void optimisePath(Path& path, WorkingGrid& grid);
 
 // Builds a grid from the document ("#" in the clue cells, the rest blank)
 // and optimises the path on it. An empty path stays empty.

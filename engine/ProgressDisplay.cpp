@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "engine/RunCounters.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/Texts.h"
 #include "engine/VejStop.h"
 #include "platform/Cp1252.h"
@@ -18,7 +18,7 @@ std::string fillStatusLine(const VejStop& stop) {
   return line;
 }
 
-void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine) {
+void showFillGrid(Ui& ui, const WorkingGrid& grid, std::string_view statusLine) {
   std::string picture(statusLine);
   for (int y = 0; y < grid.height(); ++y) {
     picture += '\n';

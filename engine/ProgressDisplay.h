@@ -14,7 +14,7 @@
 
 namespace vorkel {
 
-class Simpelarr;
+class WorkingGrid;
 class Ui;
 struct RunCounters;
 struct VejStop;
@@ -23,7 +23,7 @@ struct VejStop;
 std::string fillStatusLine(const VejStop& stop);
 
 // The status line, then one line per grid row (converted to UTF-8).
-void showFillGrid(Ui& ui, const Simpelarr& grid, std::string_view statusLine);
+void showFillGrid(Ui& ui, const WorkingGrid& grid, std::string_view statusLine);
 
 // The counters line, then the attempt's start time.
 void showFillCounters(Ui& ui, const RunCounters& run);

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdio>
 
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/Files.h"
 #include "platform/StagedFile.h"
 
@@ -16,7 +16,7 @@ std::string rawCrosswordName(int width, std::int32_t number, int height) {
   return name;
 }
 
-std::string formatRawCrossword(const Simpelarr& grid) {
+std::string formatRawCrossword(const WorkingGrid& grid) {
   char header[32];
   std::snprintf(header, sizeof header, "%d\t%d\r\n", grid.width(), grid.height());
   std::string out = header;
@@ -32,7 +32,7 @@ std::string formatRawCrossword(const Simpelarr& grid) {
   return out;
 }
 
-RawCrosswordResult saveRawCrossword(const Simpelarr& grid, std::string_view folder,
+RawCrosswordResult saveRawCrossword(const WorkingGrid& grid, std::string_view folder,
                                     std::int32_t& counter) {
   const std::string dir = folder.empty() ? std::string(".") : Files::toSlashes(folder);
   auto pathFor = [&](std::int32_t number) {

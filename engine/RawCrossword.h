@@ -23,13 +23,13 @@
 
 namespace vorkel {
 
-class Simpelarr;
+class WorkingGrid;
 
 // "x%d_%3.3d.%3.3d" for width, sequence number and height.
 std::string rawCrosswordName(int width, std::int32_t number, int height);
 
 // The file's bytes for the grid.
-std::string formatRawCrossword(const Simpelarr& grid);
+std::string formatRawCrossword(const WorkingGrid& grid);
 
 struct RawCrosswordResult {
   bool saved = false;
@@ -42,7 +42,7 @@ struct RawCrosswordResult {
 // The counter steps once for every name tried, so after a success it points
 // past the name taken (a name that exists is skipped for good). On failure
 // nothing is left behind and the counter is where the failing name was.
-RawCrosswordResult saveRawCrossword(const Simpelarr& grid, std::string_view folder,
+RawCrosswordResult saveRawCrossword(const WorkingGrid& grid, std::string_view folder,
                                     std::int32_t& counter);
 
 }  // namespace vorkel

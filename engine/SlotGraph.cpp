@@ -1,10 +1,10 @@
 #include "engine/SlotGraph.h"
 
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
-SlotGraph SlotGraph::of(const Simpelarr& grid) {
+SlotGraph SlotGraph::of(const WorkingGrid& grid) {
   SlotGraph g;
   g.width = grid.width();
   g.height = grid.height();

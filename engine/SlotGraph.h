@@ -21,7 +21,7 @@
 
 namespace vorkel {
 
-class Simpelarr;
+class WorkingGrid;
 
 struct SlotGraph {
   static constexpr int MaxLength = 25;
@@ -45,7 +45,7 @@ struct SlotGraph {
   // Letter cells in no slot: nothing would ever fill them.
   int lonelyCells = 0;
 
-  static SlotGraph of(const Simpelarr& grid);
+  static SlotGraph of(const WorkingGrid& grid);
 
   // Bit L set when some slot has L letters.
   std::uint32_t lengths() const;

@@ -11,13 +11,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 namespace vorkel {
 
 class SlotIndex {
  public:
-  void build(Simpelarr& grid) {
+  void build(WorkingGrid& grid) {
     width_ = grid.width();
     height_ = grid.height();
     const std::size_t cells = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);

@@ -26,7 +26,7 @@
 #include "dictionary/WordFile.h"
 #include "document/DocumentFile.h"
 #include "engine/RawCrossword.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -95,8 +95,8 @@ std::vector<std::string> wordsOf(int count, int length) {
 }
 
 // A filled width x height grid of one letter; its raw crossword's bytes.
-Simpelarr filledGrid(int width, int height, char letter, Ui& ui) {
-  Simpelarr grid(width, height, ui);
+WorkingGrid filledGrid(int width, int height, char letter, Ui& ui) {
+  WorkingGrid grid(width, height, ui);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) grid.put(letter, x, y);
   return grid;
@@ -133,7 +133,7 @@ TEST_F(FileAnomalyTest, DiskFullDuringASaveKeepsTheOldFileAndSaysSo) {
   const std::set<std::string> before = namesIn(dir.path());
   CrosswordDocument doc;
   doc.resize(50, 50);
-  Simpelarr big = filledGrid(50, 50, 'K', ui);
+  WorkingGrid big = filledGrid(50, 50, 'K', ui);
   std::int32_t counter = 0;
   {
     const FileSizeLimit limit(1024);
@@ -220,7 +220,7 @@ TEST_F(FileAnomalyTest, AKillDuringAWriteLeavesTheOldOrTheWholeNewFile) {
   const std::string dic = dir / "ord.dic";
   ASSERT_TRUE(saveDictionary(*small, dic, random));
   fs::create_directory(dir / "ud");
-  Simpelarr grid = filledGrid(50, 50, 'Q', ui);
+  WorkingGrid grid = filledGrid(50, 50, 'Q', ui);
   const std::string whole = formatRawCrossword(grid);
 
   for (int round = 0; round < 6; ++round) {
@@ -254,7 +254,7 @@ TEST_F(FileAnomalyTest, TwoProcessesWritingIntoOneFolderLoseNothing) {
   for (char letter : {'A', 'B'})
     writers.push_back(spawn([&, letter] {
       ScriptedUi quiet;
-      Simpelarr grid = filledGrid(4, 3, letter, quiet);
+      WorkingGrid grid = filledGrid(4, 3, letter, quiet);
       std::int32_t counter = 0;
       for (int i = 0; i < 30; ++i)
         if (!saveRawCrossword(grid, dir / "ud", counter).saved) ::_exit(1);

@@ -11,7 +11,7 @@ namespace {
 
 using testing::TempFolder;
 
-std::string lettersOf(const Simpelarr& grid) {
+std::string lettersOf(const WorkingGrid& grid) {
   std::string letters;
   for (int y = 0; y < grid.height(); ++y) letters += grid.row(y);
   return letters;

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
 
 namespace vorkel {
 namespace {
 
-Simpelarr gridOf(const std::vector<std::string>& rows, Ui& ui) {
-  Simpelarr grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
+  WorkingGrid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
   for (int y = 0; y < grid.height(); ++y)
     for (int x = 0; x < grid.width(); ++x)
       grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
@@ -30,7 +30,7 @@ std::vector<std::string> describe(const Path& path) {
 
 TEST(AutoPath, OpenSquareTakesRowZeroThenColumnZeroAndCoversEverySlot) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"   ", "   ", "   "}, ui);
+  WorkingGrid grid = gridOf({"   ", "   ", "   "}, ui);
   Path path;
   EXPECT_EQ(layAutoPath(grid, path), 6u);
   // Row 0 first (all equal, the first created wins), then column 0 (first of
@@ -48,7 +48,7 @@ TEST(AutoPath, MoreCoveredCellsBeatLengthAndPlacedLettersCount) {
   ScriptedUi ui;
   // The down slot of column 1 holds a placed letter, so it is taken before
   // the longer, untouched across slot of row 0.
-  Simpelarr grid = gridOf({"     ", "#A#  "}, ui);
+  WorkingGrid grid = gridOf({"     ", "#A#  "}, ui);
   Path path;
   layAutoPath(grid, path);
   EXPECT_EQ(describe(path)[0], "1,0,1");
@@ -58,7 +58,7 @@ TEST(AutoPath, LastPassRepeatsTheListsFirstSlotWhenItWasVisited) {
   ScriptedUi ui;
   // One column: the down slot (newest, first in the list) wins against the
   // shorter one-cell across slots, and is chosen again once all is covered.
-  Simpelarr grid = gridOf({" ", " ", " "}, ui);
+  WorkingGrid grid = gridOf({" ", " ", " "}, ui);
   Path path;
   EXPECT_EQ(layAutoPath(grid, path), 2u);
   EXPECT_EQ(describe(path),
@@ -70,7 +70,7 @@ TEST(AutoPath, ReplacesTheOldStopsKeepsSeedsAndCopesWithoutLetterCells) {
   Path path;
   path.stops().assign(5, VejStop{});
   path.seeds().first = {3, 4, 1};
-  Simpelarr clues = gridOf({"##", "##"}, ui);
+  WorkingGrid clues = gridOf({"##", "##"}, ui);
   EXPECT_EQ(layAutoPath(clues, path), 0u);
   EXPECT_EQ(describe(path), (std::vector<std::string>{"-1,1,1", "-1,1,1"}));
   EXPECT_EQ(path.seeds().first.x, 3);

@@ -17,7 +17,7 @@
 
 #include "dictionary/Language.h"
 #include "engine/FastFill.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"
 #include "engine/WordIndex.h"
 #include "platform/Random.h"
@@ -204,8 +204,8 @@ class FastFillSearchTest : public ::testing::Test {
     for (const auto& w : words) list += w + "\n";
     return WordIndex::fromWordFile(list, language, ui);
   }
-  Simpelarr gridOf(const Picture& p) {
-    Simpelarr g(static_cast<int>(p[0].size()), static_cast<int>(p.size()), ui);
+  WorkingGrid gridOf(const Picture& p) {
+    WorkingGrid g(static_cast<int>(p[0].size()), static_cast<int>(p.size()), ui);
     for (std::size_t y = 0; y < p.size(); ++y)
       for (std::size_t x = 0; x < p[y].size(); ++x)
         g.put(p[y][x] == '#' ? '#' : (p[y][x] == '.' ? ' ' : p[y][x]), static_cast<int>(x),
@@ -273,7 +273,7 @@ TEST_F(FastFillSearchTest, PropagationNeverPrunesALetterOrWordOfASolution) {
     const std::vector<std::string> words = randomWords(p, random);
     const std::vector<Picture> solutions = bruteForce(p, words);
     const WordIndex index = indexOf(words);
-    const Simpelarr grid = gridOf(p);
+    const WorkingGrid grid = gridOf(p);
     const SlotGraph graph = SlotGraph::of(grid);
     for (const int rounds : {1, 2, 0}) {
       const std::string where = "trial " + std::to_string(trial) + " rounds " + std::to_string(rounds);
@@ -371,7 +371,7 @@ TEST_F(FastFillSearchTest, TheFillFindsASolutionExactlyWhenThereIsOne) {
     const std::vector<Picture> solutions = bruteForce(p, words);
     const WordIndex index = indexOf(words);
     FastFill fill(index, language);
-    Simpelarr grid = gridOf(p);
+    WorkingGrid grid = gridOf(p);
     const FastFillOutcome outcome = fill.fill(grid, random, ui, FastFillSettings{});
     if (solutions.empty()) {
       EXPECT_EQ(outcome.status, FastFillOutcome::Unfillable) << trial;

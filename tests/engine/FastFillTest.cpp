@@ -11,7 +11,7 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/WordScores.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/WordIndex.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
@@ -27,19 +27,19 @@ class FastFillTest : public ::testing::Test {
 
   WordIndex indexOf(const std::string& words) { return WordIndex::fromWordFile(words, language, ui); }
   // Rows of cells: "#" clue cell, "." empty letter cell, a letter placed.
-  Simpelarr gridOf(const std::vector<std::string>& rows) {
-    Simpelarr g(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+  WorkingGrid gridOf(const std::vector<std::string>& rows) {
+    WorkingGrid g(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
     for (std::size_t y = 0; y < rows.size(); ++y)
       for (std::size_t x = 0; x < rows[y].size(); ++x)
         g.put(rows[y][x] == '.' ? ' ' : rows[y][x], static_cast<int>(x), static_cast<int>(y));
     return g;
   }
-  static std::vector<std::string> rowsOf(const Simpelarr& g) {
+  static std::vector<std::string> rowsOf(const WorkingGrid& g) {
     std::vector<std::string> rows;
     for (int y = 0; y < g.height(); ++y) rows.emplace_back(g.row(y));
     return rows;
   }
-  FastFillOutcome::Status fill(Simpelarr& grid, const WordIndex& index, std::uint64_t budget = 0) {
+  FastFillOutcome::Status fill(WorkingGrid& grid, const WordIndex& index, std::uint64_t budget = 0) {
     FastFill f(index, language);
     FastFillSettings settings;
     settings.failureBudget = budget;
@@ -51,7 +51,7 @@ TEST_F(FastFillTest, AWordStandsOnceEvenWhereItsCrossingsCompleteIt) {
   // In a 2 x 2 square each word is completed by the two crossing it. With
   // AB and BA only, every fill reads AB and BA twice.
   const WordIndex twice = indexOf("AB\nBA\n");
-  Simpelarr square = gridOf({"..", ".."});
+  WorkingGrid square = gridOf({"..", ".."});
   EXPECT_EQ(fill(square, twice), FastFillOutcome::Unfillable);
   EXPECT_EQ(rowsOf(square), (std::vector<std::string>{"  ", "  "})) << "left as it was";
 
@@ -62,21 +62,21 @@ TEST_F(FastFillTest, AWordStandsOnceEvenWhereItsCrossingsCompleteIt) {
 
   // Two slots of the template's own letters reading the same word.
   const WordIndex words = indexOf("KAT\nKO\nAL\nTE\nOLE\n");
-  Simpelarr repeated = gridOf({"KAT", "###", "KAT"});
+  WorkingGrid repeated = gridOf({"KAT", "###", "KAT"});
   EXPECT_EQ(fill(repeated, words), FastFillOutcome::Unfillable);
 }
 
 TEST_F(FastFillTest, KeepsTheGridsLettersAndRefusesOnesNoWordHas) {
   const WordIndex words = indexOf("KAT\nHAT\nAL\nKO\n");
-  Simpelarr k = gridOf({"K..", "#.#"});
+  WorkingGrid k = gridOf({"K..", "#.#"});
   ASSERT_EQ(fill(k, words), FastFillOutcome::Filled);
   EXPECT_EQ(rowsOf(k), (std::vector<std::string>{"KAT", "#L#"}));
-  Simpelarr h = gridOf({"H..", "#.#"});
+  WorkingGrid h = gridOf({"H..", "#.#"});
   ASSERT_EQ(fill(h, words), FastFillOutcome::Filled);
   EXPECT_EQ(rowsOf(h), (std::vector<std::string>{"HAT", "#L#"}));
   // A letter no word has there, and a byte that is no letter at all.
   for (const char* first : {"Q..", "1.."}) {
-    Simpelarr g = gridOf({first, "#.#"});
+    WorkingGrid g = gridOf({first, "#.#"});
     EXPECT_EQ(fill(g, words), FastFillOutcome::Unfillable) << first;
   }
 }
@@ -94,7 +94,7 @@ TEST_F(FastFillTest, ASeedReproducesItsFillAndOtherSeedsVary) {
   std::vector<std::vector<std::string>> fills;
   for (const std::uint32_t seed : {1u, 1u, 2u, 3u}) {
     random.seed(seed);
-    Simpelarr grid = gridOf({"....", "...."});
+    WorkingGrid grid = gridOf({"....", "...."});
     ASSERT_EQ(fill(grid, words), FastFillOutcome::Filled);
     fills.push_back(rowsOf(grid));
   }
@@ -104,7 +104,7 @@ TEST_F(FastFillTest, ASeedReproducesItsFillAndOtherSeedsVary) {
 
 TEST_F(FastFillTest, EscapeOrASpentBudgetEndsTheAttemptAndLeavesTheGrid) {
   const WordIndex words = indexOf("AB\nCD\nAC\nBD\n");
-  Simpelarr grid = gridOf({"..", ".."});
+  WorkingGrid grid = gridOf({"..", ".."});
   ui.keys.push_back(KeyMessage{KeyMessage::Escape});
   EXPECT_EQ(fill(grid, words), FastFillOutcome::Stopped);
   EXPECT_EQ(rowsOf(grid), (std::vector<std::string>{"  ", "  "}));
@@ -112,7 +112,7 @@ TEST_F(FastFillTest, EscapeOrASpentBudgetEndsTheAttemptAndLeavesTheGrid) {
   // Dead ends until the budget is spent: every word of three letters
   // fits the across slot, but no down word of length 2 exists for them.
   const WordIndex dead = indexOf("ABC\nBCA\nCAB\nAA\nBB\nCC\nXY\n");
-  Simpelarr row = gridOf({"...", "..#"});
+  WorkingGrid row = gridOf({"...", "..#"});
   EXPECT_EQ(fill(row, dead, 1), FastFillOutcome::GaveUp);
   EXPECT_EQ(fill(row, dead, 0), FastFillOutcome::Unfillable);
 }
@@ -137,7 +137,7 @@ TEST_F(FastFillTest, PrefersTheBetterScoredWordsAmongThoseThatFit) {
     int good = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
       random.seed(seed);
-      Simpelarr grid = gridOf({"..."});
+      WorkingGrid grid = gridOf({"..."});
       EXPECT_EQ(fill(grid, index), FastFillOutcome::Filled);
       if (scores->scoreOfText(grid.row(0), language) == 100) ++good;
     }

@@ -18,7 +18,7 @@
 #include "engine/Path.h"
 #include "engine/RunCounters.h"
 #include "engine/SearchParameters.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "engine/TickSource.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
@@ -45,7 +45,7 @@ class FillFixture : public ::testing::Test {
   ScriptedUi ui;
   Language language;
   std::unique_ptr<TrieOrdbog> dict = std::make_unique<TrieOrdbog>(1000, language, ui);
-  Simpelarr grid{1, 1, ui};
+  WorkingGrid grid{1, 1, ui};
   Path path;
   SearchParameters params;
   Random random{1234};
@@ -59,7 +59,7 @@ class FillFixture : public ::testing::Test {
   }
   // Rows of cells: "#" blocked, blank empty, letters placed.
   void setGrid(const std::vector<std::string>& rows) {
-    grid = Simpelarr(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+    grid = WorkingGrid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
     for (std::size_t y = 0; y < rows.size(); ++y)
       for (std::size_t x = 0; x < rows[y].size(); ++x)
         grid.put(rows[y][x], static_cast<int>(x), static_cast<int>(y));

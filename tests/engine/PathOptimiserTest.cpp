@@ -9,7 +9,7 @@
 #include "engine/BackJumps.h"
 #include "engine/EtOrd.h"
 #include "engine/Path.h"
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
 
 namespace vorkel {
@@ -56,14 +56,14 @@ EtOrd slot(int x, int y, int retning, int len) {
 TEST(PathOptimiser, TouchesCountsCrossingsSharedCrossersAndTheCellPastAnEnd) {
   ScriptedUi ui;
   CrosswordDocument doc = docOf({"##.", "##.", "..#"});
-  Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+  WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
   // The down word ends just above the row of the across word, which ends
   // just left of its column: diagonal neighbours touch, both ways.
   EXPECT_TRUE(touches(grid, slot(0, 2, 0, 2), slot(2, 0, 1, 2)));
   EXPECT_TRUE(touches(grid, slot(2, 0, 1, 2), slot(0, 2, 0, 2)));
 
   CrosswordDocument apart = docOf({"..#..", ".####", "..#.."});
-  Simpelarr g2 = Simpelarr::fromDocument(apart, ui, false);
+  WorkingGrid g2 = WorkingGrid::fromDocument(apart, ui, false);
   // Column 0 crosses both words on the left: they touch through it.
   EXPECT_TRUE(touches(g2, slot(0, 0, 0, 2), slot(0, 2, 0, 2)));
   // Nothing links the left and right words of a row.

@@ -8,7 +8,7 @@
 #include <set>
 #include <thread>
 
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
 #include "tests/platform/TempFolder.h"
 
@@ -17,8 +17,8 @@ namespace {
 
 using testing::TempFolder;
 
-Simpelarr filledGrid(int w, int h, Ui& ui) {
-  Simpelarr grid(w, h, ui);
+WorkingGrid filledGrid(int w, int h, Ui& ui) {
+  WorkingGrid grid(w, h, ui);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) grid.put((x + y) % 4 == 0 ? '#' : static_cast<char>('A' + x), x, y);
   return grid;
@@ -35,7 +35,7 @@ std::vector<std::string> filesIn(const std::string& folder) {
 TEST(RawCrossword, FirstFileOfA13By9GridIsNamedAndLaidOutAsTheDrawingProgramReadsIt) {
   TempFolder dir;
   ScriptedUi ui;
-  Simpelarr grid = filledGrid(13, 9, ui);
+  WorkingGrid grid = filledGrid(13, 9, ui);
   std::int32_t counter = 0;
   RawCrosswordResult r = saveRawCrossword(grid, dir.path(), counter);
   ASSERT_TRUE(r.saved);
@@ -90,7 +90,7 @@ TEST(RawCrossword, WritersSharingAFolderNeverTakeTheSameName) {
   for (int w = 0; w < kWriters; ++w)
     writers.emplace_back([&, w] {
       ScriptedUi ui;
-      Simpelarr grid = filledGrid(6, 5, ui);
+      WorkingGrid grid = filledGrid(6, 5, ui);
       grid.put(static_cast<char>('P' + w), 1, 1);  // tells the writers' files apart
       std::int32_t counter = 0;                   // each starts at 0, as a new process does
       for (int i = 0; i < kEach; ++i) saved[w] += saveRawCrossword(grid, dir.path(), counter).saved;

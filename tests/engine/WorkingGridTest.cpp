@@ -1,4 +1,4 @@
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,23 @@ namespace vorkel {
 namespace {
 
 // A grid from rows of cell bytes.
-Simpelarr gridOf(const std::vector<std::string>& rows, Ui& ui) {
-  Simpelarr grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
+WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
+  WorkingGrid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
   for (int y = 0; y < grid.height(); ++y)
     for (int x = 0; x < grid.width(); ++x)
       grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
   return grid;
 }
 
-const EtOrd* slotAt(const Simpelarr& grid, int x, int y, Retning r) {
+const EtOrd* slotAt(const WorkingGrid& grid, int x, int y, Retning r) {
   for (const EtOrd& s : grid.slots())
     if (s.x == x && s.y == y && s.retning == r) return &s;
   return nullptr;
 }
 
-TEST(Simpelarr, CreatePutGetAndCopy) {
+TEST(WorkingGrid, CreatePutGetAndCopy) {
   ScriptedUi ui;
-  Simpelarr grid(3, 2, ui);
+  WorkingGrid grid(3, 2, ui);
   EXPECT_EQ(grid.row(0), "   ");
   grid.put('A', 2, 1);
   grid.put('\0', 0, 0);  // ignored, silently
@@ -45,7 +45,7 @@ TEST(Simpelarr, CreatePutGetAndCopy) {
   EXPECT_EQ(grid.row(0), "   ");
 
   grid.buildSlots();
-  Simpelarr copy(grid);
+  WorkingGrid copy(grid);
   EXPECT_TRUE(copy.slots().empty());
   copy.put('C', 0, 0);
   EXPECT_EQ(grid.get(0, 0), ' ');
@@ -55,9 +55,9 @@ TEST(Simpelarr, CreatePutGetAndCopy) {
   EXPECT_EQ(copy.get(0, 0), ' ');
 }
 
-TEST(Simpelarr, SlotsOfARowWithAClueCell) {
+TEST(WorkingGrid, SlotsOfARowWithAClueCell) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"A B#CD", "######"}, ui);
+  WorkingGrid grid = gridOf({"A B#CD", "######"}, ui);
   grid.buildSlots();
   const EtOrd* first = slotAt(grid, 0, 0, Hen);
   ASSERT_NE(first, nullptr);
@@ -73,7 +73,7 @@ TEST(Simpelarr, SlotsOfARowWithAClueCell) {
   EXPECT_EQ(slotAt(grid, 1, 0, Ned)->textView(), " ");
 
   // Single cells between clue cells and at the edges.
-  Simpelarr single = gridOf({"#A#", "B##", "#C#"}, ui);
+  WorkingGrid single = gridOf({"#A#", "B##", "#C#"}, ui);
   single.buildSlots();
   EXPECT_EQ(single.slots().size(), 6u);
   EXPECT_EQ(slotAt(single, 1, 0, Hen)->len, 1);
@@ -81,9 +81,9 @@ TEST(Simpelarr, SlotsOfARowWithAClueCell) {
   EXPECT_EQ(slotAt(single, 1, 2, Ned)->textView(), "C");
 }
 
-TEST(Simpelarr, SlotListOrderIsTheReverseOfCreation) {
+TEST(WorkingGrid, SlotListOrderIsTheReverseOfCreation) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"ABC", "DEF"}, ui);
+  WorkingGrid grid = gridOf({"ABC", "DEF"}, ui);
   grid.buildSlots();
   // Created: across row 0, row 1, down column 0, 1, 2; listed the other way.
   ASSERT_EQ(grid.slots().size(), 5u);
@@ -94,9 +94,9 @@ TEST(Simpelarr, SlotListOrderIsTheReverseOfCreation) {
   }
 }
 
-TEST(Simpelarr, FindSlotWalksBackToTheWordStart) {
+TEST(WorkingGrid, FindSlotWalksBackToTheWordStart) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"#ABCD", "#E#F#", "GHIJK"}, ui);
+  WorkingGrid grid = gridOf({"#ABCD", "#E#F#", "GHIJK"}, ui);
   grid.buildSlots();
   EtOrd* slot = grid.findSlot(3, 0, Hen);
   ASSERT_NE(slot, nullptr);
@@ -112,9 +112,9 @@ TEST(Simpelarr, FindSlotWalksBackToTheWordStart) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(Simpelarr, FindSlotOnAClueCellFallsBackToTheDiagonal) {
+TEST(WorkingGrid, FindSlotOnAClueCellFallsBackToTheDiagonal) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"#ABC", "D EF", "GH#I"}, ui);
+  WorkingGrid grid = gridOf({"#ABC", "D EF", "GH#I"}, ui);
   grid.buildSlots();
   // A clue cell with a word on its left belongs to that word.
   EtOrd* slot = grid.findSlot(2, 2, Hen);
@@ -129,28 +129,28 @@ TEST(Simpelarr, FindSlotOnAClueCellFallsBackToTheDiagonal) {
   ASSERT_NE(slot, nullptr);  // the across slot through (1,1)
   EXPECT_EQ(slot->textView(), "D EF");
 
-  Simpelarr blocked = gridOf({"A#", "##"}, ui);
+  WorkingGrid blocked = gridOf({"A#", "##"}, ui);
   blocked.buildSlots();
   EXPECT_EQ(blocked.findSlot(1, 1, Hen), nullptr);
 
   // A slot list that no longer matches the cells ends the lookup, once.
-  Simpelarr stale = gridOf({"AB", "CD"}, ui);
+  WorkingGrid stale = gridOf({"AB", "CD"}, ui);
   ui.messages.clear();
   EXPECT_EQ(stale.findSlot(1, 1, Hen), nullptr);
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-TEST(Simpelarr, WrittenSlotShowsInTheCrossingSlot) {
+TEST(WorkingGrid, WrittenSlotShowsInTheCrossingSlot) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"   ", "#  ", "   "}, ui);
+  WorkingGrid grid = gridOf({"   ", "#  ", "   "}, ui);
   grid.buildSlots();
   EtOrd* across = grid.findSlot(0, 2, Hen);
   ASSERT_NE(across, nullptr);
-  EXPECT_TRUE(Simpelarr::hasEmptyCell(*across));
+  EXPECT_TRUE(WorkingGrid::hasEmptyCell(*across));
   ASSERT_TRUE(across->setText("SOL"));
   grid.writeSlot(*across);
   EXPECT_EQ(grid.row(2), "SOL");
-  EXPECT_FALSE(Simpelarr::hasEmptyCell(*across));
+  EXPECT_FALSE(WorkingGrid::hasEmptyCell(*across));
   EtOrd* down = grid.findSlot(2, 0, Ned);
   ASSERT_NE(down, nullptr);
   grid.readSlot(*down);
@@ -164,9 +164,9 @@ TEST(Simpelarr, WrittenSlotShowsInTheCrossingSlot) {
   EXPECT_EQ(moved.textView(), "  L");
 }
 
-TEST(Simpelarr, SlotThatDoesNotFitIsNotWritten) {
+TEST(WorkingGrid, SlotThatDoesNotFitIsNotWritten) {
   ScriptedUi ui;
-  Simpelarr grid(3, 3, ui);
+  WorkingGrid grid(3, 3, ui);
   EtOrd slot;
   slot.x = 1;
   slot.y = 1;
@@ -190,9 +190,9 @@ TEST(Simpelarr, SlotThatDoesNotFitIsNotWritten) {
   EXPECT_EQ(grid.row(1), " AB");
 }
 
-TEST(Simpelarr, SlotTextIsBoundedForLongRuns) {
+TEST(WorkingGrid, SlotTextIsBoundedForLongRuns) {
   ScriptedUi ui;
-  Simpelarr grid(45, 1, ui);
+  WorkingGrid grid(45, 1, ui);
   grid.buildSlots();
   const EtOrd* slot = slotAt(grid, 0, 0, Hen);
   ASSERT_NE(slot, nullptr);
@@ -206,9 +206,9 @@ TEST(Simpelarr, SlotTextIsBoundedForLongRuns) {
   EXPECT_EQ(copy.textView().size(), 39u);
 }
 
-TEST(Simpelarr, DuplicatesAreOtherSlotsWithTheSameText) {
+TEST(WorkingGrid, DuplicatesAreOtherSlotsWithTheSameText) {
   ScriptedUi ui;
-  Simpelarr grid = gridOf({"AB#", "#CD", "BA#"}, ui);
+  WorkingGrid grid = gridOf({"AB#", "#CD", "BA#"}, ui);
   grid.buildSlots();
   const EtOrd* ab = slotAt(grid, 0, 0, Hen);
   const EtOrd* cd = slotAt(grid, 1, 1, Hen);
@@ -222,7 +222,7 @@ TEST(Simpelarr, DuplicatesAreOtherSlotsWithTheSameText) {
   EXPECT_FALSE(grid.isDuplicate(*slotAt(grid, 0, 2, Hen)));  // "BA"
 }
 
-TEST(Simpelarr, FromTheDocumentAndBack) {
+TEST(WorkingGrid, FromTheDocumentAndBack) {
   ScriptedUi ui;
   CrosswordDocument doc;
   doc.resize(3, 2);
@@ -230,9 +230,9 @@ TEST(Simpelarr, FromTheDocumentAndBack) {
   CrosswordDocument::setLetter(doc.cellAt(2, 1), 'K');
   CrosswordDocument::setLetter(doc.cellAt(3, 1), ' ');
   // (1,2) never held a letter: stays blank.
-  Simpelarr bare = Simpelarr::fromDocument(doc, ui, false);
+  WorkingGrid bare = WorkingGrid::fromDocument(doc, ui, false);
   EXPECT_EQ(bare.row(0), "#  ");
-  Simpelarr full = Simpelarr::fromDocument(doc, ui, true);
+  WorkingGrid full = WorkingGrid::fromDocument(doc, ui, true);
   EXPECT_EQ(full.row(0), "#K ");
   EXPECT_EQ(full.row(1), "   ");
 

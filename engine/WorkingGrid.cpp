@@ -1,4 +1,4 @@
-#include "engine/Simpelarr.h"
+#include "engine/WorkingGrid.h"
 
 #include <algorithm>
 
@@ -9,16 +9,16 @@
 
 namespace vorkel {
 
-Simpelarr::Simpelarr(int width, int height, Ui& ui)
+WorkingGrid::WorkingGrid(int width, int height, Ui& ui)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       ui_(&ui),
       rows_(static_cast<std::size_t>(height_), std::string(static_cast<std::size_t>(width_), ' ')) {}
 
-Simpelarr::Simpelarr(const Simpelarr& other)
+WorkingGrid::WorkingGrid(const WorkingGrid& other)
     : width_(other.width_), height_(other.height_), ui_(other.ui_), rows_(other.rows_) {}
 
-Simpelarr& Simpelarr::operator=(const Simpelarr& other) {
+WorkingGrid& WorkingGrid::operator=(const WorkingGrid& other) {
   if (this != &other) {
     width_ = other.width_;
     height_ = other.height_;
@@ -29,8 +29,8 @@ Simpelarr& Simpelarr::operator=(const Simpelarr& other) {
   return *this;
 }
 
-Simpelarr Simpelarr::fromDocument(const CrosswordDocument& doc, Ui& ui, bool withLetters) {
-  Simpelarr grid(doc.width(), doc.height(), ui);
+WorkingGrid WorkingGrid::fromDocument(const CrosswordDocument& doc, Ui& ui, bool withLetters) {
+  WorkingGrid grid(doc.width(), doc.height(), ui);
   for (int y = 0; y < grid.height_; ++y)
     for (int x = 0; x < grid.width_; ++x) {
       const Kpoint& cell = doc.cellAt(x + 1, y + 1);
@@ -40,7 +40,7 @@ Simpelarr Simpelarr::fromDocument(const CrosswordDocument& doc, Ui& ui, bool wit
   return grid;
 }
 
-void Simpelarr::copyLettersTo(CrosswordDocument& doc) const {
+void WorkingGrid::copyLettersTo(CrosswordDocument& doc) const {
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x) {
       const char ch = get(x, y);
@@ -49,7 +49,7 @@ void Simpelarr::copyLettersTo(CrosswordDocument& doc) const {
     }
 }
 
-void Simpelarr::put(char ch, int x, int y) {
+void WorkingGrid::put(char ch, int x, int y) {
   if (ch == '\0') return;
   if (!inside(x, y)) {
     ui_->messageBox(texts::gridPutOutside, texts::gridPutOutsideCaption, Icon::None, Buttons::Ok);
@@ -58,7 +58,7 @@ void Simpelarr::put(char ch, int x, int y) {
   rows_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ch;
 }
 
-void Simpelarr::buildSlots() {
+void WorkingGrid::buildSlots() {
   slots_.clear();
   // One scan per direction with the same three rules: a letter cell at the
   // start of a line starts a slot holding it; a "#" followed by a letter cell
@@ -100,13 +100,13 @@ void Simpelarr::buildSlots() {
   std::reverse(slots_.begin(), slots_.end());
 }
 
-EtOrd* Simpelarr::exactSlot(int x, int y, Retning retning) {
+EtOrd* WorkingGrid::exactSlot(int x, int y, Retning retning) {
   for (EtOrd& slot : slots_)
     if (slot.x == x && slot.y == y && slot.retning == retning) return &slot;
   return nullptr;
 }
 
-void Simpelarr::wordStart(int& x, int& y, Retning retning) const {
+void WorkingGrid::wordStart(int& x, int& y, Retning retning) const {
   x = std::clamp(x, 0, std::max(width_ - 1, 0));
   y = std::clamp(y, 0, std::max(height_ - 1, 0));
   if (retning == Ned) {
@@ -116,13 +116,13 @@ void Simpelarr::wordStart(int& x, int& y, Retning retning) const {
   }
 }
 
-EtOrd* Simpelarr::slotThrough(int x, int y, Retning retning) {
+EtOrd* WorkingGrid::slotThrough(int x, int y, Retning retning) {
   if (EtOrd* slot = exactSlot(x, y, retning)) return slot;
   wordStart(x, y, retning);
   return exactSlot(x, y, retning);
 }
 
-EtOrd* Simpelarr::findSlot(int x, int y, Retning retning) {
+EtOrd* WorkingGrid::findSlot(int x, int y, Retning retning) {
   if (EtOrd* slot = slotThrough(x, y, retning)) return slot;
   ui_->messageBox(texts::gridSlotMismatch, texts::gridSlotMismatchCaption, Icon::Error,
                   Buttons::Ok);
@@ -133,7 +133,7 @@ EtOrd* Simpelarr::findSlot(int x, int y, Retning retning) {
   return nullptr;
 }
 
-void Simpelarr::readSlot(EtOrd& slot) const {
+void WorkingGrid::readSlot(EtOrd& slot) const {
   int x = slot.x;
   int y = slot.y;
   wordStart(x, y, slot.retning);
@@ -150,7 +150,7 @@ void Simpelarr::readSlot(EtOrd& slot) const {
   }
 }
 
-void Simpelarr::writeSlot(const EtOrd& slot) {
+void WorkingGrid::writeSlot(const EtOrd& slot) {
   const bool down = slot.retning == Ned;
   const bool fits = inside(slot.x, slot.y) && slot.len >= 0 &&
                     (down ? slot.y + slot.len <= height_ : slot.x + slot.len <= width_);
@@ -169,7 +169,7 @@ void Simpelarr::writeSlot(const EtOrd& slot) {
   }
 }
 
-bool Simpelarr::isDuplicate(const EtOrd& slot) const {
+bool WorkingGrid::isDuplicate(const EtOrd& slot) const {
   for (const EtOrd& other : slots_)
     if (&other != &slot && other.len == slot.len && other.textView() == slot.textView())
       return true;

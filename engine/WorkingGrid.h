@@ -10,7 +10,7 @@
 // Coordinates are 0-based (x column, y row). Every row reads as a
 // NUL-terminated string (see row()).
 //
-//   Simpelarr grid = Simpelarr::fromDocument(doc, ui, false);
+//   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   grid.buildSlots();                       // the slot list from the cells
 //   EtOrd* slot = grid.findSlot(3, 0, Hen);  // the slot through (3,0) across
 //   slot->setText("HUND"); grid.writeSlot(*slot);
@@ -29,19 +29,19 @@ namespace vorkel {
 class CrosswordDocument;
 class Ui;
 
-class Simpelarr {
+class WorkingGrid {
  public:
   // A grid of width x height blank cells with no slots.
-  Simpelarr(int width, int height, Ui& ui);
+  WorkingGrid(int width, int height, Ui& ui);
   // Same size, ui and cells; the copy's slot list starts empty.
-  Simpelarr(const Simpelarr& other);
-  Simpelarr& operator=(const Simpelarr& other);
-  Simpelarr(Simpelarr&&) noexcept = default;
-  Simpelarr& operator=(Simpelarr&&) noexcept = default;
+  WorkingGrid(const WorkingGrid& other);
+  WorkingGrid& operator=(const WorkingGrid& other);
+  WorkingGrid(WorkingGrid&&) noexcept = default;
+  WorkingGrid& operator=(WorkingGrid&&) noexcept = default;
 
   // "#" for every clue cell of the document; with `withLetters` every other
   // cell takes the document's letter (a cell without one stays blank).
-  static Simpelarr fromDocument(const CrosswordDocument& doc, Ui& ui, bool withLetters);
+  static WorkingGrid fromDocument(const CrosswordDocument& doc, Ui& ui, bool withLetters);
   // Every cell that is not "#" gives its byte to the document cell
   // (x+1, y+1), which becomes a letter cell.
   void copyLettersTo(CrosswordDocument& doc) const;
