@@ -35,7 +35,7 @@ ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registr
       startDir(Files::absolutePath(workFolder_.empty() ? std::string_view(".") : workFolder_)),
       workFolder(startDir),
       programProfilePath(Files::joinPath(startDir, ProgramProfileName)),
-      dictionary(TrieOrdbog::planCapacity(StartupDictionaryWords, language, ui_)),
+      dictionary(WordStore::planCapacity(StartupDictionaryWords, language, ui_)),
       documentDialog(documentDialogData()),
       parameterDialog(parameterFileDialogData()),
       pathDialog(pathFileDialogData()),
@@ -73,7 +73,7 @@ std::string ApplicationContext::outputFolder() const {
 void ApplicationContext::replaceDictionary(int words) {
   // The old store goes first, so two large stores never live at once.
   dictionary.reset();
-  dictionary = TrieOrdbog::planCapacity(words, language, ui);
+  dictionary = WordStore::planCapacity(words, language, ui);
 }
 
 }  // namespace vorkel

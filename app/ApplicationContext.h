@@ -24,7 +24,7 @@
 #include "app/RecentFiles.h"
 #include "app/Template.h"
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordListEncoding.h"
 #include "document/CrosswordDocument.h"
 #include "engine/EngineCounters.h"
@@ -99,7 +99,7 @@ class ApplicationContext {
 
   // --- the one-of-each state ---
   Language language;
-  std::unique_ptr<TrieOrdbog> dictionary;
+  std::unique_ptr<WordStore> dictionary;
   CrosswordDocument document;
   bool documentModified = false;
   FileDialogData documentDialog;

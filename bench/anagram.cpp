@@ -26,7 +26,7 @@
 
 #include "dictionary/AnagramFinder.h"
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
@@ -107,12 +107,12 @@ int main(int argc, char** argv) {
   }
   QuietUi ui;
   Language language;
-  TrieOrdbog stock(110000, language, ui);
+  WordStore stock(110000, language, ui);
   if (!loadWordFile(stock, dicPath)) {
     std::fprintf(stderr, "cannot load %s\n", dicPath.c_str());
     return 1;
   }
-  TrieOrdbog dict(110000, language, ui);
+  WordStore dict(110000, language, ui);
   const std::string list = "/tmp/bench_anagram_words.txt";
   {
     std::ofstream out(list);

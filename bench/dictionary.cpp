@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Random.h"
 #include "bench/BenchSupport.h"
@@ -41,7 +41,7 @@ void timeLoad(const char* what, const std::string& path, int planned) {
     QuietUi ui;
     Language language;
     const auto start = Clock::now();
-    TrieOrdbog dict(planned, language, ui);
+    WordStore dict(planned, language, ui);
     const bool ok = loadWordFile(dict, path);
     const double s = seconds(start);
     rusage usage{};
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   const std::string list = "/tmp/vorkel-bench-" + std::to_string(getpid()) + ".txt";
   std::vector<std::string> words;  // letter bytes
   {
-    TrieOrdbog dict(2000000, language, ui);
+    WordStore dict(2000000, language, ui);
     if (!loadWordFile(dict, dic) || dict.wordCount() == 0) {
       std::fprintf(stderr, "bench_dictionary: no words in %s\n", dic.c_str());
       return 1;
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   timeLoad(".dic, planned 1600000", dic, 1600000);
   std::remove(list.c_str());
 
-  TrieOrdbog dict(110000, language, ui);
+  WordStore dict(110000, language, ui);
   loadWordFile(dict, dic);
 
   // Crossing patterns as the fill meets them: a stored word with one to

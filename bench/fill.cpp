@@ -37,7 +37,7 @@
 #include "bench/BenchSupport.h"
 #include "cli/RestartPolicy.h"
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "engine/FastFill.h"
 #include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"

@@ -73,7 +73,7 @@
 
 #include "cli/Console.h"
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
@@ -655,11 +655,11 @@ std::vector<std::string> restartPolicies(const Options& o, const std::string& de
 bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
   vorkel::Console ui(std::cerr, "bench");
   vorkel::Language language;
-  vorkel::TrieOrdbog dict(400000, language, ui);
+  vorkel::WordStore dict(400000, language, ui);
   if (!vorkel::loadWordFile(dict, dic.string()) || dict.wordCount() == 0) return false;
   std::vector<std::string> texts;
   count = nordic = 0;
-  for (int length = vorkel::TrieOrdbog::MinLength; length <= vorkel::TrieOrdbog::MaxLength;
+  for (int length = vorkel::WordStore::MinLength; length <= vorkel::WordStore::MaxLength;
        ++length) {
     const std::string blanks(static_cast<std::size_t>(length), ' ');
     dict.forEachMatch(length, blanks, [&](std::string_view word) {

@@ -25,7 +25,7 @@
 #include "dictionary/AnagramSettings.h"
 #include "dictionary/AnagramWordList.h"
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
@@ -156,7 +156,7 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
                         " (build it, or give --dict FILE)");
   InputFile dictFile;
   if (!readWordInput(console, dictPath, language, *encoding, dictFile)) return ExitFailed;
-  TrieOrdbog dict(110000, language, console);
+  WordStore dict(110000, language, console);
   if (!loadWordFile(dict, dictFile.path, *encoding))
     return console.fail("cannot read '" + dictPath + "'");
 

@@ -26,7 +26,7 @@
 #include "cli/LanguageOption.h"
 #include "dictionary/DictionaryStatistics.h"
 #include "dictionary/StockWordRule.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordScores.h"
 #include "platform/Cp1252.h"
@@ -146,9 +146,9 @@ bool keepScored(std::string_view word, const WordScores& scores, int minScore, W
     ++belowFloor;
     return false;
   }
-  char letters[TrieOrdbog::MaxLength + 1];
+  char letters[WordStore::MaxLength + 1];
   const int length = wordLetters(language, word, letters);
-  std::uint8_t codes[TrieOrdbog::MaxLength];
+  std::uint8_t codes[WordStore::MaxLength];
   for (int i = 0; i < length; ++i) codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
   stored.add(codes, length, score);
   return true;
@@ -206,7 +206,7 @@ int runImport(const Arguments& a, DictSupport& d) {
     n.lines = static_cast<long>(entries.size()) + n.notConvertible;
   }
 
-  TrieOrdbog& dict = d.session().renew(static_cast<int>(std::min<long>(n.lines, 100000000)));
+  WordStore& dict = d.session().renew(static_cast<int>(std::min<long>(n.lines, 100000000)));
   for (std::string_view line : entries) {
     line = trimmedLine(line);
     // Checked here, before the store sees the word, so that no line raises a
@@ -220,7 +220,7 @@ int runImport(const Arguments& a, DictSupport& d) {
       for (char ch : word)
         if (language.input(static_cast<unsigned char>(ch)) == 0) verdict = StockVerdict::NotLetters;
       if (verdict == StockVerdict::Taken &&
-          (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength))
+          (word.size() < WordStore::MinLength || word.size() > WordStore::MaxLength))
         verdict = StockVerdict::BadLength;
     }
     if (verdict == StockVerdict::UpperCase) ++n.upperCase;
@@ -338,7 +338,7 @@ int runSearch(const Arguments& a, DictSupport& d, std::ostream& out) {
                                    cp1252ToUtf8(std::string(1, c)) + "' is none of them");
   }
   const auto length = static_cast<int>(pattern.size());
-  if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength)
+  if (length < WordStore::MinLength || length > WordStore::MaxLength)
     return usageError(console, "a pattern has 2 to 25 characters, '" + given + "' has " +
                                    std::to_string(length));
   if (!d.load(a.positional[1])) return ExitFailed;

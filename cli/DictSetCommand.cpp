@@ -23,7 +23,7 @@
 #include "cli/DictSupport.h"
 #include "cli/LanguageOption.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordListOperations.h"
 #include "dictionary/WordLookup.h"
@@ -99,7 +99,7 @@ int runTest(const Arguments& a, DictSupport& d, std::ostream& out) {
       return usageError(console, "'" + given + "' is no word: '" +
                                      cp1252ToUtf8(std::string(1, c)) + "' is no letter of " +
                                      languageName(language.number()));
-  if (word.size() < TrieOrdbog::MinLength || word.size() > TrieOrdbog::MaxLength)
+  if (word.size() < WordStore::MinLength || word.size() > WordStore::MaxLength)
     return usageError(console, "a word has 2 to 25 letters, '" + given + "' has " +
                                    std::to_string(word.size()));
   if (!d.load(a.positional[1])) return ExitUsage;

@@ -49,7 +49,7 @@ DictSupport::DictSupport(Console& console, const DictOptions& options)
       options_(options),
       random_(options.seed ? *options.seed : clockSeed()),
       dialog_(dictionaryDialogData()),
-      dictionary_(TrieOrdbog::planCapacity(MinimumPlannedWords, language_, console)),
+      dictionary_(WordStore::planCapacity(MinimumPlannedWords, language_, console)),
       session_{dictionary_, language_, console, random_, dialog_, std::string()} {
   session_.encoding = options.encoding;
   if (options.language != 0) language_.select(options.language, console);

@@ -5,7 +5,7 @@
 //
 //   DictSupport dict(console, options);
 //   if (!dict.load("base.dic")) return ExitFailed;   // the reason is said
-//   TrieOrdbog& words = dict.dictionary();
+//   WordStore& words = dict.dictionary();
 
 #include <cstdint>
 #include <memory>
@@ -57,7 +57,7 @@ class DictSupport {
   // Checks `given` as a word file; its path on success. False, said.
   bool check(const std::string& given, std::string& path);
 
-  TrieOrdbog& dictionary() { return *dictionary_; }
+  WordStore& dictionary() { return *dictionary_; }
   DictionarySession& session() { return session_; }
   const Language& language() const { return language_; }
   Random& random() { return random_; }
@@ -69,7 +69,7 @@ class DictSupport {
   Language language_;
   Random random_;
   FileDialogData dialog_;
-  std::unique_ptr<TrieOrdbog> dictionary_;
+  std::unique_ptr<WordStore> dictionary_;
   DictionarySession session_;
 };
 

@@ -224,7 +224,7 @@ bool GenerateJob::makeCrossword(int index) {
   c.random.seed(crosswordSeed(batch_.seed, static_cast<std::uint32_t>(index)));
   if (batch_.fill == FillKind::Fast) return makeFastCrossword(index);
   c.engineCounters = EngineCounters{};
-  c.dictionary->setQueryCounter(TrieOrdbog::InitialQueryCounter);
+  c.dictionary->setQueryCounter(WordStore::InitialQueryCounter);
 
   // A forced run places its words first and lays a path of its own around
   // them in every attempt, as the window's forced run does.

@@ -6,7 +6,7 @@
 #include "dictionary/AnagramFinder.h"
 #include "dictionary/AnagramSettings.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
@@ -35,7 +35,7 @@ std::string format(const char* pattern, const std::string& value) {
 
 std::string AnagramDialog::path(const char* name) const { return Files::joinPath(folder_, name); }
 
-void AnagramDialog::run(TrieOrdbog& dict, Ui& ui) {
+void AnagramDialog::run(WordStore& dict, Ui& ui) {
   DialogForm form;
   form.id = Id;
   form.title = texts::anagramDialogTitle;
@@ -95,7 +95,7 @@ bool AnagramDialog::askListDialog(Ui& ui, std::string& phrase, std::string& file
   return button == Ok;
 }
 
-void AnagramDialog::search(Kind kind, TrieOrdbog& dict, Ui& ui) {
+void AnagramDialog::search(Kind kind, WordStore& dict, Ui& ui) {
   std::string phrase;
   std::string listFile;
   switch (kind) {

@@ -23,7 +23,7 @@
 
 namespace vorkel {
 
-class TrieOrdbog;
+class WordStore;
 class Ui;
 
 class AnagramDialog {
@@ -48,11 +48,11 @@ class AnagramDialog {
   explicit AnagramDialog(std::string folder = {}) : folder_(std::move(folder)) {}
 
   // Shows "Find anagrammer" and runs the chosen search.
-  void run(TrieOrdbog& dict, Ui& ui);
+  void run(WordStore& dict, Ui& ui);
 
  private:
   enum class Kind { All, WithWord, WithVerb, WithList };
-  void search(Kind kind, TrieOrdbog& dict, Ui& ui);
+  void search(Kind kind, WordStore& dict, Ui& ui);
   bool askWordDialog(Ui& ui);
   bool askListDialog(Ui& ui, std::string& phrase, std::string& path);
   bool saveAndShow(const std::string& text, Ui& ui);

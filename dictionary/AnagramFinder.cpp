@@ -11,15 +11,15 @@
 #include "dictionary/Language.h"
 #include "dictionary/LetterInventory.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 
 namespace vorkel {
 
 namespace {
 
-constexpr int MinLength = TrieOrdbog::MinLength;
-constexpr int MaxLength = TrieOrdbog::MaxLength;
+constexpr int MinLength = WordStore::MinLength;
+constexpr int MaxLength = WordStore::MaxLength;
 constexpr std::size_t OutputSize = 241;  // the anagram being built, words and blanks
 
 bool isLetterByte(unsigned char b) { return b >= 0x40 && b <= 0x5F; }
@@ -43,7 +43,7 @@ struct Candidate {
 // and leaving it out changes neither the lines nor their order.
 class Search {
  public:
-  Search(TrieOrdbog& dict, const AnagramSettings& settings, std::string& out,
+  Search(WordStore& dict, const AnagramSettings& settings, std::string& out,
          const AnagramFinder::Progress& progress)
       : dict_(dict), language_(dict.language()), settings_(settings), out_(out),
         progress_(progress) {}
@@ -79,7 +79,7 @@ class Search {
   bool extend(int length, const LetterInventory& rest, int position, const Candidate* previous);
   bool writeLine(int end);
 
-  TrieOrdbog& dict_;
+  WordStore& dict_;
   const Language& language_;
   const AnagramSettings& settings_;
   std::string& out_;
@@ -245,7 +245,7 @@ std::string fileText(std::string_view text) {
 
 }  // namespace
 
-AnagramFinder::AnagramFinder(TrieOrdbog& dict, const AnagramSettings& settings)
+AnagramFinder::AnagramFinder(WordStore& dict, const AnagramSettings& settings)
     : dict_(dict), settings_(settings) {}
 
 AnagramFinder::Result AnagramFinder::searchAll(std::string_view phrase) {

@@ -36,7 +36,7 @@
 namespace vorkel {
 
 class AnagramWordList;
-class TrieOrdbog;
+class WordStore;
 
 class AnagramFinder {
  public:
@@ -60,7 +60,7 @@ class AnagramFinder {
   void setProgress(Progress progress) { progress_ = std::move(progress); }
 
   // The dictionary must outlive the finder; its language reads the phrases.
-  AnagramFinder(TrieOrdbog& dict, const AnagramSettings& settings);
+  AnagramFinder(WordStore& dict, const AnagramSettings& settings);
 
   Result searchAll(std::string_view phrase);
 
@@ -74,7 +74,7 @@ class AnagramFinder {
   Result searchWithList(std::string_view phrase, const AnagramWordList& list);
 
  private:
-  TrieOrdbog& dict_;
+  WordStore& dict_;
   AnagramSettings settings_;
   Progress progress_;
 };

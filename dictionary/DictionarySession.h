@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
@@ -27,7 +27,7 @@ class Ui;
 struct FileDialogData;
 
 struct DictionarySession {
-  std::unique_ptr<TrieOrdbog>& dictionary;
+  std::unique_ptr<WordStore>& dictionary;
   const Language& language;
   Ui& ui;
   Random& random;           // filler bits and word order of saved `.dic` files
@@ -39,9 +39,9 @@ struct DictionarySession {
   // Throws the dictionary away and makes an empty one planned for
   // `plannedWords`. The old store goes first, so two large stores never live
   // at once.
-  TrieOrdbog& renew(int plannedWords) {
+  WordStore& renew(int plannedWords) {
     dictionary.reset();
-    dictionary = TrieOrdbog::planCapacity(plannedWords, language, ui);
+    dictionary = WordStore::planCapacity(plannedWords, language, ui);
     return *dictionary;
   }
 };

@@ -3,18 +3,18 @@
 #include <cstdio>
 
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 
 namespace vorkel {
 
-std::string dictionaryStatistics(const TrieOrdbog& dict) {
+std::string dictionaryStatistics(const WordStore& dict) {
   std::string text;
   char piece[96];
   // Capacities stay below 2^24 cells per length, so the sums fit an int.
   int words = 0;
   int room = 0;
-  for (int length = TrieOrdbog::MinLength; length <= TrieOrdbog::MaxLength; ++length) {
-    const TrieOrdbog::BucketFigures f = dict.figures(length);
+  for (int length = WordStore::MinLength; length <= WordStore::MaxLength; ++length) {
+    const WordStore::BucketFigures f = dict.figures(length);
     std::snprintf(piece, sizeof piece, texts::statisticsLength, length, f.count, f.capacity,
                   f.growthStep);
     text += piece;

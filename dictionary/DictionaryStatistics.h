@@ -10,8 +10,8 @@
 
 namespace vorkel {
 
-class TrieOrdbog;
+class WordStore;
 
-std::string dictionaryStatistics(const TrieOrdbog& dict);
+std::string dictionaryStatistics(const WordStore& dict);
 
 }  // namespace vorkel

@@ -4,7 +4,7 @@
 
 #include "dictionary/DictionarySession.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordLookup.h"
 #include "platform/Numbers.h"
 
@@ -47,7 +47,7 @@ void runEditDialog(DictionarySession& session) {
     const std::string word =
         dialogText(form.text(editDialog::wordField), editDialog::wordBufferSize, '?');
     if (word.empty()) continue;
-    TrieOrdbog& dict = *session.dictionary;
+    WordStore& dict = *session.dictionary;
     if (button == texts::editInsert) {
       dict.insertWord(word);
     } else if (button == texts::editTest) {

@@ -1,5 +1,5 @@
 #pragma once
-// Internal to the word store (TrieOrdbog): the words of one length.
+// Internal to the word store (WordStore): the words of one length.
 //
 // Storage: 32-bit word cells, (capacity + 2) x L of them, zero-filled. Word
 // slot s holds its L letters in cells s*L .. s*L+L-1. A cell carries the

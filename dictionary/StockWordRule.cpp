@@ -1,7 +1,7 @@
 #include "dictionary/StockWordRule.h"
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 
 namespace vorkel {
 
@@ -64,8 +64,8 @@ StockVerdict StockWordRule::judge(std::string_view entry, const Language& langua
     if (upper != shown && plainLetter(upper) != shown && !nordicVariants(upper, shown))
       return StockVerdict::OtherLetter;
   }
-  if (entry.size() < static_cast<std::size_t>(TrieOrdbog::MinLength) ||
-      entry.size() > static_cast<std::size_t>(TrieOrdbog::MaxLength))
+  if (entry.size() < static_cast<std::size_t>(WordStore::MinLength) ||
+      entry.size() > static_cast<std::size_t>(WordStore::MaxLength))
     return StockVerdict::BadLength;
   return StockVerdict::Taken;
 }

@@ -7,7 +7,7 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/Random.h"
@@ -133,7 +133,7 @@ bool readWordFile(const std::string& path, WordListEncoding encoding, std::strin
   return true;
 }
 
-bool loadWordFile(TrieOrdbog& dict, const std::string& path, WordListEncoding encoding) {
+bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding encoding) {
   std::string bytes;
   if (!readWordFile(path, encoding, bytes)) {
     dict.ui().messageBox(texts::loadOpenFailed, path);
@@ -146,7 +146,7 @@ bool loadWordFile(TrieOrdbog& dict, const std::string& path, WordListEncoding en
   return true;
 }
 
-bool saveDictionary(const TrieOrdbog& dict, const std::string& path, Random& random) {
+bool saveDictionary(const WordStore& dict, const std::string& path, Random& random) {
   std::string bytes = "=";
   dict.forEachWord(random, [&](std::string_view letters) {
     appendEncodedWord(bytes, dict.codesToText(letters), random);

@@ -16,7 +16,7 @@
 // to its first 98 (the rest is dropped, never read as a word of its own); an
 // encoded word cut short by the end of the file is dropped.
 //
-//   TrieOrdbog dict(110000, language, ui);
+//   WordStore dict(110000, language, ui);
 //   if (!loadWordFile(dict, "dksort.dic")) return;     // message shown
 //   saveDictionary(dict, "kopi.dic", context.random);
 //
@@ -33,7 +33,7 @@ namespace vorkel {
 
 class Language;
 class Random;
-class TrieOrdbog;
+class WordStore;
 
 // Longest line or encoded word taken from a file, in characters.
 inline constexpr int MaxFileWord = 98;
@@ -47,13 +47,13 @@ inline constexpr std::uint64_t MaxWordFileBytes = 64u << 20;
 // in the given encoding (dictionary/WordListEncoding.h). False, with the
 // message "Fejl i åbning af fil til load af ordbogen", when the file cannot
 // be read; otherwise true, whatever the file holds.
-bool loadWordFile(TrieOrdbog& dict, const std::string& path,
+bool loadWordFile(WordStore& dict, const std::string& path,
                   WordListEncoding encoding = WordListEncoding::Cp1252);
 
 // Writes every word of `dict` as `.dic`, in the order of forEachWord, with
 // filler bits from `random`. The file is written beside the target and then
 // renamed over it, so a failed save leaves the old file as it was.
-bool saveDictionary(const TrieOrdbog& dict, const std::string& path, Random& random);
+bool saveDictionary(const WordStore& dict, const std::string& path, Random& random);
 
 // --- building blocks, also for the set operations on word files ---
 

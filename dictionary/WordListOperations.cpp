@@ -8,7 +8,7 @@
 #include "dictionary/DictionarySession.h"
 #include "dictionary/Language.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordLookup.h"
 #include "platform/Files.h"
@@ -23,7 +23,7 @@ std::string_view extensionOf(std::string_view path) {
   return dot == std::string_view::npos ? std::string_view() : path.substr(dot);
 }
 
-void insertAll(TrieOrdbog& dict, std::string_view bytes) {
+void insertAll(WordStore& dict, std::string_view bytes) {
   forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
     dict.insertWord(word);
     return true;
@@ -35,14 +35,14 @@ void insertAll(TrieOrdbog& dict, std::string_view bytes) {
 // only when every letter reads back as itself through the language's input
 // table; otherwise nothing changes and the answer is false.
 bool rebuildWithout(DictionarySession& session, const std::unordered_set<std::string>& doomed) {
-  const TrieOrdbog& old = *session.dictionary;
+  const WordStore& old = *session.dictionary;
   const Language& language = old.language();
   bool readsBack[32];
   for (int code = 0; code < 32; ++code) {
     const auto letter = static_cast<unsigned char>(0x40 | code);
     readsBack[code] = (language.input(language.nameOf(code)) & 0xDF) == letter;
   }
-  auto fresh = TrieOrdbog::planCapacity(std::max(old.wordCount(), MinimumPlannedWords), language,
+  auto fresh = WordStore::planCapacity(std::max(old.wordCount(), MinimumPlannedWords), language,
                                         session.ui);
   std::string key;
   const bool complete = old.forEachWord(session.random, [&](std::string_view letters) {
@@ -88,13 +88,13 @@ bool replaceFromWordFile(DictionarySession& session, const std::string& path) {
     session.ui.messageBox(texts::loadOpenFailed, path);
     return false;
   }
-  TrieOrdbog& dict = session.renew(plannedWordsForFile(bytes.size()));
+  WordStore& dict = session.renew(plannedWordsForFile(bytes.size()));
   insertAll(dict, bytes);
   return true;
 }
 
 bool subtractWordFile(DictionarySession& session, const std::string& path) {
-  TrieOrdbog& dict = *session.dictionary;
+  WordStore& dict = *session.dictionary;
   std::string bytes;
   if (!readWordFile(path, session.encoding, bytes)) {
     session.ui.messageBox(texts::loadOpenFailed, path);
@@ -107,9 +107,9 @@ bool subtractWordFile(DictionarySession& session, const std::string& path) {
   std::vector<std::string> texts;  // the visitor's word lives only for the call
   doomed.reserve(static_cast<std::size_t>(dict.wordCount()));
   forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
-    char letters[TrieOrdbog::MaxLength + 1];
+    char letters[WordStore::MaxLength + 1];
     const int length = dict.normaliseWord(word, letters);
-    if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength || !dict.hasMatch(word))
+    if (length < WordStore::MinLength || length > WordStore::MaxLength || !dict.hasMatch(word))
       return true;
     if (doomed.emplace(letters, static_cast<std::size_t>(length)).second) texts.emplace_back(word);
     return true;
@@ -119,7 +119,7 @@ bool subtractWordFile(DictionarySession& session, const std::string& path) {
   return true;
 }
 
-bool writeCommonWords(TrieOrdbog& dict, const std::string& input, const std::string& output,
+bool writeCommonWords(WordStore& dict, const std::string& input, const std::string& output,
                       Random& random, WordListEncoding encoding) {
   std::string bytes;
   if (!readWordFile(input, encoding, bytes)) {
@@ -156,7 +156,7 @@ bool joinWordFile(DictionarySession& session, const std::string& path) {
     session.ui.messageBox(texts::loadOpenFailed, temporary);
     return false;
   }
-  TrieOrdbog& dict = session.renew(JoinPlannedWords);
+  WordStore& dict = session.renew(JoinPlannedWords);
   insertAll(dict, bytes);
   return true;
 }

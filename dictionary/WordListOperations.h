@@ -29,7 +29,7 @@
 namespace vorkel {
 
 class Random;
-class TrieOrdbog;
+class WordStore;
 struct DictionarySession;
 
 // The planned size of a dictionary read from a file of `bytes` bytes: one
@@ -72,7 +72,7 @@ bool subtractWordFile(DictionarySession& session, const std::string& path);
 // "Fejl i åbning af fil til load af ordbogen" and the input path as caption,
 // when the input cannot be read; with "Fejl i åbning af fil til save af
 // ordbogen" and the output path when the output cannot be written.
-bool writeCommonWords(TrieOrdbog& dict, const std::string& input, const std::string& output,
+bool writeCommonWords(WordStore& dict, const std::string& input, const std::string& output,
                       Random& random, WordListEncoding encoding = WordListEncoding::Cp1252);
 
 // The join: writeCommonWords into "bygtmp.dic" in the work folder (left

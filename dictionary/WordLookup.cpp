@@ -2,23 +2,23 @@
 
 #include "dictionary/DictionaryStatistics.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 #include "platform/Ui.h"
 
 namespace vorkel {
 
-WordStatus lookUpWord(TrieOrdbog& dict, std::string_view text) {
+WordStatus lookUpWord(WordStore& dict, std::string_view text) {
   // Normalising first shows the message for a foreign character once and
   // gives the length; hasMatch then only sees proper words, for which it is
   // the exact membership test.
-  char letters[TrieOrdbog::MaxLength + 1];
+  char letters[WordStore::MaxLength + 1];
   const int length = dict.normaliseWord(text, letters);
-  if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength) return WordStatus::NotAWord;
+  if (length < WordStore::MinLength || length > WordStore::MaxLength) return WordStatus::NotAWord;
   return dict.hasMatch(text) ? WordStatus::Stored : WordStatus::Missing;
 }
 
-std::string collectMatches(TrieOrdbog& dict, std::string_view pattern) {
+std::string collectMatches(WordStore& dict, std::string_view pattern) {
   std::string result;
   std::size_t total = 0;
   bool full = false;
@@ -37,21 +37,21 @@ std::string collectMatches(TrieOrdbog& dict, std::string_view pattern) {
   return result;
 }
 
-void searchWordCommand(TrieOrdbog& dict, Ui& ui, std::string& lastSearch) {
+void searchWordCommand(WordStore& dict, Ui& ui, std::string& lastSearch) {
   const auto entered = ui.inputBox(texts::searchPrompt, texts::searchTitle, lastSearch);
   if (!entered) return;
   // A character outside Windows-1252 must not become a wildcard: 0x01 is no
   // letter and matches nothing.
   const std::string pattern = dialogText(*entered, SearchBufferSize, '\x01');
   lastSearch = cp1252ToUtf8(dialogText(*entered, SearchBufferSize, '?'));
-  if (pattern.size() < TrieOrdbog::MinLength || pattern.size() > TrieOrdbog::MaxLength) return;
+  if (pattern.size() < WordStore::MinLength || pattern.size() > WordStore::MaxLength) return;
   ui.setCursor(Cursor::Wait);
   const std::string found = collectMatches(dict, pattern);
   ui.setCursor(Cursor::Arrow);
   ui.messageBox(cp1252ToUtf8(found), texts::searchTitle);
 }
 
-void showStatisticsCommand(const TrieOrdbog& dict, Ui& ui) {
+void showStatisticsCommand(const WordStore& dict, Ui& ui) {
   std::string text = dictionaryStatistics(dict);
   if (text.size() >= StatisticsBufferSize) text.resize(StatisticsBufferSize - 1);
   ui.messageBox(text, texts::statisticsCaption);

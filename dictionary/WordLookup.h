@@ -16,7 +16,7 @@
 
 namespace vorkel {
 
-class TrieOrdbog;
+class WordStore;
 class Ui;
 
 enum class WordStatus {
@@ -27,10 +27,10 @@ enum class WordStatus {
 };
 
 // Membership of a word (Windows-1252 text, up to its first blank). Unlike
-// TrieOrdbog::hasMatch, which answers true for anything that cannot be a word
+// WordStore::hasMatch, which answers true for anything that cannot be a word
 // so that the fill never stops on it, this tells such texts apart. At most
 // one message is shown per call.
-WordStatus lookUpWord(TrieOrdbog& dict, std::string_view text);
+WordStatus lookUpWord(WordStore& dict, std::string_view text);
 
 // The longest text the pattern search shows, in characters.
 inline constexpr std::size_t MaxSearchResult = 2500;
@@ -43,15 +43,15 @@ inline constexpr std::size_t StatisticsBufferSize = 4000;
 // letter), each as display text followed by one blank, in the store's order.
 // A word that no longer fits in MaxSearchResult characters ends the list:
 // it and every later word are left out, even shorter ones.
-std::string collectMatches(TrieOrdbog& dict, std::string_view pattern);
+std::string collectMatches(WordStore& dict, std::string_view pattern);
 
 // "Søg et ord": asks for a pattern (the dialog opens with `lastSearch`,
 // UTF-8, and keeps what was confirmed) and shows the matches of a pattern of
 // 2..25 characters. Cancel or another length does nothing.
-void searchWordCommand(TrieOrdbog& dict, Ui& ui, std::string& lastSearch);
+void searchWordCommand(WordStore& dict, Ui& ui, std::string& lastSearch);
 
 // "Oplys": the statistics text in a message box.
-void showStatisticsCommand(const TrieOrdbog& dict, Ui& ui);
+void showStatisticsCommand(const WordStore& dict, Ui& ui);
 
 // UTF-8 from the ui as Windows-1252, cut to the `bufferSize - 1` characters
 // a dialog buffer of that size holds. A character without a Windows-1252

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
@@ -23,9 +23,9 @@ constexpr std::size_t kExamples = 5;
 // outside what the store holds.
 std::string codesOf(std::string_view text, const Language& language) {
   if (text.find_first_of(std::string_view(" \0", 2)) != std::string_view::npos) return {};
-  char letters[TrieOrdbog::MaxLength + 1];
+  char letters[WordStore::MaxLength + 1];
   const int length = wordLetters(language, text, letters);
-  if (length < TrieOrdbog::MinLength || length > TrieOrdbog::MaxLength) return {};
+  if (length < WordStore::MinLength || length > WordStore::MaxLength) return {};
   std::string codes(static_cast<std::size_t>(length), '\0');
   for (int i = 0; i < length; ++i) codes[static_cast<std::size_t>(i)] = static_cast<char>(letters[i] & 31);
   return codes;
@@ -244,8 +244,8 @@ std::string ScoreCoverage::message(const std::string& scorePath) const {
 ScoreCoverage scoreCoverage(const WordScores& scores, std::string_view dictionaryBytes,
                             const Language& language) {
   ScoreCoverage coverage;
-  std::array<std::vector<bool>, TrieOrdbog::MaxLength + 1> held;
-  for (int length = TrieOrdbog::MinLength; length <= TrieOrdbog::MaxLength; ++length)
+  std::array<std::vector<bool>, WordStore::MaxLength + 1> held;
+  for (int length = WordStore::MinLength; length <= WordStore::MaxLength; ++length)
     held[static_cast<std::size_t>(length)].assign(static_cast<std::size_t>(scores.count(length)), false);
   forEachFileWord(dictionaryBytes, language, [&](std::string_view text) {
     const std::string codes = codesOf(text, language);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Random.h"
 
 namespace vorkel {
@@ -31,15 +31,15 @@ void readCrossing(WorkingGrid& grid, EtOrd* crossing, int cellX, int cellY, Cros
 }
 
 // The letters the crossing can take at the shared cell; 0 when none.
-LetterSet crossingLetters(const TrieOrdbog& dictionary, const CrossInfo& info) {
+LetterSet crossingLetters(const WordStore& dictionary, const CrossInfo& info) {
   if (info.len == 1) return kAllLetters;  // a one-cell run is no word: anything goes
   // No dictionary word is longer than MaxLength, so such a crossing can
   // never be completed.
-  if (info.len > TrieOrdbog::MaxLength) return 0;
+  if (info.len > WordStore::MaxLength) return 0;
   Crossing crossing;
   dictionary.normalisePattern(std::string_view(info.text), crossing.pattern);
   crossing.index = info.pos;
-  crossing.letter = TrieOrdbog::Blank;
+  crossing.letter = WordStore::Blank;
   crossing.length = info.len;
   crossing.letters = 0;
   dictionary.possibleLetters(crossing);
@@ -60,7 +60,7 @@ bool searchCandidates(FillContext& context, EtOrd& slot, WordPattern& scratch,
   // An open slot of one cell never gets candidates; nor does one that no
   // dictionary word is long enough to fill (its text would not fit the
   // scratch either).
-  if (slot.len < TrieOrdbog::MinLength || slot.len > TrieOrdbog::MaxLength) return false;
+  if (slot.len < WordStore::MinLength || slot.len > WordStore::MaxLength) return false;
   const std::string_view text = slot.textView();
   text.copy(scratch.pattern, text.size());
   scratch.pattern[text.size()] = '\0';

@@ -2,10 +2,10 @@
 // The candidate search for one slot: forward checking plus random sampling.
 //
 // Before a slot is filled, every open crossing word is asked which letters it
-// can still take at the shared cell (TrieOrdbog::possibleLetters); a crossing
+// can still take at the shared cell (WordStore::possibleLetters); a crossing
 // that can take none fails the search at once. The dictionary then hands
 // every word that fits the slot's pattern and those letter sets
-// (TrieOrdbog::findCandidates) to a collector that keeps the first `samlMax`
+// (WordStore::findCandidates) to a collector that keeps the first `samlMax`
 // and lets each later match replace a random kept one with a chance of
 // `procentBrug` percent, until `blandtMax` replacements have been made.
 

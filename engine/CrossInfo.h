@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 
 namespace vorkel {
 

@@ -16,14 +16,14 @@ namespace vorkel {
 
 class Language;
 class Random;
-class TrieOrdbog;
+class WordStore;
 class Ui;
 
 struct FillContext {
   WorkingGrid& grid;            // the working grid the fill writes into
   const Path& path;
   const SearchParameters& parameters;
-  TrieOrdbog& dictionary;
+  WordStore& dictionary;
   const Language& language;   // turns letter codes into the grid's letters
   Random& random;
   EngineCounters& counters;   // carries over from one fill to the next

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "engine/CandidateSearch.h"
 #include "engine/PeriodicCheck.h"
 #include "engine/Texts.h"

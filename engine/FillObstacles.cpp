@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "document/CrosswordDocument.h"
 #include "engine/Path.h"
 #include "platform/Cp1252.h"
@@ -113,7 +113,7 @@ std::string FillObstacle::describe() const {
 }
 
 std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const Path& path,
-                                            TrieOrdbog& dictionary, bool withLetters) {
+                                            WordStore& dictionary, bool withLetters) {
   std::vector<FillObstacle> found;
   const int width = doc.width();
   const int height = doc.height();
@@ -164,7 +164,7 @@ std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const 
   for (const Run& run : wordSlots(doc, withLetters)) {
     FillObstacle o = obstacle(FillObstacle::Kind::NoWordOfLength, run.x + 1, run.y + 1, 0,
                               run.retning, run.len);
-    if (run.len > TrieOrdbog::MaxLength || dictionary.figures(run.len).count == 0) {
+    if (run.len > WordStore::MaxLength || dictionary.figures(run.len).count == 0) {
       if (lengthsReported.insert(run.len).second) found.push_back(o);
       continue;
     }

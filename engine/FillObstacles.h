@@ -34,7 +34,7 @@ namespace vorkel {
 
 class CrosswordDocument;
 class Path;
-class TrieOrdbog;
+class WordStore;
 
 struct FillObstacle {
   enum class Kind {
@@ -61,6 +61,6 @@ struct FillObstacle {
 // then lengths and letters by slot (across slots first). Empty: nothing
 // proves the fill hopeless (it may still be hard).
 std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const Path& path,
-                                            TrieOrdbog& dictionary, bool withLetters);
+                                            WordStore& dictionary, bool withLetters);
 
 }  // namespace vorkel

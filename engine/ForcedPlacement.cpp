@@ -4,7 +4,7 @@
 #include <set>
 #include <string_view>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "engine/WorkingGrid.h"
 #include "platform/Random.h"
 
@@ -35,12 +35,12 @@ bool isPlacedSlot(const EtOrd& slot, const std::vector<PlacedWord>& placed) {
 // The words the placement completed besides the forced ones: each must be
 // a dictionary word and stand once.
 bool completedSlotsAcceptable(WorkingGrid& grid, const std::vector<PlacedWord>& placed,
-                              TrieOrdbog& dictionary) {
+                              WordStore& dictionary) {
   grid.buildSlots();
   for (const EtOrd& slot : grid.slots()) {
     if (slot.len < 2 || WorkingGrid::hasEmptyCell(slot) || isPlacedSlot(slot, placed)) continue;
     // The dictionary takes any word beyond its longest as present.
-    if (slot.len > TrieOrdbog::MaxLength || grid.isDuplicate(slot) ||
+    if (slot.len > WordStore::MaxLength || grid.isDuplicate(slot) ||
         !dictionary.hasMatch(slot.textView()))
       return false;
   }
@@ -82,7 +82,7 @@ bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Languag
 }
 
 bool placeForcedWordsRetrying(WorkingGrid& grid, const ForcedWords& words, const Language& language,
-                              Random& random, TrieOrdbog& dictionary,
+                              Random& random, WordStore& dictionary,
                               std::vector<PlacedWord>& placed) {
   std::vector<PlacedWord> tried;
   for (int attempt = 0; attempt < MaxPlacementTries; ++attempt) {

@@ -20,7 +20,7 @@ namespace vorkel {
 class Language;
 class Random;
 class WorkingGrid;
-class TrieOrdbog;
+class WordStore;
 
 // Where a forced word went.
 struct PlacedWord {
@@ -47,7 +47,7 @@ bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Languag
 // slot that is complete before it starts. On success `grid` holds the words
 // and `placed` says where; on failure both are as they were.
 bool placeForcedWordsRetrying(WorkingGrid& grid, const ForcedWords& words, const Language& language,
-                              Random& random, TrieOrdbog& dictionary,
+                              Random& random, WordStore& dictionary,
                               std::vector<PlacedWord>& placed);
 
 // Drawing words from a word file for a run.

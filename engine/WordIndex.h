@@ -16,7 +16,7 @@
 //
 // It is made from the bytes of a word file (a `.dic` or a plain list,
 // dictionary/WordFile.h) and holds exactly the words a word store
-// (TrieOrdbog) would hold after loading that file, read by the store's own
+// (WordStore) would hold after loading that file, read by the store's own
 // rules: it stands in for the store where only the words matter, and
 // building it directly takes a fraction of a store's load. Letter codes are
 // the store's (the low five bits of a letter byte). Once built the index is
@@ -37,7 +37,7 @@
 
 #include <string_view>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordListEncoding.h"
 
 namespace vorkel {
@@ -50,8 +50,8 @@ class WordIndex {
  public:
   using Block = std::uint64_t;
   static constexpr int BlockBits = 64;
-  static constexpr int MinLength = TrieOrdbog::MinLength;
-  static constexpr int MaxLength = TrieOrdbog::MaxLength;
+  static constexpr int MinLength = WordStore::MinLength;
+  static constexpr int MaxLength = WordStore::MaxLength;
   static constexpr std::uint32_t AllLengths = ~std::uint32_t{0};
   static constexpr int MaxScore = 100;
 

@@ -109,13 +109,13 @@ class FileAnomalyTest : public ::testing::Test {
   Language language;
   Random random{5};
 
-  std::unique_ptr<TrieOrdbog> dictionaryOf(const std::vector<std::string>& words) {
-    auto dict = std::make_unique<TrieOrdbog>(static_cast<int>(words.size()), language, ui);
+  std::unique_ptr<WordStore> dictionaryOf(const std::vector<std::string>& words) {
+    auto dict = std::make_unique<WordStore>(static_cast<int>(words.size()), language, ui);
     for (const std::string& w : words) dict->insertWord(w);
     return dict;
   }
   int wordsInFile(const std::string& path) {
-    TrieOrdbog loaded(0, language, ui);
+    WordStore loaded(0, language, ui);
     return loadWordFile(loaded, path) ? loaded.wordCount() : -1;
   }
 };

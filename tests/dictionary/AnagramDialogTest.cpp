@@ -6,7 +6,7 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/testing/ScriptedUi.h"
 #include "tests/platform/TempFolder.h"
 
@@ -17,7 +17,7 @@ class AnagramDialogTest : public ::testing::Test {
  protected:
   ScriptedUi ui;
   Language language;
-  TrieOrdbog dict{20000, language, ui};
+  WordStore dict{20000, language, ui};
   testing::TempFolder folder;
   AnagramDialog dialog{folder.path()};
 

@@ -14,7 +14,7 @@
 #include "dictionary/Language.h"
 #include "dictionary/LetterInventory.h"
 #include "dictionary/Texts.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 #include "platform/testing/ScriptedUi.h"
 
@@ -60,7 +60,7 @@ class AnagramTest : public ::testing::Test {
  protected:
   ScriptedUi ui;
   Language language;
-  TrieOrdbog dict{20000, language, ui};
+  WordStore dict{20000, language, ui};
 
   void add(std::initializer_list<const char*> words) {
     for (const char* w : words) dict.insertWord(cp(w));
@@ -172,7 +172,7 @@ TEST_F(AnagramTest, FindsEverySetOfWordsOnceInNonIncreasingOrderAsABruteForceChe
   std::mt19937 random(7);
   const std::string alphabet = "AEIOSTRNLK";
   for (int round = 0; round < 12; ++round) {
-    TrieOrdbog local(20000, language, ui);
+    WordStore local(20000, language, ui);
     std::set<std::string> wordSet;
     while (wordSet.size() < 60) {
       std::string w;
@@ -279,7 +279,7 @@ class AnagramLanguageTest : public ::testing::Test {
   std::string run(int number, std::initializer_list<const char*> words, AnagramSettings s,
                   std::string_view phrase, std::string_view given = {}) {
     language.select(number, ui);
-    TrieOrdbog dict(20000, language, ui);
+    WordStore dict(20000, language, ui);
     for (const char* w : words) dict.insertWord(cp(w));
     AnagramFinder finder(dict, s);
     if (given.empty()) return cp1252ToUtf8(finder.searchAll(cp(phrase)).text);

@@ -29,7 +29,7 @@ class EditDialogTest : public ::testing::Test {
   ScriptedUi ui;
   Language language;
   Random random{3};
-  std::unique_ptr<TrieOrdbog> dict = TrieOrdbog::planCapacity(20000, language, ui);
+  std::unique_ptr<WordStore> dict = WordStore::planCapacity(20000, language, ui);
   FileDialogData dialog = dictionaryDialogData();
   DictionarySession session{dict, language, ui, random, dialog, ""};
 };

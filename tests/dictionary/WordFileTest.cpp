@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
@@ -43,7 +43,7 @@ class WordFileTest : public ::testing::Test {
     return bytes;
   }
   // Every stored word as display text.
-  std::set<std::string> words(const TrieOrdbog& d) {
+  std::set<std::string> words(const WordStore& d) {
     std::set<std::string> out;
     Random random(3);
     d.forEachWord(random, [&](std::string_view w) {
@@ -56,7 +56,7 @@ class WordFileTest : public ::testing::Test {
   fs::path dir;
   ScriptedUi ui;
   Language language;
-  TrieOrdbog dict{110000, language, ui};
+  WordStore dict{110000, language, ui};
 };
 
 TEST_F(WordFileTest, CharacterEncodingPutsEachBitInItsPlace) {
@@ -92,7 +92,7 @@ TEST_F(WordFileTest, SavedDictionaryLoadsWithEveryWord) {
   EXPECT_NE(read(first), read(second));  // filler bits and walk positions differ
 
   for (const auto& file : {first, second}) {
-    TrieOrdbog loaded(110000, language, ui);
+    WordStore loaded(110000, language, ui);
     ASSERT_TRUE(loadWordFile(loaded, file));
     EXPECT_EQ(words(loaded), words(dict));
     EXPECT_EQ(loaded.wordCount(), 6);
@@ -167,7 +167,7 @@ TEST_F(WordFileTest, TruncatedEncodedFileKeepsTheWholeWordsBeforeTheCut) {
   const std::string file = path("cut.dic");
   for (std::size_t cut : {bytes.size(), bytes.size() - 1, bytes.size() - 2, std::size_t{16},
                           std::size_t{9}, std::size_t{1}}) {
-    TrieOrdbog loaded(1000, language, ui);
+    WordStore loaded(1000, language, ui);
     write(file, bytes.substr(0, cut));
     ASSERT_TRUE(loadWordFile(loaded, file));
     std::set<std::string> expected;
@@ -195,7 +195,7 @@ TEST_F(WordFileTest, RandomBytesNeverBreakTheLoader) {
     }
     if (!bytes.empty()) bytes[0] = starts[round % 4];
     write(file, bytes);
-    TrieOrdbog loaded(round * 10, language, ui);
+    WordStore loaded(round * 10, language, ui);
     ASSERT_TRUE(loadWordFile(loaded, file));
     Random walk(1);
     loaded.forEachWord(walk, [&](std::string_view w) {

@@ -26,7 +26,7 @@ std::string cp(std::string_view utf8) { return utf8ToCp1252(utf8).value(); }
 class WordListOperationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dict = TrieOrdbog::planCapacity(1000, language, ui);
+    dict = WordStore::planCapacity(1000, language, ui);
     for (const char* w : {"KAT", "ÆBLE", "ØRE", "HUS", "IDE"}) dict->insertWord(cp(w));
   }
   Set words() {  // UTF-8 display text
@@ -47,7 +47,7 @@ class WordListOperationsTest : public ::testing::Test {
   ScriptedUi ui;
   Language language;
   Random random{7};
-  std::unique_ptr<TrieOrdbog> dict;
+  std::unique_ptr<WordStore> dict;
   FileDialogData dialog = dictionaryDialogData();
   DictionarySession session{dict, language, ui, random, dialog, tmp.path()};
 };
@@ -89,7 +89,7 @@ TEST_F(WordListOperationsTest, OnlyAcceptedExtensionsAreReadOrSaved) {
   const std::string saved = choose("gem.DIC");
   ASSERT_TRUE(saveWordListCommand(session));
   EXPECT_EQ(dialog.fileName, saved);  // the shared record remembers the name
-  dict = TrieOrdbog::planCapacity(1000, language, ui);
+  dict = WordStore::planCapacity(1000, language, ui);
   ASSERT_TRUE(loadWordFile(*dict, saved));
   EXPECT_EQ(dict->wordCount(), 5);
 }
@@ -132,7 +132,7 @@ TEST_F(WordListOperationsTest, SubtractionRemovesRepeatsOnceAndReportsForeignWor
 TEST_F(WordListOperationsTest, LargeSubtractionLeavesExactlyTheOtherWords) {
   for (int spanish : {0, 9}) {
     language.select(spanish, ui);
-    dict = TrieOrdbog::planCapacity(1000, language, ui);
+    dict = WordStore::planCapacity(1000, language, ui);
     std::string list;
     for (int i = 0; i < 1600; ++i) {
       const std::string w = {'B', static_cast<char>('A' + i % 26),

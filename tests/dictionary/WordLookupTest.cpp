@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "platform/testing/ScriptedUi.h"
 
 namespace vorkel {
@@ -24,7 +24,7 @@ class WordLookupTest : public ::testing::Test {
  protected:
   ScriptedUi ui;
   Language language;
-  TrieOrdbog dict{20000, language, ui};
+  WordStore dict{20000, language, ui};
 };
 
 TEST_F(WordLookupTest, SearchCommandShowsMatchesForEveryWildcard) {

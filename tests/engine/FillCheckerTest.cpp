@@ -105,7 +105,7 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     SCOPED_TRACE(seed);
     Random rng(seed);
     known.clear();
-    dict = std::make_unique<TrieOrdbog>(1000, language, ui);
+    dict = std::make_unique<WordStore>(1000, language, ui);
     const int size = 4 + static_cast<int>(seed % 2);
     const std::vector<std::string> empty = makeCase(rng, size, size);
     for (const std::string& w : known) dict->insertWord(w);

@@ -59,7 +59,7 @@ TEST_F(FillObstaclesTest, CellsThePathNeverVisitsAreNamed) {
 }
 
 TEST_F(FillObstaclesTest, LengthsWithoutWordsAndLettersWithoutAMatch) {
-  dict = std::make_unique<TrieOrdbog>(1000, language, ui);
+  dict = std::make_unique<WordStore>(1000, language, ui);
   words({"kat", "\xF8st"});
   // No word of 2 letters: named once, at the first such slot.
   EXPECT_EQ(found(), std::vector<std::string>{at(K::NoWordOfLength, 2, 1)});

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "engine/EngineCounters.h"
 #include "engine/FillContext.h"
 #include "engine/FillEngine.h"
@@ -44,7 +44,7 @@ class FillFixture : public ::testing::Test {
  protected:
   ScriptedUi ui;
   Language language;
-  std::unique_ptr<TrieOrdbog> dict = std::make_unique<TrieOrdbog>(1000, language, ui);
+  std::unique_ptr<WordStore> dict = std::make_unique<WordStore>(1000, language, ui);
   WorkingGrid grid{1, 1, ui};
   Path path;
   SearchParameters params;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dictionary/Language.h"
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordScores.h"
 #include "platform/Random.h"
@@ -40,14 +40,14 @@ TEST(WordIndexTest, HoldsExactlyTheWordsAStoreLoadsFromTheSameFile) {
   const std::string list =
       "kat\r\nKAT\r\nhund\r\nh\xF8ne\r\nK\xC5L\r\nbil vej\r\nx\r\nabcdefghijklmnopqrstuvwxyz\r\n"
       "caf\x80\r\nabcdefghijklmnopqrstuvwxy\r\nog\r\n";
-  TrieOrdbog store(1000, language, ui);
+  WordStore store(1000, language, ui);
   forEachFileWord(list, language, [&](std::string_view word) {
     store.insertWord(word);
     return true;
   });
   const std::size_t storeMessages = ui.messages.size();
   std::set<std::string> stored;
-  for (int length = TrieOrdbog::MinLength; length <= TrieOrdbog::MaxLength; ++length)
+  for (int length = WordStore::MinLength; length <= WordStore::MaxLength; ++length)
     store.forEachMatch(length, "", [&](std::string_view letters) {
       stored.insert(store.codesToText(letters));
       return true;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "platform/Random.h"
 #include "tests/fuzz/LanguageInput.h"
@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorkel;
   fuzz::LanguageInput in(data, size);
-  TrieOrdbog dict(0, in.language, in.ui);
+  WordStore dict(0, in.language, in.ui);
   std::vector<std::string> taken;
   forEachFileWord(in.bytes, in.language, [&](std::string_view word) {
     fuzz::expect(word.size() >= 2 && word.size() <= MaxFileWord, "2 to 98 characters");

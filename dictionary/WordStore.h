@@ -29,7 +29,7 @@
 //
 // Example:
 //   Language language;                     // Danish
-//   TrieOrdbog dict(130000, language, ui);
+//   WordStore dict(130000, language, ui);
 //   dict.insertWord("kat");
 //   dict.insertWord("kål");
 //   dict.forEachMatch(3, "K  ", [&](std::string_view w) {
@@ -77,11 +77,11 @@ struct Crossing {
 // as letter bytes, NUL-ended in `out` (at most 25 written). Returns the
 // number of letters, which may exceed 25; 0 when a character is outside
 // the language, and then `foreign` (when given) is the text from that
-// character on. TrieOrdbog::normaliseWord is this with a message.
+// character on. WordStore::normaliseWord is this with a message.
 int wordLetters(const Language& language, std::string_view text, char (&out)[26],
                 std::string_view* foreign = nullptr);
 
-class TrieOrdbog {
+class WordStore {
  public:
   static constexpr int MinLength = 2;
   static constexpr int MaxLength = 25;
@@ -89,13 +89,13 @@ class TrieOrdbog {
   static constexpr int InitialQueryCounter = 12;
 
   // planCapacity: an empty store planned for `plannedWords` words in total.
-  TrieOrdbog(int plannedWords, const Language& language, Ui& ui);
-  TrieOrdbog(const TrieOrdbog&) = delete;
-  TrieOrdbog& operator=(const TrieOrdbog&) = delete;
+  WordStore(int plannedWords, const Language& language, Ui& ui);
+  WordStore(const WordStore&) = delete;
+  WordStore& operator=(const WordStore&) = delete;
 
-  static std::unique_ptr<TrieOrdbog> planCapacity(int plannedWords, const Language& language,
+  static std::unique_ptr<WordStore> planCapacity(int plannedWords, const Language& language,
                                                   Ui& ui) {
-    return std::make_unique<TrieOrdbog>(plannedWords, language, ui);
+    return std::make_unique<WordStore>(plannedWords, language, ui);
   }
 
   // Adds a word (its text up to the first blank). False when it is already

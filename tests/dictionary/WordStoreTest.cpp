@@ -1,4 +1,4 @@
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +20,11 @@ namespace {
 // Test words are written in UTF-8 and stored as Windows-1252.
 std::string cp(std::string_view utf8) { return utf8ToCp1252(utf8).value(); }
 
-class TrieOrdbogTest : public ::testing::Test {
+class WordStoreTest : public ::testing::Test {
  protected:
   ScriptedUi ui;
   Language language;
-  TrieOrdbog dict{130000, language, ui};
+  WordStore dict{130000, language, ui};
 
   // Display text (UTF-8) of every match, in the store's order.
   std::vector<std::string> matches(std::string_view pattern) {
@@ -60,7 +60,7 @@ class TrieOrdbogTest : public ::testing::Test {
   }
 };
 
-TEST_F(TrieOrdbogTest, InsertsEachWordOnceWhateverItsCase) {
+TEST_F(WordStoreTest, InsertsEachWordOnceWhateverItsCase) {
   EXPECT_TRUE(dict.insertWord("ABE"));
   EXPECT_FALSE(dict.insertWord("ABE"));
   EXPECT_FALSE(dict.insertWord("abe"));
@@ -74,13 +74,13 @@ TEST_F(TrieOrdbogTest, InsertsEachWordOnceWhateverItsCase) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(TrieOrdbogTest, WordEndsAtItsFirstBlank) {
+TEST_F(WordStoreTest, WordEndsAtItsFirstBlank) {
   EXPECT_TRUE(dict.insertWord("KAT og hund"));
   EXPECT_TRUE(dict.hasMatch("KAT"));
   EXPECT_FALSE(dict.hasMatch("HUND"));
 }
 
-TEST_F(TrieOrdbogTest, TextsThatCannotBeWordsAreIgnoredAndMatchAnyway) {
+TEST_F(WordStoreTest, TextsThatCannotBeWordsAreIgnoredAndMatchAnyway) {
   EXPECT_FALSE(dict.insertWord("A"));
   EXPECT_FALSE(dict.insertWord(std::string(26, 'A')));
   EXPECT_TRUE(dict.insertWord(std::string(25, 'A')));
@@ -98,7 +98,7 @@ TEST_F(TrieOrdbogTest, TextsThatCannotBeWordsAreIgnoredAndMatchAnyway) {
   EXPECT_EQ(dict.wordCount(), 1);
 }
 
-TEST_F(TrieOrdbogTest, ChainsListNewestFirstAndKeepTheFirstWord) {
+TEST_F(WordStoreTest, ChainsListNewestFirstAndKeepTheFirstWord) {
   for (const char* w : {"KAT", "KAR", "KAM", "SAT", "KOT"}) ASSERT_TRUE(dict.insertWord(w));
   EXPECT_TRUE(dict.hasMatch("KAT"));
   EXPECT_EQ(matches("KA "), (std::vector<std::string>{"KAM", "KAR", "KAT"}));
@@ -118,7 +118,7 @@ TEST_F(TrieOrdbogTest, ChainsListNewestFirstAndKeepTheFirstWord) {
   EXPECT_EQ(all, (std::set<std::string>{"KAT", "KAR", "KAM", "SAT", "KOT"}));
 }
 
-TEST_F(TrieOrdbogTest, VisitorAnsweringFalseStopsEveryWalk) {
+TEST_F(WordStoreTest, VisitorAnsweringFalseStopsEveryWalk) {
   for (const char* w : {"KAT", "KAR", "SUT", "BIL", "ELM"}) dict.insertWord(w);
   int seen = 0;
   auto once = [&](std::string_view) { return ++seen, false; };
@@ -137,7 +137,7 @@ TEST_F(TrieOrdbogTest, VisitorAnsweringFalseStopsEveryWalk) {
   EXPECT_EQ(seen, 1);
 }
 
-TEST_F(TrieOrdbogTest, OpenPatternVisitsEveryWordOnceFromARotatingStart) {
+TEST_F(WordStoreTest, OpenPatternVisitsEveryWordOnceFromARotatingStart) {
   const std::vector<std::string> words = {"KAT", "KAR", "SUT", "BIL", "ELM", "ØRE", "ÅDE", "ABE"};
   for (const auto& w : words) dict.insertWord(cp(w));
   const std::vector<LetterSet> all(3, ~LetterSet{0});
@@ -161,7 +161,7 @@ TEST_F(TrieOrdbogTest, OpenPatternVisitsEveryWordOnceFromARotatingStart) {
   EXPECT_EQ(dict.queryCounter(), 1);  // (31 + 1 + 1) & 31
 }
 
-TEST_F(TrieOrdbogTest, CandidatesPassTheLetterSetsOfTheOpenPositions) {
+TEST_F(WordStoreTest, CandidatesPassTheLetterSetsOfTheOpenPositions) {
   for (const char* w : {"KAT", "KAR", "KIT", "SAT", "SIR"}) dict.insertWord(w);
   const LetterSet any = ~LetterSet{0};
   // Open positions must pass their sets; known ones are not checked against them.
@@ -172,7 +172,7 @@ TEST_F(TrieOrdbogTest, CandidatesPassTheLetterSetsOfTheOpenPositions) {
   EXPECT_TRUE(candidates("K  ", {any, bit('O'), any}).empty());
 }
 
-TEST_F(TrieOrdbogTest, PossibleLettersOfACrossing) {
+TEST_F(WordStoreTest, PossibleLettersOfACrossing) {
   for (const char* w : {"KAT", "KAR", "KIT", "SAT", "SIR"}) dict.insertWord(w);
   LetterSet set = 0;
   EXPECT_TRUE(ask("   ", 0, ' ', set));
@@ -197,7 +197,7 @@ TEST_F(TrieOrdbogTest, PossibleLettersOfACrossing) {
   EXPECT_EQ(set, 0u);
 }
 
-TEST_F(TrieOrdbogTest, DeleteUnlinksFromEveryChainAndSlotsAreNotReused) {
+TEST_F(WordStoreTest, DeleteUnlinksFromEveryChainAndSlotsAreNotReused) {
   for (const char* w : {"KAT", "KAR", "KIT", "SAT", "SIR"}) dict.insertWord(w);
   dict.deleteWord("kar");
   EXPECT_FALSE(dict.hasMatch("KAR"));
@@ -221,7 +221,7 @@ TEST_F(TrieOrdbogTest, DeleteUnlinksFromEveryChainAndSlotsAreNotReused) {
 
 // The per-letter chain counts answer the cheap questions (no known letter,
 // or one): after a delete they must no longer offer the deleted word.
-TEST_F(TrieOrdbogTest, DeletedWordsLeaveNoLetterBehindInTheCounts) {
+TEST_F(WordStoreTest, DeletedWordsLeaveNoLetterBehindInTheCounts) {
   for (const char* w : {"KAT", "KAR", "SIR"}) dict.insertWord(w);
   dict.deleteWord("SIR");
   LetterSet set = 0;
@@ -243,7 +243,7 @@ TEST_F(TrieOrdbogTest, DeletedWordsLeaveNoLetterBehindInTheCounts) {
   EXPECT_EQ(set, bit('A'));  // only the letter that stood in the cell
 }
 
-TEST_F(TrieOrdbogTest, StatisticsText) {
+TEST_F(WordStoreTest, StatisticsText) {
   dict.insertWord("KAT");
   dict.insertWord("KO");
   const std::string text = dictionaryStatistics(dict);
@@ -257,8 +257,8 @@ TEST_F(TrieOrdbogTest, StatisticsText) {
   EXPECT_EQ(text.substr(text.rfind("til ")), "til " + std::to_string(room) + " ");
 }
 
-TEST_F(TrieOrdbogTest, BucketsGrowByTheirStepAndKeepEveryWord) {
-  TrieOrdbog small(0, language, ui);
+TEST_F(WordStoreTest, BucketsGrowByTheirStepAndKeepEveryWord) {
+  WordStore small(0, language, ui);
   EXPECT_EQ(small.figures(3).capacity, 0);
   std::vector<std::string> words;
   for (char a = 'A'; a <= 'Z'; ++a)
@@ -275,12 +275,12 @@ TEST_F(TrieOrdbogTest, BucketsGrowByTheirStepAndKeepEveryWord) {
 // Random dictionaries over a small alphabet against a plain list: every
 // query finds exactly the matching words, and with a known letter in the
 // pattern they come newest first.
-TEST(TrieOrdbogModelTest, QueriesAgreeWithAPlainList) {
+TEST(WordStoreModelTest, QueriesAgreeWithAPlainList) {
   ScriptedUi ui;
   Language language;
   Random random(2024);
   for (int round = 0; round < 20; ++round) {
-    TrieOrdbog dict(round * 50, language, ui);
+    WordStore dict(round * 50, language, ui);
     const int length = 2 + round % 6;
     std::vector<std::string> stored;  // insertion order, deleted words removed
     for (int step = 0; step < 400; ++step) {

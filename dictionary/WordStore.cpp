@@ -1,4 +1,4 @@
-#include "dictionary/TrieOrdbog.h"
+#include "dictionary/WordStore.h"
 
 #include <algorithm>
 #include <climits>
@@ -59,7 +59,7 @@ Sizing sizingFor(int length, std::int64_t n) {
 }  // namespace
 
 // A pattern prepared for a walk: its fixed positions and the two rarest.
-struct TrieOrdbog::Plan {
+struct WordStore::Plan {
   int length = 0;
   unsigned char letters[MaxLength] = {};  // letter byte, or 0 where unknown
   int fixed[MaxLength] = {};              // the known positions, left to right
@@ -68,7 +68,7 @@ struct TrieOrdbog::Plan {
   int second = -1;  // the next shortest, tested before the full comparison
 };
 
-TrieOrdbog::TrieOrdbog(int plannedWords, const Language& language, Ui& ui)
+WordStore::WordStore(int plannedWords, const Language& language, Ui& ui)
     : language_(language), ui_(ui) {
   const std::int64_t n = std::max(plannedWords, 0);
   for (int length = MinLength; length <= MaxLength; ++length) {
@@ -77,7 +77,7 @@ TrieOrdbog::TrieOrdbog(int plannedWords, const Language& language, Ui& ui)
   }
 }
 
-void TrieOrdbog::reportForeignCharacter(std::string_view rest) const {
+void WordStore::reportForeignCharacter(std::string_view rest) const {
   ui_.messageBox(cp1252ToUtf8(rest), texts::foreignCharacter);
 }
 
@@ -96,21 +96,21 @@ int wordLetters(const Language& language, std::string_view text, char (&out)[26]
       out[0] = 0;
       return 0;
     }
-    if (n < TrieOrdbog::MaxLength) out[n] = static_cast<char>(letter);
+    if (n < WordStore::MaxLength) out[n] = static_cast<char>(letter);
     ++n;
   }
-  out[std::min(n, TrieOrdbog::MaxLength)] = 0;
+  out[std::min(n, WordStore::MaxLength)] = 0;
   return n;
 }
 
-int TrieOrdbog::normaliseWord(std::string_view text, char (&out)[MaxLength + 1]) const {
+int WordStore::normaliseWord(std::string_view text, char (&out)[MaxLength + 1]) const {
   std::string_view foreign;
   const int n = wordLetters(language_, text, out, &foreign);
   if (n == 0 && !foreign.empty()) reportForeignCharacter(foreign);
   return n;
 }
 
-int TrieOrdbog::normalisePattern(std::string_view pattern, char (&out)[MaxLength + 1]) const {
+int WordStore::normalisePattern(std::string_view pattern, char (&out)[MaxLength + 1]) const {
   int n = 0;
   for (std::size_t i = 0; i < pattern.size() && n < MaxLength; ++i) {
     const auto b = static_cast<unsigned char>(pattern[i]);
@@ -126,7 +126,7 @@ int TrieOrdbog::normalisePattern(std::string_view pattern, char (&out)[MaxLength
   return n;
 }
 
-std::string TrieOrdbog::codesToText(std::string_view letters) const {
+std::string WordStore::codesToText(std::string_view letters) const {
   std::string text(letters.size(), '\0');
   for (std::size_t i = 0; i < letters.size(); ++i)
     text[i] = static_cast<char>(language_.nameOf(static_cast<unsigned char>(letters[i]) & 0x1F));
@@ -139,7 +139,7 @@ std::string TrieOrdbog::codesToText(std::string_view letters) const {
 //
 // The rarest chain is chosen by strict comparison from the left, so the
 // earlier position wins ties; a new best hands the old one down as second.
-bool TrieOrdbog::makePlan(int length, const char* pattern, Plan& plan) const {
+bool WordStore::makePlan(int length, const char* pattern, Plan& plan) const {
   const LengthBucket& bucket = buckets_[length];
   plan.length = length;
   int bestCount = INT_MAX;
@@ -192,7 +192,7 @@ bool fixedMatch(const P& plan, const WordCell* word) {
 }
 
 // Copies a word's letters into `out` (NUL-ended) for a visitor.
-std::string_view spell(const WordCell* word, int length, char (&out)[TrieOrdbog::MaxLength + 1]) {
+std::string_view spell(const WordCell* word, int length, char (&out)[WordStore::MaxLength + 1]) {
   for (int i = 0; i < length; ++i) out[i] = static_cast<char>(letterOf(word[i]));
   out[length] = 0;
   return {out, static_cast<std::size_t>(length)};
@@ -200,7 +200,7 @@ std::string_view spell(const WordCell* word, int length, char (&out)[TrieOrdbog:
 
 }  // namespace
 
-bool TrieOrdbog::patternTest(int length, const char* letters) const {
+bool WordStore::patternTest(int length, const char* letters) const {
   Plan plan;
   if (!makePlan(length, letters, plan)) return false;
   const LengthBucket& bucket = buckets_[length];
@@ -217,7 +217,7 @@ bool TrieOrdbog::patternTest(int length, const char* letters) const {
   return found;
 }
 
-bool TrieOrdbog::insertWord(std::string_view text) {
+bool WordStore::insertWord(std::string_view text) {
   char word[MaxLength + 1];
   const int length = normaliseWord(text, word);
   if (length < MinLength || length > MaxLength) return false;
@@ -231,7 +231,7 @@ bool TrieOrdbog::insertWord(std::string_view text) {
   return true;
 }
 
-void TrieOrdbog::deleteWord(std::string_view text) {
+void WordStore::deleteWord(std::string_view text) {
   char word[MaxLength + 1];
   const int length = normaliseWord(text, word);
   if (length < MinLength || length > MaxLength) return;
@@ -247,7 +247,7 @@ void TrieOrdbog::deleteWord(std::string_view text) {
     ui_.messageBox(texts::deleteFailed, caption);
 }
 
-bool TrieOrdbog::hasMatch(std::string_view text) {
+bool WordStore::hasMatch(std::string_view text) {
   char word[MaxLength + 1];
   const int length = normaliseWord(text, word);
   if (length < MinLength || length > MaxLength) return true;
@@ -256,7 +256,7 @@ bool TrieOrdbog::hasMatch(std::string_view text) {
   return buckets_[length].find(reinterpret_cast<const unsigned char*>(word)) != 0;
 }
 
-void TrieOrdbog::findCandidates(int length, std::string_view pattern, const LetterSet* sets,
+void WordStore::findCandidates(int length, std::string_view pattern, const LetterSet* sets,
                                 WordVisitor sink) {
   if (length < MinLength || length > MaxLength) return;
   char normalised[MaxLength + 1];
@@ -306,7 +306,7 @@ void TrieOrdbog::findCandidates(int length, std::string_view pattern, const Lett
   }
 }
 
-bool TrieOrdbog::possibleLetters(Crossing& crossing) const {
+bool WordStore::possibleLetters(Crossing& crossing) const {
   const int length = crossing.length;
   const int index = crossing.index;
   if (length < MinLength || length > MaxLength || index < 0 || index >= length) return false;
@@ -349,7 +349,7 @@ bool TrieOrdbog::possibleLetters(Crossing& crossing) const {
   return any;
 }
 
-void TrieOrdbog::forEachMatch(int length, std::string_view pattern, WordVisitor visitor) {
+void WordStore::forEachMatch(int length, std::string_view pattern, WordVisitor visitor) {
   if (length < MinLength || length > MaxLength) return;
   char normalised[MaxLength + 1];
   normalisePattern(pattern, normalised);
@@ -378,7 +378,7 @@ void TrieOrdbog::forEachMatch(int length, std::string_view pattern, WordVisitor 
   }
 }
 
-bool TrieOrdbog::forEachWord(Random& random, WordVisitor visitor) const {
+bool WordStore::forEachWord(Random& random, WordVisitor visitor) const {
   char out[MaxLength + 1];
   for (int length = MinLength; length <= MaxLength; ++length) {
     const LengthBucket& bucket = buckets_[length];
@@ -393,13 +393,13 @@ bool TrieOrdbog::forEachWord(Random& random, WordVisitor visitor) const {
   return true;
 }
 
-TrieOrdbog::BucketFigures TrieOrdbog::figures(int length) const {
+WordStore::BucketFigures WordStore::figures(int length) const {
   if (length < MinLength || length > MaxLength) return {};
   const LengthBucket& b = buckets_[length];
   return {b.count(), b.capacity(), b.growthStep()};
 }
 
-int TrieOrdbog::wordCount() const {
+int WordStore::wordCount() const {
   int total = 0;
   for (int length = MinLength; length <= MaxLength; ++length) total += buckets_[length].count();
   return total;
