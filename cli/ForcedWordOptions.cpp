@@ -26,7 +26,7 @@ std::map<int, int> slotLengths(ApplicationContext& context) {
   WorkingGrid model = WorkingGrid::fromDocument(context.document, context.ui, false);
   model.buildSlots();
   std::map<int, int> lengths;
-  for (const EtOrd& slot : model.slots()) ++lengths[slot.len];
+  for (const Slot& slot : model.slots()) ++lengths[slot.len];
   return lengths;
 }
 

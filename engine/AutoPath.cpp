@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 
@@ -10,13 +10,13 @@ namespace vorkel {
 
 namespace {
 
-int filledCells(const EtOrd& slot) {
+int filledCells(const Slot& slot) {
   const auto text = slot.textView();
   return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; }));
 }
 
 // True when `s` should replace `best` as the chosen slot.
-bool beats(const EtOrd& s, const EtOrd& best) {
+bool beats(const Slot& s, const Slot& best) {
   const bool sOpen = WorkingGrid::hasEmptyCell(s);
   const bool bestOpen = WorkingGrid::hasEmptyCell(best);
   if (sOpen && !bestOpen) return true;
@@ -44,10 +44,10 @@ std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
   // loop runs at most once per letter cell plus once.
   for (;;) {
     grid.buildSlots();
-    const std::vector<EtOrd>& slots = grid.slots();
+    const std::vector<Slot>& slots = grid.slots();
     if (slots.empty()) break;
-    const EtOrd* best = &slots.front();
-    for (const EtOrd& s : slots)
+    const Slot* best = &slots.front();
+    for (const Slot& s : slots)
       if (&s != best && beats(s, *best)) best = &s;
 
     VejStop stop;
@@ -59,7 +59,7 @@ std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
     stop.Type = 0;
     stops.push_back(stop);
 
-    EtOrd covered = *best;
+    Slot covered = *best;
     bool changed = false;
     for (char& c : covered.text) {
       if (c == '\0') break;

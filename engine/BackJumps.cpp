@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 
@@ -35,7 +35,7 @@ bool within(int v, int from, int to) { return v >= from && v <= to; }
 
 }  // namespace
 
-bool touches(const WorkingGrid& grid, const EtOrd& q, const EtOrd& p) {
+bool touches(const WorkingGrid& grid, const Slot& q, const Slot& p) {
   const bool qDown = q.retning == Ned;
   for (int i = 0; i < q.len; ++i) {
     const int cx = qDown ? q.x : q.x + i;
@@ -55,7 +55,7 @@ bool touches(const WorkingGrid& grid, const EtOrd& q, const EtOrd& p) {
 
 void setBackJumps(Path& path, const WorkingGrid& grid, std::size_t end) {
   std::vector<VejStop>& stops = path.stops();
-  const std::vector<EtOrd>& slots = grid.slots();
+  const std::vector<Slot>& slots = grid.slots();
   for (std::size_t k = 1; k < end; ++k) {
     VejStop& p = stops[k];
     for (int i = 1; i < kMaxBackJump; ++i) {

@@ -13,7 +13,7 @@ namespace vorkel {
 
 class Path;
 class WorkingGrid;
-struct EtOrd;
+struct Slot;
 
 // The farthest a back-jump looks: a stop with no touching stop among the
 // kMaxBackJump - 1 stops before it keeps the `rc` it had.
@@ -24,7 +24,7 @@ inline constexpr int kMaxBackJump = 250;
 // across p's direction reaches p's line (again counting the cell just past
 // its end). So q crosses p, or one word crosses both. `grid` supplies the
 // cells; its slot list is not used.
-bool touches(const WorkingGrid& grid, const EtOrd& q, const EtOrd& p);
+bool touches(const WorkingGrid& grid, const Slot& q, const Slot& p);
 
 // Sets `rc` of the stops 1 .. end-1 from their `slot` links into the grid's
 // slot list (-1: no slot; such a stop touches nothing). The first stop

@@ -14,7 +14,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 
 namespace vorkel {
 
@@ -51,7 +51,7 @@ class CandidateList {
   void copyTo(std::vector<unsigned char>& out) const;
 
   // The slot before the search changed it.
-  EtOrd saved;
+  Slot saved;
 
  private:
   std::size_t stride() const { return static_cast<std::size_t>(length_) + 1; }

@@ -13,7 +13,7 @@ namespace {
 constexpr LetterSet kAllLetters = 0xFFFFFFFFu;
 
 // Fills `info` from the crossing slot through the cell (cellX, cellY).
-void readCrossing(WorkingGrid& grid, EtOrd* crossing, int cellX, int cellY, CrossInfo& info) {
+void readCrossing(WorkingGrid& grid, Slot* crossing, int cellX, int cellY, CrossInfo& info) {
   info = CrossInfo{};
   if (crossing == nullptr) return;  // the empty stand-by: nothing to ask
   grid.readSlot(*crossing);
@@ -52,7 +52,7 @@ int keptCandidates(const SearchParameters& parameters, int length) {
   return std::clamp(parameters.samlMax, 1, CandidateList::capacityFor(length));
 }
 
-bool searchCandidates(FillContext& context, EtOrd& slot, WordPattern& scratch,
+bool searchCandidates(FillContext& context, Slot& slot, WordPattern& scratch,
                       CandidateList& list, const SlotIndex* index) {
   list.saved = slot;
   scratch.slot = &slot;
@@ -71,7 +71,7 @@ bool searchCandidates(FillContext& context, EtOrd& slot, WordPattern& scratch,
   for (int i = 0; i < length; ++i) {
     const int cx = slot.retning == Ned ? slot.x : slot.x + i;
     const int cy = slot.retning == Ned ? slot.y + i : slot.y;
-    EtOrd* crossing = index != nullptr ? index->find(cx, cy, across) : nullptr;
+    Slot* crossing = index != nullptr ? index->find(cx, cy, across) : nullptr;
     if (crossing == nullptr) crossing = grid.findSlot(cx, cy, across);
     readCrossing(grid, crossing, cx, cy, scratch.cross[i]);
   }

@@ -26,7 +26,7 @@ int keptCandidates(const SearchParameters& parameters, int length);
 // than 25 cells never have one. Reads the crossing slots' texts from the
 // grid, which refreshes them in the grid's slot list. `index`, when given,
 // finds the crossing slots; the grid's slot search covers what it lacks.
-bool searchCandidates(FillContext& context, EtOrd& slot, WordPattern& scratch,
+bool searchCandidates(FillContext& context, Slot& slot, WordPattern& scratch,
                       CandidateList& list, const SlotIndex* index = nullptr);
 
 }  // namespace vorkel

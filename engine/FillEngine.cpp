@@ -64,7 +64,7 @@ void FillEngine::placeSeedAtStop(std::size_t stopIndex) {
 
 void FillEngine::placeSeed(int x, int y, int retning) {
   WorkingGrid& grid = context_.grid;
-  EtOrd* slot = grid.findSlot(x, y, retningOf(retning));
+  Slot* slot = grid.findSlot(x, y, retningOf(retning));
   if (slot == nullptr || slot->len <= 0) return;
   Random& random = context_.random;
   const int pos = random.below(slot->len);
@@ -101,7 +101,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
     return level(stopIndex + 1, depth + 1);
   }
 
-  EtOrd* slot = grid.findSlot(stop.x, stop.y, retningOf(stop.retning));
+  Slot* slot = grid.findSlot(stop.x, stop.y, retningOf(stop.retning));
   if (slot == nullptr) {
     ui.messageBox(texts::fillNoSlot, texts::fillNoSlotCaption, Icon::None, Buttons::Ok);
     return -kNoSlotJump;
@@ -132,7 +132,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   // by the levels below.
   if (levelCopies_.size() <= depth) levelCopies_.resize(depth + 1);
   working_.copyTo(levelCopies_[depth]);
-  const EtOrd saved = working_.saved;
+  const Slot saved = working_.saved;
   const int count = working_.count();
   const int length = working_.wordLength();
   const std::size_t stride = static_cast<std::size_t>(length) + 1;
@@ -168,14 +168,14 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   return 0;
 }
 
-bool FillEngine::completesRepeat(const EtOrd& slot) {
+bool FillEngine::completesRepeat(const Slot& slot) {
   WorkingGrid& grid = context_.grid;
   const Retning across = slot.retning == Ned ? Hen : Ned;
   bool repeat = false;
   for (int i = 0; i < slot.len; ++i) {
     const int x = slot.retning == Ned ? slot.x : slot.x + i;
     const int y = slot.retning == Ned ? slot.y + i : slot.y;
-    EtOrd* crossing = slotIndex_.find(x, y, across);
+    Slot* crossing = slotIndex_.find(x, y, across);
     if (crossing == nullptr || crossing->len < 2) continue;
     grid.readSlot(*crossing);
     if (!repeat && !WorkingGrid::hasEmptyCell(*crossing) && grid.isDuplicate(*crossing))
@@ -184,13 +184,13 @@ bool FillEngine::completesRepeat(const EtOrd& slot) {
   return repeat;
 }
 
-void FillEngine::refreshCrossings(const EtOrd& slot) {
+void FillEngine::refreshCrossings(const Slot& slot) {
   WorkingGrid& grid = context_.grid;
   const Retning across = slot.retning == Ned ? Hen : Ned;
   for (int i = 0; i < slot.len; ++i) {
     const int x = slot.retning == Ned ? slot.x : slot.x + i;
     const int y = slot.retning == Ned ? slot.y + i : slot.y;
-    if (EtOrd* crossing = slotIndex_.find(x, y, across)) grid.readSlot(*crossing);
+    if (Slot* crossing = slotIndex_.find(x, y, across)) grid.readSlot(*crossing);
   }
 }
 

@@ -50,8 +50,8 @@ class FillEngine {
   // After `slot` was written: true when a crossing slot it completed now
   // holds a word that stands elsewhere in the grid. Refreshes the crossing
   // slots' texts from the cells either way.
-  bool completesRepeat(const EtOrd& slot);
-  void refreshCrossings(const EtOrd& slot);
+  bool completesRepeat(const Slot& slot);
+  void refreshCrossings(const Slot& slot);
   void placeSeedAtStop(std::size_t stopIndex);
 
   FillContext& context_;

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 
 namespace vorkel {
 

@@ -12,12 +12,12 @@ namespace vorkel {
 
 namespace {
 
-int cellX(const EtOrd& slot, int i) { return slot.retning == Hen ? slot.x + i : slot.x; }
-int cellY(const EtOrd& slot, int i) { return slot.retning == Hen ? slot.y : slot.y + i; }
+int cellX(const Slot& slot, int i) { return slot.retning == Hen ? slot.x + i : slot.x; }
+int cellY(const Slot& slot, int i) { return slot.retning == Hen ? slot.y : slot.y + i; }
 
 // Every cell empty or already holding the word's letter there. Read from
 // the cells, not the slot's text, which holds only its first 39 cells.
-bool fits(const WorkingGrid& grid, const EtOrd& slot, std::string_view word) {
+bool fits(const WorkingGrid& grid, const Slot& slot, std::string_view word) {
   if (slot.len != static_cast<int>(word.size())) return false;
   for (int i = 0; i < slot.len; ++i) {
     const char cell = grid.get(cellX(slot, i), cellY(slot, i));
@@ -26,7 +26,7 @@ bool fits(const WorkingGrid& grid, const EtOrd& slot, std::string_view word) {
   return true;
 }
 
-bool isPlacedSlot(const EtOrd& slot, const std::vector<PlacedWord>& placed) {
+bool isPlacedSlot(const Slot& slot, const std::vector<PlacedWord>& placed) {
   return std::any_of(placed.begin(), placed.end(), [&](const PlacedWord& p) {
     return p.x == slot.x && p.y == slot.y && p.retning == slot.retning;
   });
@@ -37,7 +37,7 @@ bool isPlacedSlot(const EtOrd& slot, const std::vector<PlacedWord>& placed) {
 bool completedSlotsAcceptable(WorkingGrid& grid, const std::vector<PlacedWord>& placed,
                               WordStore& dictionary) {
   grid.buildSlots();
-  for (const EtOrd& slot : grid.slots()) {
+  for (const Slot& slot : grid.slots()) {
     if (slot.len < 2 || WorkingGrid::hasEmptyCell(slot) || isPlacedSlot(slot, placed)) continue;
     // The dictionary takes any word beyond its longest as present.
     if (slot.len > WordStore::MaxLength || grid.isDuplicate(slot) ||
@@ -61,17 +61,17 @@ int randomIndex(Random& random, std::size_t count) {
 bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Language& language,
                       Random& random, std::vector<PlacedWord>& placed) {
   placed.clear();
-  std::vector<const EtOrd*> fitting;
+  std::vector<const Slot*> fitting;
   for (const ForcedWord& forced : words.words()) {
     if (!isLetterWord(forced.word, language)) return false;
     grid.buildSlots();
     fitting.clear();
-    for (const EtOrd& slot : grid.slots()) {
+    for (const Slot& slot : grid.slots()) {
       if (static_cast<int>(fitting.size()) >= MaxFittingSlots) break;
       if (fits(grid, slot, forced.word)) fitting.push_back(&slot);
     }
     if (fitting.empty()) return false;
-    const EtOrd& slot =
+    const Slot& slot =
         fitting.size() == 1 ? *fitting.front() : *fitting[static_cast<std::size_t>(
                                                      random.below(static_cast<int>(fitting.size())))];
     for (int i = 0; i < slot.len; ++i)
@@ -102,7 +102,7 @@ DrawResult drawForcedWords(const std::vector<std::string>& list, WorkingGrid gri
   out.clear();
   grid.buildSlots();
   std::set<int> lengths;
-  for (const EtOrd& slot : grid.slots()) lengths.insert(slot.len);
+  for (const Slot& slot : grid.slots()) lengths.insert(slot.len);
 
   // The words that can go somewhere, each once.
   std::vector<const std::string*> left;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 #include "engine/ForcedWords.h"
 
 namespace vorkel {

@@ -4,7 +4,7 @@
 
 #include "engine/AutoPath.h"
 #include "engine/BackJumps.h"
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 #include "engine/Texts.h"
@@ -14,13 +14,13 @@ namespace vorkel {
 
 void optimisePath(Path& path, WorkingGrid& grid) {
   std::vector<VejStop>& stops = path.stops();
-  std::vector<EtOrd>& slots = grid.slots();
+  std::vector<Slot>& slots = grid.slots();
 
   // Link every stop to its slot, by index into the slot list (-1: none).
   std::size_t end = path.length();
   for (std::size_t k = 0; k < end; ++k) {
     VejStop& s = stops[k];
-    const EtOrd* slot = grid.findSlot(s.x, s.y, s.retning == VejStop::Ned ? Ned : Hen);
+    const Slot* slot = grid.findSlot(s.x, s.y, s.retning == VejStop::Ned ? Ned : Hen);
     s.slot = slot ? static_cast<std::int32_t>(slot - slots.data()) : -1;
   }
 

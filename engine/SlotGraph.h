@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 
 namespace vorkel {
 

@@ -23,13 +23,13 @@ class SlotIndex {
     const std::size_t cells = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
     across_.assign(cells, nullptr);
     down_.assign(cells, nullptr);
-    for (EtOrd& slot : grid.slots()) {
-      std::vector<EtOrd*>& table = slot.retning == Ned ? down_ : across_;
+    for (Slot& slot : grid.slots()) {
+      std::vector<Slot*>& table = slot.retning == Ned ? down_ : across_;
       for (int i = 0; i < slot.len; ++i) {
         const int x = slot.retning == Ned ? slot.x : slot.x + i;
         const int y = slot.retning == Ned ? slot.y + i : slot.y;
         if (x < 0 || y < 0 || x >= width_ || y >= height_) break;
-        EtOrd*& entry = table[cell(x, y)];
+        Slot*& entry = table[cell(x, y)];
         if (entry == nullptr) entry = &slot;
       }
     }
@@ -43,7 +43,7 @@ class SlotIndex {
 
   // The slot through (x, y) in direction `retning`; nullptr when none is
   // known (outside the grid, a "#" cell, or no index built).
-  EtOrd* find(int x, int y, Retning retning) const {
+  Slot* find(int x, int y, Retning retning) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return nullptr;
     return (retning == Ned ? down_ : across_)[cell(x, y)];
   }
@@ -55,8 +55,8 @@ class SlotIndex {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<EtOrd*> across_;
-  std::vector<EtOrd*> down_;
+  std::vector<Slot*> across_;
+  std::vector<Slot*> down_;
 };
 
 }  // namespace vorkel

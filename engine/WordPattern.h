@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "engine/CrossInfo.h"
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 
 namespace vorkel {
 
@@ -15,7 +15,7 @@ struct WordPattern {
   static constexpr int MaxPositions = 26;
 
   char pattern[MaxPositions + 2] = {};  // the slot's current text, NUL-ended
-  EtOrd* slot = nullptr;
+  Slot* slot = nullptr;
   std::int32_t len = 0;
   CrossInfo cross[MaxPositions];
 };

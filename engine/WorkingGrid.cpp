@@ -78,7 +78,7 @@ void WorkingGrid::buildSlots() {
         if (ch == '#') {
           if (i >= cells - 1) break;
           if ((down ? get(x, y + 1) : get(x + 1, y)) != '#') {
-            EtOrd slot;
+            Slot slot;
             slot.x = down ? x : x + 1;
             slot.y = down ? y + 1 : y;
             slot.retning = down ? Ned : Hen;
@@ -87,7 +87,7 @@ void WorkingGrid::buildSlots() {
           continue;
         }
         if (i == 0) {
-          EtOrd slot;
+          Slot slot;
           slot.x = x;
           slot.y = y;
           slot.retning = down ? Ned : Hen;
@@ -100,8 +100,8 @@ void WorkingGrid::buildSlots() {
   std::reverse(slots_.begin(), slots_.end());
 }
 
-EtOrd* WorkingGrid::exactSlot(int x, int y, Retning retning) {
-  for (EtOrd& slot : slots_)
+Slot* WorkingGrid::exactSlot(int x, int y, Retning retning) {
+  for (Slot& slot : slots_)
     if (slot.x == x && slot.y == y && slot.retning == retning) return &slot;
   return nullptr;
 }
@@ -116,14 +116,14 @@ void WorkingGrid::wordStart(int& x, int& y, Retning retning) const {
   }
 }
 
-EtOrd* WorkingGrid::slotThrough(int x, int y, Retning retning) {
-  if (EtOrd* slot = exactSlot(x, y, retning)) return slot;
+Slot* WorkingGrid::slotThrough(int x, int y, Retning retning) {
+  if (Slot* slot = exactSlot(x, y, retning)) return slot;
   wordStart(x, y, retning);
   return exactSlot(x, y, retning);
 }
 
-EtOrd* WorkingGrid::findSlot(int x, int y, Retning retning) {
-  if (EtOrd* slot = slotThrough(x, y, retning)) return slot;
+Slot* WorkingGrid::findSlot(int x, int y, Retning retning) {
+  if (Slot* slot = slotThrough(x, y, retning)) return slot;
   ui_->messageBox(texts::gridSlotMismatch, texts::gridSlotMismatchCaption, Icon::Error,
                   Buttons::Ok);
   // The fallback looks only once: a slot list that does not match the cells
@@ -133,7 +133,7 @@ EtOrd* WorkingGrid::findSlot(int x, int y, Retning retning) {
   return nullptr;
 }
 
-void WorkingGrid::readSlot(EtOrd& slot) const {
+void WorkingGrid::readSlot(Slot& slot) const {
   int x = slot.x;
   int y = slot.y;
   wordStart(x, y, slot.retning);
@@ -150,7 +150,7 @@ void WorkingGrid::readSlot(EtOrd& slot) const {
   }
 }
 
-void WorkingGrid::writeSlot(const EtOrd& slot) {
+void WorkingGrid::writeSlot(const Slot& slot) {
   const bool down = slot.retning == Ned;
   const bool fits = inside(slot.x, slot.y) && slot.len >= 0 &&
                     (down ? slot.y + slot.len <= height_ : slot.x + slot.len <= width_);
@@ -169,8 +169,8 @@ void WorkingGrid::writeSlot(const EtOrd& slot) {
   }
 }
 
-bool WorkingGrid::isDuplicate(const EtOrd& slot) const {
-  for (const EtOrd& other : slots_)
+bool WorkingGrid::isDuplicate(const Slot& slot) const {
+  for (const Slot& other : slots_)
     if (&other != &slot && other.len == slot.len && other.textView() == slot.textView())
       return true;
   return false;

@@ -12,7 +12,7 @@
 //
 //   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   grid.buildSlots();                       // the slot list from the cells
-//   EtOrd* slot = grid.findSlot(3, 0, Hen);  // the slot through (3,0) across
+//   Slot* slot = grid.findSlot(3, 0, Hen);  // the slot through (3,0) across
 //   slot->setText("HUND"); grid.writeSlot(*slot);
 //   grid.copyLettersTo(doc);
 //
@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 
 namespace vorkel {
 
@@ -69,40 +69,40 @@ class WorkingGrid {
   // slots column by column): the last slot made comes first. Pointers into
   // the old list are invalid afterwards.
   void buildSlots();
-  const std::vector<EtOrd>& slots() const { return slots_; }
-  std::vector<EtOrd>& slots() { return slots_; }
+  const std::vector<Slot>& slots() const { return slots_; }
+  std::vector<Slot>& slots() { return slots_; }
 
   // The slot that starts at (x, y) in direction `retning`; else the slot of
   // the word through that cell; else, after "Vej og model passer ikke
   // sammen", the across slot through the first diagonal cell (i, i), i >= 1,
   // that is a letter cell; else nullptr.
-  EtOrd* findSlot(int x, int y, Retning retning);
+  Slot* findSlot(int x, int y, Retning retning);
 
   // Moves the slot's first cell back to the start of its word and refreshes
   // its text and length from the cells.
-  void readSlot(EtOrd& slot) const;
+  void readSlot(Slot& slot) const;
   // Writes the slot's text into the cells. A slot reaching past the grid
   // shows its text with the caption "For langt ord indsættes i kryds" and
   // writes nothing.
-  void writeSlot(const EtOrd& slot);
+  void writeSlot(const Slot& slot);
 
-  static bool hasEmptyCell(const EtOrd& slot) {
+  static bool hasEmptyCell(const Slot& slot) {
     return slot.textView().find(' ') != std::string_view::npos;
   }
   // True when another slot of the list has the same length and text.
-  bool isDuplicate(const EtOrd& slot) const;
+  bool isDuplicate(const Slot& slot) const;
 
  private:
-  EtOrd* exactSlot(int x, int y, Retning retning);
+  Slot* exactSlot(int x, int y, Retning retning);
   // The first cell of the word through (x, y), clamped into the grid.
   void wordStart(int& x, int& y, Retning retning) const;
-  EtOrd* slotThrough(int x, int y, Retning retning);
+  Slot* slotThrough(int x, int y, Retning retning);
 
   int width_ = 0;
   int height_ = 0;
   Ui* ui_;
   std::vector<std::string> rows_;
-  std::vector<EtOrd> slots_;
+  std::vector<Slot> slots_;
 };
 
 }  // namespace vorkel

@@ -19,7 +19,7 @@ class CandidateSearchTest : public FillFixture {
 
   bool search(int x, int y, Retning retning) {
     grid.buildSlots();
-    EtOrd* slot = grid.findSlot(x, y, retning);
+    Slot* slot = grid.findSlot(x, y, retning);
     grid.readSlot(*slot);
     FillContext c = context();
     return searchCandidates(c, *slot, scratch, list);

@@ -7,7 +7,7 @@
 
 #include "document/CrosswordDocument.h"
 #include "engine/BackJumps.h"
-#include "engine/EtOrd.h"
+#include "engine/Slot.h"
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
@@ -44,8 +44,8 @@ Path pathOf(std::vector<VejStop> stops) {
   return path;
 }
 
-EtOrd slot(int x, int y, int retning, int len) {
-  EtOrd s;
+Slot slot(int x, int y, int retning, int len) {
+  Slot s;
   s.x = x;
   s.y = y;
   s.retning = retning ? Ned : Hen;

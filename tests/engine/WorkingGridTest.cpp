@@ -20,8 +20,8 @@ WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
   return grid;
 }
 
-const EtOrd* slotAt(const WorkingGrid& grid, int x, int y, Retning r) {
-  for (const EtOrd& s : grid.slots())
+const Slot* slotAt(const WorkingGrid& grid, int x, int y, Retning r) {
+  for (const Slot& s : grid.slots())
     if (s.x == x && s.y == y && s.retning == r) return &s;
   return nullptr;
 }
@@ -59,11 +59,11 @@ TEST(WorkingGrid, SlotsOfARowWithAClueCell) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"A B#CD", "######"}, ui);
   grid.buildSlots();
-  const EtOrd* first = slotAt(grid, 0, 0, Hen);
+  const Slot* first = slotAt(grid, 0, 0, Hen);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->textView(), "A B");
   EXPECT_EQ(first->len, 3);
-  const EtOrd* second = slotAt(grid, 4, 0, Hen);
+  const Slot* second = slotAt(grid, 4, 0, Hen);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->textView(), "CD");
   EXPECT_EQ(second->len, 2);
@@ -98,7 +98,7 @@ TEST(WorkingGrid, FindSlotWalksBackToTheWordStart) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"#ABCD", "#E#F#", "GHIJK"}, ui);
   grid.buildSlots();
-  EtOrd* slot = grid.findSlot(3, 0, Hen);
+  Slot* slot = grid.findSlot(3, 0, Hen);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->x, 1);
   EXPECT_EQ(slot->textView(), "ABCD");
@@ -117,7 +117,7 @@ TEST(WorkingGrid, FindSlotOnAClueCellFallsBackToTheDiagonal) {
   WorkingGrid grid = gridOf({"#ABC", "D EF", "GH#I"}, ui);
   grid.buildSlots();
   // A clue cell with a word on its left belongs to that word.
-  EtOrd* slot = grid.findSlot(2, 2, Hen);
+  Slot* slot = grid.findSlot(2, 2, Hen);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->textView(), "GH");
   EXPECT_TRUE(ui.messages.empty());
@@ -144,20 +144,20 @@ TEST(WorkingGrid, WrittenSlotShowsInTheCrossingSlot) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"   ", "#  ", "   "}, ui);
   grid.buildSlots();
-  EtOrd* across = grid.findSlot(0, 2, Hen);
+  Slot* across = grid.findSlot(0, 2, Hen);
   ASSERT_NE(across, nullptr);
   EXPECT_TRUE(WorkingGrid::hasEmptyCell(*across));
   ASSERT_TRUE(across->setText("SOL"));
   grid.writeSlot(*across);
   EXPECT_EQ(grid.row(2), "SOL");
   EXPECT_FALSE(WorkingGrid::hasEmptyCell(*across));
-  EtOrd* down = grid.findSlot(2, 0, Ned);
+  Slot* down = grid.findSlot(2, 0, Ned);
   ASSERT_NE(down, nullptr);
   grid.readSlot(*down);
   EXPECT_EQ(down->textView(), "  L");
   EXPECT_EQ(down->len, 3);
 
-  EtOrd moved = *down;  // a slot whose first cell drifted into the word
+  Slot moved = *down;  // a slot whose first cell drifted into the word
   moved.y = 1;
   grid.readSlot(moved);
   EXPECT_EQ(moved.y, 0);
@@ -167,7 +167,7 @@ TEST(WorkingGrid, WrittenSlotShowsInTheCrossingSlot) {
 TEST(WorkingGrid, SlotThatDoesNotFitIsNotWritten) {
   ScriptedUi ui;
   WorkingGrid grid(3, 3, ui);
-  EtOrd slot;
+  Slot slot;
   slot.x = 1;
   slot.y = 1;
   slot.len = 3;
@@ -194,11 +194,11 @@ TEST(WorkingGrid, SlotTextIsBoundedForLongRuns) {
   ScriptedUi ui;
   WorkingGrid grid(45, 1, ui);
   grid.buildSlots();
-  const EtOrd* slot = slotAt(grid, 0, 0, Hen);
+  const Slot* slot = slotAt(grid, 0, 0, Hen);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->len, 45);
   EXPECT_EQ(slot->textView().size(), 39u);
-  EtOrd copy = *slot;
+  Slot copy = *slot;
   grid.readSlot(copy);
   EXPECT_EQ(copy.len, 45);
   EXPECT_EQ(copy.textView().size(), 39u);
@@ -210,8 +210,8 @@ TEST(WorkingGrid, DuplicatesAreOtherSlotsWithTheSameText) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"AB#", "#CD", "BA#"}, ui);
   grid.buildSlots();
-  const EtOrd* ab = slotAt(grid, 0, 0, Hen);
-  const EtOrd* cd = slotAt(grid, 1, 1, Hen);
+  const Slot* ab = slotAt(grid, 0, 0, Hen);
+  const Slot* cd = slotAt(grid, 1, 1, Hen);
   ASSERT_NE(ab, nullptr);
   ASSERT_NE(cd, nullptr);
   EXPECT_FALSE(grid.isDuplicate(*ab));

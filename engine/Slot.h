@@ -12,7 +12,7 @@ namespace vorkel {
 
 enum Retning : std::uint8_t { Hen = 0, Ned = 1 };  // across, down
 
-struct EtOrd {
+struct Slot {
   // The text holds at most this many cells; longer runs keep their true
   // `len` but only their first kMaxText cells in `text` (the dictionary's
   // words are at most 25 letters, see findLongRuns).
