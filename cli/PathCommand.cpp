@@ -54,7 +54,7 @@ int writeAutoPath(Console& console, const std::string& model, const std::string&
   stops = autoPathCommand(doc, path, console);
   if (console.messageCount() != messagesBefore)
     return console.fail("the path does not match '" + model + "'; nothing written");
-  const VejStop& first = path.stops().front();
+  const PathStop& first = path.stops().front();
   path.seeds().first = {first.x, first.y, first.retning};
   path.seeds().second = {};
 

@@ -27,18 +27,18 @@ bool beats(const Slot& s, const Slot& best) {
   return s.len >= best.len;
 }
 
-VejStop endMarker() {
-  VejStop marker;
+PathStop endMarker() {
+  PathStop marker;
   marker.x = -1;
   marker.y = 1;
-  marker.retning = VejStop::Ned;
+  marker.retning = PathStop::Ned;
   return marker;
 }
 
 }  // namespace
 
 std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
-  std::vector<VejStop>& stops = path.stops();
+  std::vector<PathStop>& stops = path.stops();
   stops.clear();
   // Every pass either marks at least one more cell or ends the loop, so the
   // loop runs at most once per letter cell plus once.
@@ -50,13 +50,13 @@ std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
     for (const Slot& s : slots)
       if (&s != best && beats(s, *best)) best = &s;
 
-    VejStop stop;
+    PathStop stop;
     stop.x = best->x;
     stop.y = best->y;
     stop.retning = best->retning;
-    stop.nr = 0;
-    stop.rc = 0;
-    stop.Type = 0;
+    stop.number = 0;
+    stop.backJump = 0;
+    stop.type = 0;
     stops.push_back(stop);
 
     Slot covered = *best;

@@ -54,18 +54,18 @@ bool touches(const WorkingGrid& grid, const Slot& q, const Slot& p) {
 }
 
 void setBackJumps(Path& path, const WorkingGrid& grid, std::size_t end) {
-  std::vector<VejStop>& stops = path.stops();
+  std::vector<PathStop>& stops = path.stops();
   const std::vector<Slot>& slots = grid.slots();
   for (std::size_t k = 1; k < end; ++k) {
-    VejStop& p = stops[k];
+    PathStop& p = stops[k];
     for (int i = 1; i < kMaxBackJump; ++i) {
       const std::size_t qi = path.stopBefore(k, i);
-      const VejStop& q = stops[qi];
+      const PathStop& q = stops[qi];
       if (qi == 0 ||
           (p.slot >= 0 && q.slot >= 0 &&
            touches(grid, slots[static_cast<std::size_t>(q.slot)],
                    slots[static_cast<std::size_t>(p.slot)]))) {
-        p.rc = i - 1;
+        p.backJump = i - 1;
         break;
       }
     }

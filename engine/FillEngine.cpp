@@ -54,7 +54,7 @@ int FillEngine::fill(bool seedLetters) {
 }
 
 void FillEngine::placeSeedAtStop(std::size_t stopIndex) {
-  const std::vector<VejStop>& stops = context_.path.stops();
+  const std::vector<PathStop>& stops = context_.path.stops();
   // The first `stopIndex` stops must be real stops too: "the second stop"
   // of a one-stop path does not exist.
   for (std::size_t i = 0; i <= stopIndex; ++i)
@@ -79,7 +79,7 @@ void FillEngine::placeSeed(int x, int y, int retning) {
 int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
   WorkingGrid& grid = context_.grid;
   Ui& ui = context_.ui;
-  const std::vector<VejStop>& stops = context_.path.stops();
+  const std::vector<PathStop>& stops = context_.path.stops();
 
   // A path without an end marker (or no path at all) has run out: that is a
   // wrong call, not a filled grid.
@@ -87,7 +87,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
     ui.messageBox(texts::fillOutsideGrid, texts::fillOutsideGridCaption, Icon::None, Buttons::Ok);
     return 0;
   }
-  const VejStop& stop = stops[stopIndex];
+  const PathStop& stop = stops[stopIndex];
   if (stop.x > grid.width() || stop.y > grid.height() || (stop.x >= 0 && stop.y < 0)) {
     ui.messageBox(texts::fillOutsideGrid, texts::fillOutsideGridCaption, Icon::None, Buttons::Ok);
     return 0;
@@ -125,7 +125,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
 
   if (!searchCandidates(context_, *slot, scratch_, working_, &slotIndex_)) {
     // A negative rc from a path file would read as success upstream.
-    return -std::max(stop.rc, 0);
+    return -std::max(stop.backJump, 0);
   }
 
   // This level's own copy of the candidates: the working list is refilled

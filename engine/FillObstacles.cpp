@@ -124,7 +124,7 @@ std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const 
   std::vector<std::vector<bool>> visited(static_cast<std::size_t>(height),
                                          std::vector<bool>(static_cast<std::size_t>(width)));
   int number = 0;
-  for (const VejStop& stop : path.stops()) {
+  for (const PathStop& stop : path.stops()) {
     if (stop.isEndMarker()) break;
     ++number;
     const Retning retning = stop.retning == Ned ? Ned : Hen;

@@ -15,8 +15,8 @@ namespace vorkel {
 namespace {
 
 // True when the word starting at the stop's cell has an empty cell.
-bool slotIsOpen(const WorkingGrid& grid, const VejStop& stop) {
-  const bool down = stop.retning == VejStop::Ned;
+bool slotIsOpen(const WorkingGrid& grid, const PathStop& stop) {
+  const bool down = stop.retning == PathStop::Ned;
   for (int x = stop.x, y = stop.y; grid.inside(x, y) && grid.get(x, y) != '#';
        down ? ++y : ++x)
     if (grid.get(x, y) == ' ') return true;
@@ -35,9 +35,9 @@ int fillForced(FillContext& fill, Path& path, const ForcedWords& words,
 
   WorkingGrid scratch(grid);  // the path builder marks the cells it covers
   layAutoPath(scratch, path);
-  std::vector<VejStop>& stops = path.stops();
+  std::vector<PathStop>& stops = path.stops();
   stops.erase(std::remove_if(stops.begin(), stops.end(),
-                             [&](const VejStop& s) { return !s.isEndMarker() && !slotIsOpen(grid, s); }),
+                             [&](const PathStop& s) { return !s.isEndMarker() && !slotIsOpen(grid, s); }),
               stops.end());
   path.renumber();
 

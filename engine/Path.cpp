@@ -35,7 +35,7 @@ bool Path::save(std::string_view fileName) const {
 }
 
 void Path::renumber() {
-  for (std::size_t i = 0; i + 1 < stops_.size(); ++i) stops_[i].nr = static_cast<std::int32_t>(i + 1);
+  for (std::size_t i = 0; i + 1 < stops_.size(); ++i) stops_[i].number = static_cast<std::int32_t>(i + 1);
 }
 
 std::size_t Path::stopBefore(std::size_t index, int n) const {
@@ -44,15 +44,15 @@ std::size_t Path::stopBefore(std::size_t index, int n) const {
   return index < back ? 0 : index - back;
 }
 
-VejStop Path::unlink(std::size_t index) {
-  if (index >= stops_.size()) return VejStop{};
-  VejStop stop = stops_[index];
+PathStop Path::unlink(std::size_t index) {
+  if (index >= stops_.size()) return PathStop{};
+  PathStop stop = stops_[index];
   stops_.erase(stops_.begin() + static_cast<std::ptrdiff_t>(index));
   return stop;
 }
 
 void Path::transpose() {
-  for (VejStop& s : stops_) {
+  for (PathStop& s : stops_) {
     if (s.isEndMarker()) break;
     std::swap(s.x, s.y);
     s.retning ^= 1;

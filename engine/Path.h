@@ -9,7 +9,7 @@
 //
 //   Path path;
 //   if (!path.load("Model1.vej")) { /* the file could not be opened */ }
-//   for (const VejStop& s : path.stops()) { if (s.isEndMarker()) break; ... }
+//   for (const PathStop& s : path.stops()) { if (s.isEndMarker()) break; ... }
 //   path.save("copy.vej");
 
 #include <cstddef>
@@ -18,15 +18,15 @@
 #include <vector>
 
 #include "engine/SeedPositions.h"
-#include "engine/VejStop.h"
+#include "engine/PathStop.h"
 
 namespace vorkel {
 
 class Path {
  public:
   bool empty() const { return stops_.empty(); }
-  std::vector<VejStop>& stops() { return stops_; }
-  const std::vector<VejStop>& stops() const { return stops_; }
+  std::vector<PathStop>& stops() { return stops_; }
+  const std::vector<PathStop>& stops() const { return stops_; }
   // The stops before the first end marker.
   std::size_t length() const;
 
@@ -48,13 +48,13 @@ class Path {
   // n places from the start.
   std::size_t stopBefore(std::size_t index, int n) const;
   // Takes a stop out of the list and hands it to the caller.
-  VejStop unlink(std::size_t index);
+  PathStop unlink(std::size_t index);
   // For the grid turned by 90 degrees: every stop up to the first end marker
   // swaps x and y and flips its direction. Twice restores the path.
   void transpose();
 
  private:
-  std::vector<VejStop> stops_;
+  std::vector<PathStop> stops_;
   SeedPositions seeds_;
 };
 

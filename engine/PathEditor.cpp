@@ -31,13 +31,13 @@ bool PathEditor::real(std::size_t index) const {
   return index < stops.size() && !stops[index].isEndMarker();
 }
 
-bool PathEditor::drawStop(VejStop& stop, Line& line) {
+bool PathEditor::drawStop(PathStop& stop, Line& line) {
   const int w = document_.width(), h = document_.height();
-  const bool down = stop.retning == VejStop::Ned;
+  const bool down = stop.retning == PathStop::Ned;
   const auto inGrid = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h; };
   const auto clue = [&](int x, int y) { return document_.cellAt(x + 1, y + 1).isClue; };
   char text[96];
-  std::snprintf(text, sizeof text, down ? texts::editorStopDown : texts::editorStopAcross, stop.nr,
+  std::snprintf(text, sizeof text, down ? texts::editorStopDown : texts::editorStopAcross, stop.number,
                 stop.x, stop.y);
   stopText_ = text;
 
@@ -97,7 +97,7 @@ void PathEditor::key(Key key) {
       break;
     case Key::Insert: awaitingDrag_ = true; return;
     case Key::CycleType:
-      if (real(current_)) stops[current_].Type = (stops[current_].Type + 1) % 4;
+      if (real(current_)) stops[current_].type = (stops[current_].type + 1) % 4;
       break;
   }
   redraw();
@@ -106,13 +106,13 @@ void PathEditor::key(Key key) {
 void PathEditor::drag(int x, int y, int dx, int dy) {
   if (!awaitingDrag_) return;
   awaitingDrag_ = false;
-  VejStop stop;
+  PathStop stop;
   stop.x = x;
   stop.y = y;
-  stop.retning = std::abs(dy) > std::abs(dx) ? VejStop::Ned : VejStop::Hen;
-  stop.nr = 0;
-  stop.rc = 0;
-  stop.Type = 0;
+  stop.retning = std::abs(dy) > std::abs(dx) ? PathStop::Ned : PathStop::Hen;
+  stop.number = 0;
+  stop.backJump = 0;
+  stop.type = 0;
   auto& stops = path_.stops();
   // After the current stop; into an empty path, at its start.
   const std::size_t at = real(current_) ? current_ + 1 : 0;

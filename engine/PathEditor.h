@@ -25,7 +25,7 @@ namespace vorkel {
 class CrosswordDocument;
 class Path;
 class Ui;
-struct VejStop;
+struct PathStop;
 
 class PathEditor {
  public:
@@ -61,7 +61,7 @@ class PathEditor {
   PathEditor(Path& path, const CrosswordDocument& document, Ui& ui);
   bool real(std::size_t index) const;
   // Corrects a stop and gives its line; false when nothing is drawn.
-  bool drawStop(VejStop& stop, Line& line);
+  bool drawStop(PathStop& stop, Line& line);
   void redraw();
 
   Path& path_;

@@ -55,33 +55,33 @@ PathFileContents parsePathFile(std::string_view bytes) {
     while (count < 5 && scanInt(line, p, v[count])) ++count;
     if (count < 2) break;
 
-    VejStop stop;
+    PathStop stop;
     stop.x = v[0];
     stop.y = v[1];
     stop.retning = static_cast<std::uint8_t>(v[2]);
-    stop.rc = v[3];
-    stop.Type = v[4];
-    stop.nr = ++number;
+    stop.backJump = v[3];
+    stop.type = v[4];
+    stop.number = ++number;
     out.stops.push_back(stop);
   }
-  out.stops.push_back(VejStop{});  // the end marker: x = y = -1, nr = 0
+  out.stops.push_back(PathStop{});  // the end marker: x = y = -1, nr = 0
 
   if (!seedLine) {
-    const VejStop& s = out.stops.front();
+    const PathStop& s = out.stops.front();
     out.seeds.first = {s.x, s.y, s.retning};
     out.seeds.second = {};
   }
   return out;
 }
 
-std::string formatPathFile(const std::vector<VejStop>& stops, const SeedPositions& seeds) {
+std::string formatPathFile(const std::vector<PathStop>& stops, const SeedPositions& seeds) {
   std::string out;
   char line[128];
   std::snprintf(line, sizeof line, "-2 %d %d %d %d %d %d\r\n", seeds.first.x, seeds.first.y,
                 seeds.first.retning, seeds.second.x, seeds.second.y, seeds.second.retning);
   out += line;
-  for (const VejStop& s : stops) {
-    std::snprintf(line, sizeof line, "%d %d %d %d %d \r\n", s.x, s.y, s.retning, s.rc, s.Type);
+  for (const PathStop& s : stops) {
+    std::snprintf(line, sizeof line, "%d %d %d %d %d \r\n", s.x, s.y, s.retning, s.backJump, s.type);
     out += line;
     if (s.isEndMarker()) break;
   }

@@ -18,7 +18,7 @@
 
 #include "document/CrosswordDocument.h"
 #include "engine/SeedPositions.h"
-#include "engine/VejStop.h"
+#include "engine/PathStop.h"
 
 namespace vorkel {
 
@@ -30,7 +30,7 @@ inline constexpr std::size_t kMaxPathStops =
     2 * CrosswordDocument::kMaxSize * CrosswordDocument::kMaxSize;
 
 struct PathFileContents {
-  std::vector<VejStop> stops;  // always ends with an end marker
+  std::vector<PathStop> stops;  // always ends with an end marker
   SeedPositions seeds;
 };
 
@@ -39,6 +39,6 @@ struct PathFileContents {
 PathFileContents parsePathFile(std::string_view bytes);
 
 // The file's bytes, with CR LF line ends.
-std::string formatPathFile(const std::vector<VejStop>& stops, const SeedPositions& seeds);
+std::string formatPathFile(const std::vector<PathStop>& stops, const SeedPositions& seeds);
 
 }  // namespace vorkel

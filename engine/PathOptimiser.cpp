@@ -13,14 +13,14 @@
 namespace vorkel {
 
 void optimisePath(Path& path, WorkingGrid& grid) {
-  std::vector<VejStop>& stops = path.stops();
+  std::vector<PathStop>& stops = path.stops();
   std::vector<Slot>& slots = grid.slots();
 
   // Link every stop to its slot, by index into the slot list (-1: none).
   std::size_t end = path.length();
   for (std::size_t k = 0; k < end; ++k) {
-    VejStop& s = stops[k];
-    const Slot* slot = grid.findSlot(s.x, s.y, s.retning == VejStop::Ned ? Ned : Hen);
+    PathStop& s = stops[k];
+    const Slot* slot = grid.findSlot(s.x, s.y, s.retning == PathStop::Ned ? Ned : Hen);
     s.slot = slot ? static_cast<std::int32_t>(slot - slots.data()) : -1;
   }
 
@@ -41,7 +41,7 @@ void optimisePath(Path& path, WorkingGrid& grid) {
   setBackJumps(path, grid, end);
 
   // The links point into this grid's slot list, which dies with the grid.
-  for (VejStop& s : stops) s.slot = -1;
+  for (PathStop& s : stops) s.slot = -1;
 }
 
 void optimisePath(Path& path, const CrosswordDocument& doc, Ui& ui) {

@@ -44,7 +44,7 @@ int keyJump(int key) {
   return digit == 0 ? 20 : 2 * digit;
 }
 
-int periodicCheck(FillContext& context, const VejStop& stop) {
+int periodicCheck(FillContext& context, const PathStop& stop) {
   EngineCounters& counters = context.counters;
   ++counters.calls;
   if ((counters.calls & kCheckBit) == 0) return 0;

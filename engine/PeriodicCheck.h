@@ -20,6 +20,6 @@ int keyJump(int key);
 // Runs at every entry into Fravej2 for `stop`. Counts the entry and, on every
 // 128th, looks at the keyboard queue and the clock. Returns the number of
 // levels to jump back, 0 for none.
-int periodicCheck(FillContext& context, const VejStop& stop);
+int periodicCheck(FillContext& context, const PathStop& stop);
 
 }  // namespace vorkel

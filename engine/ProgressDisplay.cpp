@@ -5,15 +5,15 @@
 #include "engine/RunCounters.h"
 #include "engine/WorkingGrid.h"
 #include "engine/Texts.h"
-#include "engine/VejStop.h"
+#include "engine/PathStop.h"
 #include "platform/Cp1252.h"
 #include "platform/Ui.h"
 
 namespace vorkel {
 
-std::string fillStatusLine(const VejStop& stop) {
+std::string fillStatusLine(const PathStop& stop) {
   char line[96];
-  std::snprintf(line, sizeof line, texts::fillStatusLine, stop.nr, stop.x, stop.y,
+  std::snprintf(line, sizeof line, texts::fillStatusLine, stop.number, stop.x, stop.y,
                 static_cast<int>(stop.retning));
   return line;
 }

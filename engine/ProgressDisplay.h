@@ -17,10 +17,10 @@ namespace vorkel {
 class WorkingGrid;
 class Ui;
 struct RunCounters;
-struct VejStop;
+struct PathStop;
 
 // "vej nr: %d (%d,%d) ret %d" for the stop.
-std::string fillStatusLine(const VejStop& stop);
+std::string fillStatusLine(const PathStop& stop);
 
 // The status line, then one line per grid row (converted to UTF-8).
 void showFillGrid(Ui& ui, const WorkingGrid& grid, std::string_view statusLine);

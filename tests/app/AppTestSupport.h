@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/ApplicationContext.h"
-#include "engine/VejStop.h"
+#include "engine/PathStop.h"
 #include "platform/Registry.h"
 #include "platform/testing/ManualClock.h"
 #include "platform/testing/ScriptedUi.h"
@@ -43,16 +43,16 @@ inline void setUpTinyModel(ApplicationContext& c) {
   c.document.resize(2, 2);
   for (const char* w : {"ab", "cd", "ac", "bd"}) c.dictionary->insertWord(w);
   auto stop = [](int x, int y, int r) {
-    VejStop s;
+    PathStop s;
     s.x = x;
     s.y = y;
     s.retning = static_cast<std::uint8_t>(r);
     return s;
   };
   c.path.free();
-  for (VejStop s : {stop(0, 0, 0), stop(0, 1, 0), stop(0, 0, 1), stop(1, 0, 1)})
+  for (PathStop s : {stop(0, 0, 0), stop(0, 1, 0), stop(0, 0, 1), stop(1, 0, 1)})
     c.path.stops().push_back(s);
-  c.path.stops().push_back(VejStop{});
+  c.path.stops().push_back(PathStop{});
   c.path.renumber();
 }
 

@@ -119,9 +119,9 @@ TEST_F(CommandDispatcherTest, ArmedContextHelpOrAHeldF1OpensTheMenusPageInstead)
 }
 
 TEST_F(CommandDispatcherTest, ForcedGenerationOpensItsDialogAndRepaintsAfterwards) {
-  VejStop stop;
+  PathStop stop;
   stop.x = stop.y = 0;
-  c.path.stops() = {stop, VejStop{}};
+  c.path.stops() = {stop, PathStop{}};
   s.ui.dialogAnswers = {{forcedDialog::Cancel, {}}};
   EXPECT_TRUE(commands.run(command::generateForced));
   ASSERT_EQ(s.ui.dialogs.size(), 1u);

@@ -22,7 +22,7 @@ TEST(FillAttemptTest, AttemptsOfEveryKindShareOneEngineAndLeaveTheProgramsPathAl
   apptest::Session s{dir.path()};
   ApplicationContext& c = s.context;
   apptest::setUpTinyModel(c);
-  const std::vector<VejStop> path = c.path.stops();
+  const std::vector<PathStop> path = c.path.stops();
   ForcedWords forced;
   forced.add("CD");
 

@@ -79,13 +79,13 @@ class ForcedRunTest : public ::testing::Test {
       }
     }
     // The program's own path (forced runs lay their own).
-    c.path.stops() = {firstCell(), VejStop{}};
+    c.path.stops() = {firstCell(), PathStop{}};
     c.simpleMode = true;
     c.RunLimit = 4;
   }
 
-  static VejStop firstCell() {
-    VejStop stop;
+  static PathStop firstCell() {
+    PathStop stop;
     stop.x = 0;
     stop.y = 0;
     return stop;
@@ -133,7 +133,7 @@ TEST_F(ForcedRunTest, TvangRunPutsTheWordIntoEveryCrosswordAndKeepsTheProgramsPa
   std::string lower = word;
   for (char& ch : lower) ch = static_cast<char>(ch + 32);
   dir.write("tvang.txt", " " + lower + " \r\n\r\n");
-  const std::vector<VejStop> path = c.path.stops();
+  const std::vector<PathStop> path = c.path.stops();
   answerDialog({{fd::UseFileField, "0"}});
 
   ASSERT_TRUE(runForcedGeneration(c));
@@ -209,7 +209,7 @@ TEST_F(ForcedRunTest, RefusalsAndFilesThatCannotBeUsed) {
   EXPECT_FALSE(runForcedGeneration(c));
   EXPECT_TRUE(s.sawMessage(texts::noPathForRun));
   EXPECT_TRUE(s.ui.dialogs.empty());
-  c.path.stops() = {firstCell(), VejStop{}};
+  c.path.stops() = {firstCell(), PathStop{}};
 
   // tvang.txt cannot be written (a folder has its name): the settings stay,
   // the run still starts and, finding no file to read, goes on without words.

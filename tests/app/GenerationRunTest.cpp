@@ -89,7 +89,7 @@ TEST_F(GenerationRunTest, OnlyEscapeAsksALargeBackJumpFailsQuietlyAStopRequestEn
   // far below -200 without anybody pressing a key.
   c.simpleMode = false;  // the advanced menu: no count ends the run
   c.dictionary->deleteWord("cd");
-  c.path.stops()[1].rc = 300;
+  c.path.stops()[1].backJump = 300;
   s.ui.onPoll = [&] { c.stopRequested = c.run.tries >= 3; };
   ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
   EXPECT_EQ(s.countMessages(texts::runInterrupted), 0);

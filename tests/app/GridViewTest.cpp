@@ -85,7 +85,7 @@ TEST_F(GridViewTest, TransposeTwiceRestoresGridAndPath) {
   CrosswordDocument::setLetter(c.document.cellAt(1, 2), 'Q');
   c.document.cellAt(2, 2).rightLine = false;
   const CrosswordDocument before = c.document;
-  const std::vector<VejStop> path = c.path.stops();
+  const std::vector<PathStop> path = c.path.stops();
 
   view.transposeCommand();
   EXPECT_EQ(c.document.width(), 2);

@@ -43,7 +43,7 @@ class SimpleModeTest : public ::testing::Test {
     dir.write("m.ktd", serializeDocument(doc));
     dir.write("words.txt", "ab\r\ncd\r\nac\r\nbd\r\n");
     dir.write("m.par", formatParameterFile(SearchParameters{}));
-    dir.write("m.vej", formatPathFile({VejStop{}}, SeedPositions{}));
+    dir.write("m.vej", formatPathFile({PathStop{}}, SeedPositions{}));
     std::filesystem::create_directories(dir / "ud");
     for (const StockModel& m : stockModels())
       dir.write(m.templateName,

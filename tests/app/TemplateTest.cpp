@@ -21,10 +21,10 @@ std::string documentBytes(int w, int h) {
 }
 
 std::string pathBytes() {
-  std::vector<VejStop> stops(1);
+  std::vector<PathStop> stops(1);
   stops[0].x = 0;
   stops[0].y = 0;
-  stops.push_back(VejStop{});
+  stops.push_back(PathStop{});
   return formatPathFile(stops, SeedPositions{});
 }
 

@@ -117,7 +117,7 @@ TEST_F(GenerateCommandTest, LargeBackJumpsAreFailedAttemptsNotAStop) {
   // no Ctrl-C.
   Path path;
   ASSERT_TRUE(path.load(dir / "m.vej"));
-  for (VejStop& stop : path.stops()) stop.rc = 300;
+  for (PathStop& stop : path.stops()) stop.backJump = 300;
   ASSERT_TRUE(path.save(dir / "m.vej"));
   ASSERT_EQ(run({dir / "m.skb", "-n", "5", "-o", dir / "out", "--seed", "2", "--fill", "path"}), 0)
       << err.str();

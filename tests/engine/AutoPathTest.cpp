@@ -23,7 +23,7 @@ WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
 // "x,y,r" per stop, end markers included.
 std::vector<std::string> describe(const Path& path) {
   std::vector<std::string> out;
-  for (const VejStop& s : path.stops())
+  for (const PathStop& s : path.stops())
     out.push_back(std::to_string(s.x) + "," + std::to_string(s.y) + "," + std::to_string(s.retning));
   return out;
 }
@@ -68,7 +68,7 @@ TEST(AutoPath, LastPassRepeatsTheListsFirstSlotWhenItWasVisited) {
 TEST(AutoPath, ReplacesTheOldStopsKeepsSeedsAndCopesWithoutLetterCells) {
   ScriptedUi ui;
   Path path;
-  path.stops().assign(5, VejStop{});
+  path.stops().assign(5, PathStop{});
   path.seeds().first = {3, 4, 1};
   WorkingGrid clues = gridOf({"##", "##"}, ui);
   EXPECT_EQ(layAutoPath(clues, path), 0u);

@@ -51,7 +51,7 @@ TEST_F(FillBudgetTest, GivingUpOnADeepPathNeverReadsAsTheUsersEscape) {
   // pass a jump on unchanged, so the budget's jump at depth 220 would reach
   // the top as -221, which a run loop takes for Escape (below -200).
   std::vector<std::string> picture;
-  std::vector<VejStop> stops;
+  std::vector<PathStop> stops;
   for (int i = 0; i < 220; ++i) {
     std::string word{static_cast<char>('A' + i / 26), static_cast<char>('A' + i % 26)};
     dict->insertWord(word);

@@ -110,7 +110,7 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     const std::vector<std::string> empty = makeCase(rng, size, size);
     for (const std::string& w : known) dict->insertWord(w);
     setGrid(empty);
-    std::vector<VejStop> stops;
+    std::vector<PathStop> stops;
     for (const CellRun& r : runsOf(empty)) stops.push_back(stopAt(r.x, r.y, r.retning));
     setPath(stops);
     random.seed(seed);

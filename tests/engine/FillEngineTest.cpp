@@ -143,7 +143,7 @@ TEST_F(FillEngineTest, KeysAtThePeriodicCheck) {
   // come in chain order: AC, then AB.
   words({"AB", "AC", "DE", "FG", "HI", "JK", "LM"});
   const std::vector<std::string> cells{"A ", "##", "  ", "##", "  ", "##", "  ", "##", "  "};
-  const std::vector<VejStop> stops{stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0),
+  const std::vector<PathStop> stops{stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0),
                                    stopAt(0, 6, 0), stopAt(0, 8, 0)};
   setGrid(cells);
   setPath(stops);

@@ -31,12 +31,12 @@ class FakeTicks : public TickSource {
   std::uint32_t tickCount() override { return now; }
 };
 
-inline VejStop stopAt(int x, int y, int retning, int rc = 0) {
-  VejStop s;
+inline PathStop stopAt(int x, int y, int retning, int rc = 0) {
+  PathStop s;
   s.x = x;
   s.y = y;
   s.retning = static_cast<std::uint8_t>(retning);
-  s.rc = rc;
+  s.backJump = rc;
   return s;
 }
 
@@ -65,10 +65,10 @@ class FillFixture : public ::testing::Test {
         grid.put(rows[y][x], static_cast<int>(x), static_cast<int>(y));
   }
   // The stops in order, numbered from 1, then the end marker.
-  void setPath(const std::vector<VejStop>& stops) {
+  void setPath(const std::vector<PathStop>& stops) {
     path.free();
-    for (const VejStop& s : stops) path.stops().push_back(s);
-    path.stops().push_back(VejStop{});
+    for (const PathStop& s : stops) path.stops().push_back(s);
+    path.stops().push_back(PathStop{});
     path.renumber();
   }
   std::vector<std::string> rows() const {

@@ -216,9 +216,9 @@ TEST_F(ForcedPlacementTest, TheAttemptPlacesTheWordsAndFillsAroundThem) {
   // The path: every slot but the forced one, no back-jumps. (Its last stop
   // repeats the slot list's first slot, as the automatic path does.)
   std::set<std::pair<int, int>> stops;
-  for (const VejStop& s : path.stops()) {
+  for (const PathStop& s : path.stops()) {
     if (s.isEndMarker()) break;
-    EXPECT_EQ(s.rc, 0);
+    EXPECT_EQ(s.backJump, 0);
     EXPECT_FALSE(s.x == 0 && s.y == 0 && s.retning == placed[0].retning) << "the forced slot";
     stops.insert({s.x * 10 + s.y, s.retning});
   }

@@ -9,8 +9,8 @@
 namespace vorkel {
 namespace {
 
-VejStop stop(int x, int y, std::uint8_t r) {
-  VejStop s;
+PathStop stop(int x, int y, std::uint8_t r) {
+  PathStop s;
   s.x = x;
   s.y = y;
   s.retning = r;
@@ -29,12 +29,12 @@ class PathEditorTest : public ::testing::Test {
     doc.resize(5, 4);
     for (int r = 1; r <= 4; ++r) CrosswordDocument::setClue(doc.cellAt(1, r), "");
     CrosswordDocument::setClue(doc.cellAt(4, 3), "");
-    for (VejStop s : {stop(1, 0, 0), stop(2, 0, 1), stop(4, 1, 1)}) path.stops().push_back(s);
-    path.stops().push_back(VejStop{});  // end marker
+    for (PathStop s : {stop(1, 0, 0), stop(2, 0, 1), stop(4, 1, 1)}) path.stops().push_back(s);
+    path.stops().push_back(PathStop{});  // end marker
   }
   std::vector<int> xs() {
     std::vector<int> out;
-    for (const VejStop& s : path.stops())
+    for (const PathStop& s : path.stops())
       if (!s.isEndMarker()) out.push_back(s.x);
     return out;
   }
@@ -78,27 +78,27 @@ TEST_F(PathEditorTest, DeleteInsertAndTypeAsTheUserDoesThem) {
   EXPECT_TRUE(editor->awaitingDrag());
   editor->drag(2, 3, 5, 40);
   EXPECT_EQ(editor->current(), 1u);
-  const VejStop& inserted = path.stops()[1];
-  EXPECT_EQ(inserted.retning, VejStop::Ned);
+  const PathStop& inserted = path.stops()[1];
+  EXPECT_EQ(inserted.retning, PathStop::Ned);
   EXPECT_EQ(inserted.x, 2);
   EXPECT_EQ(inserted.y, 0);  // drawn: moved back to its word's first cell
   editor->key(PathEditor::Key::Insert);
   editor->drag(1, 2, 30, -5);  // mostly across
-  EXPECT_EQ(path.stops()[2].retning, VejStop::Hen);
+  EXPECT_EQ(path.stops()[2].retning, PathStop::Hen);
 
   for (int i = 0; i < 3; ++i) editor->key(PathEditor::Key::CycleType);
-  EXPECT_EQ(path.stops()[2].Type, 3);
+  EXPECT_EQ(path.stops()[2].type, 3);
   editor->key(PathEditor::Key::CycleType);  // four times: back where it was
-  EXPECT_EQ(path.stops()[2].Type, 0);
+  EXPECT_EQ(path.stops()[2].type, 0);
   editor->close();
-  EXPECT_EQ(path.stops()[1].nr, 2);  // renumbered
+  EXPECT_EQ(path.stops()[1].number, 2);  // renumbered
 }
 
 TEST_F(PathEditorTest, StopsOnClueCellsAreMovedWithTheirMessages) {
   path.free();
-  for (VejStop s : {stop(0, 1, 0), stop(3, 2, 1), stop(0, 3, 1), stop(2, -1, 0)})
+  for (PathStop s : {stop(0, 1, 0), stop(3, 2, 1), stop(0, 3, 1), stop(2, -1, 0)})
     path.stops().push_back(s);
-  path.stops().push_back(VejStop{});
+  path.stops().push_back(PathStop{});
   // Each stop is corrected when it is drawn: the current ones, and the one
   // after the current one as it is wiped.
   auto editor = PathEditor::open(path, doc, ui);

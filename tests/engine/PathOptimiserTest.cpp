@@ -26,21 +26,21 @@ CrosswordDocument docOf(const std::vector<std::string>& rows) {
   return doc;
 }
 
-VejStop stop(int x, int y, int retning, int rc = 0, int nr = 0, int type = 0) {
-  VejStop s;
+PathStop stop(int x, int y, int retning, int rc = 0, int nr = 0, int type = 0) {
+  PathStop s;
   s.x = x;
   s.y = y;
   s.retning = static_cast<std::uint8_t>(retning);
-  s.rc = rc;
-  s.nr = nr;
-  s.Type = type;
+  s.backJump = rc;
+  s.number = nr;
+  s.type = type;
   return s;
 }
 
-Path pathOf(std::vector<VejStop> stops) {
+Path pathOf(std::vector<PathStop> stops) {
   Path path;
   path.stops() = std::move(stops);
-  path.stops().push_back(VejStop{});
+  path.stops().push_back(PathStop{});
   return path;
 }
 
@@ -78,12 +78,12 @@ TEST(PathOptimiser, BackJumpGoesToTheNearestTouchingStop) {
                       stop(0, 2, 0, 9, 4), stop(0, 0, 1, 9, 5)});
   optimisePath(path, doc, ui);
   std::vector<int> rc;
-  for (std::size_t k = 0; k < path.length(); ++k) rc.push_back(path.stops()[k].rc);
+  for (std::size_t k = 0; k < path.length(); ++k) rc.push_back(path.stops()[k].backJump);
   // First keeps its own; second always 0; third touches nothing and goes
   // back to the first; fourth touches the second through column 0; fifth
   // crosses its predecessor.
   EXPECT_EQ(rc, (std::vector<int>{9, 0, 1, 1, 0}));
-  EXPECT_EQ(path.stops()[4].nr, 5);
+  EXPECT_EQ(path.stops()[4].number, 5);
 }
 
 TEST(PathOptimiser, BackJumpLooksAt249StopsAtMost) {
@@ -96,17 +96,17 @@ TEST(PathOptimiser, BackJumpLooksAt249StopsAtMost) {
   std::vector<std::string> rows;
   for (int r = 0; r < 50; ++r) rows.push_back(r % 2 == 0 ? letters : std::string(50, '#'));
   CrosswordDocument doc = docOf(rows);
-  std::vector<VejStop> stops;
+  std::vector<PathStop> stops;
   for (int y = 0; y < 50 && stops.size() < 260; y += 2)
     for (int x = 0; x < 50 && stops.size() < 260; x += 3) stops.push_back(stop(x, y, 0, 7));
   Path path = pathOf(stops);
   optimisePath(path, doc, ui);
-  const std::vector<VejStop>& out = path.stops();
+  const std::vector<PathStop>& out = path.stops();
   ASSERT_EQ(path.length(), 260u);
-  EXPECT_EQ(out[100].rc, 99);
-  EXPECT_EQ(out[249].rc, 248);  // the first stop is 249 places back: still seen
-  EXPECT_EQ(out[250].rc, 7);    // 250 places back: out of reach, rc kept
-  EXPECT_EQ(out[259].rc, 7);
+  EXPECT_EQ(out[100].backJump, 99);
+  EXPECT_EQ(out[249].backJump, 248);  // the first stop is 249 places back: still seen
+  EXPECT_EQ(out[250].backJump, 7);    // 250 places back: out of reach, rc kept
+  EXPECT_EQ(out[259].backJump, 7);
 }
 
 TEST(PathOptimiser, RepeatedSlotsKeepOnlyTheirFirstVisit) {
@@ -118,12 +118,12 @@ TEST(PathOptimiser, RepeatedSlotsKeepOnlyTheirFirstVisit) {
                       stop(1, 2, 1, 0, 4), stop(0, 1, 0, 0, 5)});
   path.stops().push_back(stop(0, 0, 0, 0, 7));
   optimisePath(path, doc, ui);
-  const std::vector<VejStop>& out = path.stops();
+  const std::vector<PathStop>& out = path.stops();
   ASSERT_EQ(out.size(), 5u);
-  EXPECT_EQ(out[0].Type, 2);
-  EXPECT_EQ(out[1].nr, 2);
-  EXPECT_EQ(out[2].nr, 5);
-  EXPECT_EQ(out[4].nr, 7);
+  EXPECT_EQ(out[0].type, 2);
+  EXPECT_EQ(out[1].number, 2);
+  EXPECT_EQ(out[2].number, 5);
+  EXPECT_EQ(out[4].number, 7);
 }
 
 TEST(PathOptimiser, StopMatchingNoSlotTakesTheFallbackSlotAfterAMessage) {

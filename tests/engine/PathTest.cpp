@@ -26,23 +26,23 @@ class PathFileTest : public ::testing::Test {
   testing::TempFolder dir_;
 };
 
-VejStop stop(int x, int y, int retning, int rc = 0, int type = 0) {
-  VejStop s;
+PathStop stop(int x, int y, int retning, int rc = 0, int type = 0) {
+  PathStop s;
   s.x = x;
   s.y = y;
   s.retning = static_cast<std::uint8_t>(retning);
-  s.rc = rc;
-  s.Type = type;
+  s.backJump = rc;
+  s.type = type;
   return s;
 }
 
-void expectStop(const VejStop& s, int x, int y, int retning, int nr, int rc, int type) {
+void expectStop(const PathStop& s, int x, int y, int retning, int nr, int rc, int type) {
   EXPECT_EQ(s.x, x);
   EXPECT_EQ(s.y, y);
   EXPECT_EQ(s.retning, retning);
-  EXPECT_EQ(s.nr, nr);
-  EXPECT_EQ(s.rc, rc);
-  EXPECT_EQ(s.Type, type);
+  EXPECT_EQ(s.number, nr);
+  EXPECT_EQ(s.backJump, rc);
+  EXPECT_EQ(s.type, type);
 }
 
 TEST_F(PathFileTest, FileWithoutSeedLineTakesTheFirstStopAsSeed) {
@@ -121,7 +121,7 @@ TEST(PathFormat, EmptyOrSeedOnlyFileGivesTheEndMarkerAlone) {
     PathFileContents c = parsePathFile(bytes);
     ASSERT_EQ(c.stops.size(), 1u) << bytes;
     EXPECT_TRUE(c.stops[0].isEndMarker());
-    EXPECT_EQ(c.stops[0].nr, 0);
+    EXPECT_EQ(c.stops[0].number, 0);
   }
   EXPECT_EQ(parsePathFile("-2 1 2 0 3 4 1").seeds.second, (SeedPositions::Seed{3, 4, 1}));
 }
@@ -147,7 +147,7 @@ TEST(PathFormat, DamagedSeedLineLeavesMissingSeedsIgnored) {
 }
 
 TEST(PathFormat, RandomAndTruncatedBytesNeverBreakTheReader) {
-  const std::string good = formatPathFile({stop(1, 2, 0, 3, 1), stop(4, 5, 1), VejStop{}},
+  const std::string good = formatPathFile({stop(1, 2, 0, 3, 1), stop(4, 5, 1), PathStop{}},
                                           SeedPositions{{1, 2, 0}, {4, 5, 1}});
   for (std::size_t n = 0; n <= good.size(); ++n) {
     PathFileContents c = parsePathFile(good.substr(0, n));
@@ -172,17 +172,17 @@ TEST(PathFormat, RandomAndTruncatedBytesNeverBreakTheReader) {
 
 TEST(PathList, RenumberStopBeforeUnlinkTranspose) {
   Path path;
-  path.stops() = {stop(1, 2, 0), stop(3, 4, 1), stop(5, 6, 0), VejStop{}};
+  path.stops() = {stop(1, 2, 0), stop(3, 4, 1), stop(5, 6, 0), PathStop{}};
   path.renumber();
-  EXPECT_EQ(path.stops()[0].nr, 1);
-  EXPECT_EQ(path.stops()[2].nr, 3);
-  EXPECT_EQ(path.stops()[3].nr, 0);  // the last stop has no successor
+  EXPECT_EQ(path.stops()[0].number, 1);
+  EXPECT_EQ(path.stops()[2].number, 3);
+  EXPECT_EQ(path.stops()[3].number, 0);  // the last stop has no successor
 
   EXPECT_EQ(path.stopBefore(2, 1), 1u);
   EXPECT_EQ(path.stopBefore(2, 2), 0u);
   EXPECT_EQ(path.stopBefore(2, 5), 0u);
 
-  const std::vector<VejStop> before = path.stops();
+  const std::vector<PathStop> before = path.stops();
   path.transpose();
   EXPECT_EQ(path.stops()[0].x, 2);
   EXPECT_EQ(path.stops()[0].y, 1);
@@ -195,7 +195,7 @@ TEST(PathList, RenumberStopBeforeUnlinkTranspose) {
     EXPECT_EQ(path.stops()[i].retning, before[i].retning);
   }
 
-  VejStop first = path.unlink(0);
+  PathStop first = path.unlink(0);
   EXPECT_EQ(first.x, 1);
   EXPECT_EQ(path.stops()[0].x, 3);
   EXPECT_EQ(path.length(), 2u);

@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const PathFileContents back = parsePathFile(formatPathFile(path.stops, path.seeds));
   for (std::size_t i = 0; i < path.stops.size(); ++i) {
-    const VejStop& a = path.stops[i];
-    const VejStop& b = back.stops.at(i);
-    fuzz::expect(a.x == b.x && a.y == b.y && a.retning == b.retning && a.rc == b.rc &&
-                     a.Type == b.Type,
+    const PathStop& a = path.stops[i];
+    const PathStop& b = back.stops.at(i);
+    fuzz::expect(a.x == b.x && a.y == b.y && a.retning == b.retning && a.backJump == b.backJump &&
+                     a.type == b.type,
                  "a written stop reads back the same");
     if (a.isEndMarker()) break;
   }

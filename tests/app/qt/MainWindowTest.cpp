@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, PathEditorIsAModeOfTheViewDrivenByKeysAndADrag) {
   QTest::keyClick(&g, Qt::Key_Right);
   EXPECT_EQ(w.gridModel().pathEditor()->current(), 1u);
   QTest::keyClick(&g, Qt::Key_F1);  // the stop's type, not the help
-  EXPECT_EQ(c.path.stops()[1].Type, 1);
+  EXPECT_EQ(c.path.stops()[1].type, 1);
   EXPECT_EQ(w.helpWindow(), nullptr);
 
   // Insert, then a drag down from the centre of cell (2, 3).
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, PathEditorIsAModeOfTheViewDrivenByKeysAndADrag) {
   QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, from + QPoint(3, -40));
   EXPECT_EQ(c.path.length(), stops + 1);
   EXPECT_EQ(c.path.stops()[2].x, 2);
-  EXPECT_EQ(c.path.stops()[2].retning, VejStop::Ned);
+  EXPECT_EQ(c.path.stops()[2].retning, PathStop::Ned);
   QTest::keyClick(&g, Qt::Key_Escape);
   EXPECT_EQ(w.gridModel().pathEditor(), nullptr);
   EXPECT_EQ(w.statusBar()->currentMessage(), "");

@@ -7,24 +7,24 @@
 
 namespace vorkel {
 
-struct VejStop {
+struct PathStop {
   static constexpr std::uint8_t Hen = 0;  // across
   static constexpr std::uint8_t Ned = 1;  // down
 
   std::int32_t x = -1;  // column of a cell of the slot; negative in an end marker
   std::int32_t y = -1;  // row
   std::uint8_t retning = Hen;
-  std::int32_t nr = 0;  // 1-based number in path order
-  std::int32_t rc = 0;  // back-jump distance; 0 = back to the previous stop
+  std::int32_t number = 0;  // 1-based number in path order
+  std::int32_t backJump = 0;  // back-jump distance; 0 = back to the previous stop
   // The slot the path optimisation found for this stop, as an index into the
   // optimisation's own slot list; -1 outside it. Never owns anything.
   std::int32_t slot = -1;
-  std::int32_t Type = 0;  // 0..3, the editor's choice, saved with the path
+  std::int32_t type = 0;  // 0..3, the editor's choice, saved with the path
 
   // Every consumer of a path stops at the first end marker.
   bool isEndMarker() const { return x < 0; }
 
-  bool operator==(const VejStop&) const = default;
+  bool operator==(const PathStop&) const = default;
 };
 
 }  // namespace vorkel
