@@ -86,7 +86,7 @@ bool GridView::rightClick(GridCell cell) {
   if (!editAllowed()) return false;
   CrosswordDocument& doc = context_.document;
   if (!doc.contains(cell.column, cell.row)) return false;
-  Kpoint& k = doc.cellAt(cell.column, cell.row);
+  Cell& k = doc.cellAt(cell.column, cell.row);
   if (k.isClue) CrosswordDocument::setLetter(k, ' ');
   else CrosswordDocument::setClue(k, "??");
   context_.documentModified = true;
@@ -98,7 +98,7 @@ bool GridView::key(GridKey key) {
   keepCursorInGrid();
   CrosswordDocument& doc = context_.document;
   const auto blankCursorCell = [&] {
-    Kpoint& k = doc.cellAt(cursor_.column, cursor_.row);
+    Cell& k = doc.cellAt(cursor_.column, cursor_.row);
     if (!k.isClue) {
       CrosswordDocument::setLetter(k, ' ');
       context_.documentModified = true;
@@ -136,7 +136,7 @@ bool GridView::character(unsigned char byte) {
   const unsigned char typed = byte == ' ' ? ' ' : context_.language.typing(byte);
   if (typed == 0) return false;  // not a letter of the language: ignored
   keepCursorInGrid();
-  Kpoint& k = context_.document.cellAt(cursor_.column, cursor_.row);
+  Cell& k = context_.document.cellAt(cursor_.column, cursor_.row);
   if (k.isClue) {
     context_.ui.tone(ClueCellHz, ClueCellMs);
     return true;
@@ -240,7 +240,7 @@ void GridView::clearCommand() {
   CrosswordDocument& doc = context_.document;
   for (int c = 1; c <= doc.width(); ++c)
     for (int r = 1; r <= doc.height(); ++r) {
-      Kpoint& k = doc.cellAt(c, r);
+      Cell& k = doc.cellAt(c, r);
       if (!k.isClue) CrosswordDocument::setLetter(k, ' ');
     }
   context_.documentModified = true;

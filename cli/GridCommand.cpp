@@ -145,7 +145,7 @@ int importPicture(Console& console, const Arguments& a, const Language& language
     for (int c = 1; c <= w; ++c) {
       const auto b = static_cast<unsigned char>(
           lines[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]);
-      Kpoint& cell = doc.cellAt(c, r);
+      Cell& cell = doc.cellAt(c, r);
       if (b == '#') CrosswordDocument::setClue(cell, "");
       else if (b == '.') CrosswordDocument::setLetter(cell, ' ');
       else if (language.typing(b) != 0) CrosswordDocument::setLetter(cell, language.typing(b));

@@ -11,23 +11,23 @@ namespace vorkel {
 void CrosswordDocument::resize(int w, int h) {
   width_ = std::clamp(w, kMinSize, kMaxSize);
   height_ = std::clamp(h, kMinSize, kMaxSize);
-  cells_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), Kpoint{});
+  cells_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), Cell{});
 }
 
-unsigned char CrosswordDocument::letterOf(const Kpoint& cell) {
+unsigned char CrosswordDocument::letterOf(const Cell& cell) {
   if (cell.isClue || cell.text.empty()) return 0;
   return static_cast<unsigned char>(cell.text[0]);
 }
 
-void CrosswordDocument::setLetter(Kpoint& cell, unsigned char letter) {
+void CrosswordDocument::setLetter(Cell& cell, unsigned char letter) {
   cell.isClue = false;
   cell.text.clear();
   if (letter != 0) cell.text.push_back(static_cast<char>(letter));
 }
 
-void CrosswordDocument::setClue(Kpoint& cell, std::string_view text) {
+void CrosswordDocument::setClue(Cell& cell, std::string_view text) {
   cell.isClue = true;
-  cell.text.assign(text.substr(0, Kpoint::kMaxText));
+  cell.text.assign(text.substr(0, Cell::kMaxText));
   std::replace(cell.text.begin(), cell.text.end(), '"', '\'');
 }
 

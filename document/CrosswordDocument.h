@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "document/KodeFelt.h"
-#include "document/Kpoint.h"
+#include "document/CodeField.h"
+#include "document/Cell.h"
 
 namespace vorkel {
 
@@ -55,30 +55,30 @@ class CrosswordDocument {
     return column >= 1 && column <= width_ && row >= 1 && row <= height_;
   }
   // 1-based; the cell must exist (see contains).
-  Kpoint& cellAt(int column, int row) {
+  Cell& cellAt(int column, int row) {
     assert(contains(column, row));
     return cells_[index(column, row)];
   }
-  const Kpoint& cellAt(int column, int row) const {
+  const Cell& cellAt(int column, int row) const {
     assert(contains(column, row));
     return cells_[index(column, row)];
   }
 
   // 0 for a clue cell, else the first byte of its text (0 when it has none).
-  static unsigned char letterOf(const Kpoint& cell);
+  static unsigned char letterOf(const Cell& cell);
   // Makes the cell a letter cell holding `letter` (0: no letter); typography
   // and line flags stay.
-  static void setLetter(Kpoint& cell, unsigned char letter);
-  // Makes the cell a clue cell holding `text`, cut to Kpoint::kMaxText bytes.
+  static void setLetter(Cell& cell, unsigned char letter);
+  // Makes the cell a clue cell holding `text`, cut to Cell::kMaxText bytes.
   // A double quote would end the text in the file, so it becomes an
   // apostrophe.
-  static void setClue(Kpoint& cell, std::string_view text);
+  static void setClue(Cell& cell, std::string_view text);
 
-  std::vector<KodeFelt> kodeFelter;  // in the order read
+  std::vector<CodeField> codeFields;  // in the order read
   std::vector<ImageToken> images;    // "IMAGES" first when not empty
   // How many code fields stood before the image section in the file; the
   // writer keeps that order. Larger than kodeFelter.size() means "after all".
-  std::size_t imagesAfterKodeFelter = static_cast<std::size_t>(-1);
+  std::size_t imagesAfterCodeFields = static_cast<std::size_t>(-1);
   // White space that ended the file after the last section, written back.
   std::string tail;
   // Set for a new document and for one a generation run filled; cleared by
@@ -93,7 +93,7 @@ class CrosswordDocument {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<Kpoint> cells_;  // column-major: `height` cells per column
+  std::vector<Cell> cells_;  // column-major: `height` cells per column
 };
 
 // A run of letter cells longer than the fill can handle.

@@ -265,8 +265,8 @@ class Reader {
     }
     if (w != doc_.width() || h != doc_.height()) doc_.resize(w, h);
     doc_.images.clear();
-    doc_.kodeFelter.clear();
-    doc_.imagesAfterKodeFelter = static_cast<std::size_t>(-1);
+    doc_.codeFields.clear();
+    doc_.imagesAfterCodeFields = static_cast<std::size_t>(-1);
     doc_.tail.clear();
 
     readGrid();
@@ -294,7 +294,7 @@ class Reader {
     }
   }
 
-  void readCell(Kpoint& cell) {
+  void readCell(Cell& cell) {
     std::string word;
     if (!in_.word(word)) return;
     Typography& t = cell.typo;
@@ -305,21 +305,21 @@ class Reader {
       if (letter < 0) return;
       CrosswordDocument::setLetter(cell, static_cast<unsigned char>(letter));
       in_.get();  // the closing quote
-      in_.number(t.Hoj[0]);
-      in_.boolean(t.defvaegt[0]);
-      in_.number(t.Vaegt[0]);
-      in_.number(t.Op[0]);
+      in_.number(t.heights[0]);
+      in_.boolean(t.ownWeights[0]);
+      in_.number(t.weights[0]);
+      in_.number(t.offsets[0]);
       in_.number(t.extra);
     } else if (word == "LEDEORD") {
       cell.isClue = true;
       if (!in_.skipPast(kQuote)) return;
-      in_.until(kQuote, cell.text, Kpoint::kMaxText);
+      in_.until(kQuote, cell.text, Cell::kMaxText);
       if (in_.failed()) return;  // cut inside the text
       for (int lin = 0; lin < Typography::kLines; ++lin) {
-        t.Hoj[lin] = in_.lenient();
-        t.defvaegt[lin] = in_.lenient() != 0.0;
-        t.Vaegt[lin] = in_.lenient();
-        t.Op[lin] = in_.lenient();
+        t.heights[lin] = in_.lenient();
+        t.ownWeights[lin] = in_.lenient() != 0.0;
+        t.weights[lin] = in_.lenient();
+        t.offsets[lin] = in_.lenient();
       }
     } else {
       ui_.messageBox(sformat(texts::kUnknownWord, cp1252ToUtf8(word).c_str(),
@@ -341,7 +341,7 @@ class Reader {
       if (!in_.line(line, kMaxPlainLine)) return;  // missing rows stay as they are
       for (int c = 1; c <= doc_.width(); ++c) {
         const std::size_t i = static_cast<std::size_t>(c - 1);
-        Kpoint& cell = doc_.cellAt(c, r);
+        Cell& cell = doc_.cellAt(c, r);
         if (i >= line.size()) {
           CrosswordDocument::setClue(cell, "");
           continue;
@@ -361,18 +361,18 @@ class Reader {
     for (;;) {
       if (!in_.word(word, &space)) break;
       if (word == "KODEFELT") {
-        doc_.kodeFelter.emplace_back();
-        KodeFelt& k = doc_.kodeFelter.back();
-        in_.number(k.typo.Hoj[0]);
-        in_.boolean(k.typo.defvaegt[0]);
-        in_.number(k.typo.Vaegt[0]);
-        in_.number(k.typo.Op[0]);
+        doc_.codeFields.emplace_back();
+        CodeField& k = doc_.codeFields.back();
+        in_.number(k.typo.heights[0]);
+        in_.boolean(k.typo.ownWeights[0]);
+        in_.number(k.typo.weights[0]);
+        in_.number(k.typo.offsets[0]);
         in_.number(k.typo.extra);
-        in_.integer(k.nummer);
+        in_.integer(k.number);
         in_.integer(k.x);
         in_.integer(k.y);
       } else if (word == "IMAGES") {
-        if (doc_.images.empty()) doc_.imagesAfterKodeFelter = doc_.kodeFelter.size();
+        if (doc_.images.empty()) doc_.imagesAfterCodeFields = doc_.codeFields.size();
         doc_.images.push_back({word, space});
         readImages();
       } else {
@@ -409,18 +409,18 @@ class Reader {
 
 void appendTypographyLine(std::string& out, const Typography& t, int lin) {
   out += '\t';
-  out += formatNumber(t.Hoj[lin]);
-  out += t.defvaegt[lin] ? "\t1\t" : "\t0\t";
-  out += formatNumber(t.Vaegt[lin]);
+  out += formatNumber(t.heights[lin]);
+  out += t.ownWeights[lin] ? "\t1\t" : "\t0\t";
+  out += formatNumber(t.weights[lin]);
   out += '\t';
-  out += formatNumber(t.Op[lin]);
+  out += formatNumber(t.offsets[lin]);
 }
 
-void appendCell(std::string& out, const Kpoint& cell) {
+void appendCell(std::string& out, const Cell& cell) {
   if (cell.isClue) {
     out += "\n\tLEDEORD\t\"";
     // A quote would end the text early; the document never holds one.
-    for (std::size_t i = 0; i < cell.text.size() && i < Kpoint::kMaxText; ++i)
+    for (std::size_t i = 0; i < cell.text.size() && i < Cell::kMaxText; ++i)
       out += cell.text[i] == kQuote ? '\'' : cell.text[i];
     out += kQuote;
     for (int lin = 0; lin < Typography::kLines; ++lin) appendTypographyLine(out, cell.typo, lin);
@@ -436,12 +436,12 @@ void appendCell(std::string& out, const Kpoint& cell) {
   out += cell.bottomLine ? "\t1" : "\t0";
 }
 
-void appendKodeFelt(std::string& out, const KodeFelt& k) {
+void appendCodeField(std::string& out, const CodeField& k) {
   out += "\nKODEFELT";
   appendTypographyLine(out, k.typo, 0);
   out += '\t';
   out += formatNumber(k.typo.extra);
-  out += sformat("\t%d\t%d\t%d", k.nummer, k.x, k.y);
+  out += sformat("\t%d\t%d\t%d", k.number, k.x, k.y);
 }
 
 bool onlySpace(std::string_view s) {
@@ -492,10 +492,10 @@ std::string serializeDocument(const CrosswordDocument& doc) {
     for (int c = 1; c <= doc.width(); ++c) appendCell(out, doc.cellAt(c, r));
     out += sformat("\nEND\t%d", r - 1);
   }
-  const std::size_t before = std::min(doc.imagesAfterKodeFelter, doc.kodeFelter.size());
-  for (std::size_t i = 0; i < before; ++i) appendKodeFelt(out, doc.kodeFelter[i]);
+  const std::size_t before = std::min(doc.imagesAfterCodeFields, doc.codeFields.size());
+  for (std::size_t i = 0; i < before; ++i) appendCodeField(out, doc.codeFields[i]);
   appendImages(out, doc.images);
-  for (std::size_t i = before; i < doc.kodeFelter.size(); ++i) appendKodeFelt(out, doc.kodeFelter[i]);
+  for (std::size_t i = before; i < doc.codeFields.size(); ++i) appendCodeField(out, doc.codeFields[i]);
   if (onlySpace(doc.tail)) out += doc.tail;
   return toFileLineEnds(out);
 }

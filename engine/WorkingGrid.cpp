@@ -33,7 +33,7 @@ WorkingGrid WorkingGrid::fromDocument(const CrosswordDocument& doc, Ui& ui, bool
   WorkingGrid grid(doc.width(), doc.height(), ui);
   for (int y = 0; y < grid.height_; ++y)
     for (int x = 0; x < grid.width_; ++x) {
-      const Kpoint& cell = doc.cellAt(x + 1, y + 1);
+      const Cell& cell = doc.cellAt(x + 1, y + 1);
       if (cell.isClue) grid.put('#', x, y);
       else if (withLetters) grid.put(static_cast<char>(CrosswordDocument::letterOf(cell)), x, y);
     }

@@ -77,7 +77,7 @@ void GridViewWidget::paintEvent(QPaintEvent*) {
     QPen dot(Qt::black, std::max(1, (s / 3) * 2), Qt::SolidLine, Qt::RoundCap);
     for (int c = 1; c <= g.columns; ++c)
       for (int r = 1; r <= g.rows; ++r) {
-        const Kpoint& k = doc.cellAt(c, r);
+        const Cell& k = doc.cellAt(c, r);
         const int x = g.origin + (c - 1) * s, y = g.origin + (r - 1) * s;
         if (k.isClue) {
           painter.setPen(dot);

@@ -74,7 +74,7 @@ TEST_F(GridViewTest, ResizeChecksBothBoundsReopensWithTheEntriesAndKeepsOverlapp
   ASSERT_TRUE(view.resizeCommand());
   for (int col = 1; col <= 12; ++col)
     for (int row = 1; row <= 8; ++row)
-      EXPECT_EQ(c.document.cellAt(col, row), col <= 10 ? old.cellAt(col, row) : Kpoint{})
+      EXPECT_EQ(c.document.cellAt(col, row), col <= 10 ? old.cellAt(col, row) : Cell{})
           << col << "," << row;
 }
 

@@ -11,13 +11,13 @@ TEST(CrosswordDocument, CellAccess) {
   CrosswordDocument doc;
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(10, 10)), 0);
   doc.resize(4, 2);
-  doc.cellAt(4, 1).typo.Hoj[0] = 9.0;
+  doc.cellAt(4, 1).typo.heights[0] = 9.0;
   CrosswordDocument::setLetter(doc.cellAt(4, 1), 'K');
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(4, 1)), 'K');
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(4, 2)), 0);  // columns and rows apart
   CrosswordDocument::setClue(doc.cellAt(4, 1), "ord");
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(4, 1)), 0);
-  EXPECT_DOUBLE_EQ(doc.cellAt(4, 1).typo.Hoj[0], 9.0);  // typography stays
+  EXPECT_DOUBLE_EQ(doc.cellAt(4, 1).typo.heights[0], 9.0);  // typography stays
   CrosswordDocument::setLetter(doc.cellAt(4, 1), 0);
   EXPECT_FALSE(doc.cellAt(4, 1).isClue);
   EXPECT_EQ(doc.cellAt(4, 1).text, "");

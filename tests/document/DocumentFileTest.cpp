@@ -18,8 +18,8 @@ namespace {
 using namespace std::string_literals;
 
 // The typography of one clue line as the file writes it.
-std::string clueLine(const char* hoj, const char* def, const char* vaegt, const char* op) {
-  return "\t"s + hoj + "\t" + def + "\t" + vaegt + "\t" + op;
+std::string clueLine(const char* height, const char* def, const char* weight, const char* op) {
+  return "\t"s + height + "\t" + def + "\t" + weight + "\t" + op;
 }
 
 std::string defaultClueNumbers() {
@@ -71,20 +71,20 @@ TEST_F(DocumentFileTest, AWindowsFileIsReadAndWrittenBackByteForByte) {
   ASSERT_EQ(doc.width(), 3);
   ASSERT_EQ(doc.height(), 2);
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(1, 1)), 'A');
-  const Kpoint& clue = doc.cellAt(2, 1);
+  const Cell& clue = doc.cellAt(2, 1);
   EXPECT_TRUE(clue.isClue);
   EXPECT_EQ(clue.text, "STOR\nHUND");
-  EXPECT_DOUBLE_EQ(clue.typo.Op[1], -0.25);
+  EXPECT_DOUBLE_EQ(clue.typo.offsets[1], -0.25);
   EXPECT_FALSE(clue.rightLine);
-  const Kpoint& blank = doc.cellAt(3, 1);
+  const Cell& blank = doc.cellAt(3, 1);
   EXPECT_EQ(blank.text, " ");
   EXPECT_DOUBLE_EQ(blank.typo.extra, 2.5);
   EXPECT_FALSE(blank.bottomLine);
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(1, 2)), 0xD8);
   EXPECT_FALSE(doc.cellAt(2, 2).isClue);
   EXPECT_EQ(CrosswordDocument::letterOf(doc.cellAt(2, 2)), 0);
-  ASSERT_EQ(doc.kodeFelter.size(), 1u);
-  EXPECT_EQ(doc.kodeFelter[0].nummer, 7);
+  ASSERT_EQ(doc.codeFields.size(), 1u);
+  EXPECT_EQ(doc.codeFields[0].number, 7);
   ASSERT_EQ(doc.images.size(), 8u);
   EXPECT_EQ(doc.images[7].text, "4");
   EXPECT_FALSE(doc.untitled);
@@ -142,26 +142,26 @@ TEST_F(DocumentFileTest, SameSizeOverwritesInPlaceOtherSizeStartsFromDefaultCell
 
   CrosswordDocument::setClue(doc.cellAt(2, 1), "GONE");
   ASSERT_TRUE(parse("3\t1\nBEGIN\t0\n\tBOGSTAV\t\"B\"\t45.0000\t0\t0.360000\t0.00000\t0.00000\t1\t1"));
-  EXPECT_EQ(doc.cellAt(2, 1), Kpoint{});
+  EXPECT_EQ(doc.cellAt(2, 1), Cell{});
 }
 
 TEST_F(DocumentFileTest, LetterCellKeepsLineZeroOnlyAndOtherLinesStay) {
   doc.resize(1, 1);
-  Kpoint& cell = doc.cellAt(1, 1);
+  Cell& cell = doc.cellAt(1, 1);
   CrosswordDocument::setLetter(cell, 'K');
-  cell.typo.Hoj[0] = 33.5;
-  cell.typo.defvaegt[0] = true;
-  cell.typo.Vaegt[0] = 0.75;
-  cell.typo.Op[0] = -0.05;
+  cell.typo.heights[0] = 33.5;
+  cell.typo.ownWeights[0] = true;
+  cell.typo.weights[0] = 0.75;
+  cell.typo.offsets[0] = -0.05;
   cell.typo.extra = 1.25;
   cell.rightLine = false;
   const std::string bytes = serializeDocument(doc);
   CrosswordDocument back;
   back.resize(1, 1);
-  back.cellAt(1, 1).typo.Hoj[3] = 12.0;  // not stored for a letter cell: must stay
+  back.cellAt(1, 1).typo.heights[3] = 12.0;  // not stored for a letter cell: must stay
   ASSERT_TRUE(parseDocument(back, bytes, language, ui));
-  Kpoint expected = cell;
-  expected.typo.Hoj[3] = 12.0;
+  Cell expected = cell;
+  expected.typo.heights[3] = 12.0;
   EXPECT_EQ(back.cellAt(1, 1), expected);
 }
 
@@ -171,30 +171,30 @@ TEST_F(DocumentFileTest, ClueNumbersAreReadLeniently) {
   s += " 1 1\nEND\t0";
   ASSERT_TRUE(parse(s));
   const Typography& t = doc.cellAt(1, 1).typo;
-  EXPECT_DOUBLE_EQ(t.Hoj[0], 30.0);
-  EXPECT_TRUE(t.defvaegt[0]);  // the 5 after the comma
-  EXPECT_DOUBLE_EQ(t.Vaegt[0], 1.0);
-  EXPECT_DOUBLE_EQ(t.Op[0], -0.5);
-  EXPECT_DOUBLE_EQ(t.Hoj[1], -2.25);  // a "-" anywhere before the digits
-  EXPECT_DOUBLE_EQ(t.Op[9], -0.1);
+  EXPECT_DOUBLE_EQ(t.heights[0], 30.0);
+  EXPECT_TRUE(t.ownWeights[0]);  // the 5 after the comma
+  EXPECT_DOUBLE_EQ(t.weights[0], 1.0);
+  EXPECT_DOUBLE_EQ(t.offsets[0], -0.5);
+  EXPECT_DOUBLE_EQ(t.heights[1], -2.25);  // a "-" anywhere before the digits
+  EXPECT_DOUBLE_EQ(t.offsets[9], -0.1);
 
   // End of file while skipping: the value is 0.
   ASSERT_TRUE(parse("1\t1\nBEGIN\t0\n\tLEDEORD\t\"cut\" 12 1"));
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Hoj[0], 12.0);
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Vaegt[0], 0.0);
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Hoj[9], 0.0);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.heights[0], 12.0);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.weights[0], 0.0);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.heights[9], 0.0);
 }
 
 TEST_F(DocumentFileTest, ClueNumbersWithAnExponentAreNotMisread) {
   doc.resize(2, 1);
-  Kpoint& clue = doc.cellAt(1, 1);
+  Cell& clue = doc.cellAt(1, 1);
   CrosswordDocument::setClue(clue, "T");
-  clue.typo.Op[2] = 0.00001;
-  clue.typo.Hoj[2] = 2.5e7;
+  clue.typo.offsets[2] = 0.00001;
+  clue.typo.heights[2] = 2.5e7;
   ASSERT_TRUE(parse(serializeDocument(doc)));
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Op[2], 0.00001);
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Hoj[2], 2.5e7);
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Vaegt[2], 0.36);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.offsets[2], 0.00001);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.heights[2], 2.5e7);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.weights[2], 0.36);
 }
 
 TEST_F(DocumentFileTest, UnknownWordIsReportedAndTheNextRecordIsRead) {
@@ -221,7 +221,7 @@ TEST_F(DocumentFileTest, EginOpensARowBlock) {
 
 TEST_F(DocumentFileTest, PlainTextGrid) {
   doc.resize(5, 3);
-  doc.cellAt(5, 1).typo.Hoj[0] = 11.0;  // the typography stays
+  doc.cellAt(5, 1).typo.heights[0] = 11.0;  // the typography stays
   ASSERT_TRUE(parse("5 3\r\nAB+#\xA5\r\n\xDB" "a.\r\n\xC5\xC6\xD8*q"s + "\r\nIMAGES 1 a b c\r\n"));
   auto letter = [&](int c, int r) { return CrosswordDocument::letterOf(doc.cellAt(c, r)); };
   EXPECT_EQ(letter(1, 1), 'A');
@@ -229,7 +229,7 @@ TEST_F(DocumentFileTest, PlainTextGrid) {
   EXPECT_TRUE(doc.cellAt(4, 1).isClue);
   EXPECT_EQ(doc.cellAt(4, 1).text, "");
   EXPECT_EQ(letter(5, 1), 0xD8);  // so is 0xA5
-  EXPECT_DOUBLE_EQ(doc.cellAt(5, 1).typo.Hoj[0], 11.0);
+  EXPECT_DOUBLE_EQ(doc.cellAt(5, 1).typo.heights[0], 11.0);
   EXPECT_FALSE(doc.cellAt(1, 2).isClue);
   EXPECT_EQ(letter(1, 2), ' ');   // 0xDB is an empty letter cell
   EXPECT_EQ(letter(2, 2), 'a');   // a typed letter is kept as it stands
@@ -272,13 +272,13 @@ TEST_F(DocumentFileTest, CellTextsTheFileCannotHoldAsTheyAre) {
   const std::string text(2500, 'k');
   std::string s = "1\t1\nBEGIN\t0\n\tLEDEORD\t\"" + text + "\"" + defaultClueNumbers() + "\t1\t1\nEND\t0";
   ASSERT_TRUE(parse(s));
-  EXPECT_EQ(doc.cellAt(1, 1).text.size(), Kpoint::kMaxText);
-  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.Op[1], -0.1);  // the numbers after it are read
+  EXPECT_EQ(doc.cellAt(1, 1).text.size(), Cell::kMaxText);
+  EXPECT_DOUBLE_EQ(doc.cellAt(1, 1).typo.offsets[1], -0.1);  // the numbers after it are read
 
   // A quote would end a clue early; a NUL letter and a blank stay apart.
   doc.resize(4, 1);
   CrosswordDocument::setClue(doc.cellAt(1, 1), text + "\"nej\"");
-  EXPECT_EQ(doc.cellAt(1, 1).text.size(), Kpoint::kMaxText);
+  EXPECT_EQ(doc.cellAt(1, 1).text.size(), Cell::kMaxText);
   CrosswordDocument::setClue(doc.cellAt(1, 1), "sagde \"nej\"");
   doc.cellAt(2, 1).isClue = true;  // set directly, bypassing setClue
   doc.cellAt(2, 1).text = "\"";
@@ -299,7 +299,7 @@ TEST_F(DocumentFileTest, CodeFieldsAndImagesKeepTheirOrder) {
   std::string images = "\nIMAGES x a b +c d e f";
   const std::string lf = head + k1 + images + k2;
   ASSERT_TRUE(parse(lf));
-  ASSERT_EQ(doc.kodeFelter.size(), 2u);
+  ASSERT_EQ(doc.codeFields.size(), 2u);
   EXPECT_EQ(doc.images.size(), 8u);
   std::string crlf = lf;
   for (std::size_t p = 0; (p = crlf.find('\n', p)) != std::string::npos; p += 2) crlf.insert(p, "\r");
@@ -308,14 +308,14 @@ TEST_F(DocumentFileTest, CodeFieldsAndImagesKeepTheirOrder) {
   // Made in memory: code fields after the grid, images last, separated.
   CrosswordDocument made;
   made.resize(1, 1);
-  made.kodeFelter.push_back(KodeFelt{});
+  made.codeFields.push_back(CodeField{});
   made.images = {{"IMAGES", ""}, {"1", ""}, {"a", "x"}, {"b", ""}, {"c", ""}};
   const std::string bytes = serializeDocument(made);
   EXPECT_NE(bytes.find("KODEFELT"), std::string::npos);
   EXPECT_NE(bytes.find("\r\nIMAGES 1 a b c"), std::string::npos);
   CrosswordDocument back;
   ASSERT_TRUE(parseDocument(back, bytes, language, ui));
-  EXPECT_EQ(back.kodeFelter, made.kodeFelter);
+  EXPECT_EQ(back.codeFields, made.codeFields);
   ASSERT_EQ(back.images.size(), 5u);
 }
 
@@ -355,7 +355,7 @@ TEST_F(DocumentFileTest, FileErrorsAreReportedAndChangeNothing) {
 void expectSane(const CrosswordDocument& doc, const Language& language) {
   ASSERT_TRUE(CrosswordDocument::validSize(doc.width(), doc.height()));
   for (int r = 1; r <= doc.height(); ++r)
-    for (int c = 1; c <= doc.width(); ++c) ASSERT_LE(doc.cellAt(c, r).text.size(), Kpoint::kMaxText);
+    for (int c = 1; c <= doc.width(); ++c) ASSERT_LE(doc.cellAt(c, r).text.size(), Cell::kMaxText);
   ScriptedUi quiet;
   CrosswordDocument back;
   const std::string bytes = serializeDocument(doc);

@@ -6,13 +6,13 @@
 
 namespace vorkel {
 
-struct KodeFelt {
+struct CodeField {
   Typography typo;
-  int nummer = 0;
+  int number = 0;
   int x = 0;  // the field's cell, kept as read
   int y = 0;
 
-  bool operator==(const KodeFelt&) const = default;
+  bool operator==(const CodeField&) const = default;
 };
 
 }  // namespace vorkel

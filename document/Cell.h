@@ -9,7 +9,7 @@
 
 namespace vorkel {
 
-struct Kpoint {
+struct Cell {
   // The text field of a cell holds at most this many bytes (a 2000-byte
   // NUL-terminated field in the file's other readers).
   static constexpr std::size_t kMaxText = 1999;
@@ -23,7 +23,7 @@ struct Kpoint {
   bool rightLine = true;
   bool bottomLine = true;
 
-  bool operator==(const Kpoint&) const = default;
+  bool operator==(const Cell&) const = default;
 };
 
 }  // namespace vorkel
