@@ -49,7 +49,7 @@ LetterSet crossingLetters(const WordStore& dictionary, const CrossInfo& info) {
 }  // namespace
 
 int keptCandidates(const SearchParameters& parameters, int length) {
-  return std::clamp(parameters.samlMax, 1, CandidateList::capacityFor(length));
+  return std::clamp(parameters.keptCandidates, 1, CandidateList::capacityFor(length));
 }
 
 bool searchCandidates(FillContext& context, Slot& slot, WordPattern& scratch,
@@ -87,10 +87,10 @@ bool searchCandidates(FillContext& context, Slot& slot, WordPattern& scratch,
 
   list.reset(length);
   const int kept = keptCandidates(context.parameters, length);
-  const int percent = context.parameters.procentBrug;
+  const int percent = context.parameters.replacePercent;
   EngineCounters& counters = context.counters;
   Random& random = context.random;
-  counters.remaining = context.parameters.blandtMax;
+  counters.remaining = context.parameters.maxReplacements;
 
   const auto collect = [&](std::string_view word) {
     if (word.size() != static_cast<std::size_t>(length)) return true;  // not for this slot

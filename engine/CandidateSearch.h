@@ -5,9 +5,9 @@
 // can still take at the shared cell (WordStore::possibleLetters); a crossing
 // that can take none fails the search at once. The dictionary then hands
 // every word that fits the slot's pattern and those letter sets
-// (WordStore::findCandidates) to a collector that keeps the first `samlMax`
+// (WordStore::findCandidates) to a collector that keeps the first `keptCandidates`
 // and lets each later match replace a random kept one with a chance of
-// `procentBrug` percent, until `blandtMax` replacements have been made.
+// `replacePercent` percent, until `maxReplacements` replacements have been made.
 
 #include "engine/CandidateList.h"
 #include "engine/FillContext.h"
@@ -16,7 +16,7 @@
 
 namespace vorkel {
 
-// The number of candidates kept for a slot of `length` letters: `samlMax`,
+// The number of candidates kept for a slot of `length` letters: `keptCandidates`,
 // but at least 1 and at most what the candidate buffer holds.
 int keptCandidates(const SearchParameters& parameters, int length);
 

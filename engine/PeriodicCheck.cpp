@@ -25,12 +25,12 @@ int timedJump(FillContext& context) {
   }
   // Unsigned difference: correct across a wrap of the tick count.
   const std::int64_t elapsed = static_cast<std::uint32_t>(now - counters.lastTick);
-  if (elapsed <= std::int64_t{p.AGtidlille} * 1000) return 0;
+  if (elapsed <= std::int64_t{p.timedJumpSeconds} * 1000) return 0;
   counters.lastTick = now;
   ++counters.smallJumps;
-  if (counters.smallJumps <= p.AGstortit) return p.AGrclille;
+  if (counters.smallJumps <= p.smallJumpsPerLarge) return p.smallJump;
   counters.smallJumps = 0;
-  return p.AGantalrcstor;
+  return p.largeJump;
 }
 
 }  // namespace

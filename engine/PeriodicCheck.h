@@ -5,8 +5,8 @@
 // A key from the ui port's queue asks for a back-jump: Escape for 10000
 // levels (which ends the fill, and the run reads it as the user's abort), a
 // digit for the levels in the table below. Without a key, the clock may ask
-// for one: after `AGtidlille` seconds a small jump of `AGrclille` levels,
-// every (`AGstortit` + 1)-th time a large one of `AGantalrcstor` levels.
+// for one: after `timedJumpSeconds` seconds a small jump of `smallJump` levels,
+// every (`smallJumpsPerLarge` + 1)-th time a large one of `largeJump` levels.
 
 #include "engine/FillContext.h"
 

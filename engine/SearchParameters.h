@@ -11,13 +11,13 @@
 namespace vorkel {
 
 struct SearchParameters {
-  std::int32_t procentBrug = 5;    // chance in percent that a further candidate replaces a kept one
-  std::int32_t samlMax = 60;       // candidates kept per slot
-  std::int32_t blandtMax = 999;    // replacements after which the search for one slot stops
-  std::int32_t AGrclille = 0;      // size of a small return jump (levels)
-  std::int32_t AGtidlille = 0;     // seconds between two timed return jumps
-  std::int32_t AGstortit = 0;      // small jumps before a large one
-  std::int32_t AGantalrcstor = 0;  // size of a large return jump (levels)
+  std::int32_t replacePercent = 5;    // chance in percent that a further candidate replaces a kept one
+  std::int32_t keptCandidates = 60;       // candidates kept per slot
+  std::int32_t maxReplacements = 999;    // replacements after which the search for one slot stops
+  std::int32_t smallJump = 0;      // size of a small return jump (levels)
+  std::int32_t timedJumpSeconds = 0;     // seconds between two timed return jumps
+  std::int32_t smallJumpsPerLarge = 0;      // small jumps before a large one
+  std::int32_t largeJump = 0;  // size of a large return jump (levels)
 
   static constexpr int Count = 7;
 
@@ -54,13 +54,13 @@ inline constexpr std::array<ParameterInfo, SearchParameters::Count> parameterInf
 
 inline std::int32_t& SearchParameters::at(int i) {
   switch (i) {
-    case 0: return procentBrug;
-    case 1: return samlMax;
-    case 2: return blandtMax;
-    case 3: return AGrclille;
-    case 4: return AGtidlille;
-    case 5: return AGstortit;
-    default: return AGantalrcstor;
+    case 0: return replacePercent;
+    case 1: return keptCandidates;
+    case 2: return maxReplacements;
+    case 3: return smallJump;
+    case 4: return timedJumpSeconds;
+    case 5: return smallJumpsPerLarge;
+    default: return largeJump;
   }
 }
 

@@ -44,7 +44,7 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
   dir.write("DKSORT.DIC", "kat\r\nhund\r\n");  // found without regard to case
   dir.write("Puslflad.vej", pathBytes());
   SearchParameters params;
-  params.samlMax = 77;
+  params.keptCandidates = 77;
   dir.write("Default.par", formatParameterFile(params));
   dir.write("tom.skb", "[Skabelon]\r\n");
   dir.write("Q4DK.ini", "[Opsat]\r\nGemmested=profil-ud\r\n");
@@ -59,7 +59,7 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
   EXPECT_EQ(c.dictionary->wordCount(), 2);
   EXPECT_EQ(c.path.length(), 1u);
   EXPECT_EQ(c.skabelon.pathFileName, "Puslflad.vej");
-  EXPECT_EQ(c.parameters.samlMax, 77);
+  EXPECT_EQ(c.parameters.keptCandidates, 77);
   EXPECT_EQ(c.skabelon.parameterFileName, "Default.par");
   EXPECT_EQ(c.skabelon.sprog, 0);
   EXPECT_EQ(c.skabelon.destDir, "profil-ud");

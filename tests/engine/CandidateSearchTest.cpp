@@ -46,7 +46,7 @@ class CandidateSearchTest : public FillFixture {
 TEST_F(CandidateSearchTest, FewMatchesAreAllKeptInDictionaryOrder) {
   words({"KAT", "KOP", "KUR", "HUS"});
   setGrid({"K  "});
-  params.samlMax = 10;
+  params.keptCandidates = 10;
   ASSERT_TRUE(search(0, 0, Hen));
   EXPECT_EQ(stored(), dictionaryOrder("K  "));
   EXPECT_EQ(stored(), (std::vector<std::string>{"KUR", "KOP", "KAT"}));
@@ -60,8 +60,8 @@ TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
     for (char c = 'B'; c <= 'F'; ++c) all.push_back(std::string("A") + b + c);
   for (const std::string& w : all) dict->insertWord(w);
   setGrid({"A  "});
-  params.samlMax = 10;
-  params.blandtMax = 10;
+  params.keptCandidates = 10;
+  params.maxReplacements = 10;
   const std::vector<std::string> order = dictionaryOrder("A  ");
   ASSERT_EQ(order.size(), 30u);
 
@@ -74,7 +74,7 @@ TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
   };
   auto byHand = [&](Random r, int percent) {
     Expected e{std::vector<std::string>(order.begin(), order.begin() + 10), r};
-    int remaining = params.blandtMax;
+    int remaining = params.maxReplacements;
     for (std::size_t j = 10; j < order.size() && remaining > 0; ++j) {
       const int draw = e.after.next() % 100;
       e.drewThePercentage |= draw == percent;
@@ -86,7 +86,7 @@ TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
     return e;
   };
   for (int percent : {0, 50, 100}) {
-    params.procentBrug = percent;
+    params.replacePercent = percent;
     std::uint32_t seed = 1;
     while (percent < 100 && !byHand(Random(seed), percent).drewThePercentage) ++seed;
     random.seed(seed);
@@ -123,10 +123,10 @@ TEST_F(CandidateSearchTest, CrossingsPruneTheCandidates) {
 }
 
 TEST_F(CandidateSearchTest, KeptCandidatesFitTheBuffer) {
-  params.samlMax = 5000;
+  params.keptCandidates = 5000;
   EXPECT_EQ(keptCandidates(params, 25), 30000 / 26);
   EXPECT_EQ(keptCandidates(params, 2), 5000);
-  params.samlMax = 0;
+  params.keptCandidates = 0;
   EXPECT_EQ(keptCandidates(params, 5), 1);
 
   // More 25-letter words than the buffer holds: the list stops at its size.
@@ -137,8 +137,8 @@ TEST_F(CandidateSearchTest, KeptCandidatesFitTheBuffer) {
     dict->insertWord(w);
   }
   setGrid({std::string(25, ' ')});
-  params.samlMax = 5000;
-  params.blandtMax = 50;
+  params.keptCandidates = 5000;
+  params.maxReplacements = 50;
   ASSERT_TRUE(search(0, 0, Hen));
   EXPECT_EQ(list.count(), 30000 / 26);
   EXPECT_LE(list.bytesUsed(), CandidateList::BufferSize);

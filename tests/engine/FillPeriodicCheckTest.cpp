@@ -67,10 +67,10 @@ TEST_F(PeriodicCheckTest, KeysAskForJumps) {
 }
 
 TEST_F(PeriodicCheckTest, TimedJumpsSmallThenLarge) {
-  params.AGtidlille = 1;
-  params.AGstortit = 3;
-  params.AGrclille = 2;
-  params.AGantalrcstor = 10;
+  params.timedJumpSeconds = 1;
+  params.smallJumpsPerLarge = 3;
+  params.smallJump = 2;
+  params.largeJump = 10;
   ticks.now = 100000;
   EXPECT_EQ(checkNow(), 0);  // the first look only notes the time
   ticks.now += 1000;
@@ -91,7 +91,7 @@ TEST_F(PeriodicCheckTest, TimedJumpsSmallThenLarge) {
   EXPECT_EQ(checkNow(), 2);
 
   // Negative sizes from a parameter file are no jump.
-  params.AGrclille = -5;
+  params.smallJump = -5;
   ticks.now += 5000;
   EXPECT_EQ(checkNow(), 0);
 }

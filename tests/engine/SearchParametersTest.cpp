@@ -20,13 +20,13 @@ namespace fs = std::filesystem;
 
 SearchParameters sample() {
   SearchParameters p;
-  p.procentBrug = 7;
-  p.samlMax = 5000;  // beyond the dialog's range, as files may be
-  p.blandtMax = 300;
-  p.AGrclille = 2;
-  p.AGtidlille = 3;
-  p.AGstortit = 4;
-  p.AGantalrcstor = 5;
+  p.replacePercent = 7;
+  p.keptCandidates = 5000;  // beyond the dialog's range, as files may be
+  p.maxReplacements = 300;
+  p.smallJump = 2;
+  p.timedJumpSeconds = 3;
+  p.smallJumpsPerLarge = 4;
+  p.largeJump = 5;
   return p;
 }
 
@@ -40,10 +40,10 @@ class ParameterFileTest : public ::testing::Test {
 
 TEST(SearchParameters, StartValues) {
   SearchParameters p;
-  EXPECT_EQ(p.procentBrug, 5);
-  EXPECT_EQ(p.samlMax, 60);
-  EXPECT_EQ(p.blandtMax, 999);
-  EXPECT_EQ(p.AGrclille + p.AGtidlille + p.AGstortit + p.AGantalrcstor, 0);
+  EXPECT_EQ(p.replacePercent, 5);
+  EXPECT_EQ(p.keptCandidates, 60);
+  EXPECT_EQ(p.maxReplacements, 999);
+  EXPECT_EQ(p.smallJump + p.timedJumpSeconds + p.smallJumpsPerLarge + p.largeJump, 0);
 }
 
 TEST_F(ParameterFileTest, WritesTheExactLinesAndReadsThemBack) {
@@ -101,11 +101,11 @@ TEST(ParameterFormat, LeadingNumbersOnlyAndEveryOldVersion) {
     ParameterFileContents c =
         parseParameterFile(std::string(version) + "\n 12 x\n-3\nzz\n9999999999\n5\n6\n7");
     ASSERT_EQ(c.status, ParameterFileContents::Status::Ok) << version;
-    EXPECT_EQ(c.values.procentBrug, 12);
-    EXPECT_EQ(c.values.samlMax, -3);
-    EXPECT_EQ(c.values.blandtMax, 0);
-    EXPECT_EQ(c.values.AGrclille, 2147483647);
-    EXPECT_EQ(c.values.AGantalrcstor, 7);
+    EXPECT_EQ(c.values.replacePercent, 12);
+    EXPECT_EQ(c.values.keptCandidates, -3);
+    EXPECT_EQ(c.values.maxReplacements, 0);
+    EXPECT_EQ(c.values.smallJump, 2147483647);
+    EXPECT_EQ(c.values.largeJump, 7);
   }
 }
 
@@ -138,7 +138,7 @@ ScriptedUi::DialogAnswer press(const char* button, std::map<std::string, std::st
 
 SearchParameters valid() {
   SearchParameters p;
-  p.AGrclille = p.AGtidlille = p.AGstortit = p.AGantalrcstor = 1;
+  p.smallJump = p.timedJumpSeconds = p.smallJumpsPerLarge = p.largeJump = 1;
   return p;
 }
 
@@ -148,8 +148,8 @@ TEST(ParameterDialog, OkTakesValidFields) {
   ScriptedUi ui;
   ui.dialogAnswers = {press("OK", {{"procentBrug", "42"}, {"AGstortit", "9"}})};
   EXPECT_TRUE(runParameterDialog(p, files, ui));
-  EXPECT_EQ(p.procentBrug, 42);
-  EXPECT_EQ(p.AGstortit, 9);
+  EXPECT_EQ(p.replacePercent, 42);
+  EXPECT_EQ(p.smallJumpsPerLarge, 9);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   const DialogForm& form = ui.dialogs[0];
   EXPECT_EQ(form.title, "Opsæt Fuzzy-variabler");
@@ -202,8 +202,8 @@ TEST_F(ParameterDialogFiles, SaveWritesTheOpeningValuesLoadShowsTheFile) {
   ui.dialogAnswers = {press("Save", {{"procentBrug", "77"}}), press("Load"), press("OK"),
                       press("OK", {{"samlMax", "500"}})};
   EXPECT_TRUE(runParameterDialog(p, files, ui));
-  EXPECT_EQ(p.samlMax, 500);
-  EXPECT_EQ(p.AGstortit, 4);
+  EXPECT_EQ(p.keptCandidates, 500);
+  EXPECT_EQ(p.smallJumpsPerLarge, 4);
 
   SearchParameters saved;
   ASSERT_TRUE(readParameterFile(file("a.par"), saved, ui));
