@@ -11,13 +11,13 @@
 namespace vorkel {
 
 struct SearchParameters {
-  std::int32_t replacePercent = 5;    // chance in percent that a further candidate replaces a kept one
-  std::int32_t keptCandidates = 60;       // candidates kept per slot
-  std::int32_t maxReplacements = 999;    // replacements after which the search for one slot stops
-  std::int32_t smallJump = 0;      // size of a small return jump (levels)
-  std::int32_t timedJumpSeconds = 0;     // seconds between two timed return jumps
-  std::int32_t smallJumpsPerLarge = 0;      // small jumps before a large one
-  std::int32_t largeJump = 0;  // size of a large return jump (levels)
+  std::int32_t replacePercent = 5;              // chance in percent that a further candidate replaces a kept one
+  std::int32_t keptCandidates = 60;             // candidates kept per slot
+  std::int32_t maxReplacements = 999;           // replacements after which the search for one slot stops
+  std::int32_t smallJump = 0;                   // size of a small return jump (levels)
+  std::int32_t timedJumpSeconds = 0;            // seconds between two timed return jumps
+  std::int32_t smallJumpsPerLarge = 0;          // small jumps before a large one
+  std::int32_t largeJump = 0;                   // size of a large return jump (levels)
 
   static constexpr int Count = 7;
 
