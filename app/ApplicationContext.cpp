@@ -41,7 +41,7 @@ ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registr
       pathDialog(pathFileDialogData()),
       dictionaryDialog(dictionaryDialogData()),
       random(seed) {
-  skabelon.dialog = templateDialogData(startDir);
+  currentTemplate.dialog = templateDialogData(startDir);
   parameterDialog.promptOverwrite = pathDialog.promptOverwrite = true;
   parameterDialog.mustExist = pathDialog.mustExist = true;
 }
@@ -54,7 +54,7 @@ void ApplicationContext::readProgramProfile() {
     std::string found = locate(folder);
     return Files::isFolder(found) ? found : startDir;
   };
-  skabelon.destDir = absoluteFolder(programSetting(*this, "Gemmested", "Gemmested", kMaxDestDir));
+  currentTemplate.destDir = absoluteFolder(programSetting(*this, "Gemmested", "Gemmested", kMaxDestDir));
   dictionaryDialog.folder =
       absoluteFolder(programSetting(*this, "Dictionary", "Dictionary", kMaxFolder));
   pathDialog.folder = absoluteFolder(programSetting(*this, "ModelOgVej", "ModelOgVej", kMaxFolder));
@@ -67,7 +67,7 @@ std::string ApplicationContext::locate(std::string_view name) const {
 }
 
 std::string ApplicationContext::outputFolder() const {
-  return skabelon.destDir.empty() ? workFolder : locate(skabelon.destDir);
+  return currentTemplate.destDir.empty() ? workFolder : locate(currentTemplate.destDir);
 }
 
 void ApplicationContext::replaceDictionary(int words) {

@@ -103,7 +103,7 @@ class ApplicationContext {
   CrosswordDocument document;
   bool documentModified = false;
   FileDialogData documentDialog;
-  Template skabelon;
+  Template currentTemplate;
   Path path;
   SearchParameters parameters;
   FileDialogData parameterDialog;
@@ -134,7 +134,7 @@ class ApplicationContext {
   // program's files are Windows-1252, the command line takes its --encoding.
   WordListEncoding wordListEncoding = WordListEncoding::Cp1252;
   // The caller names the output folder (`vorkel generate -o DIR`): loading
-  // a template then leaves `skabelon.destDir` alone and reads neither the
+  // a template then leaves `currentTemplate.destDir` alone and reads neither the
   // template's DestDir nor the installation's value.
   bool outputFolderGiven = false;
   Random random;

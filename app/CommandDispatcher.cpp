@@ -58,7 +58,7 @@ bool CommandDispatcher::loadTemplateCommand(const std::string& path) {
 }
 
 void CommandDispatcher::dropFile(const std::string& path) {
-  context_.skabelon.templatePath = path;
+  context_.currentTemplate.templatePath = path;
   context_.recentFiles.add(path);
 }
 
@@ -115,7 +115,7 @@ bool CommandDispatcher::dispatch(int number) {
     case command::searchWord: searchWordCommand(*c.dictionary, ui, lastSearch_); break;
     case command::changeLanguage:
       if (std::optional<int> stored = runLanguageDialog(c.language, ui)) {
-        c.skabelon.sprog = *stored;
+        c.currentTemplate.language = *stored;
         shell_.repaintView();
       }
       break;

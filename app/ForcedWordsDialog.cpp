@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kWordsFieldLength = 1999;
 constexpr std::size_t kCountFieldLength = 19;
 // The words field is written into "tvang.txt" up to this many bytes.
-constexpr std::size_t kMaxTvangBytes = 3999;
+constexpr std::size_t kMaxForcedBytes = 3999;
 
 // The number at the start of the text, as the C library's strtol reads it
 // ("12 ord" is 12, "ord" is 0), kept within int.
@@ -28,9 +28,9 @@ int leadingNumber(const std::string& text) { return leadingInt(text); }
 
 // The field's text as the lines of a text file: Windows-1252, CR LF after
 // every line, the last one included.
-std::string tvangBytes(const std::string& utf8) {
+std::string forcedBytes(const std::string& utf8) {
   std::string bytes = utf8ToCp1252(utf8).value_or(std::string());
-  if (bytes.size() > kMaxTvangBytes) bytes.resize(kMaxTvangBytes);
+  if (bytes.size() > kMaxForcedBytes) bytes.resize(kMaxForcedBytes);
   std::string out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
@@ -48,7 +48,7 @@ DialogForm makeForm(const ApplicationContext& context) {
   using namespace forcedDialog;
   std::string words;
   if (std::optional<std::vector<std::string>> list =
-          readWordList(tvangPath(context), TvangLineLimit, context.language)) {
+          readWordList(forcedPath(context), ForcedLineLimit, context.language)) {
     for (const std::string& w : *list) {
       if (!words.empty()) words += '\n';
       words += w;
@@ -70,8 +70,8 @@ DialogForm makeForm(const ApplicationContext& context) {
 
 }  // namespace
 
-std::string tvangPath(const ApplicationContext& context) {
-  return context.locate(texts::tvangFileName);
+std::string forcedPath(const ApplicationContext& context) {
+  return context.locate(texts::forcedFileName);
 }
 
 bool runForcedWordsDialog(ApplicationContext& context) {
@@ -95,8 +95,8 @@ bool runForcedWordsDialog(ApplicationContext& context) {
   }
   if (button != Ok) return false;
 
-  if (!Files::writeFileAtomically(tvangPath(context), tvangBytes(form.text(WordsField)))) {
-    ui.messageBox(texts::tvangWriteFailed, texts::tvangWriteFailedCaption);
+  if (!Files::writeFileAtomically(forcedPath(context), forcedBytes(form.text(WordsField)))) {
+    ui.messageBox(texts::forcedWriteFailed, texts::forcedWriteFailedCaption);
     return true;
   }
   ForcedSettings& s = context.forced;

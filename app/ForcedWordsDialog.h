@@ -33,6 +33,6 @@ inline constexpr const char* Help = "Help";
 bool runForcedWordsDialog(ApplicationContext& context);
 
 // The path of "tvang.txt" in the work folder (found without regard to case).
-std::string tvangPath(const ApplicationContext& context);
+std::string forcedPath(const ApplicationContext& context);
 
 }  // namespace vorkel

@@ -123,11 +123,11 @@ void markDocumentChanged(ApplicationContext& context) {
 
 // The words of "tvang.txt" for a run; an unreadable file is shown and the
 // run goes on without words.
-ForcedWords tvangWords(ApplicationContext& context) {
+ForcedWords forcedWordsFor(ApplicationContext& context) {
   ForcedWords words;
-  const std::string path = tvangPath(context);
+  const std::string path = forcedPath(context);
   const std::optional<std::vector<std::string>> list =
-      readWordList(path, TvangLineLimit, context.language);
+      readWordList(path, ForcedLineLimit, context.language);
   if (!list) {
     context.ui.messageBox(texts::wordListUnreadable, path);
     return words;
@@ -183,7 +183,7 @@ bool runForcedGeneration(ApplicationContext& context) {
   if (!runForcedWordsDialog(context)) return false;
   ForcedWords words;
   const bool drawn = context.forced.useWordFile;
-  if (!drawn) words = tvangWords(context);
+  if (!drawn) words = forcedWordsFor(context);
 
   // New words are drawn before the first attempt and every fifth after it.
   FillAttempt attempts(context);

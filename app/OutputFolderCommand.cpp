@@ -6,7 +6,7 @@
 namespace vorkel {
 
 bool outputFolderCommand(ApplicationContext& context) {
-  Template& t = context.skabelon;
+  Template& t = context.currentTemplate;
   std::optional<std::string> answer = context.ui.inputBoxLimited(
       texts::outputFolderPrompt, texts::outputFolderCaption, t.destDir, Template::MaxDestDir);
   if (!answer || answer->size() <= 1) return false;

@@ -193,7 +193,7 @@ void SimpleMode::cleanUp() {
       // The chosen files' folder becomes the output folder; for one file,
       // the folder it lies in.
       if (c.ui.openFileDialog(files) && !files.fileNames.empty())
-        c.skabelon.destDir = Files::parentFolder(Files::absolutePath(files.fileNames.front()));
+        c.currentTemplate.destDir = Files::parentFolder(Files::absolutePath(files.fileNames.front()));
       continue;
     }
     return;

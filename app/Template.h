@@ -41,7 +41,7 @@ struct Template {
   std::string pathFileName;
   std::string parameterFileName;
   std::string destDir;
-  int sprog = 0;
+  int language = 0;
   // The profile of the last loaded template, kept until the next load.
   std::optional<Profile> templateProfile;
   // Template loads in this run: the first is not put on the recent-files list.

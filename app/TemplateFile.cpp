@@ -54,7 +54,7 @@ std::optional<std::string> templateFile(ApplicationContext& context, const Profi
 }
 
 void loadDictionary(ApplicationContext& context, const std::string& name) {
-  Template& t = context.skabelon;
+  Template& t = context.currentTemplate;
   t.dictionaryName = name;
   // The same name (exactly) keeps the store: reloading 100000 words is what
   // the user waits for when switching between models of one dictionary.
@@ -76,13 +76,13 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
 }
 
 bool writeTemplate(ApplicationContext& context) {
-  const Template& t = context.skabelon;
+  const Template& t = context.currentTemplate;
   Profile skb(context.locate(t.templatePath), kSection);
   bool ok = skb.writeString("Model", context.documentDialog.fileName) &&
             skb.writeString("Trie", t.dictionaryName) &&
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
-            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.sprog);
+            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.language);
   if (!ok)
     context.ui.messageBox(formatText(texts::templateSaveFailed, t.templatePath),
                           texts::templateSaveFailedCaption, Icon::Error);
@@ -92,7 +92,7 @@ bool writeTemplate(ApplicationContext& context) {
 }  // namespace
 
 bool loadTemplate(ApplicationContext& context, std::string_view path) {
-  Template& t = context.skabelon;
+  Template& t = context.currentTemplate;
   Ui& ui = context.ui;
   if (!path.empty()) t.templatePath = std::string(path);
   t.templateProfile.reset();
@@ -106,22 +106,22 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
     context.documentModified = false;
   context.documentDialog.fileName = *model;
 
-  t.sprog = context.language.select(skb.getInt("Sprog", 0), ui);
+  t.language = context.language.select(skb.getInt("Sprog", 0), ui);
 
   std::optional<std::string> trie =
       templateFile(context, skb, "Trie", "dksort.dic", "Dictionary", "Dictionary");
   if (!trie) return false;
   loadDictionary(context, *trie);
 
-  std::optional<std::string> vej =
+  std::optional<std::string> pathFile =
       templateFile(context, skb, "Vej", "Puslflad.vej", "ModelOgVej", "ModelOgVej");
-  if (!vej) return false;
+  if (!pathFile) return false;
   // The path's own loader is silent; a run on the old path with the new
   // grid would fail in ways the user could not explain, so say it here.
-  if (!context.path.load(context.locate(*vej)))
-    ui.messageBox(texts::fileOpenFailed, *vej, Icon::Error);
-  t.pathFileName = *vej;
-  context.pathDialog.fileName = *vej;
+  if (!context.path.load(context.locate(*pathFile)))
+    ui.messageBox(texts::fileOpenFailed, *pathFile, Icon::Error);
+  t.pathFileName = *pathFile;
+  context.pathDialog.fileName = *pathFile;
 
   std::optional<std::string> par =
       templateFile(context, skb, "Parametre", "Default.par", "ModelOgVej", "Parametre");
@@ -136,9 +136,9 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
   if (!context.outputFolderGiven) {
     t.destDir = skb.getString("DestDir", "", Template::MaxDestDir);
     if (t.destDir.empty()) {
-      std::string gemmested = applicationValue(context, "Gemmested");
-      gemmested = context.programProfile().getString("Gemmested", gemmested, Template::MaxValue);
-      t.destDir = gemmested.substr(0, Template::MaxDestDir);
+      std::string storedFolder = applicationValue(context, "Gemmested");
+      storedFolder = context.programProfile().getString("Gemmested", storedFolder, Template::MaxValue);
+      t.destDir = storedFolder.substr(0, Template::MaxDestDir);
     }
   }
 
@@ -149,12 +149,12 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
 }
 
 bool saveTemplate(ApplicationContext& context) {
-  if (context.skabelon.templatePath.size() <= 1) return saveTemplateAs(context);
+  if (context.currentTemplate.templatePath.size() <= 1) return saveTemplateAs(context);
   return writeTemplate(context);
 }
 
 bool saveTemplateAs(ApplicationContext& context) {
-  Template& t = context.skabelon;
+  Template& t = context.currentTemplate;
   t.dialog.fileName = t.templatePath;
   if (!context.ui.saveFileDialog(t.dialog) || t.dialog.fileName.empty()) return false;
   t.templatePath = t.dialog.fileName;
@@ -163,7 +163,7 @@ bool saveTemplateAs(ApplicationContext& context) {
 
 bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayClose) {
   if (mayClose && !mayClose()) return false;
-  Template& t = context.skabelon;
+  Template& t = context.currentTemplate;
   t.dialog.fileName.clear();
   if (!context.ui.openFileDialog(t.dialog)) return false;
   std::string chosen = t.dialog.fileName;

@@ -80,10 +80,10 @@ inline constexpr const char* forcedOrLabel = "ELLER:";
 inline constexpr const char* forcedAtLeastLabel = "Brug mindst";
 inline constexpr const char* forcedFromFileLabel = "ord fra filen:";
 inline constexpr const char* forcedBrowseButton = "Browse";
-inline constexpr const char* tvangFileName = "tvang.txt";
-inline constexpr const char* tvangWriteFailed =
+inline constexpr const char* forcedFileName = "tvang.txt";
+inline constexpr const char* forcedWriteFailed =
     "Kunne ikke finde/åbne filen Tvang.txt\nDin opsætning er IKKE ændret";
-inline constexpr const char* tvangWriteFailedCaption = "FEJL";
+inline constexpr const char* forcedWriteFailedCaption = "FEJL";
 // A word list that cannot be read (the file name is the caption).
 inline constexpr const char* wordListUnreadable = "Kunne ikke finde/åbne filen";
 // No word of the word file fits a slot of the model (the file name is the caption).

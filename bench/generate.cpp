@@ -471,17 +471,17 @@ std::vector<Case> prepareGrids(const Options& o, const fs::path& dic,
     c.ktd = folder / (c.name + ".ktd");
     c.skb = folder / (c.name + ".skb");
     c.dic = dic;
-    const fs::path vej = folder / (c.name + ".vej");
+    const fs::path pathFile = folder / (c.name + ".vej");
     Outcome p = runProcess({o.vorkel, "grid", "import", picture.string(), c.ktd.string()}, 60);
     if (p.status == 0)
-      p = runProcess({o.vorkel, "path", "auto", c.ktd.string(), "-o", vej.string()}, 120);
+      p = runProcess({o.vorkel, "path", "auto", c.ktd.string(), "-o", pathFile.string()}, 120);
     if (p.status != 0) {
       notes.push_back(c.name + ": left out, " + firstLine(p.err));
       continue;
     }
     std::ofstream skb(c.skb, std::ios::binary);
     skb << "[Skabelon]\r\nModel=" << c.ktd.string() << "\r\nTrie=" << dic.string()
-        << "\r\nVej=" << vej.string() << "\r\nParametre=" << (source / "default.par").string()
+        << "\r\nVej=" << pathFile.string() << "\r\nParametre=" << (source / "default.par").string()
         << "\r\nDestDir=" << (fs::path(o.work) / "out").string() << "\r\nSprog=0\r\n";
     cases.push_back(c);
   }
@@ -1092,10 +1092,10 @@ int measureTiers(const Options& o) {
     for (const Tier& tier : tiers) {
       Case m = stock;
       m.skb = folder / (stock.name + "-" + std::to_string(&tier - tiers.data()) + ".skb");
-      const auto vej = resolveNamed(iniValue(stock.skb, "Vej"), stock.skb.parent_path(), {source});
+      const auto pathFile = resolveNamed(iniValue(stock.skb, "Vej"), stock.skb.parent_path(), {source});
       std::ofstream skb(m.skb, std::ios::binary);
       skb << "[Skabelon]\r\nModel=" << stock.ktd.string() << "\r\nTrie=" << tier.dic.string()
-          << "\r\nVej=" << (vej ? vej->string() : "") << "\r\nParametre=" << (source / "default.par").string()
+          << "\r\nVej=" << (pathFile ? pathFile->string() : "") << "\r\nParametre=" << (source / "default.par").string()
           << "\r\nDestDir=" << (folder / "out").string() << "\r\nSprog=0\r\n";
       skb.close();
       std::cerr << stock.name << " " << tier.name << "\n";

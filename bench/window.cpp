@@ -154,12 +154,12 @@ int main(int argc, char** argv) {
 
   MainWindow window(setupFor(stock));
   window.show();
-  window.context().skabelon.destDir.clear();
+  window.context().currentTemplate.destDir.clear();
   window.commands().run(command::advancedMenu);
   QApplication::processEvents();
 
   window.commands().loadTemplateCommand("Model3.skb");
-  window.context().skabelon.destDir = QDir::tempPath().toStdString() + "/bench-window";
+  window.context().currentTemplate.destDir = QDir::tempPath().toStdString() + "/bench-window";
   const RunFigures big = run(window, seconds, 0);
   std::printf("## A run on Model3 (19x25), Escape after %.0f s\n\n", seconds);
   std::printf("| repaints | seconds | repaints/s | key to question (ms) | saved |\n|---|---|---|---|---|\n");
@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
               big.paints / big.seconds, big.keyToQuestionMs, big.saved);
 
   window.commands().loadTemplateCommand("Model1.skb");
-  window.context().skabelon.destDir = QDir::tempPath().toStdString() + "/bench-window";
+  window.context().currentTemplate.destDir = QDir::tempPath().toStdString() + "/bench-window";
   const RunFigures small = run(window, 0, count);
   const double windowPer = small.seconds / std::max(1, small.saved);
   const double vorkelPer = vorkelPerCrossword(bin + "/vorkel", stock, "Model1.skb", count);

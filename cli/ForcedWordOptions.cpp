@@ -64,7 +64,7 @@ bool ForcedWordOptions::prepare(ApplicationContext& context, GenerateBatch& batc
   batch.forced = true;
   if (!forcedFile.empty()) {
     const std::optional<std::vector<std::string>> list =
-        readList(forcedFile, TvangLineLimit, context, err);
+        readList(forcedFile, ForcedLineLimit, context, err);
     if (!list) return false;
     ForcedWords words;
     std::map<int, int> wanted;

@@ -427,7 +427,7 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (!missing.empty()) return ExitFailed;
   if (!first.load(templatePath))
     return console.fail("cannot use the template " + o.templatePath);
-  checkLanguage(templatePath, first.context().skabelon.sprog, console);
+  checkLanguage(templatePath, first.context().currentTemplate.language, console);
   if (const std::vector<std::string> problems = first.loadProblems(); !problems.empty()) {
     for (const std::string& line : problems)
       if (line.starts_with("  ")) console.detail(line.substr(2));

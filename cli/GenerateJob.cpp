@@ -116,7 +116,7 @@ bool GenerateJob::load(const std::string& templatePath) {
 }
 
 void GenerateJob::loadWordIndex() {
-  Template& t = context_.skabelon;
+  Template& t = context_.currentTemplate;
   if (t.dictionaryPath.empty()) return;
   // Only the lengths the model has words of: a smaller index is made
   // sooner, and loading is most of a short run.
@@ -155,7 +155,7 @@ void GenerateJob::loadWordIndex() {
 
 std::vector<std::string> GenerateJob::loadProblems() {
   ApplicationContext& c = context_;
-  const Template& t = c.skabelon;
+  const Template& t = c.currentTemplate;
   // The loaders have shown their own messages and left the state as it was
   // before; a fresh context had nothing, so the files are read again
   // without messages where the state cannot tell.
@@ -252,7 +252,7 @@ bool GenerateJob::makeCrossword(int index) {
       // Every further attempt would end the same way.
       {
         const std::lock_guard<std::mutex> guard(batch_.lock);
-        console_.say("the path '" + c.skabelon.pathFileName +
+        console_.say("the path '" + c.currentTemplate.pathFileName +
                      "' does not reach every letter cell of the model");
       }
       batch_.fail();
@@ -297,7 +297,7 @@ bool GenerateJob::makeFastCrossword(int index) {
           const std::lock_guard<std::mutex> guard(batch_.lock);
           console_.say(std::string("no crossword can be made of this model") +
                        (batch_.withLetters ? " and its letters" : "") + " with the words of '" +
-                       c.skabelon.dictionaryPath + "'");
+                       c.currentTemplate.dictionaryPath + "'");
         }
         batch_.fail();
         return false;

@@ -107,20 +107,20 @@ int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
     console.say("wrote the stock search parameters to " + parameters);
   }
 
-  const std::string vej = withExtension(model.path, ".vej");
-  if (force || !Files::exists(vej)) {
+  const std::string pathFile = withExtension(model.path, ".vej");
+  if (force || !Files::exists(pathFile)) {
     std::size_t stops = 0;
-    if (const int exit = writeAutoPath(console, model.given, vej, language, stops); exit != ExitOk)
+    if (const int exit = writeAutoPath(console, model.given, pathFile, language, stops); exit != ExitOk)
       return exit;
-    console.say("wrote the automatic path " + vej + " (" + std::to_string(stops) + " stops)");
+    console.say("wrote the automatic path " + pathFile + " (" + std::to_string(stops) + " stops)");
   } else {
-    console.say("kept the path " + vej + " that is there (--force makes a new one)");
+    console.say("kept the path " + pathFile + " that is there (--force makes a new one)");
   }
 
   Profile profile(skb, "Skabelon");
   bool written = profile.writeString("Model", nameFor(model.path, folder)) &&
                  profile.writeString("Trie", nameFor(dictionary.path, folder)) &&
-                 profile.writeString("Vej", nameFor(vej, folder)) &&
+                 profile.writeString("Vej", nameFor(pathFile, folder)) &&
                  profile.writeString("Parametre", nameFor(parameters, folder));
   if (const std::string* dest = a.value("--dest"))
     written = written && profile.writeString("DestDir", nameFor(Files::absolutePath(*dest), folder));

@@ -257,11 +257,11 @@ Language::Language()
       oneLetterWords_(kNordicOneLetterWords) {}
 
 int Language::select(int number, Ui& ui) {
-  auto take = [this](const NameTable& n, const ByteTable& in, const ByteTable& typ,
+  auto take = [this](const NameTable& n, const ByteTable& in, const ByteTable& typingTable,
                      std::uint32_t oneLetterWords) {
     names_ = &n;
     input_ = &in;
-    typing_ = &typ;
+    typing_ = &typingTable;
     oneLetterWords_ = oneLetterWords;
   };
   int stored = number;

@@ -52,7 +52,7 @@ class ForcedWords {
 };
 
 // Characters of a line that are read: the rest of a longer line is ignored.
-inline constexpr std::size_t TvangLineLimit = 99;
+inline constexpr std::size_t ForcedLineLimit = 99;
 inline constexpr std::size_t WordFileLineLimit = 199;
 
 // The words of a list, in file order: each line (LF, CR LF or CR) is cut

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   c.ui.setCaption("Vorkel - model1.skb");
   // One saved fill of the template now loaded.
   const auto fillOnce = [&] {
-    c.skabelon.destDir = lager;
+    c.currentTemplate.destDir = lager;
     for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
     }
   };

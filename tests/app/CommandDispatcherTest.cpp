@@ -132,11 +132,11 @@ TEST_F(CommandDispatcherTest, ForcedGenerationOpensItsDialogAndRepaintsAfterward
 }
 
 TEST_F(CommandDispatcherTest, DroppedFileGoesOnTheRecentListAndTheTemplateStays) {
-  c.skabelon.dictionaryPath = "words.dic";
+  c.currentTemplate.dictionaryPath = "words.dic";
   commands.dropFile("/tmp/other.skb");
   EXPECT_EQ(c.recentFiles.entry(0), "/tmp/other.skb");
-  EXPECT_EQ(c.skabelon.templatePath, "/tmp/other.skb");
-  EXPECT_EQ(c.skabelon.dictionaryPath, "words.dic");
+  EXPECT_EQ(c.currentTemplate.templatePath, "/tmp/other.skb");
+  EXPECT_EQ(c.currentTemplate.dictionaryPath, "words.dic");
 }
 
 }  // namespace

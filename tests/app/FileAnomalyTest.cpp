@@ -160,7 +160,7 @@ TEST_F(FileAnomalyTest, OutputFolderThatGoesAwayMidRunEndsTheRunWithAMessage) {
   ApplicationContext& c = s.context;
   apptest::setUpTinyModel(c);
   fs::create_directory(dir / "ud");
-  c.skabelon.destDir = "ud";
+  c.currentTemplate.destDir = "ud";
   c.simpleMode = true;
   c.RunLimit = 5;
   // After the first crossword the folder stops taking files: its write

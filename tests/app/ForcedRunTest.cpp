@@ -58,7 +58,7 @@ class ForcedRunTest : public ::testing::Test {
  protected:
   ForcedRunTest() {
     std::filesystem::create_directory(dir / "ud");
-    c.skabelon.destDir = "ud";
+    c.currentTemplate.destDir = "ud";
     // An open 3 x 3 model and a dictionary of planted word squares: any
     // square's first row can stand in the first row or column of a filled
     // grid (the square or the square turned).
@@ -128,7 +128,7 @@ class ForcedRunTest : public ::testing::Test {
   std::set<std::string> dictionary;
 };
 
-TEST_F(ForcedRunTest, TvangRunPutsTheWordIntoEveryCrosswordAndKeepsTheProgramsPath) {
+TEST_F(ForcedRunTest, ForcedRunPutsTheWordIntoEveryCrosswordAndKeepsTheProgramsPath) {
   const std::string word = row(0, 0);
   std::string lower = word;
   for (char& ch : lower) ch = static_cast<char>(ch + 32);
@@ -219,8 +219,8 @@ TEST_F(ForcedRunTest, RefusalsAndFilesThatCannotBeUsed) {
   ASSERT_TRUE(runForcedGeneration(c));
   EXPECT_TRUE(c.forced.useWordFile);
   EXPECT_EQ(c.forced.numberToDraw, 6);
-  EXPECT_EQ(s.ui.messages[1].text, texts::tvangWriteFailed);
-  EXPECT_EQ(s.ui.messages[1].caption, texts::tvangWriteFailedCaption);
+  EXPECT_EQ(s.ui.messages[1].text, texts::forcedWriteFailed);
+  EXPECT_EQ(s.ui.messages[1].caption, texts::forcedWriteFailedCaption);
   // Drawing from a word file that does not exist: shown, nothing runs.
   EXPECT_EQ(s.ui.messages[2].text, texts::wordListUnreadable);
   EXPECT_EQ(c.run.tries, 0);

@@ -30,7 +30,7 @@ class GenerationRunTest : public ::testing::Test {
   GenerationRunTest() {
     std::filesystem::create_directory(dir / "ud");
     setUpTinyModel(c);
-    c.skabelon.destDir = "ud";
+    c.currentTemplate.destDir = "ud";
   }
   TempFolder dir;
   Session s{dir.path()};
@@ -114,7 +114,7 @@ TEST_F(GenerationRunTest, NoPathNothingRuns) {
 }
 
 TEST_F(GenerationRunTest, UnwritableOutputFolderIsReportedNotCountedAndEndsTheRun) {
-  c.skabelon.destDir = "findes-ikke";
+  c.currentTemplate.destDir = "findes-ikke";
   c.simpleMode = true;
   c.RunLimit = 2;
   ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
@@ -160,7 +160,7 @@ TEST(GenerationRuns, ContextsWritingIntoOneFolderNeverCollide) {
     jobs.emplace_back([&, j] {
       Session s(dir.path(), static_cast<std::uint32_t>(100 + j));
       setUpTinyModel(s.context);
-      s.context.skabelon.destDir = "ud";
+      s.context.currentTemplate.destDir = "ud";
       s.context.simpleMode = true;
       s.context.RunLimit = kEach;
       runGeneration(s.context, AttemptKind::WithoutLetters);

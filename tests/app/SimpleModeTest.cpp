@@ -65,7 +65,7 @@ TEST_F(SimpleModeTest, WizardLoadsThePicturesModelAndHandsOverItsCount) {
     SCOPED_TRACE(k.picture);
     drawer.calls.clear();
     s.ui.captions.clear();
-    c.skabelon.templatePath.clear();
+    c.currentTemplate.templatePath.clear();
     bool anagrams = false;
     s.ui.dialogAnswers = {{k.picture, {{SimpleMode::CountField, k.count}}}};
     const bool chosen = simple.wizard([&] { anagrams = true; });
@@ -76,12 +76,12 @@ TEST_F(SimpleModeTest, WizardLoadsThePicturesModelAndHandsOverItsCount) {
       EXPECT_TRUE(drawer.calls.back().second);  // the last one says so
     }
     if (!chosen) {
-      EXPECT_TRUE(c.skabelon.templatePath.empty());
+      EXPECT_TRUE(c.currentTemplate.templatePath.empty());
       continue;
     }
     for (const StockModel& m : stockModels()) {
       if (std::to_string(m.picture) != k.picture) continue;
-      EXPECT_EQ(c.skabelon.templatePath, m.templateName);
+      EXPECT_EQ(c.currentTemplate.templatePath, m.templateName);
       EXPECT_EQ(s.ui.captions.back(), std::string("Vorkel - ") + m.templateName);
     }
   }
@@ -93,7 +93,7 @@ TEST_F(SimpleModeTest, WizardLoadsThePicturesModelAndHandsOverItsCount) {
 }
 
 TEST_F(SimpleModeTest, CleanUpCountsPerModelAndDeletesOnlyTheChosenModelsFiles) {
-  c.skabelon.destDir = "ud";
+  c.currentTemplate.destDir = "ud";
   s.ui.dialogAnswers = {{"Fortryd", {}}};
   simple.cleanUp();
   EXPECT_EQ(s.ui.dialogs.back().text(SimpleMode::TotalField), "I alt 0 krydser");

@@ -55,14 +55,14 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
   EXPECT_EQ(c.document.width(), 3);
   EXPECT_EQ(c.document.height(), 2);
   EXPECT_EQ(c.documentDialog.fileName, "PuslFlad.ktd");
-  EXPECT_EQ(c.skabelon.dictionaryPath, "dksort.dic");
+  EXPECT_EQ(c.currentTemplate.dictionaryPath, "dksort.dic");
   EXPECT_EQ(c.dictionary->wordCount(), 2);
   EXPECT_EQ(c.path.length(), 1u);
-  EXPECT_EQ(c.skabelon.pathFileName, "Puslflad.vej");
+  EXPECT_EQ(c.currentTemplate.pathFileName, "Puslflad.vej");
   EXPECT_EQ(c.parameters.keptCandidates, 77);
-  EXPECT_EQ(c.skabelon.parameterFileName, "Default.par");
-  EXPECT_EQ(c.skabelon.sprog, 0);
-  EXPECT_EQ(c.skabelon.destDir, "profil-ud");
+  EXPECT_EQ(c.currentTemplate.parameterFileName, "Default.par");
+  EXPECT_EQ(c.currentTemplate.language, 0);
+  EXPECT_EQ(c.currentTemplate.destDir, "profil-ud");
   EXPECT_EQ(c.outputFolder(), dir / "profil-ud");
 }
 
@@ -90,7 +90,7 @@ TEST_F(TemplateTest, SameDictionaryNameKeepsTheStoreAnyDifferenceReloads) {
   ASSERT_FALSE(s.ui.statusTexts.empty());
   EXPECT_EQ(s.ui.statusTexts.front(), texts::loadingDictionary);
   EXPECT_EQ(c.dictionary->wordCount(), 2);
-  EXPECT_EQ(c.skabelon.dictionaryPath, "Words.dic");
+  EXPECT_EQ(c.currentTemplate.dictionaryPath, "Words.dic");
 }
 
 TEST_F(TemplateTest, FailedDictionaryLoadIsRetriedByTheNextTemplateAndSavedByName) {
@@ -105,7 +105,7 @@ TEST_F(TemplateTest, FailedDictionaryLoadIsRetriedByTheNextTemplateAndSavedByNam
   dir.write("other.txt", "x");
 
   loadTemplate(c, "a.skb");
-  EXPECT_EQ(c.skabelon.dictionaryPath, "");
+  EXPECT_EQ(c.currentTemplate.dictionaryPath, "");
   // Saving now keeps the dictionary, as resolved (it once wrote "Trie=").
   ASSERT_TRUE(saveTemplate(c));
   EXPECT_EQ(Profile(dir / "a.skb", "Skabelon").getString("Trie"), dir / "words.dic");
@@ -123,7 +123,7 @@ TEST_F(TemplateTest, MissingFileWithoutRegistryValueStopsTheLoad) {
   EXPECT_EQ(s.ui.lastMessage().text, texts::installationError);
   EXPECT_EQ(s.ui.lastMessage().caption, "Error");
   EXPECT_EQ(s.ui.lastMessage().icon, Icon::Error);
-  EXPECT_EQ(c.skabelon.loads, 0);
+  EXPECT_EQ(c.currentTemplate.loads, 0);
 }
 
 TEST_F(TemplateTest, MissingFileIsFoundInTheInstallationFolder) {
@@ -171,16 +171,16 @@ TEST_F(TemplateTest, EmptyFallbackFolderAsksAndCancelGivesUp) {
 
 TEST_F(TemplateTest, SaveWithoutNameAsksForOneThenSavesThere) {
   c.documentDialog.fileName = "m.ktd";
-  c.skabelon.dictionaryName = "ord.dic";
-  c.skabelon.pathFileName = "m.vej";
-  c.skabelon.parameterFileName = "m.par";
-  c.skabelon.destDir = "ud";
-  c.skabelon.sprog = 3;
+  c.currentTemplate.dictionaryName = "ord.dic";
+  c.currentTemplate.pathFileName = "m.vej";
+  c.currentTemplate.parameterFileName = "m.par";
+  c.currentTemplate.destDir = "ud";
+  c.currentTemplate.language = 3;
   dir.write("ny.skb", "; egen kommentar\r\n[Andet]\r\nx=1\r\n");
 
   s.ui.files = {std::string("ny.skb")};
   ASSERT_TRUE(saveTemplate(c));
-  EXPECT_EQ(c.skabelon.templatePath, "ny.skb");
+  EXPECT_EQ(c.currentTemplate.templatePath, "ny.skb");
   Profile skb(dir / "ny.skb", "Skabelon");
   EXPECT_EQ(skb.keys(), (std::vector<std::string>{"Model", "Trie", "Vej", "Parametre", "DestDir",
                                                    "Sprog"}));
@@ -188,17 +188,17 @@ TEST_F(TemplateTest, SaveWithoutNameAsksForOneThenSavesThere) {
   EXPECT_EQ(skb.getInt("Sprog", -1), 3);
   EXPECT_EQ(skb.withSection("Andet").getString("x"), "1");
 
-  c.skabelon.destDir = "andet-ud";
+  c.currentTemplate.destDir = "andet-ud";
   ASSERT_TRUE(saveTemplate(c));  // no dialog this time: the queue is empty
   EXPECT_EQ(skb.getString("DestDir"), "andet-ud");
 
   s.ui.files = {std::nullopt};
   EXPECT_FALSE(saveTemplateAs(c));
-  EXPECT_EQ(c.skabelon.templatePath, "ny.skb");
+  EXPECT_EQ(c.currentTemplate.templatePath, "ny.skb");
 }
 
 TEST_F(TemplateTest, UnwritableTemplateIsReported) {
-  c.skabelon.templatePath = "mangler/ny.skb";
+  c.currentTemplate.templatePath = "mangler/ny.skb";
   EXPECT_FALSE(saveTemplate(c));
   EXPECT_EQ(s.ui.lastMessage().caption, "Fejl");
 }
@@ -257,7 +257,7 @@ TEST_F(TemplateTest, ProgramProfileFoldersAreMadeAbsolute) {
   EXPECT_EQ(c.dictionaryDialog.folder, dir / "ord");
   EXPECT_EQ(c.parameterDialog.folder, dir / "ord");
   EXPECT_EQ(c.pathDialog.folder, dir.path());
-  EXPECT_EQ(c.skabelon.destDir, dir / "ord");
+  EXPECT_EQ(c.currentTemplate.destDir, dir / "ord");
   EXPECT_TRUE(s.ui.messages.empty());
 }
 

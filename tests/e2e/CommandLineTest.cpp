@@ -44,8 +44,8 @@ class CommandLineTest : public ::testing::Test {
 
   // A template of its four files and more lines.
   void skb(const std::string& name, const std::string& model, const std::string& trie,
-           const std::string& vej, const std::string& more = "") {
-    dir.write(name, "[Skabelon]\r\nModel=" + model + "\r\nTrie=" + trie + "\r\nVej=" + vej +
+           const std::string& pathFile, const std::string& more = "") {
+    dir.write(name, "[Skabelon]\r\nModel=" + model + "\r\nTrie=" + trie + "\r\nVej=" + pathFile +
                         "\r\nParametre=" + kStock + "/default.par\r\n" + more);
   }
 

@@ -23,17 +23,17 @@ using Words = std::vector<std::string>;
 TEST(ForcedWordList, LinesAreCutTrimmedUpperCasedAndEmptyOnesSkipped) {
   Language danish;
   // A word between blanks and an empty line give one word of three letters.
-  EXPECT_EQ(readWordLines(" ost \r\n\r\n", TvangLineLimit, danish), Words{"OST"});
+  EXPECT_EQ(readWordLines(" ost \r\n\r\n", ForcedLineLimit, danish), Words{"OST"});
   // Every kind of line end, tabs and control bytes at both ends, no end at all.
-  EXPECT_EQ(readWordLines("kat\rhund\n\tfisk\t\x01\r\n  \n\nmus", TvangLineLimit, danish),
+  EXPECT_EQ(readWordLines("kat\rhund\n\tfisk\t\x01\r\n  \n\nmus", ForcedLineLimit, danish),
             (Words{"KAT", "HUND", "FISK", "MUS"}));
   // A longer line: its first characters are the word, the rest is no word.
-  const std::string longLine = std::string(TvangLineLimit, 'a') + "bcd\nko";
-  EXPECT_EQ(readWordLines(longLine, TvangLineLimit, danish),
-            (Words{std::string(TvangLineLimit, 'A'), "KO"}));
+  const std::string longLine = std::string(ForcedLineLimit, 'a') + "bcd\nko";
+  EXPECT_EQ(readWordLines(longLine, ForcedLineLimit, danish),
+            (Words{std::string(ForcedLineLimit, 'A'), "KO"}));
   // By the language's alphabet: æ ø å become Æ Ø Å, é becomes E as the
   // dictionary keeps it; what is no letter stays.
-  EXPECT_EQ(readWordLines("bl\xE5" "b\xE6r\nr\xF8" "dgr\xF8" "d\ncaf\xE9\nk-2 x", TvangLineLimit, danish),
+  EXPECT_EQ(readWordLines("bl\xE5" "b\xE6r\nr\xF8" "dgr\xF8" "d\ncaf\xE9\nk-2 x", ForcedLineLimit, danish),
             (Words{"BL\xC5" "B\xC6R", "R\xD8" "DGR\xD8" "D", "CAFE", "K-2 X"}));
   EXPECT_TRUE(isLetterWord("BL\xC5" "B\xC6R", danish));
   EXPECT_FALSE(isLetterWord("K-2 X", danish));
@@ -45,7 +45,7 @@ TEST(ForcedWordList, RandomAndTruncatedInputNeverGivesABadWord) {
   for (int round = 0; round < 300; ++round) {
     std::string bytes(static_cast<std::size_t>(random.below(600)), '\0');
     for (char& c : bytes) c = static_cast<char>(random.below(256));
-    for (const std::size_t limit : {TvangLineLimit, WordFileLineLimit})
+    for (const std::size_t limit : {ForcedLineLimit, WordFileLineLimit})
       for (const std::string& w : readWordLines(bytes, limit, danish)) {
         ASSERT_FALSE(w.empty());
         ASSERT_LE(w.size(), limit);
@@ -55,10 +55,10 @@ TEST(ForcedWordList, RandomAndTruncatedInputNeverGivesABadWord) {
       }
   }
   testing::TempFolder dir;
-  EXPECT_FALSE(readWordList(dir / "none.txt", TvangLineLimit, danish).has_value());
-  EXPECT_FALSE(readWordList(dir.path(), TvangLineLimit, danish).has_value()) << "a folder";
+  EXPECT_FALSE(readWordList(dir / "none.txt", ForcedLineLimit, danish).has_value());
+  EXPECT_FALSE(readWordList(dir.path(), ForcedLineLimit, danish).has_value()) << "a folder";
   dir.write("empty.txt", "");
-  EXPECT_EQ(readWordList(dir / "empty.txt", TvangLineLimit, danish), Words{});
+  EXPECT_EQ(readWordList(dir / "empty.txt", ForcedLineLimit, danish), Words{});
 }
 
 TEST(ForcedWordTable, HoldsAHundredDifferentWordsOfAtMost51Characters) {

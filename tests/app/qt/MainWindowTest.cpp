@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, StartUpReadsTheProfileWithRegistryDefaultsAndRegistersThe
   const ApplicationContext& c = w.context();
   EXPECT_EQ(w.windowTitle(), "Krydsords-vorkel");
   EXPECT_EQ(w.menu(), MenuId::Simple);
-  EXPECT_EQ(c.skabelon.destDir, dir / "ud");
+  EXPECT_EQ(c.currentTemplate.destDir, dir / "ud");
   EXPECT_EQ(c.dictionaryDialog.folder, dir / "ord");  // from the registry
   EXPECT_EQ(c.pathDialog.folder, dir.path());          // cannot be entered: the start folder
   EXPECT_EQ(c.parameterDialog.folder, dir.path());
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, WithoutProfileOrRegistryEveryFolderIsTheStartFolder) {
   ModalScript answers({ok, ok, ok, ok});
   const ApplicationContext& c = start().context();
   EXPECT_EQ(boxes, 4);  // Gemmested, Dictionary, ModelOgVej for two folders
-  EXPECT_EQ(c.skabelon.destDir, dir.path());
+  EXPECT_EQ(c.currentTemplate.destDir, dir.path());
   EXPECT_EQ(c.dictionaryDialog.folder, dir.path());
   EXPECT_EQ(c.pathDialog.folder, dir.path());
   EXPECT_EQ(c.parameterDialog.folder, dir.path());
@@ -174,12 +174,12 @@ TEST_F(MainWindowTest, BothMenusShowTheTableWithItsHintsAndSwitchByTheirCommands
     }
   }
   // The status bar shows an item's hint while it is highlighted.
-  QMenu* skabelon = w.menuBar()->actions().front()->menu();
-  w.menuBar()->setActiveAction(skabelon->menuAction());
-  skabelon->setActiveAction(w.actionOf(command::saveTemplateAs));
+  QMenu* currentTemplate = w.menuBar()->actions().front()->menu();
+  w.menuBar()->setActiveAction(currentTemplate->menuAction());
+  currentTemplate->setActiveAction(w.actionOf(command::saveTemplateAs));
   settle();
   EXPECT_EQ(w.statusBar()->currentMessage(), "Gem den aktive skabelon under et nyt navn");
-  skabelon->hide();
+  currentTemplate->hide();
   w.actionOf(command::simpleMenu)->trigger();
   settle();
   EXPECT_EQ(w.menu(), MenuId::Simple);
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, DroppedTemplateGoesOnTheRecentListTheLoadedOneStays) {
   MainWindow& w = start();
   w.actionOf(command::advancedMenu)->trigger();
   settle();
-  w.context().skabelon.dictionaryPath = "loaded.dic";
+  w.context().currentTemplate.dictionaryPath = "loaded.dic";
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(qs(dir / "a.skb")), QUrl::fromLocalFile(qs(dir / "b.skb"))});
   // As a drag from a file manager arrives: it enters, then it is dropped.
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, DroppedTemplateGoesOnTheRecentListTheLoadedOneStays) {
   QApplication::sendEvent(&w, &drop);
   settle();
   EXPECT_EQ(w.context().recentFiles.entries(), std::vector<std::string>{dir / "a.skb"});
-  EXPECT_EQ(w.context().skabelon.dictionaryPath, "loaded.dic");
+  EXPECT_EQ(w.context().currentTemplate.dictionaryPath, "loaded.dic");
   // In the template menu, above Exit; and kept in the profile for the next start.
   const QList<QAction*> items = w.menuBar()->actions().front()->menu()->actions();
   EXPECT_TRUE(items[items.size() - 3]->text().endsWith("a.skb"));
