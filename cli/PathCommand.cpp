@@ -55,7 +55,7 @@ int writeAutoPath(Console& console, const std::string& model, const std::string&
   if (console.messageCount() != messagesBefore)
     return console.fail("the path does not match '" + model + "'; nothing written");
   const PathStop& first = path.stops().front();
-  path.seeds().first = {first.x, first.y, first.retning};
+  path.seeds().first = {first.x, first.y, first.direction};
   path.seeds().second = {};
 
   errno = 0;

@@ -31,7 +31,7 @@ PathStop endMarker() {
   PathStop marker;
   marker.x = -1;
   marker.y = 1;
-  marker.retning = PathStop::Ned;
+  marker.direction = Direction::Down;
   return marker;
 }
 
@@ -53,7 +53,7 @@ std::size_t layAutoPath(WorkingGrid& grid, Path& path) {
     PathStop stop;
     stop.x = best->x;
     stop.y = best->y;
-    stop.retning = best->retning;
+    stop.direction = best->direction;
     stop.number = 0;
     stop.backJump = 0;
     stop.type = 0;

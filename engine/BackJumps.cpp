@@ -15,11 +15,11 @@ struct Span {
   int len = 0;
 };
 
-// The run of letter cells through (x, y) in direction `retning`: its first
+// The run of letter cells through (x, y) in direction `direction`: its first
 // coordinate along that direction and its length. Read from the cells, so no
 // slot lookup (and no mismatch message) is involved.
-Span wordThrough(const WorkingGrid& grid, int x, int y, Retning retning) {
-  const bool down = retning == Ned;
+Span wordThrough(const WorkingGrid& grid, int x, int y, Direction direction) {
+  const bool down = direction == Direction::Down;
   auto letter = [&](int i) {
     const char c = down ? grid.get(x, i) : grid.get(i, y);
     return c != '#' && c != '\0';
@@ -36,17 +36,17 @@ bool within(int v, int from, int to) { return v >= from && v <= to; }
 }  // namespace
 
 bool touches(const WorkingGrid& grid, const Slot& q, const Slot& p) {
-  const bool qDown = q.retning == Ned;
+  const bool qDown = q.direction == Direction::Down;
   for (int i = 0; i < q.len; ++i) {
     const int cx = qDown ? q.x : q.x + i;
     const int cy = qDown ? q.y + i : q.y;
-    if (p.retning == Ned) {
+    if (p.direction == Direction::Down) {
       if (!within(cy, p.y, p.y + p.len)) continue;
-      const Span across = wordThrough(grid, cx, cy, Hen);
+      const Span across = wordThrough(grid, cx, cy, Direction::Across);
       if (within(p.x, across.start, across.start + across.len)) return true;
     } else {
       if (!within(cx, p.x, p.x + p.len)) continue;
-      const Span down = wordThrough(grid, cx, cy, Ned);
+      const Span down = wordThrough(grid, cx, cy, Direction::Down);
       if (within(p.y, down.start, down.start + down.len)) return true;
     }
   }

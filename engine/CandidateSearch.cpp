@@ -18,7 +18,7 @@ void readCrossing(WorkingGrid& grid, Slot* crossing, int cellX, int cellY, Cross
   if (crossing == nullptr) return;  // the empty stand-by: nothing to ask
   grid.readSlot(*crossing);
   if (!WorkingGrid::hasEmptyCell(*crossing)) return;
-  const int pos = crossing->retning == Hen ? cellX - crossing->x : cellY - crossing->y;
+  const int pos = crossing->direction == Direction::Across ? cellX - crossing->x : cellY - crossing->y;
   if (pos < 0 || pos >= crossing->len) return;  // not through this cell: no usable crossing
   info.len = crossing->len;
   info.pos = pos;
@@ -67,10 +67,10 @@ bool searchCandidates(FillContext& context, Slot& slot, WordPattern& scratch,
 
   WorkingGrid& grid = context.grid;
   const int length = slot.len;
-  const Retning across = slot.retning == Ned ? Hen : Ned;  // the crossings' direction
+  const Direction across = slot.direction == Direction::Down ? Direction::Across : Direction::Down;  // the crossings' direction
   for (int i = 0; i < length; ++i) {
-    const int cx = slot.retning == Ned ? slot.x : slot.x + i;
-    const int cy = slot.retning == Ned ? slot.y + i : slot.y;
+    const int cx = slot.direction == Direction::Down ? slot.x : slot.x + i;
+    const int cy = slot.direction == Direction::Down ? slot.y + i : slot.y;
     Slot* crossing = index != nullptr ? index->find(cx, cy, across) : nullptr;
     if (crossing == nullptr) crossing = grid.findSlot(cx, cy, across);
     readCrossing(grid, crossing, cx, cy, scratch.cross[i]);

@@ -49,8 +49,8 @@ FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
     const SlotGraph::Slot& slot = graph.slots[s];
     const std::uint8_t* codes = index_.letters(slot.length, search.wordOf(static_cast<int>(s)));
     for (int i = 0; i < slot.length; ++i) {
-      const int x = slot.retning == Ned ? slot.x : slot.x + i;
-      const int y = slot.retning == Ned ? slot.y + i : slot.y;
+      const int x = slot.direction == Direction::Down ? slot.x : slot.x + i;
+      const int y = slot.direction == Direction::Down ? slot.y + i : slot.y;
       grid.put(static_cast<char>(language_.nameOf(codes[i])), x, y);
     }
   }

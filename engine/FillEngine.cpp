@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kNoSlotJump = 100;
 
-Retning retningOf(int value) { return value == Ned ? Ned : Hen; }
 
 bool budgetSpent(const FillContext& context) {
   return context.entryBudget != 0 && context.entries > context.entryBudget;
@@ -36,9 +35,9 @@ int FillEngine::fill(bool seedLetters) {
   if (seedLetters) {
     grid.buildSlots();
     const SeedPositions& seeds = path.seeds();
-    if (seeds.first.x >= 1) placeSeed(seeds.first.x, seeds.first.y, seeds.first.retning);
+    if (seeds.first.x >= 1) placeSeed(seeds.first.x, seeds.first.y, seeds.first.direction);
     else if (seeds.first.x == 0) placeSeedAtStop(0);
-    if (seeds.second.x >= 1) placeSeed(seeds.second.x, seeds.second.y, seeds.second.retning);
+    if (seeds.second.x >= 1) placeSeed(seeds.second.x, seeds.second.y, seeds.second.direction);
     else if (seeds.second.x == 0) placeSeedAtStop(1);
   }
   grid.buildSlots();
@@ -59,12 +58,12 @@ void FillEngine::placeSeedAtStop(std::size_t stopIndex) {
   // of a one-stop path does not exist.
   for (std::size_t i = 0; i <= stopIndex; ++i)
     if (i >= stops.size() || stops[i].isEndMarker()) return;
-  placeSeed(stops[stopIndex].x, stops[stopIndex].y, stops[stopIndex].retning);
+  placeSeed(stops[stopIndex].x, stops[stopIndex].y, stops[stopIndex].direction);
 }
 
-void FillEngine::placeSeed(int x, int y, int retning) {
+void FillEngine::placeSeed(int x, int y, Direction direction) {
   WorkingGrid& grid = context_.grid;
-  Slot* slot = grid.findSlot(x, y, retningOf(retning));
+  Slot* slot = grid.findSlot(x, y, direction);
   if (slot == nullptr || slot->len <= 0) return;
   Random& random = context_.random;
   const int pos = random.below(slot->len);
@@ -101,7 +100,7 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
     return level(stopIndex + 1, depth + 1);
   }
 
-  Slot* slot = grid.findSlot(stop.x, stop.y, retningOf(stop.retning));
+  Slot* slot = grid.findSlot(stop.x, stop.y, stop.direction);
   if (slot == nullptr) {
     ui.messageBox(texts::fillNoSlot, texts::fillNoSlotCaption, Icon::None, Buttons::Ok);
     return -kNoSlotJump;
@@ -170,11 +169,11 @@ int FillEngine::level(std::size_t stopIndex, std::size_t depth) {
 
 bool FillEngine::completesRepeat(const Slot& slot) {
   WorkingGrid& grid = context_.grid;
-  const Retning across = slot.retning == Ned ? Hen : Ned;
+  const Direction across = slot.direction == Direction::Down ? Direction::Across : Direction::Down;
   bool repeat = false;
   for (int i = 0; i < slot.len; ++i) {
-    const int x = slot.retning == Ned ? slot.x : slot.x + i;
-    const int y = slot.retning == Ned ? slot.y + i : slot.y;
+    const int x = slot.direction == Direction::Down ? slot.x : slot.x + i;
+    const int y = slot.direction == Direction::Down ? slot.y + i : slot.y;
     Slot* crossing = slotIndex_.find(x, y, across);
     if (crossing == nullptr || crossing->len < 2) continue;
     grid.readSlot(*crossing);
@@ -186,10 +185,10 @@ bool FillEngine::completesRepeat(const Slot& slot) {
 
 void FillEngine::refreshCrossings(const Slot& slot) {
   WorkingGrid& grid = context_.grid;
-  const Retning across = slot.retning == Ned ? Hen : Ned;
+  const Direction across = slot.direction == Direction::Down ? Direction::Across : Direction::Down;
   for (int i = 0; i < slot.len; ++i) {
-    const int x = slot.retning == Ned ? slot.x : slot.x + i;
-    const int y = slot.retning == Ned ? slot.y + i : slot.y;
+    const int x = slot.direction == Direction::Down ? slot.x : slot.x + i;
+    const int y = slot.direction == Direction::Down ? slot.y + i : slot.y;
     if (Slot* crossing = slotIndex_.find(x, y, across)) grid.readSlot(*crossing);
   }
 }

@@ -46,7 +46,7 @@ class FillEngine {
  private:
   // Fravej2: one level of the search, on the path stop at `stopIndex`.
   int level(std::size_t stopIndex, std::size_t depth);
-  void placeSeed(int x, int y, int retning);
+  void placeSeed(int x, int y, Direction direction);
   // After `slot` was written: true when a crossing slot it completed now
   // holds a word that stands elsewhere in the grid. Refreshes the crossing
   // slots' texts from the cells either way.

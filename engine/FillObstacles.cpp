@@ -17,7 +17,7 @@ struct Run {
   int x = 0;
   int y = 0;
   int len = 0;
-  Retning retning = Hen;
+  Direction direction = Direction::Across;
   std::string cells;  // letters, blank where empty
 };
 
@@ -32,14 +32,14 @@ char cellLetter(const CrosswordDocument& doc, int x, int y, bool withLetters) {
 }
 
 // The run through (x, y) in one direction: its first cell and length.
-Run runThrough(const CrosswordDocument& doc, int x, int y, Retning retning, bool withLetters) {
-  const int dx = retning == Hen ? 1 : 0;
+Run runThrough(const CrosswordDocument& doc, int x, int y, Direction direction, bool withLetters) {
+  const int dx = direction == Direction::Across ? 1 : 0;
   const int dy = 1 - dx;
   while (x - dx >= 0 && y - dy >= 0 && !isClue(doc, x - dx, y - dy)) {
     x -= dx;
     y -= dy;
   }
-  Run run{x, y, 0, retning, {}};
+  Run run{x, y, 0, direction, {}};
   while (x < doc.width() && y < doc.height() && !isClue(doc, x, y)) {
     run.cells += cellLetter(doc, x, y, withLetters);
     ++run.len;
@@ -52,14 +52,14 @@ Run runThrough(const CrosswordDocument& doc, int x, int y, Retning retning, bool
 // Every run of two or more cells, across runs first, each in reading order.
 std::vector<Run> wordSlots(const CrosswordDocument& doc, bool withLetters) {
   std::vector<Run> runs;
-  for (const Retning retning : {Hen, Ned})
+  for (const Direction direction : {Direction::Across, Direction::Down})
     for (int y = 0; y < doc.height(); ++y)
       for (int x = 0; x < doc.width(); ++x) {
         if (isClue(doc, x, y)) continue;
-        const bool starts = retning == Hen ? (x == 0 || isClue(doc, x - 1, y))
+        const bool starts = direction == Direction::Across ? (x == 0 || isClue(doc, x - 1, y))
                                            : (y == 0 || isClue(doc, x, y - 1));
         if (!starts) continue;
-        Run run = runThrough(doc, x, y, retning, withLetters);
+        Run run = runThrough(doc, x, y, direction, withLetters);
         if (run.len >= 2) runs.push_back(std::move(run));
       }
   return runs;
@@ -69,16 +69,16 @@ std::string cell(int column, int row) {
   return std::to_string(column) + "," + std::to_string(row);
 }
 
-const char* direction(Retning r) { return r == Ned ? "down" : "across"; }
+const char* directionName(Direction r) { return r == Direction::Down ? "down" : "across"; }
 
 FillObstacle obstacle(FillObstacle::Kind kind, int column, int row, int stop = 0,
-                      Retning retning = Hen, int length = 0) {
+                      Direction direction = Direction::Across, int length = 0) {
   FillObstacle o;
   o.kind = kind;
   o.column = column;
   o.row = row;
   o.stop = stop;
-  o.retning = retning;
+  o.direction = direction;
   o.length = length;
   return o;
 }
@@ -88,7 +88,7 @@ FillObstacle obstacle(FillObstacle::Kind kind, int column, int row, int stop = 0
 std::string FillObstacle::describe() const {
   const std::string at = "cell " + cell(column, row);
   const std::string byStop = "path stop " + std::to_string(stop) + " (" + at + " " +
-                             direction(retning) + ")";
+                             directionName(direction) + ")";
   switch (kind) {
     case Kind::StopOutsideGrid:
       return byStop + " lies outside the grid";
@@ -100,13 +100,13 @@ std::string FillObstacle::describe() const {
       return at + " is a letter cell in no word the path visits";
     case Kind::NoWordOfLength:
       return "the dictionary has no word of " + std::to_string(length) +
-             " letters for the slot " + direction(retning) + " from " + at;
+             " letters for the slot " + directionName(direction) + " from " + at;
     case Kind::NoWordForLetters: {
       std::string shown = letters;
       for (char& c : shown)
         if (c == ' ') c = '.';
       return "no word of the dictionary fits the letters " + cp1252ToUtf8(shown) +
-             " of the slot " + direction(retning) + " from " + at;
+             " of the slot " + directionName(direction) + " from " + at;
     }
   }
   return at;
@@ -127,9 +127,9 @@ std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const 
   for (const PathStop& stop : path.stops()) {
     if (stop.isEndMarker()) break;
     ++number;
-    const Retning retning = stop.retning == Ned ? Ned : Hen;
+    const Direction direction = stop.direction == Direction::Down ? Direction::Down : Direction::Across;
     FillObstacle o =
-        obstacle(FillObstacle::Kind::StopOutsideGrid, stop.x + 1, stop.y + 1, number, retning);
+        obstacle(FillObstacle::Kind::StopOutsideGrid, stop.x + 1, stop.y + 1, number, direction);
     if (stop.x > width || stop.y > height || stop.y < 0) {
       found.push_back(o);
       continue;
@@ -146,10 +146,10 @@ std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const 
       found.push_back(o);
       continue;
     }
-    const Run run = runThrough(doc, x, y, retning, false);
+    const Run run = runThrough(doc, x, y, direction, false);
     for (int i = 0; i < run.len; ++i)
-      visited[static_cast<std::size_t>(run.y + (retning == Ned ? i : 0))]
-             [static_cast<std::size_t>(run.x + (retning == Hen ? i : 0))] = true;
+      visited[static_cast<std::size_t>(run.y + (direction == Direction::Down ? i : 0))]
+             [static_cast<std::size_t>(run.x + (direction == Direction::Across ? i : 0))] = true;
   }
   // With no usable stop at all there is nothing more to say about cells.
   if (found.size() == static_cast<std::size_t>(number) && number > 0) return found;
@@ -163,7 +163,7 @@ std::vector<FillObstacle> findFillObstacles(const CrosswordDocument& doc, const 
   std::set<int> lengthsReported;
   for (const Run& run : wordSlots(doc, withLetters)) {
     FillObstacle o = obstacle(FillObstacle::Kind::NoWordOfLength, run.x + 1, run.y + 1, 0,
-                              run.retning, run.len);
+                              run.direction, run.len);
     if (run.len > WordStore::MaxLength || dictionary.figures(run.len).count == 0) {
       if (lengthsReported.insert(run.len).second) found.push_back(o);
       continue;

@@ -49,7 +49,7 @@ struct FillObstacle {
   int column = 0;  // the cell named (1-based); a slot's first cell
   int row = 0;
   int stop = 0;    // the path stop (1-based), 0 when the obstacle is no stop's
-  Retning retning = Hen;
+  Direction direction = Direction::Across;
   int length = 0;       // NoWordOfLength, NoWordForLetters: the slot's length
   std::string letters;  // NoWordForLetters: the slot's cells, blank where empty (Windows-1252)
 

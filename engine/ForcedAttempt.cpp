@@ -16,7 +16,7 @@ namespace {
 
 // True when the word starting at the stop's cell has an empty cell.
 bool slotIsOpen(const WorkingGrid& grid, const PathStop& stop) {
-  const bool down = stop.retning == PathStop::Ned;
+  const bool down = stop.direction == Direction::Down;
   for (int x = stop.x, y = stop.y; grid.inside(x, y) && grid.get(x, y) != '#';
        down ? ++y : ++x)
     if (grid.get(x, y) == ' ') return true;

@@ -12,8 +12,8 @@ namespace vorkel {
 
 namespace {
 
-int cellX(const Slot& slot, int i) { return slot.retning == Hen ? slot.x + i : slot.x; }
-int cellY(const Slot& slot, int i) { return slot.retning == Hen ? slot.y : slot.y + i; }
+int cellX(const Slot& slot, int i) { return slot.direction == Direction::Across ? slot.x + i : slot.x; }
+int cellY(const Slot& slot, int i) { return slot.direction == Direction::Across ? slot.y : slot.y + i; }
 
 // Every cell empty or already holding the word's letter there. Read from
 // the cells, not the slot's text, which holds only its first 39 cells.
@@ -28,7 +28,7 @@ bool fits(const WorkingGrid& grid, const Slot& slot, std::string_view word) {
 
 bool isPlacedSlot(const Slot& slot, const std::vector<PlacedWord>& placed) {
   return std::any_of(placed.begin(), placed.end(), [&](const PlacedWord& p) {
-    return p.x == slot.x && p.y == slot.y && p.retning == slot.retning;
+    return p.x == slot.x && p.y == slot.y && p.direction == slot.direction;
   });
 }
 
@@ -76,7 +76,7 @@ bool placeForcedWords(WorkingGrid& grid, const ForcedWords& words, const Languag
                                                      random.below(static_cast<int>(fitting.size())))];
     for (int i = 0; i < slot.len; ++i)
       grid.put(forced.word[static_cast<std::size_t>(i)], cellX(slot, i), cellY(slot, i));
-    placed.push_back({slot.x, slot.y, slot.retning, forced.word});
+    placed.push_back({slot.x, slot.y, slot.direction, forced.word});
   }
   return true;
 }

@@ -26,7 +26,7 @@ class WordStore;
 struct PlacedWord {
   int x = 0;
   int y = 0;
-  Retning retning = Hen;
+  Direction direction = Direction::Across;
   std::string word;
 };
 

@@ -55,7 +55,7 @@ void Path::transpose() {
   for (PathStop& s : stops_) {
     if (s.isEndMarker()) break;
     std::swap(s.x, s.y);
-    s.retning ^= 1;
+    s.direction = crossing(s.direction);
   }
 }
 

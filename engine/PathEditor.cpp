@@ -33,7 +33,7 @@ bool PathEditor::real(std::size_t index) const {
 
 bool PathEditor::drawStop(PathStop& stop, Line& line) {
   const int w = document_.width(), h = document_.height();
-  const bool down = stop.retning == PathStop::Ned;
+  const bool down = stop.direction == Direction::Down;
   const auto inGrid = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h; };
   const auto clue = [&](int x, int y) { return document_.cellAt(x + 1, y + 1).isClue; };
   char text[96];
@@ -109,7 +109,7 @@ void PathEditor::drag(int x, int y, int dx, int dy) {
   PathStop stop;
   stop.x = x;
   stop.y = y;
-  stop.retning = std::abs(dy) > std::abs(dx) ? PathStop::Ned : PathStop::Hen;
+  stop.direction = std::abs(dy) > std::abs(dx) ? Direction::Down : Direction::Across;
   stop.number = 0;
   stop.backJump = 0;
   stop.type = 0;

@@ -27,8 +27,8 @@ bool readSeedLine(std::string_view bytes, std::size_t& pos, SeedPositions& seeds
   std::int32_t v[6] = {-1, 0, 0, -1, 0, 0};
   for (std::int32_t& n : v)
     if (!scanInt(bytes, p, n)) break;
-  seeds.first = {v[0], v[1], v[2]};
-  seeds.second = {v[3], v[4], v[5]};
+  seeds.first = {v[0], v[1], directionFromNumber(v[2])};
+  seeds.second = {v[3], v[4], directionFromNumber(v[5])};
   skipToNextLine(bytes, p);
   pos = p;
   return true;
@@ -58,7 +58,7 @@ PathFileContents parsePathFile(std::string_view bytes) {
     PathStop stop;
     stop.x = v[0];
     stop.y = v[1];
-    stop.retning = static_cast<std::uint8_t>(v[2]);
+    stop.direction = directionFromNumber(v[2]);
     stop.backJump = v[3];
     stop.type = v[4];
     stop.number = ++number;
@@ -68,7 +68,7 @@ PathFileContents parsePathFile(std::string_view bytes) {
 
   if (!seedLine) {
     const PathStop& s = out.stops.front();
-    out.seeds.first = {s.x, s.y, s.retning};
+    out.seeds.first = {s.x, s.y, s.direction};
     out.seeds.second = {};
   }
   return out;
@@ -78,10 +78,12 @@ std::string formatPathFile(const std::vector<PathStop>& stops, const SeedPositio
   std::string out;
   char line[128];
   std::snprintf(line, sizeof line, "-2 %d %d %d %d %d %d\r\n", seeds.first.x, seeds.first.y,
-                seeds.first.retning, seeds.second.x, seeds.second.y, seeds.second.retning);
+                directionNumber(seeds.first.direction), seeds.second.x, seeds.second.y,
+                directionNumber(seeds.second.direction));
   out += line;
   for (const PathStop& s : stops) {
-    std::snprintf(line, sizeof line, "%d %d %d %d %d \r\n", s.x, s.y, s.retning, s.backJump, s.type);
+    std::snprintf(line, sizeof line, "%d %d %d %d %d \r\n", s.x, s.y, directionNumber(s.direction),
+                  s.backJump, s.type);
     out += line;
     if (s.isEndMarker()) break;
   }

@@ -20,7 +20,7 @@ void optimisePath(Path& path, WorkingGrid& grid) {
   std::size_t end = path.length();
   for (std::size_t k = 0; k < end; ++k) {
     PathStop& s = stops[k];
-    const Slot* slot = grid.findSlot(s.x, s.y, s.retning == PathStop::Ned ? Ned : Hen);
+    const Slot* slot = grid.findSlot(s.x, s.y, s.direction == Direction::Down ? Direction::Down : Direction::Across);
     s.slot = slot ? static_cast<std::int32_t>(slot - slots.data()) : -1;
   }
 

@@ -5,15 +5,14 @@
 
 #include <cstdint>
 
+#include "document/Direction.h"
+
 namespace vorkel {
 
 struct PathStop {
-  static constexpr std::uint8_t Hen = 0;  // across
-  static constexpr std::uint8_t Ned = 1;  // down
-
   std::int32_t x = -1;  // column of a cell of the slot; negative in an end marker
   std::int32_t y = -1;  // row
-  std::uint8_t retning = Hen;
+  Direction direction = Direction::Across;
   std::int32_t number = 0;  // 1-based number in path order
   std::int32_t backJump = 0;  // back-jump distance; 0 = back to the previous stop
   // The slot the path optimisation found for this stop, as an index into the

@@ -14,7 +14,7 @@ namespace vorkel {
 std::string fillStatusLine(const PathStop& stop) {
   char line[96];
   std::snprintf(line, sizeof line, texts::fillStatusLine, stop.number, stop.x, stop.y,
-                static_cast<int>(stop.retning));
+                static_cast<int>(stop.direction));
   return line;
 }
 

@@ -5,13 +5,15 @@
 
 #include <cstdint>
 
+#include "document/Direction.h"
+
 namespace vorkel {
 
 struct SeedPositions {
   struct Seed {
     std::int32_t x = -1;
     std::int32_t y = 0;
-    std::int32_t retning = 0;
+    Direction direction = Direction::Across;
     bool operator==(const Seed&) const = default;
   };
   Seed first;

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "document/Direction.h"
+
 namespace vorkel {
 
-enum Retning : std::uint8_t { Hen = 0, Ned = 1 };  // across, down
 
 struct Slot {
   // The text holds at most this many cells; longer runs keep their true
@@ -21,7 +22,7 @@ struct Slot {
   int x = 0;  // first cell
   int y = 0;
   int len = 0;
-  Retning retning = Hen;
+  Direction direction = Direction::Across;
   // The slot's cells as they stand, blank for an empty cell, NUL-terminated.
   std::array<char, kMaxText + 1> text{};
 

@@ -14,7 +14,7 @@ SlotGraph SlotGraph::of(const WorkingGrid& grid) {
   std::vector<int> positionOf[2] = {std::vector<int>(cells, 0), std::vector<int>(cells, 0)};
 
   for (int dir = 0; dir < 2; ++dir) {
-    const bool down = dir == Ned;
+    const bool down = static_cast<Direction>(dir) == Direction::Down;
     const int lines = down ? g.width : g.height;
     const int along = down ? g.height : g.width;
     for (int line = 0; line < lines; ++line) {
@@ -33,7 +33,7 @@ SlotGraph SlotGraph::of(const WorkingGrid& grid) {
           Slot s;
           s.x = down ? line : i;
           s.y = down ? i : line;
-          s.retning = down ? Ned : Hen;
+          s.direction = down ? Direction::Down : Direction::Across;
           s.length = length;
           s.crossing.fill(-1);
           const int number = static_cast<int>(g.slots.size());
@@ -50,7 +50,7 @@ SlotGraph SlotGraph::of(const WorkingGrid& grid) {
   }
 
   for (Slot& s : g.slots) {
-    const int other = s.retning == Ned ? Hen : Ned;
+    const int other = directionNumber(crossing(s.direction));
     for (int k = 0; k < s.length; ++k) {
       const auto cell = static_cast<std::size_t>(s.cell[static_cast<std::size_t>(k)]);
       const int crossing = slotOf[other][cell];

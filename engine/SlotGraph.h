@@ -29,7 +29,7 @@ struct SlotGraph {
   struct Slot {
     int x = 0;  // first cell
     int y = 0;
-    Retning retning = Hen;
+    Direction direction = Direction::Across;
     int length = 0;
     std::array<int, MaxLength> cell{};      // cell number at each position
     std::array<int, MaxLength> crossing{};  // slot crossing there, -1 for none

@@ -24,10 +24,10 @@ class SlotIndex {
     across_.assign(cells, nullptr);
     down_.assign(cells, nullptr);
     for (Slot& slot : grid.slots()) {
-      std::vector<Slot*>& table = slot.retning == Ned ? down_ : across_;
+      std::vector<Slot*>& table = slot.direction == Direction::Down ? down_ : across_;
       for (int i = 0; i < slot.len; ++i) {
-        const int x = slot.retning == Ned ? slot.x : slot.x + i;
-        const int y = slot.retning == Ned ? slot.y + i : slot.y;
+        const int x = slot.direction == Direction::Down ? slot.x : slot.x + i;
+        const int y = slot.direction == Direction::Down ? slot.y + i : slot.y;
         if (x < 0 || y < 0 || x >= width_ || y >= height_) break;
         Slot*& entry = table[cell(x, y)];
         if (entry == nullptr) entry = &slot;
@@ -41,11 +41,11 @@ class SlotIndex {
     width_ = height_ = 0;
   }
 
-  // The slot through (x, y) in direction `retning`; nullptr when none is
+  // The slot through (x, y) in direction `direction`; nullptr when none is
   // known (outside the grid, a "#" cell, or no index built).
-  Slot* find(int x, int y, Retning retning) const {
+  Slot* find(int x, int y, Direction direction) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return nullptr;
-    return (retning == Ned ? down_ : across_)[cell(x, y)];
+    return (direction == Direction::Down ? down_ : across_)[cell(x, y)];
   }
 
  private:

@@ -66,7 +66,7 @@ void WorkingGrid::buildSlots() {
   // slot. Slots are made in creation order here and reversed at the end,
   // which gives the order of a list that is pushed on the front.
   for (int dir = 0; dir < 2; ++dir) {
-    const bool down = dir == Ned;
+    const bool down = static_cast<Direction>(dir) == Direction::Down;
     const int lines = down ? width_ : height_;
     const int cells = down ? height_ : width_;
     for (int line = 0; line < lines; ++line) {
@@ -81,7 +81,7 @@ void WorkingGrid::buildSlots() {
             Slot slot;
             slot.x = down ? x : x + 1;
             slot.y = down ? y + 1 : y;
-            slot.retning = down ? Ned : Hen;
+            slot.direction = down ? Direction::Down : Direction::Across;
             slots_.push_back(slot);
           }
           continue;
@@ -90,7 +90,7 @@ void WorkingGrid::buildSlots() {
           Slot slot;
           slot.x = x;
           slot.y = y;
-          slot.retning = down ? Ned : Hen;
+          slot.direction = down ? Direction::Down : Direction::Across;
           slots_.push_back(slot);
         }
         slots_.back().append(ch);
@@ -100,49 +100,49 @@ void WorkingGrid::buildSlots() {
   std::reverse(slots_.begin(), slots_.end());
 }
 
-Slot* WorkingGrid::exactSlot(int x, int y, Retning retning) {
+Slot* WorkingGrid::exactSlot(int x, int y, Direction direction) {
   for (Slot& slot : slots_)
-    if (slot.x == x && slot.y == y && slot.retning == retning) return &slot;
+    if (slot.x == x && slot.y == y && slot.direction == direction) return &slot;
   return nullptr;
 }
 
-void WorkingGrid::wordStart(int& x, int& y, Retning retning) const {
+void WorkingGrid::wordStart(int& x, int& y, Direction direction) const {
   x = std::clamp(x, 0, std::max(width_ - 1, 0));
   y = std::clamp(y, 0, std::max(height_ - 1, 0));
-  if (retning == Ned) {
+  if (direction == Direction::Down) {
     while (y > 0 && get(x, y - 1) != '#') --y;
   } else {
     while (x > 0 && get(x - 1, y) != '#') --x;
   }
 }
 
-Slot* WorkingGrid::slotThrough(int x, int y, Retning retning) {
-  if (Slot* slot = exactSlot(x, y, retning)) return slot;
-  wordStart(x, y, retning);
-  return exactSlot(x, y, retning);
+Slot* WorkingGrid::slotThrough(int x, int y, Direction direction) {
+  if (Slot* slot = exactSlot(x, y, direction)) return slot;
+  wordStart(x, y, direction);
+  return exactSlot(x, y, direction);
 }
 
-Slot* WorkingGrid::findSlot(int x, int y, Retning retning) {
-  if (Slot* slot = slotThrough(x, y, retning)) return slot;
+Slot* WorkingGrid::findSlot(int x, int y, Direction direction) {
+  if (Slot* slot = slotThrough(x, y, direction)) return slot;
   ui_->messageBox(texts::gridSlotMismatch, texts::gridSlotMismatchCaption, Icon::Error,
                   Buttons::Ok);
   // The fallback looks only once: a slot list that does not match the cells
   // must not lead back here.
   for (int i = 1; i < width_ && i < height_; ++i)
-    if (get(i, i) != '#') return slotThrough(i, i, Hen);
+    if (get(i, i) != '#') return slotThrough(i, i, Direction::Across);
   return nullptr;
 }
 
 void WorkingGrid::readSlot(Slot& slot) const {
   int x = slot.x;
   int y = slot.y;
-  wordStart(x, y, slot.retning);
+  wordStart(x, y, slot.direction);
   slot.x = x;
   slot.y = y;
   slot.text[0] = '\0';
   slot.len = 0;
-  const int dx = slot.retning == Ned ? 0 : 1;
-  const int dy = slot.retning == Ned ? 1 : 0;
+  const int dx = slot.direction == Direction::Down ? 0 : 1;
+  const int dy = slot.direction == Direction::Down ? 1 : 0;
   for (; inside(x, y); x += dx, y += dy) {
     const char ch = get(x, y);
     if (ch == '#' || ch == '\0') break;
@@ -151,7 +151,7 @@ void WorkingGrid::readSlot(Slot& slot) const {
 }
 
 void WorkingGrid::writeSlot(const Slot& slot) {
-  const bool down = slot.retning == Ned;
+  const bool down = slot.direction == Direction::Down;
   const bool fits = inside(slot.x, slot.y) && slot.len >= 0 &&
                     (down ? slot.y + slot.len <= height_ : slot.x + slot.len <= width_);
   if (!fits) {

@@ -72,11 +72,11 @@ class WorkingGrid {
   const std::vector<Slot>& slots() const { return slots_; }
   std::vector<Slot>& slots() { return slots_; }
 
-  // The slot that starts at (x, y) in direction `retning`; else the slot of
+  // The slot that starts at (x, y) in direction `direction`; else the slot of
   // the word through that cell; else, after "Vej og model passer ikke
   // sammen", the across slot through the first diagonal cell (i, i), i >= 1,
   // that is a letter cell; else nullptr.
-  Slot* findSlot(int x, int y, Retning retning);
+  Slot* findSlot(int x, int y, Direction direction);
 
   // Moves the slot's first cell back to the start of its word and refreshes
   // its text and length from the cells.
@@ -93,10 +93,10 @@ class WorkingGrid {
   bool isDuplicate(const Slot& slot) const;
 
  private:
-  Slot* exactSlot(int x, int y, Retning retning);
+  Slot* exactSlot(int x, int y, Direction direction);
   // The first cell of the word through (x, y), clamped into the grid.
-  void wordStart(int& x, int& y, Retning retning) const;
-  Slot* slotThrough(int x, int y, Retning retning);
+  void wordStart(int& x, int& y, Direction direction) const;
+  Slot* slotThrough(int x, int y, Direction direction);
 
   int width_ = 0;
   int height_ = 0;

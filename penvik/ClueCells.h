@@ -13,11 +13,12 @@
 
 #include <vector>
 
+#include "document/Direction.h"
 #include "penvik/RawGrid.h"
 
 namespace penvik {
 
-enum class Direction { Across, Down };
+using vorkel::Direction;
 
 // A word of the grid: its first letter cell (0-based), its direction and length.
 struct Word {

@@ -46,7 +46,7 @@ inline void setUpTinyModel(ApplicationContext& c) {
     PathStop s;
     s.x = x;
     s.y = y;
-    s.retning = static_cast<std::uint8_t>(r);
+    s.direction = directionFromNumber(r);
     return s;
   };
   c.path.free();

@@ -94,7 +94,7 @@ TEST_F(GridViewTest, TransposeTwiceRestoresGridAndPath) {
   EXPECT_EQ(letterAt(2, 1), 'Q');
   EXPECT_FALSE(c.document.cellAt(2, 2).rightLine);  // the whole record moves
   EXPECT_EQ(c.path.stops()[1].x, path[1].y);
-  EXPECT_NE(c.path.stops()[1].retning, path[1].retning);
+  EXPECT_NE(c.path.stops()[1].direction, path[1].direction);
 
   view.transposeCommand();
   EXPECT_EQ(c.document.width(), before.width());

@@ -60,7 +60,7 @@ TEST_F(PathCommandTest, WritesTheOptimisedAutomaticPathWithTheFirstStopAsSeed) {
   newPathCommand(doc, expected, ui);
   // The seeds a path file without a seed line would give.
   expected.seeds().first = {expected.stops()[0].x, expected.stops()[0].y,
-                            expected.stops()[0].retning};
+                            expected.stops()[0].direction};
   ASSERT_TRUE(expected.save(path("expected.vej")));
   EXPECT_EQ(read(dir / "m.vej"), read(dir / "expected.vej"));
   EXPECT_NE(out.str().find(std::to_string(expected.length()) + " stops"), std::string::npos);

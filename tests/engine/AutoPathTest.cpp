@@ -24,7 +24,7 @@ WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
 std::vector<std::string> describe(const Path& path) {
   std::vector<std::string> out;
   for (const PathStop& s : path.stops())
-    out.push_back(std::to_string(s.x) + "," + std::to_string(s.y) + "," + std::to_string(s.retning));
+    out.push_back(std::to_string(s.x) + "," + std::to_string(s.y) + "," + std::to_string(directionNumber(s.direction)));
   return out;
 }
 
@@ -69,7 +69,7 @@ TEST(AutoPath, ReplacesTheOldStopsKeepsSeedsAndCopesWithoutLetterCells) {
   ScriptedUi ui;
   Path path;
   path.stops().assign(5, PathStop{});
-  path.seeds().first = {3, 4, 1};
+  path.seeds().first = {3, 4, Direction::Down};
   WorkingGrid clues = gridOf({"##", "##"}, ui);
   EXPECT_EQ(layAutoPath(clues, path), 0u);
   EXPECT_EQ(describe(path), (std::vector<std::string>{"-1,1,1", "-1,1,1"}));

@@ -17,9 +17,9 @@ class CandidateSearchTest : public FillFixture {
   WordPattern scratch;
   CandidateList list;
 
-  bool search(int x, int y, Retning retning) {
+  bool search(int x, int y, Direction direction) {
     grid.buildSlots();
-    Slot* slot = grid.findSlot(x, y, retning);
+    Slot* slot = grid.findSlot(x, y, direction);
     grid.readSlot(*slot);
     FillContext c = context();
     return searchCandidates(c, *slot, scratch, list);
@@ -47,7 +47,7 @@ TEST_F(CandidateSearchTest, FewMatchesAreAllKeptInDictionaryOrder) {
   words({"KAT", "KOP", "KUR", "HUS"});
   setGrid({"K  "});
   params.keptCandidates = 10;
-  ASSERT_TRUE(search(0, 0, Hen));
+  ASSERT_TRUE(search(0, 0, Direction::Across));
   EXPECT_EQ(stored(), dictionaryOrder("K  "));
   EXPECT_EQ(stored(), (std::vector<std::string>{"KUR", "KOP", "KAT"}));
   EXPECT_EQ(std::string(list.saved.textView()), "K  ");
@@ -91,7 +91,7 @@ TEST_F(CandidateSearchTest, ReplacementsUnderTheSamplingLimits) {
     while (percent < 100 && !byHand(Random(seed), percent).drewThePercentage) ++seed;
     random.seed(seed);
     const Expected expected = byHand(random, percent);
-    ASSERT_TRUE(search(0, 0, Hen));
+    ASSERT_TRUE(search(0, 0, Direction::Across));
     EXPECT_EQ(stored(), expected.kept) << percent;
     EXPECT_EQ(random.state(), expected.after.state()) << percent;
     if (percent == 0) {
@@ -110,16 +110,16 @@ TEST_F(CandidateSearchTest, CrossingsPruneTheCandidates) {
   // is a word ending in X.
   words({"ABC", "ADC", "BX", "AA", "CC"});
   setGrid({"   ", "#X#"});
-  ASSERT_TRUE(search(0, 0, Hen));
+  ASSERT_TRUE(search(0, 0, Direction::Across));
   EXPECT_EQ(stored(), (std::vector<std::string>{"ABC"}));
   EXPECT_EQ(scratch.cross[0].allowed, 0xFFFFFFFFu);  // a one-cell crossing takes anything
 
   // A crossing no word can complete fails the search before any candidate.
   setGrid({"   ", "#Q#"});
-  EXPECT_FALSE(search(0, 0, Hen));
+  EXPECT_FALSE(search(0, 0, Direction::Across));
   // An open one-cell slot never has candidates.
   setGrid({" #"});
-  EXPECT_FALSE(search(0, 0, Hen));
+  EXPECT_FALSE(search(0, 0, Direction::Across));
 }
 
 TEST_F(CandidateSearchTest, KeptCandidatesFitTheBuffer) {
@@ -139,7 +139,7 @@ TEST_F(CandidateSearchTest, KeptCandidatesFitTheBuffer) {
   setGrid({std::string(25, ' ')});
   params.keptCandidates = 5000;
   params.maxReplacements = 50;
-  ASSERT_TRUE(search(0, 0, Hen));
+  ASSERT_TRUE(search(0, 0, Direction::Across));
   EXPECT_EQ(list.count(), 30000 / 26);
   EXPECT_LE(list.bytesUsed(), CandidateList::BufferSize);
 }

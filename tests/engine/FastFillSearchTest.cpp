@@ -220,7 +220,7 @@ class FastFillSearchTest : public ::testing::Test {
     std::uint8_t codes[WordIndex::MaxLength];
     for (int i = 0; i < s.length; ++i)
       codes[i] = static_cast<std::uint8_t>(
-          (s.retning == Ned ? solution[s.y + i][s.x] : solution[s.y][s.x + i]) & 31);
+          (s.direction == Direction::Down ? solution[s.y + i][s.x] : solution[s.y][s.x + i]) & 31);
     return index.find(s.length, codes);
   }
   // Every solution's letters are still possible in their cells, and its

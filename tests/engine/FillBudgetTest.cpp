@@ -28,7 +28,7 @@ class FillBudgetTest : public FillFixture {
 TEST_F(FillBudgetTest, SpentBudgetGivesUpAndRestoresTheGrid) {
   words({"ABE", "KAT", "SOL"});
   setGrid({"   ", "###", "   "});
-  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 2, Direction::Across)});
 
   std::uint64_t entries = 0;
   // One entry per stop: no limit and a budget of exactly two both fill.
@@ -57,10 +57,10 @@ TEST_F(FillBudgetTest, GivingUpOnADeepPathNeverReadsAsTheUsersEscape) {
     dict->insertWord(word);
     picture.push_back(word);
     picture.push_back("##");
-    stops.push_back(stopAt(0, 2 * i, 0));
+    stops.push_back(stopAt(0, 2 * i, Direction::Across));
   }
   picture.push_back("  ");
-  stops.push_back(stopAt(0, 440, 0));
+  stops.push_back(stopAt(0, 440, Direction::Across));
   setGrid(picture);
   setPath(stops);
 

@@ -17,7 +17,9 @@ using filltest::FillFixture;
 using filltest::stopAt;
 
 struct CellRun {
-  int x, y, retning, len;
+  int x, y;
+  Direction direction;
+  int len;
 };
 
 // Every maximal run of two or more non-"#" cells, across then down.
@@ -30,7 +32,7 @@ std::vector<CellRun> runsOf(const std::vector<std::string>& g) {
       if (g[y][x] == '#') { ++x; continue; }
       int e = x;
       while (e < w && g[y][e] != '#') ++e;
-      if (e - x >= 2) out.push_back({x, y, 0, e - x});
+      if (e - x >= 2) out.push_back({x, y, Direction::Across, e - x});
       x = e;
     }
   for (int x = 0; x < w; ++x)
@@ -38,7 +40,7 @@ std::vector<CellRun> runsOf(const std::vector<std::string>& g) {
       if (g[y][x] == '#') { ++y; continue; }
       int e = y;
       while (e < h && g[e][x] != '#') ++e;
-      if (e - y >= 2) out.push_back({x, y, 1, e - y});
+      if (e - y >= 2) out.push_back({x, y, Direction::Down, e - y});
       y = e;
     }
   return out;
@@ -46,7 +48,7 @@ std::vector<CellRun> runsOf(const std::vector<std::string>& g) {
 
 std::string textOf(const std::vector<std::string>& g, const CellRun& r) {
   std::string s;
-  for (int i = 0; i < r.len; ++i) s += r.retning == 0 ? g[r.y][r.x + i] : g[r.y + i][r.x];
+  for (int i = 0; i < r.len; ++i) s += r.direction == Direction::Across ? g[r.y][r.x + i] : g[r.y + i][r.x];
   return s;
 }
 
@@ -79,7 +81,7 @@ class FillCheckerTest : public FillFixture {
       for (const CellRun& r : runsOf(g)) {
         distinct = distinct && planted.insert(textOf(g, r)).second;
         for (int i = 0; i < r.len; ++i)
-          covered[r.retning == 0 ? r.y : r.y + i][r.retning == 0 ? r.x + i : r.x] = true;
+          covered[r.direction == Direction::Across ? r.y : r.y + i][r.direction == Direction::Across ? r.x + i : r.x] = true;
       }
       bool isolated = false;
       for (int y = 0; y < h; ++y)
@@ -111,7 +113,7 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     for (const std::string& w : known) dict->insertWord(w);
     setGrid(empty);
     std::vector<PathStop> stops;
-    for (const CellRun& r : runsOf(empty)) stops.push_back(stopAt(r.x, r.y, r.retning));
+    for (const CellRun& r : runsOf(empty)) stops.push_back(stopAt(r.x, r.y, r.direction));
     setPath(stops);
     random.seed(seed);
     counters = {};
@@ -122,8 +124,8 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     // With seed letters the planted solution may be out of reach; either
     // the grid is a valid crossword or it holds only its seed letters.
     setGrid(empty);
-    path.seeds().first = {0, 0, 0};
-    path.seeds().second = {0, 0, 0};
+    path.seeds().first = {0, 0, Direction::Across};
+    path.seeds().second = {0, 0, Direction::Across};
     const int result = fill(true);
     if (result == 1) {
       EXPECT_EQ(checkFilled(rows(), known), "");

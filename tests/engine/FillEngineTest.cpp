@@ -39,19 +39,19 @@ TEST_F(FillEngineTest, CompleteSlots) {
   words({"ABE", "KAT"});
   // Not in the dictionary: the level fails at once.
   setGrid({"XYZ"});
-  setPath({stopAt(0, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   // In the dictionary: on to the next stop.
   setGrid({"ABE"});
   EXPECT_EQ(fill(), 1);
   // The same word twice: the second stop refuses it (so does the first).
   setGrid({"ABE#ABE"});
-  setPath({stopAt(0, 0, 0), stopAt(4, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(4, 0, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   // One cell is no word; it is accepted even when another cell holds the
   // same letter.
   setGrid({"Q#Q"});
-  setPath({stopAt(0, 0, 0), stopAt(2, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(2, 0, Direction::Across)});
   EXPECT_EQ(fill(), 1);
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -60,13 +60,13 @@ TEST_F(FillEngineTest, BadStopsAreReported) {
   words({"AB", "CD"});
   setGrid({"# ", " #"});
   // Outside the grid.
-  setPath({stopAt(5, 0, 0)});
+  setPath({stopAt(5, 0, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, texts::fillOutsideGrid);
   // On a clue cell: reported with its position, then the next stop decides.
   ui.messages.clear();
-  setPath({stopAt(0, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across)});
   EXPECT_EQ(fill(), 1);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Prøver at finde et ord i et ledeordsfelt\nFejl i vejen");
@@ -74,7 +74,7 @@ TEST_F(FillEngineTest, BadStopsAreReported) {
   // No slot anywhere: the slot search complains, then the fill gives up.
   ui.messages.clear();
   setGrid({"#"});
-  setPath({stopAt(1, 0, 0)});
+  setPath({stopAt(1, 0, Direction::Across)});
   EXPECT_EQ(fill(), -100);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[1].text, "Kan ikke finde ord via skafordet\nFejl i vejen");
@@ -88,31 +88,31 @@ TEST_F(FillEngineTest, NoCandidateJumpsBackByRc) {
   words({"AB", "CD", "EF", "GH"});
   const std::vector<std::string> cells{"  #", "###", "  #", "###", "  #", "###", "   "};
   setGrid(cells);
-  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0), stopAt(0, 6, 0, 2)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 2, Direction::Across), stopAt(0, 4, Direction::Across), stopAt(0, 6, Direction::Across, 2)});
   EXPECT_EQ(fill(), 0);
   EXPECT_EQ(counters.calls, 1u + 4u * 3u);
   EXPECT_EQ(rows(), cells);  // every level put its slot back
 
   counters = {};
-  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0), stopAt(0, 6, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 2, Direction::Across), stopAt(0, 4, Direction::Across), stopAt(0, 6, Direction::Across, 0)});
   EXPECT_EQ(fill(), 0);
   EXPECT_EQ(counters.calls, 1u + 4u * (1u + 3u * (1u + 2u)));
 
   // A jump longer than the path runs out at the first stop.
   counters = {};
-  setPath({stopAt(0, 0, 0), stopAt(0, 6, 0, 5)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 6, Direction::Across, 5)});
   EXPECT_EQ(fill(), -4);
 
   // A negative rc (from a hand-made path file) is plain backtracking, never
   // a success.
-  setPath({stopAt(0, 6, 0, -3)});
+  setPath({stopAt(0, 6, Direction::Across, -3)});
   EXPECT_EQ(fill(), 0);
 }
 
 TEST_F(FillEngineTest, AWordIsNeverPlacedTwice) {
   words({"AB"});
   setGrid({"  ", "##", "  "});
-  setPath({stopAt(0, 0, 0), stopAt(0, 2, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 2, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "##", "  "}));
   words({"CD"});
@@ -125,7 +125,7 @@ TEST_F(FillEngineTest, ASlotFilledByItsCrossingsNeverRepeatsAWord) {
   // fill of AB/BA would stand each word twice.
   words({"AB", "BA"});
   setGrid({"  ", "  "});
-  setPath({stopAt(0, 0, 0), stopAt(0, 1, 0)});
+  setPath({stopAt(0, 0, Direction::Across), stopAt(0, 1, Direction::Across)});
   EXPECT_LE(fill(), 0);
   EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "  "}));
   // With a word that breaks the symmetry a fill exists: AB over CD gives the
@@ -143,8 +143,8 @@ TEST_F(FillEngineTest, KeysAtThePeriodicCheck) {
   // come in chain order: AC, then AB.
   words({"AB", "AC", "DE", "FG", "HI", "JK", "LM"});
   const std::vector<std::string> cells{"A ", "##", "  ", "##", "  ", "##", "  ", "##", "  "};
-  const std::vector<PathStop> stops{stopAt(0, 0, 0), stopAt(0, 2, 0), stopAt(0, 4, 0),
-                                   stopAt(0, 6, 0), stopAt(0, 8, 0)};
+  const std::vector<PathStop> stops{stopAt(0, 0, Direction::Across), stopAt(0, 2, Direction::Across), stopAt(0, 4, Direction::Across),
+                                   stopAt(0, 6, Direction::Across), stopAt(0, 8, Direction::Across)};
   setGrid(cells);
   setPath(stops);
   ASSERT_EQ(fill(), 1);
@@ -172,9 +172,9 @@ TEST_F(FillEngineTest, KeysAtThePeriodicCheck) {
 TEST_F(FillEngineTest, SeedLettersGoIntoTheSeedSlots) {
   words({"AB"});
   setGrid({"   ", "###", "   "});
-  setPath({stopAt(0, 2, 0)});
-  path.seeds().first = {1, 0, 0};   // the across slot of row 0
-  path.seeds().second = {0, 0, 0};  // the path's second stop: there is none
+  setPath({stopAt(0, 2, Direction::Across)});
+  path.seeds().first = {1, 0, Direction::Across};   // the across slot of row 0
+  path.seeds().second = {0, 0, Direction::Across};  // the path's second stop: there is none
   // The fill itself fails (no 3-letter words), the seed letter stays.
   EXPECT_EQ(fill(true), 0);
   const std::string row0 = rows()[0];
@@ -190,8 +190,8 @@ TEST_F(FillEngineTest, SeedLettersGoIntoTheSeedSlots) {
 
   // x == 0 takes the first stop; a negative x places nothing.
   setGrid({"   ", "###", "   "});
-  path.seeds().first = {0, 0, 0};
-  path.seeds().second = {-1, 0, 0};
+  path.seeds().first = {0, 0, Direction::Across};
+  path.seeds().second = {-1, 0, Direction::Across};
   EXPECT_EQ(fill(true), 0);
   EXPECT_EQ(rows()[0], "   ");
   const std::string row2 = rows()[2];
@@ -202,14 +202,14 @@ TEST_F(FillEngineTest, OverlongSlotsAreRefusedCleanly) {
   words({"AB", "CD"});
   // A 30-cell across slot: no word is that long, so no candidate.
   setGrid({std::string(30, ' ')});
-  setPath({stopAt(0, 0, 0)});
+  setPath({stopAt(0, 0, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   // A 2-cell slot crossing a 28-cell column: that column can never be a word.
   std::vector<std::string> cells(28, "#  ");
   cells[0] = "   ";
   cells[1] = "  #";
   setGrid(cells);
-  setPath({stopAt(1, 1, 0)});
+  setPath({stopAt(1, 1, Direction::Across)});
   EXPECT_EQ(fill(), 0);
   EXPECT_TRUE(ui.messages.empty());
 }

@@ -15,7 +15,7 @@ class FillObstaclesTest : public FillFixture {
   void SetUp() override {
     model("5 2\n#\xDB\xDB\xDB#\n#\xDB#\xDB#\n");  // 0xDB: an empty letter cell
     words({"kat", "ko", "to"});
-    setPath({stopAt(1, 0, Hen), stopAt(1, 0, Ned), stopAt(3, 0, Ned)});
+    setPath({stopAt(1, 0, Direction::Across), stopAt(1, 0, Direction::Down), stopAt(3, 0, Direction::Down)});
   }
   void model(const std::string& text) { ASSERT_TRUE(parseDocument(doc, text, language, ui)); }
   // "kind column,row stop" per obstacle.
@@ -42,8 +42,8 @@ TEST_F(FillObstaclesTest, AFillableModelHasNone) {
 TEST_F(FillObstaclesTest, StopsOfAnotherModelAreNamedByNumberAndCell) {
   // A stop one beyond the last column is read on the last column, as the
   // fill reads it: there a clue cell, so no word.
-  setPath({stopAt(1, 0, Hen), stopAt(0, 1, Hen), stopAt(9, 0, Ned), stopAt(5, 1, Hen),
-           stopAt(1, 0, Ned), stopAt(3, 0, Ned)});
+  setPath({stopAt(1, 0, Direction::Across), stopAt(0, 1, Direction::Across), stopAt(9, 0, Direction::Down), stopAt(5, 1, Direction::Across),
+           stopAt(1, 0, Direction::Down), stopAt(3, 0, Direction::Down)});
   EXPECT_EQ(found(), (std::vector<std::string>{at(K::StopOnClue, 1, 2, 2),
                                                at(K::StopOutsideGrid, 10, 1, 3),
                                                at(K::StopOnNoSlot, 6, 2, 4)}));
@@ -54,7 +54,7 @@ TEST_F(FillObstaclesTest, StopsOfAnotherModelAreNamedByNumberAndCell) {
 }
 
 TEST_F(FillObstaclesTest, CellsThePathNeverVisitsAreNamed) {
-  setPath({stopAt(2, 0, Hen)});
+  setPath({stopAt(2, 0, Direction::Across)});
   EXPECT_EQ(found(), (std::vector<std::string>{at(K::CellOffPath, 2, 2), at(K::CellOffPath, 4, 2)}));
 }
 

@@ -16,7 +16,7 @@ using filltest::stopAt;
 
 class PeriodicCheckTest : public FillFixture {
  protected:
-  PathStop stop = stopAt(3, 4, 1);
+  PathStop stop = stopAt(3, 4, Direction::Down);
   int check() {
     FillContext c = context();
     return periodicCheck(c, stop);

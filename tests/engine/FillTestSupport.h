@@ -31,11 +31,11 @@ class FakeTicks : public TickSource {
   std::uint32_t tickCount() override { return now; }
 };
 
-inline PathStop stopAt(int x, int y, int retning, int rc = 0) {
+inline PathStop stopAt(int x, int y, Direction direction, int rc = 0) {
   PathStop s;
   s.x = x;
   s.y = y;
-  s.retning = static_cast<std::uint8_t>(retning);
+  s.direction = direction;
   s.backJump = rc;
   return s;
 }

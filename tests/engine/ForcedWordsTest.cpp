@@ -85,7 +85,7 @@ class ForcedPlacementTest : public FillFixture {
   std::string wordAt(const PlacedWord& p) const {
     std::string s;
     for (std::size_t i = 0; i < p.word.size(); ++i)
-      s += p.retning == Hen ? grid.get(p.x + static_cast<int>(i), p.y)
+      s += p.direction == Direction::Across ? grid.get(p.x + static_cast<int>(i), p.y)
                             : grid.get(p.x, p.y + static_cast<int>(i));
     return s;
   }
@@ -102,7 +102,7 @@ TEST_F(ForcedPlacementTest, AWordOfALengthNoSlotHasFailsEveryPlacementAndLeavesT
   EXPECT_FALSE(placeForcedWordsRetrying(grid, forced({"O-T"}), language, random, *dict, placed));
 
   // The attempt gives up with -1 and fills nothing.
-  setPath({filltest::stopAt(0, 0, 0)});
+  setPath({filltest::stopAt(0, 0, Direction::Across)});
   std::vector<PlacedWord> where;
   FillContext c = context();
   EXPECT_EQ(fillForced(c, path, forced({"HUND"}), where), -1);
@@ -122,12 +122,12 @@ TEST_F(ForcedPlacementTest, WordsOfOneLengthCrossOnlyWhereTheirLettersAgree) {
       for (const PlacedWord& p : placed) {
         EXPECT_EQ(wordAt(p), p.word) << "overwritten";
       }
-      if (placed[0].retning != placed[1].retning && pair[1].word == "AQR") {
+      if (placed[0].direction != placed[1].direction && pair[1].word == "AQR") {
         EXPECT_EQ(placed[0].x, placed[1].x);
         EXPECT_EQ(placed[0].y, placed[1].y);
       }
       if (pair[1].word == "XYZ") {
-        EXPECT_EQ(placed[0].retning, placed[1].retning);
+        EXPECT_EQ(placed[0].direction, placed[1].direction);
       }
     }
   }
@@ -198,7 +198,7 @@ TEST_F(ForcedPlacementTest, TheAttemptPlacesTheWordsAndFillsAroundThem) {
   setGrid({"   ", "   ", "   "});
   words({"cat", "ore", "wet", "cow", "are", "tet"});
   // The program's path is not consulted: the attempt lays its own.
-  setPath({filltest::stopAt(1, 1, 0)});
+  setPath({filltest::stopAt(1, 1, Direction::Across)});
   std::vector<PlacedWord> placed;
   int result = 0;
   for (std::uint32_t seed = 1; seed < 40 && result != 1; ++seed) {
@@ -211,20 +211,20 @@ TEST_F(ForcedPlacementTest, TheAttemptPlacesTheWordsAndFillsAroundThem) {
   ASSERT_EQ(placed.size(), 1u);
   EXPECT_EQ(placed[0].x, 0);
   EXPECT_EQ(placed[0].y, 0);
-  EXPECT_EQ(rows(), placed[0].retning == Hen ? (std::vector<std::string>{"CAT", "ORE", "WET"})
+  EXPECT_EQ(rows(), placed[0].direction == Direction::Across ? (std::vector<std::string>{"CAT", "ORE", "WET"})
                                              : (std::vector<std::string>{"COW", "ARE", "TET"}));
   // The path: every slot but the forced one, no back-jumps. (Its last stop
   // repeats the slot list's first slot, as the automatic path does.)
-  std::set<std::pair<int, int>> stops;
+  std::set<std::pair<int, Direction>> stops;
   for (const PathStop& s : path.stops()) {
     if (s.isEndMarker()) break;
     EXPECT_EQ(s.backJump, 0);
-    EXPECT_FALSE(s.x == 0 && s.y == 0 && s.retning == placed[0].retning) << "the forced slot";
-    stops.insert({s.x * 10 + s.y, s.retning});
+    EXPECT_FALSE(s.x == 0 && s.y == 0 && s.direction == placed[0].direction) << "the forced slot";
+    stops.insert({s.x * 10 + s.y, s.direction});
   }
   EXPECT_EQ(stops.size(), 5u);
   // The first stop crosses the placed word.
-  EXPECT_NE(path.stops().front().retning, placed[0].retning);
+  EXPECT_NE(path.stops().front().direction, placed[0].direction);
   ASSERT_FALSE(ui.progress.empty());
   bool shown = false;
   for (const std::string& p : ui.progress) shown = shown || p.rfind(ForcedStartLine, 0) == 0;

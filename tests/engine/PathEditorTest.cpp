@@ -13,7 +13,7 @@ PathStop stop(int x, int y, std::uint8_t r) {
   PathStop s;
   s.x = x;
   s.y = y;
-  s.retning = r;
+  s.direction = directionFromNumber(r);
   return s;
 }
 
@@ -79,12 +79,12 @@ TEST_F(PathEditorTest, DeleteInsertAndTypeAsTheUserDoesThem) {
   editor->drag(2, 3, 5, 40);
   EXPECT_EQ(editor->current(), 1u);
   const PathStop& inserted = path.stops()[1];
-  EXPECT_EQ(inserted.retning, PathStop::Ned);
+  EXPECT_EQ(inserted.direction, Direction::Down);
   EXPECT_EQ(inserted.x, 2);
   EXPECT_EQ(inserted.y, 0);  // drawn: moved back to its word's first cell
   editor->key(PathEditor::Key::Insert);
   editor->drag(1, 2, 30, -5);  // mostly across
-  EXPECT_EQ(path.stops()[2].retning, PathStop::Hen);
+  EXPECT_EQ(path.stops()[2].direction, Direction::Across);
 
   for (int i = 0; i < 3; ++i) editor->key(PathEditor::Key::CycleType);
   EXPECT_EQ(path.stops()[2].type, 3);

@@ -26,11 +26,11 @@ CrosswordDocument docOf(const std::vector<std::string>& rows) {
   return doc;
 }
 
-PathStop stop(int x, int y, int retning, int rc = 0, int nr = 0, int type = 0) {
+PathStop stop(int x, int y, int direction, int rc = 0, int nr = 0, int type = 0) {
   PathStop s;
   s.x = x;
   s.y = y;
-  s.retning = static_cast<std::uint8_t>(retning);
+  s.direction = directionFromNumber(direction);
   s.backJump = rc;
   s.number = nr;
   s.type = type;
@@ -44,11 +44,11 @@ Path pathOf(std::vector<PathStop> stops) {
   return path;
 }
 
-Slot slot(int x, int y, int retning, int len) {
+Slot slot(int x, int y, int direction, int len) {
   Slot s;
   s.x = x;
   s.y = y;
-  s.retning = retning ? Ned : Hen;
+  s.direction = direction ? Direction::Down : Direction::Across;
   s.len = len;
   return s;
 }

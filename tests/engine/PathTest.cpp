@@ -26,20 +26,20 @@ class PathFileTest : public ::testing::Test {
   testing::TempFolder dir_;
 };
 
-PathStop stop(int x, int y, int retning, int rc = 0, int type = 0) {
+PathStop stop(int x, int y, int direction, int rc = 0, int type = 0) {
   PathStop s;
   s.x = x;
   s.y = y;
-  s.retning = static_cast<std::uint8_t>(retning);
+  s.direction = directionFromNumber(direction);
   s.backJump = rc;
   s.type = type;
   return s;
 }
 
-void expectStop(const PathStop& s, int x, int y, int retning, int nr, int rc, int type) {
+void expectStop(const PathStop& s, int x, int y, int direction, int nr, int rc, int type) {
   EXPECT_EQ(s.x, x);
   EXPECT_EQ(s.y, y);
-  EXPECT_EQ(s.retning, retning);
+  EXPECT_EQ(directionNumber(s.direction), direction);
   EXPECT_EQ(s.number, nr);
   EXPECT_EQ(s.backJump, rc);
   EXPECT_EQ(s.type, type);
@@ -54,7 +54,7 @@ TEST_F(PathFileTest, FileWithoutSeedLineTakesTheFirstStopAsSeed) {
   expectStop(path.stops()[1], 0, 4, 0, 2, 0, 1);
   expectStop(path.stops()[2], -1, -1, 0, 0, 0, 0);
   EXPECT_EQ(path.length(), 2u);
-  EXPECT_EQ(path.seeds().first, (SeedPositions::Seed{2, 0, 1}));
+  EXPECT_EQ(path.seeds().first, (SeedPositions::Seed{2, 0, Direction::Down}));
   EXPECT_LT(path.seeds().second.x, 0);
 }
 
@@ -62,7 +62,7 @@ TEST_F(PathFileTest, SaveWritesTheExactFormatAndReadsBack) {
   write("a.vej", "2 0 1 3 0\r\n0 4 0 0 1\r\n");
   Path path;
   ASSERT_TRUE(path.load(file("a.vej")));
-  path.seeds().second = {5, 6, 0};
+  path.seeds().second = {5, 6, Direction::Across};
   ASSERT_TRUE(path.save(file("b.vej")));
   EXPECT_EQ(read("b.vej"),
             "-2 2 0 1 5 6 0\r\n"
@@ -73,8 +73,8 @@ TEST_F(PathFileTest, SaveWritesTheExactFormatAndReadsBack) {
 
   Path again;
   ASSERT_TRUE(again.load(file("b.vej")));
-  EXPECT_EQ(again.seeds().first, (SeedPositions::Seed{2, 0, 1}));
-  EXPECT_EQ(again.seeds().second, (SeedPositions::Seed{5, 6, 0}));
+  EXPECT_EQ(again.seeds().first, (SeedPositions::Seed{2, 0, Direction::Down}));
+  EXPECT_EQ(again.seeds().second, (SeedPositions::Seed{5, 6, Direction::Across}));
   ASSERT_EQ(again.length(), 2u);
   expectStop(again.stops()[0], 2, 0, 1, 1, 3, 0);
   expectStop(again.stops()[1], 0, 4, 0, 2, 0, 1);
@@ -123,7 +123,7 @@ TEST(PathFormat, EmptyOrSeedOnlyFileGivesTheEndMarkerAlone) {
     EXPECT_TRUE(c.stops[0].isEndMarker());
     EXPECT_EQ(c.stops[0].number, 0);
   }
-  EXPECT_EQ(parsePathFile("-2 1 2 0 3 4 1").seeds.second, (SeedPositions::Seed{3, 4, 1}));
+  EXPECT_EQ(parsePathFile("-2 1 2 0 3 4 1").seeds.second, (SeedPositions::Seed{3, 4, Direction::Down}));
 }
 
 TEST(PathFormat, ShortLinesKeepDefaultsAndLongLinesAreCut) {
@@ -140,7 +140,7 @@ TEST(PathFormat, ShortLinesKeepDefaultsAndLongLinesAreCut) {
 
 TEST(PathFormat, DamagedSeedLineLeavesMissingSeedsIgnored) {
   PathFileContents c = parsePathFile("-2 3 4 1 x\n1 1 0\n");
-  EXPECT_EQ(c.seeds.first, (SeedPositions::Seed{3, 4, 1}));
+  EXPECT_EQ(c.seeds.first, (SeedPositions::Seed{3, 4, Direction::Down}));
   EXPECT_LT(c.seeds.second.x, 0);
   ASSERT_EQ(c.stops.size(), 2u);
   EXPECT_EQ(c.stops[0].x, 1);
@@ -148,7 +148,7 @@ TEST(PathFormat, DamagedSeedLineLeavesMissingSeedsIgnored) {
 
 TEST(PathFormat, RandomAndTruncatedBytesNeverBreakTheReader) {
   const std::string good = formatPathFile({stop(1, 2, 0, 3, 1), stop(4, 5, 1), PathStop{}},
-                                          SeedPositions{{1, 2, 0}, {4, 5, 1}});
+                                          SeedPositions{{1, 2, Direction::Across}, {4, 5, Direction::Down}});
   for (std::size_t n = 0; n <= good.size(); ++n) {
     PathFileContents c = parsePathFile(good.substr(0, n));
     ASSERT_FALSE(c.stops.empty());
@@ -186,13 +186,13 @@ TEST(PathList, RenumberStopBeforeUnlinkTranspose) {
   path.transpose();
   EXPECT_EQ(path.stops()[0].x, 2);
   EXPECT_EQ(path.stops()[0].y, 1);
-  EXPECT_EQ(path.stops()[0].retning, 1);
+  EXPECT_EQ(path.stops()[0].direction, Direction::Down);
   EXPECT_EQ(path.stops()[3].x, -1);
   path.transpose();
   for (std::size_t i = 0; i < before.size(); ++i) {
     EXPECT_EQ(path.stops()[i].x, before[i].x);
     EXPECT_EQ(path.stops()[i].y, before[i].y);
-    EXPECT_EQ(path.stops()[i].retning, before[i].retning);
+    EXPECT_EQ(path.stops()[i].direction, before[i].direction);
   }
 
   PathStop first = path.unlink(0);

@@ -20,9 +20,9 @@ WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
   return grid;
 }
 
-const Slot* slotAt(const WorkingGrid& grid, int x, int y, Retning r) {
+const Slot* slotAt(const WorkingGrid& grid, int x, int y, Direction r) {
   for (const Slot& s : grid.slots())
-    if (s.x == x && s.y == y && s.retning == r) return &s;
+    if (s.x == x && s.y == y && s.direction == r) return &s;
   return nullptr;
 }
 
@@ -59,26 +59,26 @@ TEST(WorkingGrid, SlotsOfARowWithAClueCell) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"A B#CD", "######"}, ui);
   grid.buildSlots();
-  const Slot* first = slotAt(grid, 0, 0, Hen);
+  const Slot* first = slotAt(grid, 0, 0, Direction::Across);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->textView(), "A B");
   EXPECT_EQ(first->len, 3);
-  const Slot* second = slotAt(grid, 4, 0, Hen);
+  const Slot* second = slotAt(grid, 4, 0, Direction::Across);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->textView(), "CD");
   EXPECT_EQ(second->len, 2);
   // Down: one-cell slots for every letter column, nothing for the "#" rows.
   EXPECT_EQ(grid.slots().size(), 2u + 5u);
-  EXPECT_EQ(slotAt(grid, 3, 0, Ned), nullptr);
-  EXPECT_EQ(slotAt(grid, 1, 0, Ned)->textView(), " ");
+  EXPECT_EQ(slotAt(grid, 3, 0, Direction::Down), nullptr);
+  EXPECT_EQ(slotAt(grid, 1, 0, Direction::Down)->textView(), " ");
 
   // Single cells between clue cells and at the edges.
   WorkingGrid single = gridOf({"#A#", "B##", "#C#"}, ui);
   single.buildSlots();
   EXPECT_EQ(single.slots().size(), 6u);
-  EXPECT_EQ(slotAt(single, 1, 0, Hen)->len, 1);
-  EXPECT_EQ(slotAt(single, 0, 1, Ned)->len, 1);
-  EXPECT_EQ(slotAt(single, 1, 2, Ned)->textView(), "C");
+  EXPECT_EQ(slotAt(single, 1, 0, Direction::Across)->len, 1);
+  EXPECT_EQ(slotAt(single, 0, 1, Direction::Down)->len, 1);
+  EXPECT_EQ(slotAt(single, 1, 2, Direction::Down)->textView(), "C");
 }
 
 TEST(WorkingGrid, SlotListOrderIsTheReverseOfCreation) {
@@ -98,15 +98,15 @@ TEST(WorkingGrid, FindSlotWalksBackToTheWordStart) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"#ABCD", "#E#F#", "GHIJK"}, ui);
   grid.buildSlots();
-  Slot* slot = grid.findSlot(3, 0, Hen);
+  Slot* slot = grid.findSlot(3, 0, Direction::Across);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->x, 1);
   EXPECT_EQ(slot->textView(), "ABCD");
-  slot = grid.findSlot(3, 2, Ned);
+  slot = grid.findSlot(3, 2, Direction::Down);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->y, 0);
   EXPECT_EQ(slot->textView(), "CFJ");
-  slot = grid.findSlot(40, 40, Hen);  // clamped to the last cell
+  slot = grid.findSlot(40, 40, Direction::Across);  // clamped to the last cell
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->textView(), "GHIJK");
   EXPECT_TRUE(ui.messages.empty());
@@ -117,11 +117,11 @@ TEST(WorkingGrid, FindSlotOnAClueCellFallsBackToTheDiagonal) {
   WorkingGrid grid = gridOf({"#ABC", "D EF", "GH#I"}, ui);
   grid.buildSlots();
   // A clue cell with a word on its left belongs to that word.
-  Slot* slot = grid.findSlot(2, 2, Hen);
+  Slot* slot = grid.findSlot(2, 2, Direction::Across);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->textView(), "GH");
   EXPECT_TRUE(ui.messages.empty());
-  slot = grid.findSlot(0, 0, Hen);  // "#" at the start of its row: no word
+  slot = grid.findSlot(0, 0, Direction::Across);  // "#" at the start of its row: no word
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.lastMessage().text, "Vej og model passer ikke sammen");
   EXPECT_EQ(ui.lastMessage().caption, "Ret vejen");
@@ -131,12 +131,12 @@ TEST(WorkingGrid, FindSlotOnAClueCellFallsBackToTheDiagonal) {
 
   WorkingGrid blocked = gridOf({"A#", "##"}, ui);
   blocked.buildSlots();
-  EXPECT_EQ(blocked.findSlot(1, 1, Hen), nullptr);
+  EXPECT_EQ(blocked.findSlot(1, 1, Direction::Across), nullptr);
 
   // A slot list that no longer matches the cells ends the lookup, once.
   WorkingGrid stale = gridOf({"AB", "CD"}, ui);
   ui.messages.clear();
-  EXPECT_EQ(stale.findSlot(1, 1, Hen), nullptr);
+  EXPECT_EQ(stale.findSlot(1, 1, Direction::Across), nullptr);
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -144,14 +144,14 @@ TEST(WorkingGrid, WrittenSlotShowsInTheCrossingSlot) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"   ", "#  ", "   "}, ui);
   grid.buildSlots();
-  Slot* across = grid.findSlot(0, 2, Hen);
+  Slot* across = grid.findSlot(0, 2, Direction::Across);
   ASSERT_NE(across, nullptr);
   EXPECT_TRUE(WorkingGrid::hasEmptyCell(*across));
   ASSERT_TRUE(across->setText("SOL"));
   grid.writeSlot(*across);
   EXPECT_EQ(grid.row(2), "SOL");
   EXPECT_FALSE(WorkingGrid::hasEmptyCell(*across));
-  Slot* down = grid.findSlot(2, 0, Ned);
+  Slot* down = grid.findSlot(2, 0, Direction::Down);
   ASSERT_NE(down, nullptr);
   grid.readSlot(*down);
   EXPECT_EQ(down->textView(), "  L");
@@ -171,13 +171,13 @@ TEST(WorkingGrid, SlotThatDoesNotFitIsNotWritten) {
   slot.x = 1;
   slot.y = 1;
   slot.len = 3;
-  slot.retning = Ned;
+  slot.direction = Direction::Down;
   ASSERT_TRUE(slot.setText("ABE"));
   grid.writeSlot(slot);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.lastMessage().text, "ABE");
   EXPECT_EQ(ui.lastMessage().caption, "For langt ord indsættes i kryds");
-  slot.retning = Hen;
+  slot.direction = Direction::Across;
   grid.writeSlot(slot);
   EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(grid.row(1), "   ");
@@ -194,7 +194,7 @@ TEST(WorkingGrid, SlotTextIsBoundedForLongRuns) {
   ScriptedUi ui;
   WorkingGrid grid(45, 1, ui);
   grid.buildSlots();
-  const Slot* slot = slotAt(grid, 0, 0, Hen);
+  const Slot* slot = slotAt(grid, 0, 0, Direction::Across);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->len, 45);
   EXPECT_EQ(slot->textView().size(), 39u);
@@ -210,16 +210,16 @@ TEST(WorkingGrid, DuplicatesAreOtherSlotsWithTheSameText) {
   ScriptedUi ui;
   WorkingGrid grid = gridOf({"AB#", "#CD", "BA#"}, ui);
   grid.buildSlots();
-  const Slot* ab = slotAt(grid, 0, 0, Hen);
-  const Slot* cd = slotAt(grid, 1, 1, Hen);
+  const Slot* ab = slotAt(grid, 0, 0, Direction::Across);
+  const Slot* cd = slotAt(grid, 1, 1, Direction::Across);
   ASSERT_NE(ab, nullptr);
   ASSERT_NE(cd, nullptr);
   EXPECT_FALSE(grid.isDuplicate(*ab));
   grid.put('A', 1, 1);
   grid.put('B', 2, 1);
   grid.buildSlots();
-  EXPECT_TRUE(grid.isDuplicate(*slotAt(grid, 0, 0, Hen)));
-  EXPECT_FALSE(grid.isDuplicate(*slotAt(grid, 0, 2, Hen)));  // "BA"
+  EXPECT_TRUE(grid.isDuplicate(*slotAt(grid, 0, 0, Direction::Across)));
+  EXPECT_FALSE(grid.isDuplicate(*slotAt(grid, 0, 2, Direction::Across)));  // "BA"
 }
 
 TEST(WorkingGrid, FromTheDocumentAndBack) {

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < path.stops.size(); ++i) {
     const PathStop& a = path.stops[i];
     const PathStop& b = back.stops.at(i);
-    fuzz::expect(a.x == b.x && a.y == b.y && a.retning == b.retning && a.backJump == b.backJump &&
+    fuzz::expect(a.x == b.x && a.y == b.y && a.direction == b.direction && a.backJump == b.backJump &&
                      a.type == b.type,
                  "a written stop reads back the same");
     if (a.isEndMarker()) break;

@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, PathEditorIsAModeOfTheViewDrivenByKeysAndADrag) {
   QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, from + QPoint(3, -40));
   EXPECT_EQ(c.path.length(), stops + 1);
   EXPECT_EQ(c.path.stops()[2].x, 2);
-  EXPECT_EQ(c.path.stops()[2].retning, PathStop::Ned);
+  EXPECT_EQ(c.path.stops()[2].direction, Direction::Down);
   QTest::keyClick(&g, Qt::Key_Escape);
   EXPECT_EQ(w.gridModel().pathEditor(), nullptr);
   EXPECT_EQ(w.statusBar()->currentMessage(), "");
