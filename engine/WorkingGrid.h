@@ -12,7 +12,7 @@
 //
 //   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   grid.buildSlots();                       // the slot list from the cells
-//   Slot* slot = grid.findSlot(3, 0, Hen);  // the slot through (3,0) across
+//   Slot* slot = grid.findSlot(3, 0, Direction::Across);  // the slot through (3,0) across
 //   slot->setText("HUND"); grid.writeSlot(*slot);
 //   grid.copyLettersTo(doc);
 //
