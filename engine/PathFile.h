@@ -2,7 +2,7 @@
 // The .vej text format of a path.
 //
 //   -2 x1 y1 r1 x2 y2 r2        optional seed line
-//   x y direction backJump type         one line per stop, with a blank before the line end
+//   x y direction backJump type  one line per stop, with a blank before the line end
 //   ...                         up to and including the first end marker
 //   -1 -1 0 0                   closing line
 //
