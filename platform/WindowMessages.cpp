@@ -5,6 +5,7 @@
 #include <sys/random.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -352,6 +353,10 @@ struct Request {
 struct WindowEndpoint::State {
   Fd listener;
   Fd epoll;
+  // Armed to expire at once while requests wait in the queue. It sits in
+  // the epoll set, so the endpoint's descriptor stays readable until they
+  // are served, even when no socket has anything new.
+  Fd wake;
   std::string path;
   dev_t device = 0;
   ino_t inode = 0;
@@ -434,6 +439,19 @@ struct WindowEndpoint::State {
       readFrom(fd, ready);
     }
   }
+
+  // Keeps the descriptor readable while the queue holds requests.
+  void scheduleWake() {
+    itimerspec spec {};
+    if (!queue.empty()) spec.it_value.tv_nsec = 1;  // now
+    ::timerfd_settime(wake.get(), 0, &spec, nullptr);
+  }
+
+  void clearWake() {
+    std::uint64_t expirations = 0;
+    while (::read(wake.get(), &expirations, sizeof expirations) < 0 && errno == EINTR) {
+    }
+  }
 };
 
 WindowEndpoint::WindowEndpoint(std::unique_ptr<State> state, WindowHandle handle)
@@ -470,7 +488,8 @@ std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folde
   auto state = std::make_unique<State>();
   state->listener = Fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   state->epoll = Fd(::epoll_create1(EPOLL_CLOEXEC));
-  if (!state->listener || !state->epoll) {
+  state->wake = Fd(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC));
+  if (!state->listener || !state->epoll || !state->wake) {
     error = "cannot make a socket: " + errorText(errno);
     return nullptr;
   }
@@ -494,7 +513,11 @@ std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folde
   epoll_event event {};
   event.events = EPOLLIN;
   event.data.fd = state->listener.get();
-  if (::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->listener.get(), &event) != 0) {
+  epoll_event wakeEvent {};
+  wakeEvent.events = EPOLLIN;
+  wakeEvent.data.fd = state->wake.get();
+  if (::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->listener.get(), &event) != 0 ||
+      ::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->wake.get(), &wakeEvent) != 0) {
     error = "cannot watch the window's socket: " + errorText(errno);
     return nullptr;  // State's destructor removes the socket
   }
@@ -505,6 +528,7 @@ int WindowEndpoint::fd() const { return state_->epoll.get(); }
 
 int WindowEndpoint::servePending() {
   State& s = *state_;
+  s.clearWake();
   // First read everything that is ready, calling nobody: a handler may serve
   // again (a nested event loop) and must not find half-used epoll results.
   std::vector<Request> ready;
@@ -513,8 +537,9 @@ int WindowEndpoint::servePending() {
   do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
   while (n < 0 && errno == EINTR);
   for (int i = 0; i < n; ++i) {
-    if (events[i].data.fd == s.listener.get()) s.acceptAll(ready);
-    else s.readFrom(events[i].data.fd, ready);
+    const int fd = events[i].data.fd;
+    if (fd == s.listener.get()) s.acceptAll(ready);
+    else if (fd != s.wake.get()) s.readFrom(fd, ready);
   }
   for (Request& r : ready) s.queue.push_back(std::move(r));
 
@@ -531,10 +556,14 @@ int WindowEndpoint::servePending() {
       sendAll(r.fd.get(), wire::encodeReply(true, 0));
       continue;
     }
+    // Should the handler open a box, its event loop finds the descriptor
+    // readable while requests are left and serves them.
+    s.scheduleWake();
     const std::int64_t answer = handler(r.parsed.message);
     ++handled;
     if (!r.parsed.message.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
   }
+  if (*alive) s.scheduleWake();
   return handled;
 }
 

@@ -62,6 +62,10 @@
 // and requests it had read but not yet handled are dropped (their senders
 // see Gone).
 //
+// Requests read but not yet handled keep the descriptor readable, so a
+// nested event loop that watches it (a handler's modal box) serves them
+// even when nothing new arrives.
+//
 // Every function reports failure through its result and never throws.
 
 #include <chrono>
@@ -173,7 +177,8 @@ class WindowEndpoint {
   const WindowHandle& handle() const { return handle_; }
 
   // The descriptor to watch for reading. Readable means servePending() has
-  // something to do; it never blocks.
+  // something to do (a new connection or request, or a request still
+  // waiting for the handler); it never blocks.
   int fd() const;
 
   // Accepts new connections, reads what has arrived, and runs the handler
