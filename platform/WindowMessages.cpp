@@ -263,6 +263,7 @@ SendResult exchange(const WindowHandle& to, std::string_view name, std::int64_t 
   if (reply.empty()) return {SendStatus::Gone, 0};
   const auto parsed = wire::parseReply(reply);
   if (!parsed || parsed->refused) return {SendStatus::Refused, 0};
+  if (parsed->busy) return {SendStatus::Busy, 0};
   return {SendStatus::Answered, parsed->answer};
 }
 
@@ -274,6 +275,7 @@ const char* describe(SendStatus status) {
     case SendStatus::Gone: return "the window is gone";
     case SendStatus::TimedOut: return "the window did not answer in time";
     case SendStatus::Refused: return "the window refused the message";
+    case SendStatus::Busy: return "the window is too busy to handle the message";
     case SendStatus::Invalid: return "the message name is empty, too long or holds a NUL byte";
   }
   return "unknown";

@@ -101,6 +101,9 @@ enum class SendStatus {
   Gone,      // no window listens there any more, or it went away before answering
   TimedOut,  // the window exists but did not answer in time
   Refused,   // the receiver refused the request as malformed
+  Busy,      // the receiver is overloaded (too many requests waiting, or too many
+             // handlers for this message already open on top of each other) and
+             // did not run its handler
   Invalid,   // the arguments were bad (empty or too long name); nothing was sent
 };
 

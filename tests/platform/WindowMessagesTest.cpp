@@ -144,6 +144,11 @@ TEST(WindowMessageWire, RequestsRoundTripAndBadOnesAreRefusedEarly) {
   }
   EXPECT_EQ(wire::parseReply(wire::encodeReply(false, -2))->answer, -2);
   EXPECT_TRUE(wire::parseReply(wire::encodeReply(true, 0))->refused);
+  const auto busy = wire::parseReply(wire::encodeBusyReply());
+  EXPECT_TRUE(busy && busy->busy && !busy->refused);
+  std::string unknown = wire::encodeReply(false, 0);
+  unknown[4] = '\3';
+  EXPECT_FALSE(wire::parseReply(unknown));
   EXPECT_FALSE(wire::parseReply(wire::encodeReply(false, 1) + "x"));
 }
 
