@@ -334,20 +334,43 @@ bool postMessage(const WindowHandle& to, std::string_view name, std::int64_t wPa
 
 namespace {
 
-// A connection whose request has not fully arrived. Beyond this many the
-// newest are turned away, so a peer that opens connections and never writes
-// cannot use up our descriptors.
-constexpr std::size_t MaxPendingConnections = 64;
+// Connections whose request has not fully arrived. A sender writes its
+// request as soon as it is connected, so such a connection is normally read
+// whole at once. When there are this many, a new connection pushes out the
+// one that has waited longest: peers that connect and never write cannot
+// use up our descriptors, nor lock other programs out.
+constexpr std::size_t MaxPartialConnections = 64;
+// A connection that has not delivered its whole request by then is closed.
+constexpr std::chrono::milliseconds IdleTimeout{2000};
+// Requests read and waiting for the handler. Beyond this many a send is
+// answered busy and a post is dropped.
+constexpr std::size_t MaxWaitingRequests = 64;
+// Connections taken from the listener's backlog per servePending(), so a
+// flood never keeps one call from returning to its event loop.
+constexpr int MaxAcceptsPerServe = 32;
+// Handlers running on top of each other: a handler that opens a box serves
+// the next message from the box's event loop. A message whose handler
+// already runs this many times (a flood of messages that each open a box)
+// is answered busy instead of opening yet another box; the total keeps
+// messages of many names from doing the same.
+constexpr int MaxNestedSameMessage = 4;
+constexpr int MaxHandlerDepth = 16;
+// When the process has no descriptor left for a new connection, accept
+// fails while the listener stays readable; it is left unwatched this long
+// rather than retried in a busy loop.
+constexpr std::chrono::milliseconds ListenerPause{100};
 
 struct Connection {
   Fd fd;
   std::string bytes;
+  SteadyClock::time_point deadline;
 };
 
-// A request read whole (or found malformed), waiting for its handler.
+// A request read whole, waiting for its handler. A post's descriptor is
+// closed as soon as it is read: nobody waits for its answer.
 struct Request {
   Fd fd;
-  wire::ParsedRequest parsed;
+  WindowMessage message;
 };
 
 }  // namespace
@@ -355,9 +378,10 @@ struct Request {
 struct WindowEndpoint::State {
   Fd listener;
   Fd epoll;
-  // Armed to expire at once while requests wait in the queue. It sits in
-  // the epoll set, so the endpoint's descriptor stays readable until they
-  // are served, even when no socket has anything new.
+  // Armed whenever servePending() has work that no socket announces: a
+  // request still waiting in the queue (now), a connection's time-out, the
+  // end of a pause of the listener. It sits in the epoll set, so the
+  // endpoint's descriptor is readable exactly when there is work.
   Fd wake;
   std::string path;
   dev_t device = 0;
@@ -370,6 +394,12 @@ struct WindowEndpoint::State {
   // next one from here, so a request read together with the one that opened
   // the box is answered while the box is open, not after it closes.
   std::deque<Request> queue;
+  // The handlers running now, nested in each other: how many in all, and
+  // how many for each message name.
+  int depth = 0;
+  std::map<std::string, int> running;
+  bool listenerPaused = false;
+  SteadyClock::time_point listenerResumes;
   // False once the endpoint is destroyed; a handler that destroys its own
   // endpoint leaves servePending() to return without touching it.
   std::shared_ptr<bool> alive = std::make_shared<bool>(true);
@@ -384,15 +414,31 @@ struct WindowEndpoint::State {
       ::unlink(path.c_str());
   }
 
+  bool watch(int fd) {
+    epoll_event event {};
+    event.events = EPOLLIN;
+    event.data.fd = fd;
+    return ::epoll_ctl(epoll.get(), EPOLL_CTL_ADD, fd, &event) == 0;
+  }
+
   void forget(int fd) {
     ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
     connections.erase(fd);
   }
 
-  // Reads what has arrived on a connection; a request that is complete or
-  // malformed moves to `ready`, a connection closed early is dropped (the
-  // probes of findWindow close without writing).
-  void readFrom(int fd, std::vector<Request>& ready) {
+  // Takes a request into the queue, or turns it away when the queue is full.
+  void enqueue(Request r) {
+    if (queue.size() < MaxWaitingRequests) {
+      queue.push_back(std::move(r));
+    } else if (!r.message.posted) {
+      sendAll(r.fd.get(), wire::encodeBusyReply());
+    }
+  }
+
+  // Reads what has arrived on a connection. A complete request goes to the
+  // queue, a malformed one is refused at once; a connection closed early is
+  // dropped (the probes of findWindow close without writing).
+  void readFrom(int fd) {
     auto it = connections.find(fd);
     if (it == connections.end()) {
       ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
@@ -415,38 +461,85 @@ struct WindowEndpoint::State {
     if (parsed.state == wire::ParseState::Incomplete && !closed) return;
     Fd owned = std::move(c.fd);
     forget(fd);
-    if (parsed.state != wire::ParseState::Incomplete)
-      ready.push_back({std::move(owned), std::move(parsed)});
-  }
-
-  void acceptAll(std::vector<Request>& ready) {
-    for (;;) {
-      Fd conn(::accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
-      if (!conn) {
-        if (errno == EINTR || errno == ECONNABORTED) continue;
-        return;
-      }
-      ucred peer {};
-      socklen_t length = sizeof peer;
-      if (::getsockopt(conn.get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0 ||
-          peer.uid != ::geteuid() || connections.size() >= MaxPendingConnections)
-        continue;
-      epoll_event event {};
-      event.events = EPOLLIN;
-      event.data.fd = conn.get();
-      if (::epoll_ctl(epoll.get(), EPOLL_CTL_ADD, conn.get(), &event) != 0) continue;
-      const int fd = conn.get();
-      connections[fd] = Connection{std::move(conn), {}};
-      // The request has usually arrived with the connection.
-      readFrom(fd, ready);
+    if (parsed.state == wire::ParseState::Malformed) {
+      sendAll(owned.get(), wire::encodeReply(true, 0));
+    } else if (parsed.state == wire::ParseState::Complete) {
+      if (parsed.message.posted) owned.reset();
+      enqueue({std::move(owned), std::move(parsed.message)});
     }
   }
 
-  // Keeps the descriptor readable while the queue holds requests.
+  void pauseListener() {
+    ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, listener.get(), nullptr);
+    listenerPaused = true;
+    listenerResumes = SteadyClock::now() + ListenerPause;
+  }
+
+  void acceptSome() {
+    for (int accepted = 0; accepted < MaxAcceptsPerServe;) {
+      Fd conn(::accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+      if (!conn) {
+        if (errno == EINTR || errno == ECONNABORTED) continue;
+        // Out of descriptors or memory, the pending connection stays and
+        // with it the listener's readiness: look again after a pause.
+        if (errno != EAGAIN && errno != EWOULDBLOCK) pauseListener();
+        return;
+      }
+      ++accepted;
+      ucred peer {};
+      socklen_t length = sizeof peer;
+      if (::getsockopt(conn.get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0 ||
+          peer.uid != ::geteuid() || !watch(conn.get()))
+        continue;
+      const int fd = conn.get();
+      connections[fd] = Connection{std::move(conn), {}, SteadyClock::now() + IdleTimeout};
+      // The request has usually arrived with the connection.
+      readFrom(fd);
+      if (connections.size() > MaxPartialConnections) {
+        auto oldest = std::min_element(connections.begin(), connections.end(),
+                                       [](const auto& a, const auto& b) {
+                                         return a.second.deadline < b.second.deadline;
+                                       });
+        forget(oldest->first);
+      }
+    }
+  }
+
+  // Closes the connections that have not delivered a request in time, and
+  // watches the listener again once its pause is over.
+  void keepTime() {
+    const auto now = SteadyClock::now();
+    for (auto it = connections.begin(); it != connections.end();) {
+      const int fd = (it++)->first;
+      if (connections.at(fd).deadline <= now) forget(fd);
+    }
+    if (listenerPaused && listenerResumes <= now) {
+      listenerPaused = false;
+      watch(listener.get());
+    }
+  }
+
+  // Arms `wake` for the next piece of work that no socket announces.
   void scheduleWake() {
     itimerspec spec {};
-    if (!queue.empty()) spec.it_value.tv_nsec = 1;  // now
-    ::timerfd_settime(wake.get(), 0, &spec, nullptr);
+    int flags = 0;
+    if (!queue.empty()) {
+      spec.it_value.tv_nsec = 1;  // now
+    } else {
+      std::optional<SteadyClock::time_point> next;
+      if (listenerPaused) next = listenerResumes;
+      for (const auto& [fd, c] : connections)
+        if (!next || c.deadline < *next) next = c.deadline;
+      if (next) {
+        // The steady clock is CLOCK_MONOTONIC, the timer's clock.
+        const auto ns = std::max<std::int64_t>(
+            1, std::chrono::duration_cast<std::chrono::nanoseconds>(next->time_since_epoch()).count());
+        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        flags = TFD_TIMER_ABSTIME;
+      }
+    }
+    ::timerfd_settime(wake.get(), flags, &spec, nullptr);
   }
 
   void clearWake() {
@@ -512,14 +605,7 @@ std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folde
     state->device = st.st_dev;
     state->inode = st.st_ino;
   }
-  epoll_event event {};
-  event.events = EPOLLIN;
-  event.data.fd = state->listener.get();
-  epoll_event wakeEvent {};
-  wakeEvent.events = EPOLLIN;
-  wakeEvent.data.fd = state->wake.get();
-  if (::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->listener.get(), &event) != 0 ||
-      ::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->wake.get(), &wakeEvent) != 0) {
+  if (!state->watch(state->listener.get()) || !state->watch(state->wake.get())) {
     error = "cannot watch the window's socket: " + errorText(errno);
     return nullptr;  // State's destructor removes the socket
   }
@@ -533,17 +619,16 @@ int WindowEndpoint::servePending() {
   s.clearWake();
   // First read everything that is ready, calling nobody: a handler may serve
   // again (a nested event loop) and must not find half-used epoll results.
-  std::vector<Request> ready;
   epoll_event events[32];
   int n;
   do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
   while (n < 0 && errno == EINTR);
   for (int i = 0; i < n; ++i) {
     const int fd = events[i].data.fd;
-    if (fd == s.listener.get()) s.acceptAll(ready);
-    else if (fd != s.wake.get()) s.readFrom(fd, ready);
+    if (fd == s.listener.get()) s.acceptSome();
+    else if (fd != s.wake.get()) s.readFrom(fd);
   }
-  for (Request& r : ready) s.queue.push_back(std::move(r));
+  s.keepTime();
 
   // Then run the handler for each request, taken off the queue first: the
   // handler may serve again, or destroy this endpoint (and the queue; the
@@ -554,16 +639,24 @@ int WindowEndpoint::servePending() {
   while (*alive && !s.queue.empty()) {
     Request r = std::move(s.queue.front());
     s.queue.pop_front();
-    if (r.parsed.state == wire::ParseState::Malformed) {
-      sendAll(r.fd.get(), wire::encodeReply(true, 0));
+    const WindowMessage& m = r.message;
+    int& sameMessage = s.running[m.name];
+    if (sameMessage >= MaxNestedSameMessage || s.depth >= MaxHandlerDepth) {
+      if (sameMessage == 0) s.running.erase(m.name);
+      if (!m.posted) sendAll(r.fd.get(), wire::encodeBusyReply());
       continue;
     }
+    ++sameMessage;
+    ++s.depth;
     // Should the handler open a box, its event loop finds the descriptor
     // readable while requests are left and serves them.
     s.scheduleWake();
-    const std::int64_t answer = handler(r.parsed.message);
+    const std::int64_t answer = handler(m);
     ++handled;
-    if (!r.parsed.message.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
+    if (!m.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
+    if (!*alive) break;
+    --s.depth;
+    if (--s.running[m.name] == 0) s.running.erase(m.name);
   }
   if (*alive) s.scheduleWake();
   return handled;

@@ -66,6 +66,22 @@
 // nested event loop that watches it (a handler's modal box) serves them
 // even when nothing new arrives.
 //
+// Limits. Whatever other programs do, a window keeps a bounded number of
+// connections and handlers and stays reachable:
+//   - connections whose request has not arrived whole: at most 64; a new one
+//     pushes out the one that has waited longest, and one that has not
+//     delivered its request within two seconds is closed;
+//   - requests read and waiting for the handler: at most 64; beyond that a
+//     send is answered Busy and a post is dropped;
+//   - handlers running on top of each other (each nested event loop serves
+//     the next message): at most 4 for the same message name and 16 in all;
+//     a message beyond that is answered Busy (dropped when posted) without
+//     running the handler, so a flood of messages that open boxes opens a
+//     few boxes, not thousands, while a quick message (a presence query) is
+//     still answered;
+//   - when the process runs out of descriptors, the listener is left alone
+//     for a tenth of a second instead of being retried in a busy loop.
+//
 // Every function reports failure through its result and never throws.
 
 #include <chrono>
@@ -180,8 +196,8 @@ class WindowEndpoint {
   const WindowHandle& handle() const { return handle_; }
 
   // The descriptor to watch for reading. Readable means servePending() has
-  // something to do (a new connection or request, or a request still
-  // waiting for the handler); it never blocks.
+  // something to do (a new connection or request, a request still waiting
+  // for the handler, a connection's time-out); it never blocks.
   int fd() const;
 
   // Accepts new connections, reads what has arrived, and runs the handler

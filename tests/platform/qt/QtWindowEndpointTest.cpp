@@ -6,10 +6,13 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QTimer>
+#include <atomic>
+#include <fstream>
 #include <future>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 #include "../TempFolder.h"
@@ -63,6 +66,14 @@ class RawClient {
   std::string bytes_;
 };
 
+// The resident memory of this process in kilobytes.
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
 // A window that answers the presence query, shows the box for a message
 // that should never reach it, and answers anything else with wParam + 1.
 struct Generator {
@@ -73,6 +84,7 @@ struct Generator {
   QtUi ui{&main};
   int boxes = 0;      // opened so far
   int openBoxes = 0;  // open now
+  int mostOpenBoxes = 0;
   std::vector<std::string> seen;
   std::vector<std::string> order;  // every message handled, and each box as it closes
   QtWindowEndpoint window{WindowEndpoint::create(
@@ -82,7 +94,7 @@ struct Generator {
         if (m.name == "OrvaAndPimMsg") return 2;
         if (m.name != "FraVorkelMsg") return seen.push_back(m.name), m.wParam + 1;
         ++boxes;
-        ++openBoxes;
+        mostOpenBoxes = std::max(mostOpenBoxes, ++openBoxes);
         ui.messageBox("Denne funktion burde være umulig at kalde", "Hovsa", Icon::Error, Buttons::Ok);
         --openBoxes;
         order.push_back("box closed");
@@ -138,6 +150,51 @@ TEST(QtWindowEndpoint, AnswersOtherProgramsWhileItsHandlerShowsABox) {
   EXPECT_EQ(g.boxes, 2);
   EXPECT_EQ(g.order, (std::vector<std::string>{"FraVorkelMsg", "OrvaAndPimMsg", "FraVorkelMsg",
                                                "box closed", "box closed"}));
+}
+
+// Another program posts thousands of messages that each open a box: a few
+// boxes open, the rest are dropped, and the window answers a presence query
+// at once while they are open.
+TEST(QtWindowEndpoint, AFloodOfBoxMessagesOpensAFewBoxesAndTheWindowStillAnswers) {
+  Generator g;
+  const WindowHandle h = g.window.handle();
+  const long memoryBefore = residentKilobytes();
+  std::atomic<int> delivered = 0;
+  std::atomic<bool> flooding = true;
+  auto flood = std::async(std::launch::async, [&] {
+    for (int i = 0; i < 10000; ++i) delivered += postMessage(h, "FraVorkelMsg", 1, i) ? 1 : 0;
+    flooding = false;
+  });
+  // Presence queries throughout the flood, and one after it.
+  auto presence = std::async(std::launch::async, [&] {
+    std::vector<std::pair<SendResult, std::chrono::steady_clock::duration>> answers;
+    do {
+      const auto start = std::chrono::steady_clock::now();
+      const SendResult r = sendMessage(h, "OrvaAndPimMsg", 0, 0, 10s);
+      answers.emplace_back(r, std::chrono::steady_clock::now() - start);
+      std::this_thread::sleep_for(20ms);
+    } while (flooding || answers.size() < 2);
+    return answers;
+  });
+  long memoryDuring = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (!isReady(presence)) return;
+    if (!memoryDuring) memoryDuring = residentKilobytes();
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
+  });
+  closer.start(5);
+  ASSERT_TRUE(runUntil([&] { return isReady(flood) && isReady(presence) && g.openBoxes == 0; }, 120s));
+  EXPECT_GT(delivered.load(), 0);
+  EXPECT_GE(g.boxes, 1);
+  EXPECT_LE(g.mostOpenBoxes, 4) << "boxes opened on top of each other";
+  for (const auto& [answer, took] : presence.get()) {
+    EXPECT_EQ(answer.status, SendStatus::Answered);
+    EXPECT_EQ(answer.answer, 2);
+    // Far more than the window needs (milliseconds) even on a loaded machine.
+    EXPECT_LT(took, 3s);
+  }
+  EXPECT_LT(memoryDuring - memoryBefore, 50 * 1024) << "kilobytes";
 }
 
 TEST(QtWindowEndpoint, ServesPostsDuringLongWorkAndSendsToItselfDirectly) {
