@@ -343,7 +343,9 @@ constexpr std::size_t MaxPartialConnections = 64;
 // A connection that has not delivered its whole request by then is closed.
 constexpr std::chrono::milliseconds IdleTimeout{2000};
 // Requests read and waiting for the handler. Beyond this many a send is
-// answered busy and a post is dropped.
+// answered busy and a post is dropped. (New requests are read only when the
+// queue is empty, at most MaxAcceptsPerServe and 32 epoll events' worth, so
+// this is a safeguard rather than a limit met in practice.)
 constexpr std::size_t MaxWaitingRequests = 64;
 // Connections taken from the listener's backlog per servePending(), so a
 // flood never keeps one call from returning to its event loop.
@@ -619,14 +621,20 @@ int WindowEndpoint::servePending() {
   s.clearWake();
   // First read everything that is ready, calling nobody: a handler may serve
   // again (a nested event loop) and must not find half-used epoll results.
-  epoll_event events[32];
-  int n;
-  do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
-  while (n < 0 && errno == EINTR);
-  for (int i = 0; i < n; ++i) {
-    const int fd = events[i].data.fd;
-    if (fd == s.listener.get()) s.acceptSome();
-    else if (fd != s.wake.get()) s.readFrom(fd);
+  // A nested call that finds requests still queued serves those first and
+  // leaves the sockets for the next call: reading more on every level of a
+  // flood of box-opening messages would overfill the queue and turn away a
+  // presence query as busy.
+  if (s.queue.empty()) {
+    epoll_event events[32];
+    int n;
+    do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
+    while (n < 0 && errno == EINTR);
+    for (int i = 0; i < n; ++i) {
+      const int fd = events[i].data.fd;
+      if (fd == s.listener.get()) s.acceptSome();
+      else if (fd != s.wake.get()) s.readFrom(fd);
+    }
   }
   s.keepTime();
 
