@@ -523,10 +523,10 @@ struct WindowEndpoint::State {
 
   // Arms `wake` for the next piece of work that no socket announces.
   void scheduleWake() {
-    itimerspec spec {};
+    itimerspec setting {};
     int flags = 0;
     if (!queue.empty()) {
-      spec.it_value.tv_nsec = 1;  // now
+      setting.it_value.tv_nsec = 1;  // now
     } else {
       std::optional<SteadyClock::time_point> next;
       if (listenerPaused) next = listenerResumes;
@@ -536,12 +536,12 @@ struct WindowEndpoint::State {
         // The steady clock is CLOCK_MONOTONIC, the timer's clock.
         const auto ns = std::max<std::int64_t>(
             1, std::chrono::duration_cast<std::chrono::nanoseconds>(next->time_since_epoch()).count());
-        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-        spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        setting.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        setting.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
         flags = TFD_TIMER_ABSTIME;
       }
     }
-    ::timerfd_settime(wake.get(), flags, &spec, nullptr);
+    ::timerfd_settime(wake.get(), flags, &setting, nullptr);
   }
 
   void clearWake() {
