@@ -79,11 +79,18 @@ std::string encodeReply(bool refused, std::int64_t answer) {
   return out;
 }
 
+std::string encodeBusyReply() {
+  std::string out = encodeReply(false, 0);
+  out[4] = '\2';
+  return out;
+}
+
 std::optional<Reply> parseReply(std::string_view bytes) {
   if (bytes.size() != ReplySize || bytes.substr(0, 4) != ReplyMagic ||
-      static_cast<unsigned char>(bytes[4]) > 1 || bytes.substr(5, 3) != std::string_view("\0\0\0", 3))
+      static_cast<unsigned char>(bytes[4]) > 2 || bytes.substr(5, 3) != std::string_view("\0\0\0", 3))
     return std::nullopt;
-  return Reply{bytes[4] == '\1', static_cast<std::int64_t>(getLittleEndian(bytes, 8, 8))};
+  return Reply{bytes[4] == '\1', bytes[4] == '\2',
+               static_cast<std::int64_t>(getLittleEndian(bytes, 8, 8))};
 }
 
 }  // namespace vorkel::wire

@@ -14,7 +14,7 @@
 //   24 the name: that many bytes, none of them NUL
 // Reply, 16 bytes:
 //   0  "VWA1"
-//   4  0 answered, 1 refused
+//   4  0 answered, 1 refused, 2 busy (the handler did not run; try later)
 //   5  0 0 0
 //   8  the answer, 64 bits little-endian
 //
@@ -53,9 +53,12 @@ struct ParsedRequest {
 ParsedRequest parseRequest(std::string_view bytes);
 
 std::string encodeReply(bool refused, std::int64_t answer);
+// The reply of a window too busy to run its handler for the request.
+std::string encodeBusyReply();
 
 struct Reply {
   bool refused = false;
+  bool busy = false;
   std::int64_t answer = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <sys/random.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -262,6 +263,7 @@ SendResult exchange(const WindowHandle& to, std::string_view name, std::int64_t 
   if (reply.empty()) return {SendStatus::Gone, 0};
   const auto parsed = wire::parseReply(reply);
   if (!parsed || parsed->refused) return {SendStatus::Refused, 0};
+  if (parsed->busy) return {SendStatus::Busy, 0};
   return {SendStatus::Answered, parsed->answer};
 }
 
@@ -273,6 +275,7 @@ const char* describe(SendStatus status) {
     case SendStatus::Gone: return "the window is gone";
     case SendStatus::TimedOut: return "the window did not answer in time";
     case SendStatus::Refused: return "the window refused the message";
+    case SendStatus::Busy: return "the window is too busy to handle the message";
     case SendStatus::Invalid: return "the message name is empty, too long or holds a NUL byte";
   }
   return "unknown";
@@ -331,20 +334,45 @@ bool postMessage(const WindowHandle& to, std::string_view name, std::int64_t wPa
 
 namespace {
 
-// A connection whose request has not fully arrived. Beyond this many the
-// newest are turned away, so a peer that opens connections and never writes
-// cannot use up our descriptors.
-constexpr std::size_t MaxPendingConnections = 64;
+// Connections whose request has not fully arrived. A sender writes its
+// request as soon as it is connected, so such a connection is normally read
+// whole at once. When there are this many, a new connection pushes out the
+// one that has waited longest: peers that connect and never write cannot
+// use up our descriptors, nor lock other programs out.
+constexpr std::size_t MaxPartialConnections = 64;
+// A connection that has not delivered its whole request by then is closed.
+constexpr std::chrono::milliseconds IdleTimeout{2000};
+// Requests read and waiting for the handler. Beyond this many a send is
+// answered busy and a post is dropped. (New requests are read only when the
+// queue is empty, at most MaxAcceptsPerServe and 32 epoll events' worth, so
+// this is a safeguard rather than a limit met in practice.)
+constexpr std::size_t MaxWaitingRequests = 64;
+// Connections taken from the listener's backlog per servePending(), so a
+// flood never keeps one call from returning to its event loop.
+constexpr int MaxAcceptsPerServe = 32;
+// Handlers running on top of each other: a handler that opens a box serves
+// the next message from the box's event loop. A message whose handler
+// already runs this many times (a flood of messages that each open a box)
+// is answered busy instead of opening yet another box; the total keeps
+// messages of many names from doing the same.
+constexpr int MaxNestedSameMessage = 4;
+constexpr int MaxHandlerDepth = 16;
+// When the process has no descriptor left for a new connection, accept
+// fails while the listener stays readable; it is left unwatched this long
+// rather than retried in a busy loop.
+constexpr std::chrono::milliseconds ListenerPause{100};
 
 struct Connection {
   Fd fd;
   std::string bytes;
+  SteadyClock::time_point deadline;
 };
 
-// A request read whole (or found malformed), waiting for its handler.
+// A request read whole, waiting for its handler. A post's descriptor is
+// closed as soon as it is read: nobody waits for its answer.
 struct Request {
   Fd fd;
-  wire::ParsedRequest parsed;
+  WindowMessage message;
 };
 
 }  // namespace
@@ -352,6 +380,11 @@ struct Request {
 struct WindowEndpoint::State {
   Fd listener;
   Fd epoll;
+  // Armed whenever servePending() has work that no socket announces: a
+  // request still waiting in the queue (now), a connection's time-out, the
+  // end of a pause of the listener. It sits in the epoll set, so the
+  // endpoint's descriptor is readable exactly when there is work.
+  Fd wake;
   std::string path;
   dev_t device = 0;
   ino_t inode = 0;
@@ -363,6 +396,12 @@ struct WindowEndpoint::State {
   // next one from here, so a request read together with the one that opened
   // the box is answered while the box is open, not after it closes.
   std::deque<Request> queue;
+  // The handlers running now, nested in each other: how many in all, and
+  // how many for each message name.
+  int depth = 0;
+  std::map<std::string, int> running;
+  bool listenerPaused = false;
+  SteadyClock::time_point listenerResumes;
   // False once the endpoint is destroyed; a handler that destroys its own
   // endpoint leaves servePending() to return without touching it.
   std::shared_ptr<bool> alive = std::make_shared<bool>(true);
@@ -377,15 +416,31 @@ struct WindowEndpoint::State {
       ::unlink(path.c_str());
   }
 
+  bool watch(int fd) {
+    epoll_event event {};
+    event.events = EPOLLIN;
+    event.data.fd = fd;
+    return ::epoll_ctl(epoll.get(), EPOLL_CTL_ADD, fd, &event) == 0;
+  }
+
   void forget(int fd) {
     ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
     connections.erase(fd);
   }
 
-  // Reads what has arrived on a connection; a request that is complete or
-  // malformed moves to `ready`, a connection closed early is dropped (the
-  // probes of findWindow close without writing).
-  void readFrom(int fd, std::vector<Request>& ready) {
+  // Takes a request into the queue, or turns it away when the queue is full.
+  void enqueue(Request r) {
+    if (queue.size() < MaxWaitingRequests) {
+      queue.push_back(std::move(r));
+    } else if (!r.message.posted) {
+      sendAll(r.fd.get(), wire::encodeBusyReply());
+    }
+  }
+
+  // Reads what has arrived on a connection. A complete request goes to the
+  // queue, a malformed one is refused at once; a connection closed early is
+  // dropped (the probes of findWindow close without writing).
+  void readFrom(int fd) {
     auto it = connections.find(fd);
     if (it == connections.end()) {
       ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, fd, nullptr);
@@ -408,30 +463,90 @@ struct WindowEndpoint::State {
     if (parsed.state == wire::ParseState::Incomplete && !closed) return;
     Fd owned = std::move(c.fd);
     forget(fd);
-    if (parsed.state != wire::ParseState::Incomplete)
-      ready.push_back({std::move(owned), std::move(parsed)});
+    if (parsed.state == wire::ParseState::Malformed) {
+      sendAll(owned.get(), wire::encodeReply(true, 0));
+    } else if (parsed.state == wire::ParseState::Complete) {
+      if (parsed.message.posted) owned.reset();
+      enqueue({std::move(owned), std::move(parsed.message)});
+    }
   }
 
-  void acceptAll(std::vector<Request>& ready) {
-    for (;;) {
+  void pauseListener() {
+    ::epoll_ctl(epoll.get(), EPOLL_CTL_DEL, listener.get(), nullptr);
+    listenerPaused = true;
+    listenerResumes = SteadyClock::now() + ListenerPause;
+  }
+
+  void acceptSome() {
+    for (int accepted = 0; accepted < MaxAcceptsPerServe;) {
       Fd conn(::accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
       if (!conn) {
         if (errno == EINTR || errno == ECONNABORTED) continue;
+        // Out of descriptors or memory, the pending connection stays and
+        // with it the listener's readiness: look again after a pause.
+        if (errno != EAGAIN && errno != EWOULDBLOCK) pauseListener();
         return;
       }
+      ++accepted;
       ucred peer {};
       socklen_t length = sizeof peer;
       if (::getsockopt(conn.get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0 ||
-          peer.uid != ::geteuid() || connections.size() >= MaxPendingConnections)
+          peer.uid != ::geteuid() || !watch(conn.get()))
         continue;
-      epoll_event event {};
-      event.events = EPOLLIN;
-      event.data.fd = conn.get();
-      if (::epoll_ctl(epoll.get(), EPOLL_CTL_ADD, conn.get(), &event) != 0) continue;
       const int fd = conn.get();
-      connections[fd] = Connection{std::move(conn), {}};
+      connections[fd] = Connection{std::move(conn), {}, SteadyClock::now() + IdleTimeout};
       // The request has usually arrived with the connection.
-      readFrom(fd, ready);
+      readFrom(fd);
+      if (connections.size() > MaxPartialConnections) {
+        auto oldest = std::min_element(connections.begin(), connections.end(),
+                                       [](const auto& a, const auto& b) {
+                                         return a.second.deadline < b.second.deadline;
+                                       });
+        forget(oldest->first);
+      }
+    }
+  }
+
+  // Closes the connections that have not delivered a request in time, and
+  // watches the listener again once its pause is over.
+  void keepTime() {
+    const auto now = SteadyClock::now();
+    for (auto it = connections.begin(); it != connections.end();) {
+      const int fd = (it++)->first;
+      if (connections.at(fd).deadline <= now) forget(fd);
+    }
+    if (listenerPaused && listenerResumes <= now) {
+      listenerPaused = false;
+      watch(listener.get());
+    }
+  }
+
+  // Arms `wake` for the next piece of work that no socket announces.
+  void scheduleWake() {
+    itimerspec setting {};
+    int flags = 0;
+    if (!queue.empty()) {
+      setting.it_value.tv_nsec = 1;  // now
+    } else {
+      std::optional<SteadyClock::time_point> next;
+      if (listenerPaused) next = listenerResumes;
+      for (const auto& [fd, c] : connections)
+        if (!next || c.deadline < *next) next = c.deadline;
+      if (next) {
+        // The steady clock is CLOCK_MONOTONIC, the timer's clock.
+        const auto ns = std::max<std::int64_t>(
+            1, std::chrono::duration_cast<std::chrono::nanoseconds>(next->time_since_epoch()).count());
+        setting.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        setting.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        flags = TFD_TIMER_ABSTIME;
+      }
+    }
+    ::timerfd_settime(wake.get(), flags, &setting, nullptr);
+  }
+
+  void clearWake() {
+    std::uint64_t expirations = 0;
+    while (::read(wake.get(), &expirations, sizeof expirations) < 0 && errno == EINTR) {
     }
   }
 };
@@ -470,7 +585,8 @@ std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folde
   auto state = std::make_unique<State>();
   state->listener = Fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   state->epoll = Fd(::epoll_create1(EPOLL_CLOEXEC));
-  if (!state->listener || !state->epoll) {
+  state->wake = Fd(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC));
+  if (!state->listener || !state->epoll || !state->wake) {
     error = "cannot make a socket: " + errorText(errno);
     return nullptr;
   }
@@ -491,10 +607,7 @@ std::unique_ptr<WindowEndpoint> WindowEndpoint::create(const WindowFolder& folde
     state->device = st.st_dev;
     state->inode = st.st_ino;
   }
-  epoll_event event {};
-  event.events = EPOLLIN;
-  event.data.fd = state->listener.get();
-  if (::epoll_ctl(state->epoll.get(), EPOLL_CTL_ADD, state->listener.get(), &event) != 0) {
+  if (!state->watch(state->listener.get()) || !state->watch(state->wake.get())) {
     error = "cannot watch the window's socket: " + errorText(errno);
     return nullptr;  // State's destructor removes the socket
   }
@@ -505,18 +618,25 @@ int WindowEndpoint::fd() const { return state_->epoll.get(); }
 
 int WindowEndpoint::servePending() {
   State& s = *state_;
+  s.clearWake();
   // First read everything that is ready, calling nobody: a handler may serve
   // again (a nested event loop) and must not find half-used epoll results.
-  std::vector<Request> ready;
-  epoll_event events[32];
-  int n;
-  do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
-  while (n < 0 && errno == EINTR);
-  for (int i = 0; i < n; ++i) {
-    if (events[i].data.fd == s.listener.get()) s.acceptAll(ready);
-    else s.readFrom(events[i].data.fd, ready);
+  // A nested call that finds requests still queued serves those first and
+  // leaves the sockets for the next call: reading more on every level of a
+  // flood of box-opening messages would overfill the queue and turn away a
+  // presence query as busy.
+  if (s.queue.empty()) {
+    epoll_event events[32];
+    int n;
+    do n = ::epoll_wait(s.epoll.get(), events, 32, 0);
+    while (n < 0 && errno == EINTR);
+    for (int i = 0; i < n; ++i) {
+      const int fd = events[i].data.fd;
+      if (fd == s.listener.get()) s.acceptSome();
+      else if (fd != s.wake.get()) s.readFrom(fd);
+    }
   }
-  for (Request& r : ready) s.queue.push_back(std::move(r));
+  s.keepTime();
 
   // Then run the handler for each request, taken off the queue first: the
   // handler may serve again, or destroy this endpoint (and the queue; the
@@ -527,14 +647,26 @@ int WindowEndpoint::servePending() {
   while (*alive && !s.queue.empty()) {
     Request r = std::move(s.queue.front());
     s.queue.pop_front();
-    if (r.parsed.state == wire::ParseState::Malformed) {
-      sendAll(r.fd.get(), wire::encodeReply(true, 0));
+    const WindowMessage& m = r.message;
+    int& sameMessage = s.running[m.name];
+    if (sameMessage >= MaxNestedSameMessage || s.depth >= MaxHandlerDepth) {
+      if (sameMessage == 0) s.running.erase(m.name);
+      if (!m.posted) sendAll(r.fd.get(), wire::encodeBusyReply());
       continue;
     }
-    const std::int64_t answer = handler(r.parsed.message);
+    ++sameMessage;
+    ++s.depth;
+    // Should the handler open a box, its event loop finds the descriptor
+    // readable while requests are left and serves them.
+    s.scheduleWake();
+    const std::int64_t answer = handler(m);
     ++handled;
-    if (!r.parsed.message.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
+    if (!m.posted) sendAll(r.fd.get(), wire::encodeReply(false, answer));
+    if (!*alive) break;
+    --s.depth;
+    if (--s.running[m.name] == 0) s.running.erase(m.name);
   }
+  if (*alive) s.scheduleWake();
   return handled;
 }
 

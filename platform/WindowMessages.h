@@ -62,6 +62,26 @@
 // and requests it had read but not yet handled are dropped (their senders
 // see Gone).
 //
+// Requests read but not yet handled keep the descriptor readable, so a
+// nested event loop that watches it (a handler's modal box) serves them
+// even when nothing new arrives.
+//
+// Limits. Whatever other programs do, a window keeps a bounded number of
+// connections and handlers and stays reachable:
+//   - connections whose request has not arrived whole: at most 64; a new one
+//     pushes out the one that has waited longest, and one that has not
+//     delivered its request within two seconds is closed;
+//   - requests read and waiting for the handler: at most 64; beyond that a
+//     send is answered Busy and a post is dropped;
+//   - handlers running on top of each other (each nested event loop serves
+//     the next message): at most 4 for the same message name and 16 in all;
+//     a message beyond that is answered Busy (dropped when posted) without
+//     running the handler, so a flood of messages that open boxes opens a
+//     few boxes, not thousands, while a quick message (a presence query) is
+//     still answered;
+//   - when the process runs out of descriptors, the listener is left alone
+//     for a tenth of a second instead of being retried in a busy loop.
+//
 // Every function reports failure through its result and never throws.
 
 #include <chrono>
@@ -97,6 +117,9 @@ enum class SendStatus {
   Gone,      // no window listens there any more, or it went away before answering
   TimedOut,  // the window exists but did not answer in time
   Refused,   // the receiver refused the request as malformed
+  Busy,      // the receiver is overloaded (too many requests waiting, or too many
+             // handlers for this message already open on top of each other) and
+             // did not run its handler
   Invalid,   // the arguments were bad (empty or too long name); nothing was sent
 };
 
@@ -173,7 +196,8 @@ class WindowEndpoint {
   const WindowHandle& handle() const { return handle_; }
 
   // The descriptor to watch for reading. Readable means servePending() has
-  // something to do; it never blocks.
+  // something to do (a new connection or request, a request still waiting
+  // for the handler, a connection's time-out); it never blocks.
   int fd() const;
 
   // Accepts new connections, reads what has arrived, and runs the handler

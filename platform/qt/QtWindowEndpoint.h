@@ -10,9 +10,10 @@
 //   if (endpoint) window_ = std::make_unique<QtWindowEndpoint>(std::move(endpoint));
 //
 // The handler runs on the GUI thread and may show modal boxes. Their nested
-// event loop keeps serving, so a message that arrives while a box is open is
-// answered at once (a presence query never waits for the user), and a second
-// message of the same kind runs the handler again on top of the first.
+// event loop keeps serving, so a message that arrives while a box is open,
+// or that was read together with the one that opened it, is answered at once
+// (a presence query never waits for the user), and a second message of the
+// same kind runs the handler again on top of the first.
 //
 // Sending from the window program goes through endpoint().sendMessage(): a
 // message to its own window runs the handler directly, and while it waits for

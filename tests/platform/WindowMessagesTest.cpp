@@ -3,12 +3,18 @@
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <filesystem>
+#include <future>
 #include <random>
+#include <thread>
 
 #include "TempFolder.h"
 #include "platform/WindowMessageWire.h"
@@ -32,9 +38,10 @@ struct Fixture {
   }
 };
 
-// Serves the window until `done` holds (false after a few seconds).
-bool serveUntil(WindowEndpoint& window, const std::function<bool()>& done) {
-  for (auto end = std::chrono::steady_clock::now() + 5s; !done();) {
+// Serves the window until `done` holds (false after `limit`).
+bool serveUntil(WindowEndpoint& window, const std::function<bool()>& done,
+                std::chrono::milliseconds limit = 5s) {
+  for (auto end = std::chrono::steady_clock::now() + limit; !done();) {
     if (std::chrono::steady_clock::now() > end) return false;
     pollfd p{window.fd(), POLLIN, 0};
     if (::poll(&p, 1, 50) > 0) window.servePending();
@@ -42,7 +49,8 @@ bool serveUntil(WindowEndpoint& window, const std::function<bool()>& done) {
   return true;
 }
 
-// A window served by a forked child until it handles "quit"; killed at the end.
+// A window served by a forked child until it handles "quit" (or for a
+// minute); killed at the end.
 struct ChildWindow {
   pid_t pid = -1;
   ChildWindow(const WindowFolder& folder, std::string cls, std::string title,
@@ -57,7 +65,7 @@ struct ChildWindow {
         return handler(m);
       }, error);
       if (!w || ::write(ready[1], "1", 1) != 1) ::_exit(3);
-      serveUntil(*w, [&] { return quit; });
+      serveUntil(*w, [&] { return quit; }, 60s);
       w.reset();
       ::_exit(0);
     }
@@ -144,6 +152,11 @@ TEST(WindowMessageWire, RequestsRoundTripAndBadOnesAreRefusedEarly) {
   }
   EXPECT_EQ(wire::parseReply(wire::encodeReply(false, -2))->answer, -2);
   EXPECT_TRUE(wire::parseReply(wire::encodeReply(true, 0))->refused);
+  const auto busy = wire::parseReply(wire::encodeBusyReply());
+  EXPECT_TRUE(busy && busy->busy && !busy->refused);
+  std::string unknown = wire::encodeReply(false, 0);
+  unknown[4] = '\3';
+  EXPECT_FALSE(wire::parseReply(unknown));
   EXPECT_FALSE(wire::parseReply(wire::encodeReply(false, 1) + "x"));
 }
 
@@ -342,6 +355,212 @@ TEST(WindowMessages, SendsToItselfAndBetweenTwoWindowsNeverWaitOnThemselves) {
   EXPECT_FALSE(vorkel);
   EXPECT_EQ(closes, 1);
   EXPECT_FALSE(f.folder.findWindow("Krydsords", "Vorkel"));
+}
+
+// --- floods and hostile peers ---
+
+using Clock = std::chrono::steady_clock;
+
+int openDescriptors() {
+  std::error_code ec;
+  int count = 0;
+  for (auto it = std::filesystem::directory_iterator("/proc/self/fd", ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
+    ++count;
+  return count;
+}
+
+// Presence queries sent from another thread every few milliseconds until
+// `stop` holds (and at least twice); each answer with the time it took.
+std::future<std::vector<std::pair<SendResult, Clock::duration>>> askPresence(
+    WindowHandle to, const std::atomic<bool>& stop) {
+  return std::async(std::launch::async, [to, &stop] {
+    std::vector<std::pair<SendResult, Clock::duration>> answers;
+    do {
+      const auto start = Clock::now();
+      const SendResult r = sendMessage(to, "OrvaAndPimMsg", 0, 0, 10s);
+      answers.emplace_back(r, Clock::now() - start);
+      std::this_thread::sleep_for(10ms);
+    } while (!stop || answers.size() < 2);
+    return answers;
+  });
+}
+
+void expectAnsweredPromptly(const std::vector<std::pair<SendResult, Clock::duration>>& answers) {
+  for (const auto& [r, took] : answers) {
+    EXPECT_EQ(r.status, SendStatus::Answered) << describe(r.status);
+    EXPECT_EQ(r.answer, 2);
+    // The window answers in milliseconds; the margin is for a loaded machine.
+    EXPECT_LT(took, 3s);
+  }
+}
+
+// Ten thousand posts of a message whose handler opens a box (here a nested
+// loop that serves the window until the flood is over): a few boxes open on
+// top of each other, a send of the same message is answered busy, and
+// presence queries are answered throughout. Descriptors stay bounded.
+TEST(WindowMessages, AFloodOfMessagesThatOpenBoxesStaysBoundedAndTheWindowAnswers) {
+  Fixture f;
+  std::atomic<bool> flooded = false, asked = false;
+  int open = 0, mostOpen = 0, mostDescriptors = 0;
+  std::unique_ptr<WindowEndpoint> window;
+  window = f.window("Krydsords", "Vorkel", [&](const WindowMessage& m) -> std::int64_t {
+    mostDescriptors = std::max(mostDescriptors, openDescriptors());
+    if (m.name != "FraVorkelMsg") return 2;
+    mostOpen = std::max(mostOpen, ++open);
+    while (!(flooded && asked)) {  // the box's event loop
+      pollfd p{window->fd(), POLLIN, 0};
+      if (::poll(&p, 1, 20) > 0) window->servePending();
+    }
+    --open;
+    return 0;
+  });
+  const WindowHandle h = window->handle();
+  const int descriptorsBefore = openDescriptors();
+  std::atomic<int> delivered = 0;
+  auto flood = std::async(std::launch::async, [&] {
+    for (int i = 0; i < 10000; ++i) delivered += postMessage(h, "FraVorkelMsg", 1, i) ? 1 : 0;
+    flooded = true;
+  });
+  auto presence = askPresence(h, flooded);
+  auto busy = std::async(std::launch::async, [&] {
+    while (mostOpen < 4 && !flooded) std::this_thread::sleep_for(5ms);
+    const SendResult r = sendMessage(h, "FraVorkelMsg", 1, 0, 10s);
+    asked = true;
+    return r;
+  });
+  ASSERT_TRUE(serveUntil(*window, [&] {
+    return flooded && asked && presence.wait_for(0s) == std::future_status::ready && open == 0;
+  }, 120s));
+  EXPECT_GE(delivered.load(), 4);
+  EXPECT_EQ(mostOpen, 4);
+  EXPECT_EQ(busy.get().status, SendStatus::Busy);
+  expectAnsweredPromptly(presence.get());
+  EXPECT_LT(mostDescriptors - descriptorsBefore, 200);
+}
+
+// A thousand connections that never write: new senders still get through at
+// once, and a connection that sends nothing is closed after a while.
+TEST(WindowMessages, IdleConnectionsNeitherLockOthersOutNorStayOpen) {
+  Fixture f;
+  rlimit limit {};
+  ::getrlimit(RLIMIT_NOFILE, &limit);
+  const rlimit saved = limit;
+  limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, 4096);
+  ::setrlimit(RLIMIT_NOFILE, &limit);
+  const int idleCount = static_cast<int>(std::min<rlim_t>(1000, limit.rlim_cur - 100));
+
+  ChildWindow window(f.folder, "Krydsords", "Vorkel", [](const WindowMessage& m) {
+    return m.name == "OrvaAndPimMsg" ? std::int64_t{2} : m.wParam;
+  });
+  const WindowHandle h = *f.folder.findWindow("Krydsords", "Vorkel");
+  sockaddr_un a{};
+  a.sun_family = AF_UNIX;
+  h.path.copy(a.sun_path, sizeof a.sun_path - 1);
+  std::vector<int> idle;
+  for (auto end = Clock::now() + 30s; static_cast<int>(idle.size()) < idleCount && Clock::now() < end;) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+      idle.push_back(fd);
+    } else {
+      ::close(fd);  // the backlog is full until the window takes them
+      std::this_thread::sleep_for(1ms);
+    }
+  }
+  EXPECT_EQ(static_cast<int>(idle.size()), idleCount);
+  int windowDescriptors = 0;
+  for ([[maybe_unused]] const auto& e :
+       std::filesystem::directory_iterator("/proc/" + std::to_string(window.pid) + "/fd"))
+    ++windowDescriptors;
+  EXPECT_LT(windowDescriptors, 100);
+
+  std::atomic<bool> stop = true;
+  expectAnsweredPromptly(askPresence(h, stop).get());
+  for (int fd : idle) ::close(fd);
+
+  // A sender that takes a moment between connecting and writing is served.
+  const int slow = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::connect(slow, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  std::this_thread::sleep_for(300ms);
+  const std::string request = wire::encodeRequest({"late", 5, 0, false});
+  ASSERT_EQ(::send(slow, request.data(), request.size(), MSG_NOSIGNAL), static_cast<ssize_t>(request.size()));
+  std::string reply(wire::ReplySize, '\0');
+  EXPECT_EQ(::recv(slow, reply.data(), reply.size(), MSG_WAITALL), static_cast<ssize_t>(reply.size()));
+  ASSERT_TRUE(wire::parseReply(reply));
+  EXPECT_EQ(wire::parseReply(reply)->answer, 5);
+  ::close(slow);
+
+  // An idle connection is closed by the window after a while.
+  const int quiet = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::connect(quiet, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  const auto start = Clock::now();
+  pollfd p{quiet, POLLIN, 0};
+  EXPECT_EQ(::poll(&p, 1, 20000), 1);
+  char byte;
+  EXPECT_EQ(::recv(quiet, &byte, 1, MSG_DONTWAIT), 0) << "closed without a reply";
+  EXPECT_GT(Clock::now() - start, 1s);
+  EXPECT_LT(Clock::now() - start, 15s);
+  ::close(quiet);
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+}
+
+// A window whose program has run out of descriptors cannot take a waiting
+// connection, yet its listener stays readable. It neither spins on that nor
+// loses the connection: once descriptors are free again the request is
+// answered.
+TEST(WindowMessages, OutOfDescriptorsTheWindowWaitsInsteadOfSpinning) {
+  Fixture f;
+  int report[2], ready[2];
+  ASSERT_EQ(::pipe(report), 0);
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::string error;
+    bool answered = false;
+    auto w = WindowEndpoint::create(f.folder, "Krydsords", "Vorkel", [&](const WindowMessage&) {
+      answered = true;
+      return std::int64_t{2};
+    }, error);
+    if (!w) ::_exit(3);
+    // Leave a few descriptors above the highest in use, then take them all.
+    int highest = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
+      highest = std::max(highest, std::atoi(e.path().filename().c_str()));
+    rlimit limit {};
+    ::getrlimit(RLIMIT_NOFILE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(highest + 8);
+    if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) ::_exit(4);
+    std::vector<int> fillers;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) fillers.push_back(fd);
+    if (::write(ready[1], "1", 1) != 1) ::_exit(5);
+    // A second of serving while a request waits that cannot be accepted.
+    int wakes = 0;
+    for (auto end = Clock::now() + 1s; Clock::now() < end;) {
+      pollfd p{w->fd(), POLLIN, 0};
+      if (::poll(&p, 1, 50) > 0) ++wakes, w->servePending();
+    }
+    for (int fd : fillers) ::close(fd);
+    serveUntil(*w, [&] { return answered; });
+    const std::string text = std::to_string(wakes);
+    if (::write(report[1], text.data(), text.size()) < 0) ::_exit(6);
+    ::_exit(answered ? 0 : 7);
+  }
+  ::close(report[1]);
+  ::close(ready[1]);
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1) << "the child window did not start";
+  const SendResult r = sendMessage(*f.folder.findWindow("Krydsords", "Vorkel"), "OrvaAndPimMsg", 0, 0, 20s);
+  char text[32] = {};
+  EXPECT_GT(::read(report[0], text, sizeof text - 1), 0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(r.status, SendStatus::Answered) << describe(r.status);
+  EXPECT_EQ(r.answer, 2);
+  // A pause of a tenth of a second between tries makes about ten wake-ups;
+  // a loop on the readable listener makes tens of thousands.
+  EXPECT_LT(std::atoi(text), 50) << "wake-ups in one second without descriptors";
+  for (int fd : {report[0], ready[0]}) ::close(fd);
 }
 
 }  // namespace
