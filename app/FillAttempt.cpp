@@ -42,7 +42,6 @@ FillAttempt::Outcome FillAttempt::make(const Settings& settings) {
     showFillCounters(c.ui, c.run);
     outcome.result = engine_.fill(/*seedLetters=*/!withLetters);
   }
-  outcome.userStopped = fill.userStopped;
   outcome.entries = fill.entries;
   return outcome;
 }

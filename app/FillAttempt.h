@@ -10,7 +10,7 @@
 //   FillAttempt attempts(context);
 //   for (;;) {
 //     const FillAttempt::Outcome o = attempts.make({.withLetters = false});
-//     if (o.result > 0) save(attempts.grid());
+//     if (o.result == FillResult::Filled) save(attempts.grid());
 //   }
 //
 // The fill engine's buffers live as long as the FillAttempt, so a batch of
@@ -38,8 +38,7 @@ class FillAttempt {
     std::uint64_t entryBudget = 0;         // give up after this many entries; 0: never
   };
   struct Outcome {
-    int result = 0;             // the fill's: 1 filled, 0 or less not
-    bool userStopped = false;   // Escape during the fill
+    FillResult result = FillResult::NotFilled;
     std::uint64_t entries = 0;  // entries into the search
   };
 
@@ -48,7 +47,7 @@ class FillAttempt {
   FillAttempt& operator=(const FillAttempt&) = delete;
 
   Outcome make(const Settings& settings);
-  // The grid of the last attempt: a crossword when its result was positive.
+  // The grid of the last attempt: a crossword when it was filled.
   const WorkingGrid& grid() const { return grid_; }
 
  private:

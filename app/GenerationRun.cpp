@@ -38,9 +38,8 @@ bool havePath(const ApplicationContext& context) { return context.path.length() 
 
 // What one attempt tells the run loop.
 struct AttemptOutcome {
-  int result = 0;
-  bool saveFailed = false;   // a filled crossword could not be written
-  bool userStopped = false;  // the user pressed Escape during the fill
+  FillResult result = FillResult::NotFilled;
+  bool saveFailed = false;  // a filled crossword could not be written
 };
 
 // A filled grid: saved as a raw crossword and counted, the user warned
@@ -74,8 +73,7 @@ AttemptOutcome attempt(ApplicationContext& context, FillAttempt& attempts, Attem
   const FillAttempt::Outcome filled = attempts.make({withLetters, forced, 0});
   AttemptOutcome outcome;
   outcome.result = filled.result;
-  outcome.userStopped = filled.userStopped;
-  if (outcome.result > 0) saveFilled(context, attempts.grid(), !withLetters, outcome);
+  if (outcome.result == FillResult::Filled) saveFilled(context, attempts.grid(), !withLetters, outcome);
   return outcome;
 }
 
@@ -104,7 +102,7 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
       if (reachedLimit) break;
     }
 
-    if (outcome->userStopped && !askToContinue(ui)) break;
+    if (outcome->result == FillResult::Stopped && !askToContinue(ui)) break;
     KeyMessage key;
     if (ui.pollKey(key) && !askToContinue(ui)) break;
     if (context.simpleMode && context.run.saved >= context.RunLimit) break;
@@ -157,7 +155,7 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
 
 }  // namespace
 
-int runAttempt(ApplicationContext& context, AttemptKind kind) {
+FillResult runAttempt(ApplicationContext& context, AttemptKind kind) {
   FillAttempt attempts(context);
   return attempt(context, attempts, kind).result;
 }

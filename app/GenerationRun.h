@@ -9,6 +9,8 @@
 // No) or, in simple mode, when `RunLimit` crosswords have been saved. Every
 // message and question goes through the context's Ui.
 
+#include "engine/FillResult.h"
+
 namespace vorkel {
 
 class ApplicationContext;
@@ -20,9 +22,8 @@ enum class AttemptKind {
 };
 
 // One attempt: builds the working grid, fills it, and saves a filled grid
-// as a raw crossword. Returns the fill's result (1 filled, 0 not, below
-// -200 the user pressed Escape).
-int runAttempt(ApplicationContext& context, AttemptKind kind);
+// as a raw crossword. Returns how the fill ended.
+FillResult runAttempt(ApplicationContext& context, AttemptKind kind);
 
 // How a run differs from the advanced menu's.
 struct RunOptions {

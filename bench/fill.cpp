@@ -257,7 +257,7 @@ int main(int argc, char** argv) {
         n += outcome.nodes;
         f += outcome.failures;
         b += outcome.blocks;
-        if (outcome.status != FastFillOutcome::GaveUp) break;
+        if (outcome.status != FastFillOutcome::Status::GaveUp) break;
       }
       cpu.push_back((threadSeconds() - cpuStart) * 1e3);
       wall.push_back(seconds(wallStart) * 1e3);
@@ -265,7 +265,7 @@ int main(int argc, char** argv) {
       failures.push_back(static_cast<double>(f));
       blocks.push_back(static_cast<double>(b));
       rates.push_back(static_cast<double>(b) / (cpu.back() * 1e-3));
-      if (outcome.status != FastFillOutcome::Filled || !validFill(grid, index, language)) ++bad;
+      if (outcome.status != FastFillOutcome::Status::Filled || !validFill(grid, index, language)) ++bad;
     }
     const SlotGraph graph = SlotGraph::of(empty);
     double floor = 0;

@@ -59,7 +59,7 @@ struct GenerateBatch {
   std::atomic<int> nextIndex{0};
   std::atomic<int> saved{0};
   std::atomic<std::uint64_t> tries{0};
-  std::atomic<std::uint64_t> entries{0};  // entries into Fravej2, all attempts
+  std::atomic<std::uint64_t> entries{0};  // entries into the search, all attempts
   std::atomic<std::uint64_t> rejected{0}; // filled grids not saved: a word twice
   std::atomic<bool> stop{false};          // no new attempts: Ctrl-C, or a job failed
   std::atomic<bool> failed{false};        // a job met an error and reported it

@@ -242,12 +242,11 @@ bool GenerateJob::makeCrossword(int index) {
     const FillAttempt::Outcome filled = attempts.make(
         {batch_.withLetters, batch_.forced ? &forced : nullptr, batch_.restart.budget(attempt)});
     const WorkingGrid& grid = attempts.grid();
-    const int result = filled.result;
     batch_.entries.fetch_add(filled.entries);
     // Only the stop request ends the batch; a large back-jump that ran out
     // at the first stop is a failed attempt like any other.
-    if (filled.userStopped || batch_.stop.load()) return false;
-    if (result <= 0) continue;
+    if (filled.result == FillResult::Stopped || batch_.stop.load()) return false;
+    if (filled.result != FillResult::Filled) continue;
     if (!everyLetterCellFilled(grid)) {
       // Every further attempt would end the same way.
       {
@@ -290,9 +289,9 @@ bool GenerateJob::makeFastCrossword(int index) {
     const FastFillOutcome outcome = fill.fill(grid, c.random, ui_, settings);
     batch_.entries.fetch_add(outcome.nodes);
     switch (outcome.status) {
-      case FastFillOutcome::Stopped: return false;
-      case FastFillOutcome::GaveUp: continue;
-      case FastFillOutcome::Unfillable: {
+      case FastFillOutcome::Status::Stopped: return false;
+      case FastFillOutcome::Status::GaveUp: continue;
+      case FastFillOutcome::Status::Unfillable: {
         {
           const std::lock_guard<std::mutex> guard(batch_.lock);
           console_.say(std::string("no crossword can be made of this model") +
@@ -302,7 +301,7 @@ bool GenerateJob::makeFastCrossword(int index) {
         batch_.fail();
         return false;
       }
-      case FastFillOutcome::Filled: break;
+      case FastFillOutcome::Status::Filled: break;
     }
     if (!everyWordOnce(grid, isWord, ForcedWords{})) {
       batch_.rejected.fetch_add(1);

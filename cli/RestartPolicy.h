@@ -2,7 +2,7 @@
 // When a batch run gives up on an attempt and starts a new one.
 //
 // A randomised depth-first fill has a heavy tail: most attempts on a model
-// finish within a few thousand entries into Fravej2, a few wander for
+// finish within a few thousand entries into the search, a few wander for
 // millions. Ending an attempt after a budget of entries and starting afresh
 // (new seed letters, the random stream going on) cuts the tail off. Budgets
 // are counted in entries, never in time, so a seeded run reproduces.

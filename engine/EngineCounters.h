@@ -8,7 +8,7 @@
 namespace vorkel {
 
 struct EngineCounters {
-  // Entries into Fravej2 since the last periodic check; the check runs while
+  // Entries into the search since the last periodic check; the check runs while
   // bit 7 is set, i.e. every 128 entries (or sooner after a jump, which
   // restarts the count from the jump's size).
   std::uint32_t calls = 0;

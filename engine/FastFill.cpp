@@ -27,7 +27,7 @@ FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
   FastFillOutcome outcome;
   const SlotGraph graph = SlotGraph::of(grid);
   if (graph.tooLong > 0 || graph.lonelyCells > 0) {
-    outcome.status = FastFillOutcome::Unfillable;
+    outcome.status = FastFillOutcome::Status::Unfillable;
     return outcome;
   }
   std::vector<LetterSet> letters(static_cast<std::size_t>(graph.width) *
@@ -38,12 +38,12 @@ FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
 
   FastFillSearch search(index_, graph, random, ui, settings);
   search.setConflicts(std::move(conflicts_));
-  outcome.status = search.setup(letters) ? search.search() : FastFillOutcome::Unfillable;
+  outcome.status = search.setup(letters) ? search.search() : FastFillOutcome::Status::Unfillable;
   conflicts_ = search.takeConflicts();
   outcome.nodes = search.nodes();
   outcome.failures = search.failures();
   outcome.blocks = search.blocks();
-  if (outcome.status != FastFillOutcome::Filled) return outcome;
+  if (outcome.status != FastFillOutcome::Status::Filled) return outcome;
 
   for (std::size_t s = 0; s < graph.slots.size(); ++s) {
     const SlotGraph::Slot& slot = graph.slots[s];

@@ -32,7 +32,7 @@
 //   WordIndex index = WordIndex::build(dictionary, SlotGraph::of(grid).lengths());
 //   FastFill fill(index, language);
 //   FastFillOutcome r = fill.fill(grid, random, ui, FastFillSettings{});
-//   if (r.status == FastFillOutcome::Filled) saveRawCrossword(grid, ...);
+//   if (r.status == FastFillOutcome::Status::Filled) saveRawCrossword(grid, ...);
 //
 // Letters already in the grid (a template filled with letters) stay: their
 // cells allow that letter only, and a slot they complete must be a word.
@@ -74,13 +74,13 @@ struct FastFillSettings {
 };
 
 struct FastFillOutcome {
-  enum Status {
+  enum class Status : std::uint8_t {
     Filled,      // the grid holds the crossword
     GaveUp,      // the failure budget ran out: try again
     Unfillable,  // no fill exists with these words and letters
     Stopped,     // the ui's keyboard queue asked to stop (Escape)
   };
-  Status status = GaveUp;
+  Status status = Status::GaveUp;
   std::uint64_t nodes = 0;     // words placed
   std::uint64_t failures = 0;  // dead ends met
   std::uint64_t blocks = 0;    // 64-bit blocks of word sets read or copied

@@ -102,12 +102,12 @@ bool FastFillSearch::stopRequested() {
 
 FastFillOutcome::Status FastFillSearch::search() {
   switch (searchFrom()) {
-    case Level::Filled: return FastFillOutcome::Filled;
-    case Level::Dead: return FastFillOutcome::Unfillable;
-    case Level::OutOfBudget: return FastFillOutcome::GaveUp;
+    case Level::Filled: return FastFillOutcome::Status::Filled;
+    case Level::Dead: return FastFillOutcome::Status::Unfillable;
+    case Level::OutOfBudget: return FastFillOutcome::Status::GaveUp;
     case Level::Stopped: break;
   }
-  return FastFillOutcome::Stopped;
+  return FastFillOutcome::Status::Stopped;
 }
 
 FastFillSearch::Level FastFillSearch::searchFrom() {

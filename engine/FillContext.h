@@ -31,12 +31,12 @@ struct FillContext {
   Ui& ui;                     // messages, keyboard queue, progress
   const RunCounters& run;     // shown in the progress display
   bool simpleMode = false;    // redraw the progress at every periodic check
-  // Entries into Fravej2 one fill may make; 0 for no limit. A fill that
+  // Entries into the search one fill may make; 0 for no limit. A fill that
   // spends its budget gives up like a back-jump past its first stop and
   // answers -1, so a batch run can restart a search stuck in a long tail.
   // Counted in entries rather than time, a seeded fill stays reproducible.
   std::uint64_t entryBudget = 0;
-  // Set by the fill: its entries into Fravej2 so far.
+  // Set by the fill: its entries into the search so far.
   std::uint64_t entries = 0;
   // Set by the fill when the keyboard queue gave it Escape. Only this tells
   // a run that the user stopped it: a large back-jump from a path or a

@@ -24,12 +24,12 @@ bool budgetSpent(const FillContext& context) {
 
 }  // namespace
 
-int fillCrossword(FillContext& context, bool seedLetters) {
+FillResult fillCrossword(FillContext& context, bool seedLetters) {
   FillEngine engine(context);
   return engine.fill(seedLetters);
 }
 
-int FillEngine::fill(bool seedLetters) {
+FillResult FillEngine::fill(bool seedLetters) {
   WorkingGrid& grid = context_.grid;
   const Path& path = context_.path;
   if (seedLetters) {
@@ -43,13 +43,13 @@ int FillEngine::fill(bool seedLetters) {
   grid.buildSlots();
   slotIndex_.build(grid);
   context_.entries = 0;
+  context_.userStopped = false;
   const int result = level(0, 0);
   slotIndex_.clear();
-  // The budget's jump unwinds every level; how far it went past the first
-  // stop depends on the depth and says nothing, and must never read as the
-  // user's Escape (below -200) on a deep path.
-  if (budgetSpent(context_)) return -1;
-  return result;
+  if (result > 0) return FillResult::Filled;
+  if (context_.userStopped) return FillResult::Stopped;
+  if (budgetSpent(context_)) return FillResult::BudgetSpent;
+  return FillResult::NotFilled;
 }
 
 void FillEngine::placeSeedAtStop(std::size_t stopIndex) {

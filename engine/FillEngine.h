@@ -3,23 +3,23 @@
 // letters) into a crossword whose every word is in the dictionary.
 //
 // It visits the slots in the order of the path and fills them by depth-first
-// search with forward checking (see CandidateSearch.h). The recursion,
-// Fravej2, takes one path stop per level and answers
+// search with forward checking (see CandidateSearch.h). The recursion takes
+// one path stop per level and answers
 //    1  the path's end was reached: every slot is filled;
 //    0  this stop found no (further) word, or its complete slot is not
 //       acceptable: the level above tries its next candidate;
 //   -n  jump back: each level that receives it restores its slot and passes
 //       on -n + 1, so the stop n + 1 places back takes its next candidate.
 // Jumps come from a stop whose slot has no candidate (its `rc`), from the
-// keys and the clock (PeriodicCheck.h: Escape gives -10000, so a result below
-// -200 means the user stopped the fill) and from a stop with no slot (-100).
+// keys and the clock (PeriodicCheck.h: Escape jumps past every level) and from
+// a stop with no slot (-100). Only `fill` turns the number into a FillResult.
 //
 //   FillContext context{grid, path, parameters, dictionary, language, random,
 //                       counters, ticks, ui, runCounters};
 //   FillEngine engine(context);
-//   int result = engine.fill(/*seedLetters=*/true);
+//   FillResult result = engine.fill(/*seedLetters=*/true);
 //
-// After a result of 1 the grid holds the filled crossword; after any other it
+// After FillResult::Filled the grid holds the filled crossword; after any other it
 // holds the letters it had before plus the seed letters.
 
 #include <cstddef>
@@ -27,6 +27,7 @@
 
 #include "engine/CandidateList.h"
 #include "engine/FillContext.h"
+#include "engine/FillResult.h"
 #include "engine/SlotIndex.h"
 #include "engine/WordPattern.h"
 
@@ -40,11 +41,11 @@ class FillEngine {
 
   // Fills one crossword. With `seedLetters` (only for grids without document
   // letters) up to two random letters are placed first, at the path's seed
-  // positions. Returns the result of Fravej2 on the path's first stop.
-  int fill(bool seedLetters);
+  // positions.
+  FillResult fill(bool seedLetters);
 
  private:
-  // Fravej2: one level of the search, on the path stop at `stopIndex`.
+  // One level of the search, on the path stop at `stopIndex`.
   int level(std::size_t stopIndex, std::size_t depth);
   void placeSeed(int x, int y, Direction direction);
   // After `slot` was written: true when a crossing slot it completed now
@@ -64,6 +65,6 @@ class FillEngine {
 };
 
 // Fills one crossword with a fresh engine.
-int fillCrossword(FillContext& context, bool seedLetters);
+FillResult fillCrossword(FillContext& context, bool seedLetters);
 
 }  // namespace vorkel

@@ -25,12 +25,12 @@ bool slotIsOpen(const WorkingGrid& grid, const PathStop& stop) {
 
 }  // namespace
 
-int fillForced(FillContext& fill, Path& path, const ForcedWords& words,
-               std::vector<PlacedWord>& placed) {
+FillResult fillForced(FillContext& fill, Path& path, const ForcedWords& words,
+                      std::vector<PlacedWord>& placed) {
   assert(&fill.path == &path);
   WorkingGrid& grid = fill.grid;
   if (!placeForcedWordsRetrying(grid, words, fill.language, fill.random, fill.dictionary, placed))
-    return -1;
+    return FillResult::NotPlaced;
   showFillGrid(fill.ui, grid, ForcedStartLine);
 
   WorkingGrid scratch(grid);  // the path builder marks the cells it covers

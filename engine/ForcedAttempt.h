@@ -4,13 +4,14 @@
 //
 //   WorkingGrid grid = WorkingGrid::fromDocument(doc, ui, false);
 //   FillContext fill{grid, path, ...};           // `path` is the one passed below
-//   int result = fillForced(fill, path, words);  // 1: grid holds a crossword
+//   FillResult result = fillForced(fill, path, words, placed);  // Filled: a crossword
 //
 // The caller counts the attempt, saves a filled grid and copies it into the
 // document, as for any other attempt.
 
 #include <vector>
 
+#include "engine/FillResult.h"
 #include "engine/ForcedPlacement.h"
 
 namespace vorkel {
@@ -24,7 +25,7 @@ inline constexpr const char* ForcedStartLine = "Tvang start:";
 // On `fill.grid` (the model's clue cells, every letter cell empty):
 //  1. places the words, trying up to MaxPlacementTries placements
 //     (ForcedPlacement.h); when none succeeds the grid is left as it was
-//     and the result is -1;
+//     and the result is FillResult::NotPlaced;
 //  2. shows the grid with ForcedStartLine;
 //  3. lays the automatic path around the placed words into `path`, which
 //     must be the path `fill` follows; it replaces whatever path was there.
@@ -34,7 +35,7 @@ inline constexpr const char* ForcedStartLine = "Tvang start:";
 //     itself need not be in the dictionary);
 //  4. shows the counters and fills without seed letters.
 // Returns the fill's result. `placed` says where the words went.
-int fillForced(FillContext& fill, Path& path, const ForcedWords& words,
-               std::vector<PlacedWord>& placed);
+FillResult fillForced(FillContext& fill, Path& path, const ForcedWords& words,
+                      std::vector<PlacedWord>& placed);
 
 }  // namespace vorkel

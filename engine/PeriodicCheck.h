@@ -1,6 +1,6 @@
 #pragma once
 // The look at the keyboard and the clock that the fill makes every 128
-// entries into Fravej2.
+// entries into the search.
 //
 // A key from the ui port's queue asks for a back-jump: Escape for 10000
 // levels (which ends the fill, and the run reads it as the user's abort), a
@@ -17,7 +17,7 @@ namespace vorkel {
 // to 105, in the same order); 0 for any other key.
 int keyJump(int key);
 
-// Runs at every entry into Fravej2 for `stop`. Counts the entry and, on every
+// Runs at every entry into the search for `stop`. Counts the entry and, on every
 // 128th, looks at the keyboard queue and the clock. Returns the number of
 // levels to jump back, 0 for none.
 int periodicCheck(FillContext& context, const PathStop& stop);

@@ -51,7 +51,7 @@ inline constexpr const char* editorStripeCaption = "Sjerne-stribe";
 inline constexpr const char* editorNegative = "Forkert vejstop-enhed\nslet den hellere";
 inline constexpr const char* editorNegativeCaption = "Vejstop negativ";
 
-// --- Fill engine (Fravej2, its periodic check and progress display) ---
+// --- Fill engine (the search, its periodic check and progress display) ---
 inline constexpr const char* fillOutsideGrid =
     "Fravej2 kaldt forkert i top\nEr du sikker på at der er en vej til rådighed ?";
 inline constexpr const char* fillOutsideGridCaption = "Generering";

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   // One saved fill of the template now loaded.
   const auto fillOnce = [&] {
     c.currentTemplate.destDir = lager;
-    for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) <= 0; ++tries) {
+    for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) != FillResult::Filled; ++tries) {
     }
   };
   fillOnce();

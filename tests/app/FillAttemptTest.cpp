@@ -35,8 +35,8 @@ TEST(FillAttemptTest, AttemptsOfEveryKindShareOneEngineAndLeaveTheProgramsPathAl
   int made = 0;
   for (const FillAttempt::Settings* settings : {&plain, &withWord, &plain}) {
     FillAttempt::Outcome o;
-    for (int i = 0; i < 50 && o.result <= 0; ++i, ++made) o = attempts.make(*settings);
-    EXPECT_GT(o.result, 0);
+    for (int i = 0; i < 50 && o.result != FillResult::Filled; ++i, ++made) o = attempts.make(*settings);
+    EXPECT_EQ(o.result, FillResult::Filled);
     EXPECT_GT(o.entries, 0u);
     const std::string letters = lettersOf(attempts.grid());
     EXPECT_TRUE(letters == "ABCD" || letters == "ACBD") << letters;
@@ -46,8 +46,8 @@ TEST(FillAttemptTest, AttemptsOfEveryKindShareOneEngineAndLeaveTheProgramsPathAl
 
   // A budget of one entry gives up before the fill is done; the next
   // attempt without a budget fills again.
-  EXPECT_LE(attempts.make({false, nullptr, 1}).result, 0);
-  EXPECT_GT(attempts.make(plain).result, 0);
+  EXPECT_EQ(attempts.make({false, nullptr, 1}).result, FillResult::BudgetSpent);
+  EXPECT_EQ(attempts.make(plain).result, FillResult::Filled);
 }
 
 }  // namespace

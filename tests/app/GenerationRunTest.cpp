@@ -39,8 +39,8 @@ class GenerationRunTest : public ::testing::Test {
 
 TEST_F(GenerationRunTest, AttemptWritesTheCrosswordAndFillsTheDocument) {
   c.RawCrosswordCounter = 5;
-  int result = runAttempt(c, AttemptKind::WithoutLetters);
-  ASSERT_EQ(result, 1);
+  FillResult result = runAttempt(c, AttemptKind::WithoutLetters);
+  ASSERT_EQ(result, FillResult::Filled);
   EXPECT_EQ(c.run.tries, 1);
   EXPECT_EQ(c.run.saved, 1);
   EXPECT_EQ(c.LastRawCrossword, dir / "ud/x2_005.002");
@@ -54,7 +54,7 @@ TEST_F(GenerationRunTest, AttemptWritesTheCrosswordAndFillsTheDocument) {
 
 TEST_F(GenerationRunTest, AttemptWithLettersLeavesTheDocumentAlone) {
   CrosswordDocument::setLetter(c.document.cellAt(1, 1), 'A');
-  ASSERT_EQ(runAttempt(c, AttemptKind::WithLetters), 1);
+  ASSERT_EQ(runAttempt(c, AttemptKind::WithLetters), FillResult::Filled);
   EXPECT_EQ(dir.read("ud/x2_000.002").substr(5, 1), "A");
   EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(2, 2)), 0);
 }
@@ -127,11 +127,11 @@ TEST_F(GenerationRunTest, UnwritableOutputFolderIsReportedNotCountedAndEndsTheRu
 
 TEST_F(GenerationRunTest, CrowdedOutputFolderWarnsAfterEveryCrossword) {
   for (int i = 0; i < 599; ++i) dir.write("ud/gammel" + std::to_string(i), "");
-  ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), 1);  // 600 files now
+  ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), FillResult::Filled);  // 600 files now
   EXPECT_EQ(s.countMessages(texts::crowdedOutput), 1);
   EXPECT_EQ(s.ui.lastMessage().caption, "Advarsel");
   EXPECT_EQ(s.ui.lastMessage().icon, Icon::Error);
-  ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), 1);
+  ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), FillResult::Filled);
   EXPECT_EQ(s.countMessages(texts::crowdedOutput), 2);
 }
 

@@ -283,7 +283,7 @@ TEST_F(FastFillSearchTest, PropagationNeverPrunesALetterOrWordOfASolution) {
       const bool consistent = search.setup(anyLetter(graph));
       if (solutions.empty()) {
         if (consistent) {
-          EXPECT_EQ(search.search(), FastFillOutcome::Unfillable) << where;
+          EXPECT_EQ(search.search(), FastFillOutcome::Status::Unfillable) << where;
         }
         continue;
       }
@@ -374,10 +374,10 @@ TEST_F(FastFillSearchTest, TheFillFindsASolutionExactlyWhenThereIsOne) {
     WorkingGrid grid = gridOf(p);
     const FastFillOutcome outcome = fill.fill(grid, random, ui, FastFillSettings{});
     if (solutions.empty()) {
-      EXPECT_EQ(outcome.status, FastFillOutcome::Unfillable) << trial;
+      EXPECT_EQ(outcome.status, FastFillOutcome::Status::Unfillable) << trial;
       continue;
     }
-    ASSERT_EQ(outcome.status, FastFillOutcome::Filled) << trial;
+    ASSERT_EQ(outcome.status, FastFillOutcome::Status::Filled) << trial;
     Picture filled;
     for (int y = 0; y < grid.height(); ++y) filled.emplace_back(grid.row(y));
     std::string shown;

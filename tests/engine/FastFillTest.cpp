@@ -52,32 +52,32 @@ TEST_F(FastFillTest, AWordStandsOnceEvenWhereItsCrossingsCompleteIt) {
   // AB and BA only, every fill reads AB and BA twice.
   const WordIndex twice = indexOf("AB\nBA\n");
   WorkingGrid square = gridOf({"..", ".."});
-  EXPECT_EQ(fill(square, twice), FastFillOutcome::Unfillable);
+  EXPECT_EQ(fill(square, twice), FastFillOutcome::Status::Unfillable);
   EXPECT_EQ(rowsOf(square), (std::vector<std::string>{"  ", "  "})) << "left as it was";
 
   // With four distinct words it fills: AB over CD, down AC and BD.
   const WordIndex four = indexOf("AB\nCD\nAC\nBD\n");
-  EXPECT_EQ(fill(square, four), FastFillOutcome::Filled);
+  EXPECT_EQ(fill(square, four), FastFillOutcome::Status::Filled);
   EXPECT_EQ(rowsOf(square), (std::vector<std::string>{"AB", "CD"}));
 
   // Two slots of the template's own letters reading the same word.
   const WordIndex words = indexOf("KAT\nKO\nAL\nTE\nOLE\n");
   WorkingGrid repeated = gridOf({"KAT", "###", "KAT"});
-  EXPECT_EQ(fill(repeated, words), FastFillOutcome::Unfillable);
+  EXPECT_EQ(fill(repeated, words), FastFillOutcome::Status::Unfillable);
 }
 
 TEST_F(FastFillTest, KeepsTheGridsLettersAndRefusesOnesNoWordHas) {
   const WordIndex words = indexOf("KAT\nHAT\nAL\nKO\n");
   WorkingGrid k = gridOf({"K..", "#.#"});
-  ASSERT_EQ(fill(k, words), FastFillOutcome::Filled);
+  ASSERT_EQ(fill(k, words), FastFillOutcome::Status::Filled);
   EXPECT_EQ(rowsOf(k), (std::vector<std::string>{"KAT", "#L#"}));
   WorkingGrid h = gridOf({"H..", "#.#"});
-  ASSERT_EQ(fill(h, words), FastFillOutcome::Filled);
+  ASSERT_EQ(fill(h, words), FastFillOutcome::Status::Filled);
   EXPECT_EQ(rowsOf(h), (std::vector<std::string>{"HAT", "#L#"}));
   // A letter no word has there, and a byte that is no letter at all.
   for (const char* first : {"Q..", "1.."}) {
     WorkingGrid g = gridOf({first, "#.#"});
-    EXPECT_EQ(fill(g, words), FastFillOutcome::Unfillable) << first;
+    EXPECT_EQ(fill(g, words), FastFillOutcome::Status::Unfillable) << first;
   }
 }
 
@@ -95,7 +95,7 @@ TEST_F(FastFillTest, ASeedReproducesItsFillAndOtherSeedsVary) {
   for (const std::uint32_t seed : {1u, 1u, 2u, 3u}) {
     random.seed(seed);
     WorkingGrid grid = gridOf({"....", "...."});
-    ASSERT_EQ(fill(grid, words), FastFillOutcome::Filled);
+    ASSERT_EQ(fill(grid, words), FastFillOutcome::Status::Filled);
     fills.push_back(rowsOf(grid));
   }
   EXPECT_EQ(fills[0], fills[1]);
@@ -106,15 +106,15 @@ TEST_F(FastFillTest, EscapeOrASpentBudgetEndsTheAttemptAndLeavesTheGrid) {
   const WordIndex words = indexOf("AB\nCD\nAC\nBD\n");
   WorkingGrid grid = gridOf({"..", ".."});
   ui.keys.push_back(KeyMessage{KeyMessage::Escape});
-  EXPECT_EQ(fill(grid, words), FastFillOutcome::Stopped);
+  EXPECT_EQ(fill(grid, words), FastFillOutcome::Status::Stopped);
   EXPECT_EQ(rowsOf(grid), (std::vector<std::string>{"  ", "  "}));
 
   // Dead ends until the budget is spent: every word of three letters
   // fits the across slot, but no down word of length 2 exists for them.
   const WordIndex dead = indexOf("ABC\nBCA\nCAB\nAA\nBB\nCC\nXY\n");
   WorkingGrid row = gridOf({"...", "..#"});
-  EXPECT_EQ(fill(row, dead, 1), FastFillOutcome::GaveUp);
-  EXPECT_EQ(fill(row, dead, 0), FastFillOutcome::Unfillable);
+  EXPECT_EQ(fill(row, dead, 1), FastFillOutcome::Status::GaveUp);
+  EXPECT_EQ(fill(row, dead, 0), FastFillOutcome::Status::Unfillable);
 }
 
 TEST_F(FastFillTest, PrefersTheBetterScoredWordsAmongThoseThatFit) {
@@ -138,7 +138,7 @@ TEST_F(FastFillTest, PrefersTheBetterScoredWordsAmongThoseThatFit) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
       random.seed(seed);
       WorkingGrid grid = gridOf({"..."});
-      EXPECT_EQ(fill(grid, index), FastFillOutcome::Filled);
+      EXPECT_EQ(fill(grid, index), FastFillOutcome::Status::Filled);
       if (scores->scoreOfText(grid.row(0), language) == 100) ++good;
     }
     return good;

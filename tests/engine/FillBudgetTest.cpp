@@ -1,5 +1,5 @@
 // The entry budget of a fill: a batch run's restart policy ends an attempt
-// after a number of entries into Fravej2.
+// after a number of entries into the search.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,10 +16,10 @@ using filltest::stopAt;
 
 class FillBudgetTest : public FillFixture {
  protected:
-  int fillWithBudget(std::uint64_t budget, std::uint64_t* entries = nullptr) {
+  FillResult fillWithBudget(std::uint64_t budget, std::uint64_t* entries = nullptr) {
     FillContext c = context();
     c.entryBudget = budget;
-    const int result = fillCrossword(c, false);
+    const FillResult result = fillCrossword(c, false);
     if (entries) *entries = c.entries;
     return result;
   }
@@ -32,15 +32,15 @@ TEST_F(FillBudgetTest, SpentBudgetGivesUpAndRestoresTheGrid) {
 
   std::uint64_t entries = 0;
   // One entry per stop: no limit and a budget of exactly two both fill.
-  EXPECT_EQ(fillWithBudget(0, &entries), 1);
+  EXPECT_EQ(fillWithBudget(0, &entries), FillResult::Filled);
   EXPECT_EQ(entries, 2u);
   setGrid({"   ", "###", "   "});
-  EXPECT_EQ(fillWithBudget(2, &entries), 1);
+  EXPECT_EQ(fillWithBudget(2, &entries), FillResult::Filled);
 
   // The second stop's entry is one too many: no further candidate is tried
   // anywhere, and every slot is given back.
   setGrid({"   ", "###", "   "});
-  EXPECT_EQ(fillWithBudget(1, &entries), -1);
+  EXPECT_EQ(fillWithBudget(1, &entries), FillResult::BudgetSpent);
   EXPECT_EQ(entries, 2u);
   EXPECT_EQ(rows(), (std::vector<std::string>{"   ", "###", "   "}));
   EXPECT_TRUE(ui.messages.empty());
@@ -48,8 +48,8 @@ TEST_F(FillBudgetTest, SpentBudgetGivesUpAndRestoresTheGrid) {
 
 TEST_F(FillBudgetTest, GivingUpOnADeepPathNeverReadsAsTheUsersEscape) {
   // 220 complete two-letter words, then an empty slot: the complete slots
-  // pass a jump on unchanged, so the budget's jump at depth 220 would reach
-  // the top as -221, which a run loop takes for Escape (below -200).
+  // pass a jump on unchanged, so the budget's jump at depth 220 reaches the
+  // top as a jump of 221 levels, as deep as an Escape might; it is the budget.
   std::vector<std::string> picture;
   std::vector<PathStop> stops;
   for (int i = 0; i < 220; ++i) {
@@ -65,7 +65,7 @@ TEST_F(FillBudgetTest, GivingUpOnADeepPathNeverReadsAsTheUsersEscape) {
   setPath(stops);
 
   std::uint64_t entries = 0;
-  EXPECT_EQ(fillWithBudget(220, &entries), -1);
+  EXPECT_EQ(fillWithBudget(220, &entries), FillResult::BudgetSpent);
   EXPECT_EQ(entries, 221u);
   EXPECT_EQ(picture.size(), rows().size());
   EXPECT_EQ(rows().back(), "  ");

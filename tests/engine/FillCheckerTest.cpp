@@ -118,7 +118,7 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     random.seed(seed);
     counters = {};
 
-    ASSERT_EQ(fill(), 1);
+    ASSERT_EQ(fill(), FillResult::Filled);
     EXPECT_EQ(checkFilled(rows(), known), "");
 
     // With seed letters the planted solution may be out of reach; either
@@ -126,8 +126,8 @@ TEST_F(FillCheckerTest, SeededFillsOfSmallGridsAreValidCrosswords) {
     setGrid(empty);
     path.seeds().first = {0, 0, Direction::Across};
     path.seeds().second = {0, 0, Direction::Across};
-    const int result = fill(true);
-    if (result == 1) {
+    const FillResult result = fill(true);
+    if (result == FillResult::Filled) {
       EXPECT_EQ(checkFilled(rows(), known), "");
     } else {
       int letters = 0;

@@ -80,7 +80,7 @@ class FillFixture : public ::testing::Test {
     return FillContext{grid, path, params, *dict, language, random, counters, ticks, ui, run,
                        simpleMode};
   }
-  int fill(bool seeds = false) {
+  FillResult fill(bool seeds = false) {
     FillContext c = context();
     return fillCrossword(c, seeds);
   }

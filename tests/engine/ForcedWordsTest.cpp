@@ -101,11 +101,11 @@ TEST_F(ForcedPlacementTest, AWordOfALengthNoSlotHasFailsEveryPlacementAndLeavesT
   // A word with a character that is no letter fits nowhere either.
   EXPECT_FALSE(placeForcedWordsRetrying(grid, forced({"O-T"}), language, random, *dict, placed));
 
-  // The attempt gives up with -1 and fills nothing.
+  // The attempt gives up before the fill and fills nothing.
   setPath({filltest::stopAt(0, 0, Direction::Across)});
   std::vector<PlacedWord> where;
   FillContext c = context();
-  EXPECT_EQ(fillForced(c, path, forced({"HUND"}), where), -1);
+  EXPECT_EQ(fillForced(c, path, forced({"HUND"}), where), FillResult::NotPlaced);
   EXPECT_EQ(rows(), before);
 }
 
@@ -200,14 +200,14 @@ TEST_F(ForcedPlacementTest, TheAttemptPlacesTheWordsAndFillsAroundThem) {
   // The program's path is not consulted: the attempt lays its own.
   setPath({filltest::stopAt(1, 1, Direction::Across)});
   std::vector<PlacedWord> placed;
-  int result = 0;
-  for (std::uint32_t seed = 1; seed < 40 && result != 1; ++seed) {
+  FillResult result = FillResult::NotFilled;
+  for (std::uint32_t seed = 1; seed < 40 && result != FillResult::Filled; ++seed) {
     random.seed(seed);
     setGrid({"   ", "   ", "   "});
     FillContext c = context();
     result = fillForced(c, path, forced({"CAT"}), placed);
   }
-  ASSERT_EQ(result, 1);
+  ASSERT_EQ(result, FillResult::Filled);
   ASSERT_EQ(placed.size(), 1u);
   EXPECT_EQ(placed[0].x, 0);
   EXPECT_EQ(placed[0].y, 0);
