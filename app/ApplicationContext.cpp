@@ -5,7 +5,7 @@
 #include "app/Texts.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"
-#include "engine/PathCommands.h"
+#include "app/commands/PathCommands.h"
 #include "platform/Files.h"
 
 namespace vorkel {

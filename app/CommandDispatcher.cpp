@@ -10,13 +10,13 @@
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "dictionary/DictionarySession.h"
-#include "dictionary/EditDialog.h"
-#include "dictionary/LanguageDialog.h"
-#include "dictionary/WordListCommands.h"
+#include "app/commands/EditDialog.h"
+#include "app/commands/LanguageDialog.h"
+#include "app/commands/WordListCommands.h"
 #include "dictionary/WordLookup.h"
-#include "engine/ParameterDialog.h"
+#include "app/commands/ParameterDialog.h"
 #include "engine/ParameterFile.h"
-#include "engine/PathCommands.h"
+#include "app/commands/PathCommands.h"
 #include "engine/PathOptimiser.h"
 
 namespace vorkel {

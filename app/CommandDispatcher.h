@@ -17,7 +17,7 @@
 
 #include "app/CommandTable.h"
 #include "app/SimpleMode.h"
-#include "dictionary/AnagramDialog.h"
+#include "app/commands/AnagramDialog.h"
 
 namespace vorkel {
 

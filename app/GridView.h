@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/PathEditor.h"
+#include "app/commands/PathEditor.h"
 #include "platform/Ui.h"
 
 namespace vorkel {

@@ -2,7 +2,7 @@
 // Word lists as sets: the operations that combine a word file with the
 // dictionary in memory. Each works on a file already chosen; the menu
 // commands around them (file dialog, extension rule, wait cursor) are in
-// dictionary/WordListCommands.h, and the command line calls these directly.
+// app/commands/WordListCommands.h, and the command line calls these directly.
 //
 //   replace      replaceFromWordFile   the dictionary becomes the file's words
 //   union        loadWordFile          (dictionary/WordFile.h) adds them

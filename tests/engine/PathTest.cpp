@@ -6,7 +6,6 @@
 #include <fstream>
 #include <string>
 
-#include "engine/PathCommands.h"
 #include "engine/PathFile.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"
@@ -201,33 +200,6 @@ TEST(PathList, RenumberStopBeforeUnlinkTranspose) {
   EXPECT_EQ(path.length(), 2u);
   path.free();
   EXPECT_TRUE(path.empty());
-}
-
-TEST_F(PathFileTest, CommandsShareTheirDialogData) {
-  write("a.vej", "2 0 1 3 0\n");
-  Path path;
-  ScriptedUi ui;
-  FileDialogData dialog = pathFileDialogData();
-  EXPECT_EQ(dialog.filter, "Vejstop liste (*.vej)|*.vej|");
-  EXPECT_EQ(dialog.defaultExtension, "vej");
-
-  ui.files = {std::nullopt, file("a.vej"), file("out.vej"), file("missing.vej")};
-  EXPECT_FALSE(loadPathCommand(path, dialog, ui));
-  EXPECT_TRUE(path.empty());
-  EXPECT_TRUE(loadPathCommand(path, dialog, ui));
-  EXPECT_EQ(dialog.fileName, file("a.vej"));
-  EXPECT_EQ(path.length(), 1u);
-  EXPECT_TRUE(savePathCommand(path, dialog, ui));
-  EXPECT_EQ(read("out.vej").substr(0, 15), "-2 2 0 1 -1 0 0");
-  EXPECT_FALSE(loadPathCommand(path, dialog, ui));
-  EXPECT_EQ(path.length(), 1u);
-  EXPECT_TRUE(ui.messages.empty());
-
-  ui.files = {file("nowhere/x.vej")};
-  EXPECT_FALSE(savePathCommand(path, dialog, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Mislykket forsøg på at\nåbne fil");
-  EXPECT_EQ(ui.messages[0].icon, Icon::Error);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "engine/PathCommands.h"
+#include "app/commands/PathCommands.h"
 
 #include "engine/Path.h"
 #include "engine/Texts.h"

@@ -1,4 +1,4 @@
-#include "dictionary/AnagramDialog.h"
+#include "app/commands/AnagramDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dictionary/LanguageDialog.h"
+#include "app/commands/LanguageDialog.h"
 
 #include <string>
 

@@ -7,12 +7,12 @@
 #include <set>
 #include <string>
 
-#include "../platform/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 #include "dictionary/DictionaryDialogData.h"
 #include "dictionary/DictionarySession.h"
 #include "dictionary/Language.h"
 #include "dictionary/WordFile.h"
-#include "dictionary/WordListCommands.h"
+#include "app/commands/WordListCommands.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/testing/ScriptedUi.h"

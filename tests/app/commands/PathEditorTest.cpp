@@ -1,4 +1,4 @@
-#include "engine/PathEditor.h"
+#include "app/commands/PathEditor.h"
 
 #include <gtest/gtest.h>
 

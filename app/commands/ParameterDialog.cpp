@@ -1,4 +1,4 @@
-#include "engine/ParameterDialog.h"
+#include "app/commands/ParameterDialog.h"
 
 #include <array>
 #include <cstdio>

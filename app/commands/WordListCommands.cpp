@@ -1,4 +1,4 @@
-#include "dictionary/WordListCommands.h"
+#include "app/commands/WordListCommands.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "dictionary/EditDialog.h"
+#include "app/commands/EditDialog.h"
 
 #include <cstdio>
 
