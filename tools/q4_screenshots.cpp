@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
   // The crosswords go to a folder of their own, which the clean-up dialog
   // then counts: the shot shows what this run made, nothing else.
   QTemporaryDir work;
-  const std::string lager = QDir(work.path()).filePath("Lager").toStdString();
-  QDir().mkpath(QString::fromStdString(lager));
+  const std::string outputFolder = QDir(work.path()).filePath("Lager").toStdString();
+  QDir().mkpath(QString::fromStdString(outputFolder));
   window.resize(760, 640);
   window.show();
   settle();
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   c.ui.setCaption("Vorkel - model1.skb");
   // One saved fill of the template now loaded.
   const auto fillOnce = [&] {
-    c.currentTemplate.destDir = lager;
+    c.currentTemplate.destDir = outputFolder;
     for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) != FillResult::Filled; ++tries) {
     }
   };
@@ -96,17 +96,17 @@ int main(int argc, char** argv) {
   // The advanced menu, "&Ordbog" open.
   window.commands().run(command::advancedMenu);
   settle();
-  QMenu* ordbog = nullptr;
+  QMenu* dictionaryMenu = nullptr;
   for (QAction* a : window.menuBar()->actions())
-    if (a->text() == "&Ordbog") ordbog = a->menu();
-  if (ordbog) {
-    window.menuBar()->setActiveAction(ordbog->menuAction());
+    if (a->text() == "&Ordbog") dictionaryMenu = a->menu();
+  if (dictionaryMenu) {
+    window.menuBar()->setActiveAction(dictionaryMenu->menuAction());
     settle();
-    if (!ordbog->actions().isEmpty()) ordbog->setActiveAction(ordbog->actions().at(6));
+    if (!dictionaryMenu->actions().isEmpty()) dictionaryMenu->setActiveAction(dictionaryMenu->actions().at(6));
     settle();
   }
-  ok = save(withTitle(grabWithPopup(window, ordbog), window.windowTitle()), out + "/q4-advanced.png") && ok;
-  if (ordbog) ordbog->hide();
+  ok = save(withTitle(grabWithPopup(window, dictionaryMenu), window.windowTitle()), out + "/q4-advanced.png") && ok;
+  if (dictionaryMenu) dictionaryMenu->hide();
   settle();
 
   // Dialogs, each grabbed while it is open, then closed.

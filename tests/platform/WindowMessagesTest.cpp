@@ -509,6 +509,12 @@ TEST(WindowMessages, IdleConnectionsNeitherLockOthersOutNorStayOpen) {
 // loses the connection: once descriptors are free again the request is
 // answered.
 TEST(WindowMessages, OutOfDescriptorsTheWindowWaitsInsteadOfSpinning) {
+#if defined(__SANITIZE_ADDRESS__)
+  // The sanitizers test whether memory is readable through a pipe they open
+  // on demand; with every descriptor taken that fails and they report sound
+  // objects as broken. The normal build runs this test.
+  GTEST_SKIP() << "the sanitizers need free descriptors of their own";
+#endif
   Fixture f;
   int report[2], ready[2];
   ASSERT_EQ(::pipe(report), 0);

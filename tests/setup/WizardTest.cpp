@@ -59,7 +59,7 @@ TEST_F(WizardTest, DefaultRouteInstallsTheGeneratorAlone) {
                                       m.tmp.path() + "/medium/ie5/da/Dcom95.exe /c"}));
 }
 
-TEST_F(WizardTest, BackFromTheFolderPageReachesSetupTypeWithTypisk) {
+TEST_F(WizardTest, BackFromTheFolderPageReachesSetupTypeWithTypical) {
   go(Page::Destination);
   go(Page::Folder);
   wizard.folderEdit = "Egen mappe";

@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, OtherProgramsFindTheWindowAndItsMessagesAreAnswered) {
     ::_exit(r.answered() && r.answer == 0 ? 0 : 12);
   }
   std::string box;
-  ModalScript hovsa({[&](QWidget* m) {
+  ModalScript oopsBox({[&](QWidget* m) {
     box = (m->windowTitle() + ": " + qobject_cast<QMessageBox*>(m)->text()).toStdString();
     clickButton(m, QMessageBox::Ok);
   }});
