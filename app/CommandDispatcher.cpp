@@ -114,7 +114,7 @@ bool CommandDispatcher::dispatch(int number) {
     case command::statistics: showStatisticsCommand(*c.dictionary, ui); break;
     case command::searchWord: searchWordCommand(*c.dictionary, ui, lastSearch_); break;
     case command::changeLanguage:
-      if (std::optional<int> stored = runLanguageDialog(c.language, ui)) {
+      if (std::optional<LanguageId> stored = runLanguageDialog(c.language, ui)) {
         c.currentTemplate.language = *stored;
         shell_.repaintView();
       }

@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/LanguageId.h"
 #include "platform/Profile.h"
 #include "platform/Ui.h"
 
@@ -41,7 +42,7 @@ struct Template {
   std::string pathFileName;
   std::string parameterFileName;
   std::string destDir;
-  int language = 0;
+  LanguageId language = LanguageId::Danish;
   // The profile of the last loaded template, kept until the next load.
   std::optional<Profile> templateProfile;
   // Template loads in this run: the first is not put on the recent-files list.

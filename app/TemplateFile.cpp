@@ -82,7 +82,7 @@ bool writeTemplate(ApplicationContext& context) {
             skb.writeString("Trie", t.dictionaryName) &&
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
-            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", t.language);
+            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", toNumber(t.language));
   if (!ok)
     context.ui.messageBox(formatText(texts::templateSaveFailed, t.templatePath),
                           texts::templateSaveFailedCaption, Icon::Error);
@@ -106,7 +106,7 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
     context.documentModified = false;
   context.documentDialog.fileName = *model;
 
-  t.language = context.language.select(skb.getInt("Sprog", 0), ui);
+  t.language = context.language.selectStored(skb.getInt("Sprog", 0), ui);
 
   std::optional<std::string> trie =
       templateFile(context, skb, "Trie", "dksort.dic", "Dictionary", "Dictionary");

@@ -78,17 +78,20 @@ bool toBytes(const std::string& utf8, std::size_t limit, const char* what, std::
 }
 
 // The stock dictionary built for a language (data/CMakeLists.txt).
-std::string stockDictionary(int language) {
+std::string stockDictionary(LanguageId language) {
   switch (language) {
-    case 2: return "desort.dic";
-    case 3: return "svsort.dic";
-    case 4: return "nosort.dic";
-    case 5: return "issort.dic";
-    case 9: return "essort.dic";
-    case 10: return "ensort.dic";
-    case 8: return "";  // Italian has tables but no stock word list
-    default: return "SVbyg.dic";  // Danish, and the languages that keep its tables
+    case LanguageId::German: return "desort.dic";
+    case LanguageId::Swedish: return "svsort.dic";
+    case LanguageId::Norwegian: return "nosort.dic";
+    case LanguageId::Icelandic: return "issort.dic";
+    case LanguageId::Spanish: return "essort.dic";
+    case LanguageId::English: return "ensort.dic";
+    case LanguageId::Italian: return "";  // tables but no stock word list
+    case LanguageId::Danish:
+    case LanguageId::French:  // these two keep the Danish tables
+    case LanguageId::Dutch: break;
   }
+  return "SVbyg.dic";
 }
 
 bool hasLetter(std::string_view text, const Language& language) {
@@ -113,12 +116,12 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (!a.parse(args, kOptions, console)) return ExitUsage;
   if (a.help) return printUsage(out, kUsage);
   AnagramSettings settings;
-  int languageNumber = 0;
+  LanguageId chosenLanguage = LanguageId::Danish;
   if (!a.number("--shortest", 1, 5, settings.shortestWord, console) ||
       !a.number("--longest", 4, 25, settings.longestWord, console) ||
       !a.number("--answers", 1000, 10000, settings.maxAnswers, console) ||
       !a.number("--words", 1, 15, settings.maxWords, console) ||
-      !a.language(languageNumber, console))
+      !a.language(chosenLanguage, console))
     return ExitUsage;
   const int kinds = a.has("--with") + a.has("--verbs") + a.has("--list");
   if (kinds > 1) return usageError(console, "--with, --verbs and --list exclude each other");
@@ -135,8 +138,8 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
                                    : "one PHRASE only (quote a phrase of several words)");
 
   Language language;
-  if (languageNumber != 0) language.select(languageNumber, console);
-  console.setLanguage(language.number());
+  if (chosenLanguage != LanguageId::Danish) language.select(chosenLanguage, console);
+  console.setLanguage(language.id());
   const std::string& given = a.positional[0];
   std::string phrase;
   std::string word;
@@ -150,7 +153,7 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string stock = Files::joinPath(programFolder(), "Dic");
   const std::string* dictGiven = a.value("--dict");
   const std::string dictPath =
-      dictGiven ? *dictGiven : Files::joinPath(stock, stockDictionary(language.number()));
+      dictGiven ? *dictGiven : Files::joinPath(stock, stockDictionary(language.id()));
   if (!dictGiven && !Files::isFile(dictPath))
     return console.fail("no stock dictionary " + dictPath +
                         " (build it, or give --dict FILE)");

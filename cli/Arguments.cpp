@@ -90,11 +90,11 @@ bool Arguments::number(std::string_view name, long long low, long long high, int
   return true;
 }
 
-bool Arguments::language(int& out, Console& console) const {
+bool Arguments::language(LanguageId& out, Console& console) const {
   const std::string* text = value("--language");
   if (text == nullptr) return true;
   std::string error;
-  const std::optional<int> n = parseLanguage(*text, error);
+  const std::optional<LanguageId> n = parseLanguage(*text, error);
   if (!n) {
     usageError(console, error);
     return false;

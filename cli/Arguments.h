@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "dictionary/LanguageId.h"
 
 namespace vorkel {
 
@@ -63,8 +64,9 @@ class Arguments {
   // or out of range.
   bool number(std::string_view name, long long low, long long high, int& out,
               Console& console) const;
-  // The option's value as a language number (cli/LanguageOption.h).
-  bool language(int& out, Console& console) const;
+  // The value of --language (cli/LanguageOption.h) into `out`; true when
+  // absent (`out` unchanged).
+  bool language(LanguageId& out, Console& console) const;
 
  private:
   std::vector<std::pair<std::string, std::string>> given_;  // option name, value

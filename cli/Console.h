@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "cli/CommandLineUi.h"
+#include "dictionary/LanguageId.h"
 
 namespace vorkel {
 
@@ -53,7 +54,7 @@ class Console : public CommandLineUi {
   void flush();
   // The language words are read with, named in the summary of words that
   // have letters it lacks.
-  void setLanguage(int number) { language_ = number; }
+  void setLanguage(LanguageId id) { language_ = id; }
 
   std::ostream& stream() { return err_; }
   const std::string& command() const { return command_; }
@@ -89,7 +90,7 @@ class Console : public CommandLineUi {
   std::map<std::string, Caption> captions_;
   std::vector<std::string> order_;  // captions in the order first shown
   int messages_ = 0;
-  int language_ = 0;
+  LanguageId language_ = LanguageId::Danish;
 };
 
 // 12345 -> "12,345".

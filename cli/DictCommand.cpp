@@ -250,7 +250,7 @@ int runImport(const Arguments& a, DictSupport& d) {
                                              : "not convertible to Windows-1252");
   reason(n.upperCase, "with upper case (proper nouns, abbreviations)");
   reason(n.notLetters, ("with characters that are no letters of " +
-                        languageName(language.number())).c_str());
+                        languageName(language.id())).c_str());
   reason(n.otherLetter, "with a letter the language reads as another letter");
   reason(n.badLength, "empty, one letter or longer than 25 letters");
   reason(n.duplicate, "already stored (duplicates, also after folding accents and case)");
@@ -333,7 +333,7 @@ int runSearch(const Arguments& a, DictSupport& d, std::ostream& out) {
   for (char c : pattern) {
     const auto b = static_cast<unsigned char>(c);
     if (b == '.' || b == '?' || b == ' ' || language.input(b) != 0) continue;
-    return usageError(console, "a pattern takes letters of " + languageName(language.number()) +
+    return usageError(console, "a pattern takes letters of " + languageName(language.id()) +
                                    " and '.', '?' or a blank for a letter not known; '" +
                                    cp1252ToUtf8(std::string(1, c)) + "' is none of them");
   }

@@ -98,7 +98,7 @@ int runTest(const Arguments& a, DictSupport& d, std::ostream& out) {
     if (language.input(static_cast<unsigned char>(c)) == 0)
       return usageError(console, "'" + given + "' is no word: '" +
                                      cp1252ToUtf8(std::string(1, c)) + "' is no letter of " +
-                                     languageName(language.number()));
+                                     languageName(language.id()));
   if (word.size() < WordStore::MinLength || word.size() > WordStore::MaxLength)
     return usageError(console, "a word has 2 to 25 letters, '" + given + "' has " +
                                    std::to_string(word.size()));

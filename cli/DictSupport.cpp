@@ -52,8 +52,8 @@ DictSupport::DictSupport(Console& console, const DictOptions& options)
       dictionary_(WordStore::planCapacity(MinimumPlannedWords, language_, console)),
       session_{dictionary_, language_, console, random_, dialog_, std::string()} {
   session_.encoding = options.encoding;
-  if (options.language != 0) language_.select(options.language, console);
-  console.setLanguage(language_.number());
+  if (options.language != LanguageId::Danish) language_.select(options.language, console);
+  console.setLanguage(language_.id());
 }
 
 bool DictSupport::check(const std::string& given, std::string& path) {

@@ -36,7 +36,7 @@ inline constexpr const char* kDictOptionsUsage =
     "                   cp1252\n";
 
 struct DictOptions {
-  int language = 0;
+  LanguageId language = LanguageId::Danish;
   WordListEncoding encoding = WordListEncoding::Auto;
   std::optional<std::uint32_t> seed;  // filler bits and word order of written .dic files
   std::optional<int> plan;            // planned words; default from the file's size

@@ -296,15 +296,16 @@ std::string prepareOutputFolder(const std::string& folder, Console& console) {
 }
 
 // Warns about a template language the tables cannot serve as asked.
-void checkLanguage(const std::string& templatePath, int stored, Console& console) {
+void checkLanguage(const std::string& templatePath, LanguageId stored, Console& console) {
   const int given = Profile(templatePath, "Skabelon").getInt("Sprog", 0);
-  if (!isLanguageNumber(given))
+  const std::optional<LanguageId> id = languageFromNumber(given);
+  if (!id)
     console.say("warning: Sprog=" + std::to_string(given) +
                 " in the template is no language number; the English tables are used (" +
                 languageList() + ")");
-  else if (!languageHasTables(given))
+  else if (!hasLetterTables(*id))
     console.say("warning: Sprog=" + std::to_string(given) + " in the template: " +
-                languageName(given) + " has no letter tables yet; the Danish tables are used");
+                languageName(*id) + " has no letter tables yet; the Danish tables are used");
   console.setLanguage(stored);
 }
 

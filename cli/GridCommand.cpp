@@ -209,10 +209,10 @@ int runGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (a.positional.size() != wanted)
     return usageError(console, "expected " + std::to_string(wanted) + " file name" +
                                    (wanted == 1 ? "" : "s"));
-  int languageNumber = 0;
-  if (!a.language(languageNumber, console)) return ExitUsage;
+  LanguageId chosenLanguage = LanguageId::Danish;
+  if (!a.language(chosenLanguage, console)) return ExitUsage;
   Language language;
-  if (languageNumber != 0) language.select(languageNumber, console);
+  if (chosenLanguage != LanguageId::Danish) language.select(chosenLanguage, console);
   if (verb == "show") return show(console, a, language, out);
   if (verb == "convert") return convert(console, a, language);
   if (verb == "export") return exportGrid(console, a, language, out);

@@ -62,7 +62,7 @@ bool readWordInput(Console& console, std::string_view given, const Language& lan
     if (file.kind == FileKind::Unknown && !file.decoded.bytes.empty()) {
       const std::string first = cp1252ToUtf8(file.decoded.bytes.substr(0, 1));
       console.say(quoted(given) + " is not a dictionary: a .dic file begins with '=', a word " +
-                  "list with a letter of " + languageName(language.number()) +
+                  "list with a letter of " + languageName(language.id()) +
                   ", this one with '" + first + "'");
       return false;
     }

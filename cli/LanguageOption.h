@@ -1,6 +1,7 @@
 #pragma once
-// The language numbers of the command line: those of the "Skift sprog"
-// dialog, with their English names for help texts and messages.
+// The languages on the command line: --language N takes the numbers of the
+// "Skift sprog" dialog (dictionary/LanguageId.h), shown with their English
+// names in help texts and messages.
 //
 //   0 Danish   2 German    3 Swedish   4 Norwegian (Danish tables)
 //   5 Icelandic   6 French, 7 Dutch (no tables of their own yet)
@@ -13,23 +14,18 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/LanguageId.h"
+
 namespace vorkel {
 
-// "Danish (0)"; "language 1 (no such language)" for numbers outside the table.
-std::string languageName(int number);
-
-// Whether the number is one of the dialog's ten.
-bool isLanguageNumber(int number);
-
-// French and Dutch: the dialog offers them, but they have no tables and keep
-// those in force.
-inline bool languageHasTables(int number) { return number != 6 && number != 7; }
+// "Danish (0)".
+std::string languageName(LanguageId id);
 
 // The numbers and names on one line: "0 Danish, 2 German, ...".
 std::string languageList();
 
-// The value of --language: nullopt, with `error` set, for anything but a
-// number of the table that has tables of its own.
-std::optional<int> parseLanguage(std::string_view text, std::string& error);
+// The value of --language: nullopt, with `error` set, for anything but the
+// number of a language that has tables of its own.
+std::optional<LanguageId> parseLanguage(std::string_view text, std::string& error);
 
 }  // namespace vorkel

@@ -70,10 +70,10 @@ int writeAutoPath(Console& console, const std::string& model, const std::string&
 namespace {
 
 int autoPath(const Arguments& a, std::ostream& out, Console& console) {
-  int languageNumber = 0;
-  if (!a.language(languageNumber, console)) return ExitUsage;
+  LanguageId chosenLanguage = LanguageId::Danish;
+  if (!a.language(chosenLanguage, console)) return ExitUsage;
   Language language;
-  if (languageNumber != 0) language.select(languageNumber, console);
+  if (chosenLanguage != LanguageId::Danish) language.select(chosenLanguage, console);
   const std::string& output = *a.value("-o");
   std::size_t stops = 0;
   const int exit = writeAutoPath(console, a.positional[0], output, language, stops);

@@ -68,10 +68,10 @@ std::string withExtension(const std::string& path, const char* extension) {
 }
 
 int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
-  int languageNumber = 0;
-  if (!a.language(languageNumber, console)) return ExitUsage;
+  LanguageId chosenLanguage = LanguageId::Danish;
+  if (!a.language(chosenLanguage, console)) return ExitUsage;
   Language language;
-  if (languageNumber != 0) language.select(languageNumber, console);
+  if (chosenLanguage != LanguageId::Danish) language.select(chosenLanguage, console);
   const bool force = a.has("--force");
 
   const std::string skb = Files::absolutePath(*a.value("-o"));
@@ -124,7 +124,7 @@ int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
                  profile.writeString("Parametre", nameFor(parameters, folder));
   if (const std::string* dest = a.value("--dest"))
     written = written && profile.writeString("DestDir", nameFor(Files::absolutePath(*dest), folder));
-  written = written && profile.writeInt("Sprog", language.number());
+  written = written && profile.writeInt("Sprog", toNumber(language.id()));
   if (!written) return console.fail("cannot write " + skb);
   out << "wrote " << *a.value("-o") << "; next: vorkel generate " << *a.value("-o")
       << " -n 10\n";

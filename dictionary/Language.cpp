@@ -256,7 +256,7 @@ Language::Language()
       typing_(&kNordicTyping),
       oneLetterWords_(kNordicOneLetterWords) {}
 
-int Language::select(int number, Ui& ui) {
+LanguageId Language::select(LanguageId id, Ui& ui) {
   auto take = [this](const NameTable& n, const ByteTable& in, const ByteTable& typingTable,
                      std::uint32_t oneLetterWords) {
     names_ = &n;
@@ -264,35 +264,40 @@ int Language::select(int number, Ui& ui) {
     typing_ = &typingTable;
     oneLetterWords_ = oneLetterWords;
   };
-  int stored = number;
-  switch (number) {
-    case 0:  // Danish
-    case 4:  // Norwegian reads and shows the Danish letters
+  LanguageId stored = id;
+  switch (id) {
+    case LanguageId::Danish:
+    case LanguageId::Norwegian:
       take(kDanishNames, kDanishInput, kNordicTyping, kNordicOneLetterWords);
       break;
-    case 3:
+    case LanguageId::Swedish:
       take(kSwedishNames, kSwedishInput, kNordicTyping, kNordicOneLetterWords);
       break;
-    case 2:
+    case LanguageId::German:
       take(kGermanNames, kGermanInput, kGermanTyping, 0);
       break;
-    case 5:
+    case LanguageId::Icelandic:
       take(kIcelandicNames, kIcelandicInput, kIcelandicTyping, kIcelandicOneLetterWords);
       break;
-    case 9:
+    case LanguageId::Spanish:
       take(kSpanishNames, kSpanishInput, kSpanishTyping, kSpanishOneLetterWords);
       break;
-    case 6:  // French and Dutch have no tables yet: keep what is in force
-    case 7:
+    case LanguageId::French:  // no tables yet: keep what is in force
+    case LanguageId::Dutch:
       ui.messageBox(texts::notYet, texts::notYet);
       break;
-    default:  // English, Italian, 1 and anything unknown
+    case LanguageId::Italian:
+    case LanguageId::English:
       take(kEnglishNames, kEnglishInput, kEnglishTyping, kEnglishOneLetterWords);
-      stored = 10;
+      stored = LanguageId::English;
       break;
   }
-  number_ = stored;
+  id_ = stored;
   return stored;
+}
+
+LanguageId Language::selectStored(int number, Ui& ui) {
+  return select(languageFromNumber(number).value_or(LanguageId::English), ui);
 }
 
 }  // namespace vorkel

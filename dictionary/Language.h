@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/LanguageId.h"
+
 namespace vorkel {
 
 class Ui;
@@ -46,17 +48,19 @@ const ByteTable& spanishTyping();
 
 class Language {
  public:
-  // Start-up state: Danish name and input tables, the Nordic typing table,
-  // language number 0.
+  // Start-up state: Danish name and input tables, the Nordic typing table.
   Language();
 
-  // Switches the tables for a language number and returns the number to
-  // store (see the "Skift sprog" table): 1 and numbers outside 0..10 take
-  // English and store 10; 8 (Italian) takes English and stores 10; 6 and 7
-  // show "Ikke endnu" through `ui`, keep the tables and store the number.
-  int select(int number, Ui& ui);
+  // Switches the tables for a language and returns the language to store
+  // (see the "Skift sprog" table): Italian takes the English tables and
+  // stores English; French and Dutch show "Ikke endnu" through `ui`, keep
+  // the tables and store their own language.
+  LanguageId select(LanguageId id, Ui& ui);
+  // The same for a number read from a template or a settings file: a number
+  // no language has takes the English tables and stores English.
+  LanguageId selectStored(int number, Ui& ui);
 
-  int number() const { return number_; }
+  LanguageId id() const { return id_; }
 
   // Letter code 0..31 -> upper-case Windows-1252 character.
   unsigned char nameOf(int code) const { return (*names_)[code & 0x1F]; }
@@ -80,7 +84,7 @@ class Language {
   const ByteTable* input_;
   const ByteTable* typing_;
   std::uint32_t oneLetterWords_;
-  int number_ = 0;
+  LanguageId id_ = LanguageId::Danish;
 };
 
 }  // namespace vorkel

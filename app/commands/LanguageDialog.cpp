@@ -8,7 +8,7 @@
 
 namespace vorkel {
 
-std::optional<int> runLanguageDialog(Language& language, Ui& ui) {
+std::optional<LanguageId> runLanguageDialog(Language& language, Ui& ui) {
   DialogForm form;
   form.id = "sprog";
   form.title = languageChoice::title;
@@ -17,7 +17,7 @@ std::optional<int> runLanguageDialog(Language& language, Ui& ui) {
   form.buttons.emplace_back(languageChoice::cancelButton);
   const std::string pressed = ui.showDialog(form);
   for (const LanguageButton& b : languageChoice::buttons)
-    if (pressed == b.text) return language.select(b.number, ui);
+    if (pressed == b.text) return language.select(b.language, ui);
   return std::nullopt;
 }
 

@@ -6,13 +6,15 @@
 
 #include <optional>
 
+#include "dictionary/LanguageId.h"
+
 namespace vorkel {
 
 class Language;
 class Ui;
 
-// The number to store (what Language::select answered) when a language
+// The language to store (what Language::select answered) when a language
 // was chosen; nothing otherwise.
-std::optional<int> runLanguageDialog(Language& language, Ui& ui);
+std::optional<LanguageId> runLanguageDialog(Language& language, Ui& ui);
 
 }  // namespace vorkel

@@ -61,7 +61,7 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
   EXPECT_EQ(c.currentTemplate.pathFileName, "Puslflad.vej");
   EXPECT_EQ(c.parameters.keptCandidates, 77);
   EXPECT_EQ(c.currentTemplate.parameterFileName, "Default.par");
-  EXPECT_EQ(c.currentTemplate.language, 0);
+  EXPECT_EQ(c.currentTemplate.language, LanguageId::Danish);
   EXPECT_EQ(c.currentTemplate.destDir, "profil-ud");
   EXPECT_EQ(c.outputFolder(), dir / "profil-ud");
 }
@@ -175,7 +175,7 @@ TEST_F(TemplateTest, SaveWithoutNameAsksForOneThenSavesThere) {
   c.currentTemplate.pathFileName = "m.vej";
   c.currentTemplate.parameterFileName = "m.par";
   c.currentTemplate.destDir = "ud";
-  c.currentTemplate.language = 3;
+  c.currentTemplate.language = LanguageId::Swedish;
   dir.write("ny.skb", "; egen kommentar\r\n[Andet]\r\nx=1\r\n");
 
   s.ui.files = {std::string("ny.skb")};

@@ -278,7 +278,7 @@ class AnagramLanguageTest : public ::testing::Test {
 
   std::string run(int number, std::initializer_list<const char*> words, AnagramSettings s,
                   std::string_view phrase, std::string_view given = {}) {
-    language.select(number, ui);
+    language.selectStored(number, ui);
     WordStore dict(20000, language, ui);
     for (const char* w : words) dict.insertWord(cp(w));
     AnagramFinder finder(dict, s);

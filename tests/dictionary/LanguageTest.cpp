@@ -41,13 +41,13 @@ unsigned char typed(const Language& lang, const char* utf8) {
 Language selected(int number) {
   Language lang;
   ScriptedUi ui;
-  lang.select(number, ui);
+  lang.selectStored(number, ui);
   return lang;
 }
 
 TEST(Language, StartsDanishWithNordicTyping) {
   Language lang;
-  EXPECT_EQ(lang.number(), 0);
+  EXPECT_EQ(lang.id(), LanguageId::Danish);
   EXPECT_EQ(&lang.names(), &letters::danishNames());
   EXPECT_EQ(&lang.inputTable(), &letters::danishInput());
   EXPECT_EQ(&lang.typingTable(), &letters::nordicTyping());
@@ -138,8 +138,8 @@ TEST(Language, SelectStoresTheNumberOfTheTable) {
   for (const Case& c : cases) {
     Language lang;
     ScriptedUi ui;
-    EXPECT_EQ(lang.select(c.number, ui), c.stored) << c.number;
-    EXPECT_EQ(lang.number(), c.stored) << c.number;
+    EXPECT_EQ(toNumber(lang.selectStored(c.number, ui)), c.stored) << c.number;
+    EXPECT_EQ(toNumber(lang.id()), c.stored) << c.number;
     EXPECT_EQ(&lang.names(), c.names) << c.number;
     EXPECT_TRUE(ui.messages.empty()) << c.number;
   }
@@ -152,9 +152,9 @@ TEST(Language, FrenchAndDutchAreNotYetAndKeepTheTables) {
   for (int number : {6, 7}) {
     Language lang;
     ScriptedUi ui;
-    lang.select(5, ui);
-    EXPECT_EQ(lang.select(number, ui), number);
-    EXPECT_EQ(lang.number(), number);
+    lang.select(LanguageId::Icelandic, ui);
+    EXPECT_EQ(toNumber(lang.selectStored(number, ui)), number);
+    EXPECT_EQ(toNumber(lang.id()), number);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Ikke endnu");
     EXPECT_EQ(ui.messages[0].caption, "Ikke endnu");
@@ -202,15 +202,21 @@ TEST(LetterTables, NordicTyping) {
   EXPECT_EQ(t['5'], 0);
 }
 
+TEST(LanguageId, StoredNumbersReadBackAndNumbersOfNoLanguageAreRefused) {
+  for (LanguageId id : allLanguages) EXPECT_EQ(languageFromNumber(toNumber(id)), id) << englishName(id);
+  for (int number : {1, 11, -1, 256}) EXPECT_EQ(languageFromNumber(number), std::nullopt) << number;
+  EXPECT_EQ(toNumber(LanguageId::French), 6);  // templates store 6 for French
+}
+
 TEST(LanguageChoice, ButtonsSelectTheirLanguages) {
   ASSERT_EQ(languageChoice::buttons.size(), 10u);
   EXPECT_STREQ(languageChoice::title, "Skift Sprog  (Ændrer ordbogen i memory)");
   for (const LanguageButton& b : languageChoice::buttons) {
     Language lang;
     ScriptedUi ui;
-    int stored = lang.select(b.number, ui);
-    if (b.controlId == 106) EXPECT_EQ(stored, 10);
-    else EXPECT_EQ(stored, b.number) << b.text;
+    const LanguageId stored = lang.select(b.language, ui);
+    if (b.controlId == 106) EXPECT_EQ(stored, LanguageId::English);
+    else EXPECT_EQ(stored, b.language) << b.text;
   }
 }
 

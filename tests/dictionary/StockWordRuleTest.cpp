@@ -66,7 +66,7 @@ void expectVerdicts(const StockWordRule& rule, const Case* begin, const Case* en
   ScriptedUi ui;
   Language language;
   for (const Case* c = begin; c != end; ++c) {
-    language.select(c->language, ui);
+    language.selectStored(c->language, ui);
     EXPECT_EQ(rule.judge(utf8ToCp1252(c->entry).value(), language), c->verdict)
         << c->entry << " in language " << c->language << ": " << c->why;
   }

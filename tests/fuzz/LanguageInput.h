@@ -13,7 +13,7 @@ struct LanguageInput {
   LanguageInput(const std::uint8_t* data, std::size_t size) {
     const Input in = split(data, size);
     bytes = in.bytes;
-    language.select(in.choice % 11, ui);
+    language.selectStored(in.choice % 11, ui);
     choice = in.choice;
   }
   ScriptedUi ui;
