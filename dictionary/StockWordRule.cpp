@@ -2,30 +2,11 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/WordStore.h"
+#include "platform/Cp1252Case.h"
 
 namespace vorkel {
 
 namespace {
-
-// Case in Windows-1252: A-Z and À..Þ (without ×), plus Š Œ Ž Ÿ; their
-// lower-case partners 0x20 (or 0x10 for Š Œ Ž, 0x60 for Ÿ) above or below.
-bool isUpperCase(unsigned char b) {
-  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A ||
-         b == 0x8C || b == 0x8E || b == 0x9F;
-}
-
-bool isLowerCase(unsigned char b) {
-  return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7) || b == 0x9A || b == 0x9C ||
-         b == 0x9E;
-}
-
-unsigned char upperCase(unsigned char b) {
-  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b != 0xF7 && b != 0xFF))
-    return static_cast<unsigned char>(b - 0x20);
-  if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<unsigned char>(b - 0x10);
-  if (b == 0xFF) return 0x9F;
-  return b;  // ß has no capital of its own
-}
 
 // An upper-case letter without its accent; other characters as they are.
 unsigned char plainLetter(unsigned char upper) {
@@ -53,14 +34,14 @@ bool nordicVariants(unsigned char a, unsigned char b) {
 StockVerdict StockWordRule::judge(std::string_view entry, const Language& language) const {
   for (std::size_t i = 0; i < entry.size(); ++i) {
     const auto b = static_cast<unsigned char>(entry[i]);
-    if (isUpperCase(b) && !(capitalisedNouns && i == 0)) return StockVerdict::UpperCase;
+    if (isUpperCp1252(b) && !(capitalisedNouns && i == 0)) return StockVerdict::UpperCase;
   }
   for (char ch : entry) {
     const auto b = static_cast<unsigned char>(ch);
     const unsigned char letter = language.input(b);
-    if (letter == 0 || (!isLowerCase(b) && !isUpperCase(b))) return StockVerdict::NotLetters;
+    if (letter == 0 || (!isLowerCp1252(b) && !isUpperCp1252(b))) return StockVerdict::NotLetters;
     const unsigned char shown = language.nameOf(letter & 0x1F);
-    const unsigned char upper = upperCase(b);
+    const unsigned char upper = upperCp1252(b);
     if (upper != shown && plainLetter(upper) != shown && !nordicVariants(upper, shown))
       return StockVerdict::OtherLetter;
   }
