@@ -41,16 +41,23 @@ constexpr int kFewCandidates = 64;
 
 int bitCount(LetterSet s) { return std::popcount(s); }
 
+// Slots, cells and positions are ints, as the slot graph numbers them; every
+// vector they index is sized from the same graph.
+template <class Vector>
+auto& at(Vector& v, int index) {
+  return v[static_cast<std::size_t>(index)];
+}
+
 }  // namespace
 
 bool FastFillSearch::hasCandidate(int slot, int word) const {
-  const SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  const SlotState& st = at(slots_, slot);
   return candidates_[st.offset + static_cast<std::size_t>(word / WordIndex::BlockBits)] >>
              (word % WordIndex::BlockBits) & 1u;
 }
 
 void FastFillSearch::narrowCell(int cell, LetterSet letters) {
-  LetterSet& current = cellLetters_[static_cast<std::size_t>(cell)];
+  LetterSet& current = at(cellLetters_, cell);
   assert((letters & ~current) == 0);
   if (letters == current) return;
   trail_.push_back({TrailEntry::CellLetters, cell, current});
@@ -58,17 +65,17 @@ void FastFillSearch::narrowCell(int cell, LetterSet letters) {
 }
 
 void FastFillSearch::queueCrossing(int slot, int position) {
-  const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
-  const int crossing = g.crossing[static_cast<std::size_t>(position)];
-  if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) return;
-  if (queuedIn_[static_cast<std::size_t>(crossing)] == nextTag_) return;
-  queuedIn_[static_cast<std::size_t>(crossing)] = nextTag_;
+  const SlotGraph::Slot& g = at(graph_.slots, slot);
+  const int crossing = at(g.crossing, position);
+  if (crossing < 0 || at(slots_, crossing).word >= 0) return;
+  if (at(queuedIn_, crossing) == nextTag_) return;
+  at(queuedIn_, crossing) = nextTag_;
   nextQueue_.push_back(crossing);
 }
 
 void FastFillSearch::clearWord(int slot, int word) {
   saveSlot(slot);
-  SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  SlotState& st = at(slots_, slot);
   candidates_[st.offset + static_cast<std::size_t>(word / WordIndex::BlockBits)] &=
       ~(Block{1} << (word % WordIndex::BlockBits));
   --st.count;
@@ -76,15 +83,15 @@ void FastFillSearch::clearWord(int slot, int word) {
 }
 
 void FastFillSearch::setDirty(int slot, bool dirty) {
-  SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  SlotState& st = at(slots_, slot);
   if (st.dirty == dirty) return;
   trail_.push_back({TrailEntry::Dirty, slot, st.dirty ? 1u : 0u});
   st.dirty = dirty;
 }
 
 bool FastFillSearch::sync(int slot) {
-  SlotState& st = slots_[static_cast<std::size_t>(slot)];
-  const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
+  SlotState& st = at(slots_, slot);
+  const SlotGraph::Slot& g = at(graph_.slots, slot);
   const int length = g.length;
   LetterSet* seen = seen_.data() + st.seenAt;
 
@@ -101,7 +108,7 @@ bool FastFillSearch::sync(int slot) {
   int keepGroups = 0, keeps = 0;
   bool changed = false;
   for (int i = 0; i < length; ++i) {
-    const LetterSet now = cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])];
+    const LetterSet now = at(cellLetters_, at(g.cell, i));
     if (now == seen[i]) continue;
     changed = true;
     const LetterSet present = index_.lettersAt(length, i);
@@ -127,7 +134,7 @@ bool FastFillSearch::sync(int slot) {
   if (!changed) return st.count > 0;
   saveSlot(slot);
   for (int i = 0; i < length; ++i)
-    seen[i] = cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])];
+    seen[i] = at(cellLetters_, at(g.cell, i));
   const int before = st.count;
   Block* words = candidates_.data() + st.offset;
   const long span = st.hi - st.lo;
@@ -188,16 +195,16 @@ bool FastFillSearch::sync(int slot) {
     }
   }
   if (st.count != before) setDirty(slot, true);
-  if (st.count == 0) conflicts_[static_cast<std::size_t>(slot)] += 1;
+  if (st.count == 0) at(conflicts_, slot) += 1;
   return st.count > 0;
 }
 
 bool FastFillSearch::supports(int slot, int position, int code) {
-  const SlotState& st = slots_[static_cast<std::size_t>(slot)];
-  const int length = graph_.slots[static_cast<std::size_t>(slot)].length;
+  const SlotState& st = at(slots_, slot);
+  const int length = at(graph_.slots, slot).length;
   const Block* words = candidates_.data() + st.offset;
   const Block* with = index_.withLetter(length, position, code);
-  std::uint32_t& last = support_[supportAt_[static_cast<std::size_t>(slot)] +
+  std::uint32_t& last = support_[at(supportAt_, slot) +
                                  static_cast<std::size_t>(position * 32 + code)];
   const int remembered = static_cast<int>(last);
   if (remembered >= st.lo && remembered < st.hi && (words[remembered] & with[remembered]) != 0)
@@ -226,9 +233,9 @@ bool FastFillSearch::supports(int slot, int position, int code) {
 }
 
 void FastFillSearch::deriveLetters(int slot) {
-  SlotState& st = slots_[static_cast<std::size_t>(slot)];
+  SlotState& st = at(slots_, slot);
   setDirty(slot, false);
-  const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
+  const SlotGraph::Slot& g = at(graph_.slots, slot);
   const int length = g.length;
 
   // Only a cell that an open slot crosses is worth narrowing: the letters
@@ -237,9 +244,9 @@ void FastFillSearch::deriveLetters(int slot) {
   int positions[SlotGraph::MaxLength];
   int checks = 0, letters = 0;
   for (int i = 0; i < length; ++i) {
-    const int crossing = g.crossing[static_cast<std::size_t>(i)];
-    if (crossing < 0 || slots_[static_cast<std::size_t>(crossing)].word >= 0) continue;
-    const int n = bitCount(cellLetters_[static_cast<std::size_t>(g.cell[static_cast<std::size_t>(i)])] &
+    const int crossing = at(g.crossing, i);
+    if (crossing < 0 || at(slots_, crossing).word >= 0) continue;
+    const int n = bitCount(at(cellLetters_, at(g.cell, i)) &
                            index_.lettersAt(length, i));
     if (n <= 1) continue;
     positions[checks++] = i;
@@ -268,8 +275,8 @@ void FastFillSearch::deriveLetters(int slot) {
 
   for (int k = 0; k < checks; ++k) {
     const int i = positions[k];
-    const int cell = g.cell[static_cast<std::size_t>(i)];
-    const LetterSet now = cellLetters_[static_cast<std::size_t>(cell)];
+    const int cell = at(g.cell, i);
+    const LetterSet now = at(cellLetters_, cell);
     LetterSet possible = 0;
     if (read) {
       possible = found[k] & now;
@@ -295,12 +302,12 @@ bool FastFillSearch::propagate(int rounds) {
     nextQueue_.clear();
     nextTag_ = ++tagCounter_;
     for (const int slot : queue_) {
-      if (slots_[static_cast<std::size_t>(slot)].word >= 0) continue;
+      if (at(slots_, slot).word >= 0) continue;
       if (!sync(slot)) {
         consistent = false;
         break;
       }
-      if (slots_[static_cast<std::size_t>(slot)].dirty) deriveLetters(slot);
+      if (at(slots_, slot).dirty) deriveLetters(slot);
     }
   }
   // Whatever is still queued is caught up by sync when its slot is next
@@ -311,27 +318,27 @@ bool FastFillSearch::propagate(int rounds) {
 }
 
 bool FastFillSearch::place(int slot, int word) {
-  SlotState& st = slots_[static_cast<std::size_t>(slot)];
-  const SlotGraph::Slot& g = graph_.slots[static_cast<std::size_t>(slot)];
+  SlotState& st = at(slots_, slot);
+  const SlotGraph::Slot& g = at(graph_.slots, slot);
   trail_.push_back({TrailEntry::Word, slot, static_cast<std::uint32_t>(st.word)});
   st.word = word;
   const std::uint8_t* letters = index_.letters(g.length, word);
   for (int i = 0; i < g.length; ++i) {
-    const int cell = g.cell[static_cast<std::size_t>(i)];
+    const int cell = at(g.cell, i);
     const LetterSet letter = LetterSet{1} << letters[i];
-    assert(cellLetters_[static_cast<std::size_t>(cell)] & letter);
-    if (cellLetters_[static_cast<std::size_t>(cell)] == letter) continue;
+    assert(at(cellLetters_, cell) & letter);
+    if (at(cellLetters_, cell) == letter) continue;
     narrowCell(cell, letter);
     queueCrossing(slot, i);
   }
   // Every word once: no other slot may take it now.
   for (const int other : slotsByLength_[g.length]) {
-    if (other == slot || slots_[static_cast<std::size_t>(other)].word >= 0 ||
+    if (other == slot || at(slots_, other).word >= 0 ||
         !hasCandidate(other, word))
       continue;
     clearWord(other, word);
-    if (slots_[static_cast<std::size_t>(other)].count == 0) {
-      conflicts_[static_cast<std::size_t>(other)] += 1;
+    if (at(slots_, other).count == 0) {
+      at(conflicts_, other) += 1;
       nextQueue_.clear();
       nextTag_ = ++tagCounter_;
       return false;
@@ -343,11 +350,11 @@ bool FastFillSearch::place(int slot, int word) {
 bool FastFillSearch::remove(int slot, const int* words, int count) {
   for (int k = 0; k < count; ++k)
     if (hasCandidate(slot, words[k])) clearWord(slot, words[k]);
-  if (slots_[static_cast<std::size_t>(slot)].count == 0) {
-    conflicts_[static_cast<std::size_t>(slot)] += 1;
+  if (at(slots_, slot).count == 0) {
+    at(conflicts_, slot) += 1;
     return false;
   }
-  if (slots_[static_cast<std::size_t>(slot)].dirty) deriveLetters(slot);
+  if (at(slots_, slot).dirty) deriveLetters(slot);
   return propagate(settings_.rounds);
 }
 
