@@ -1,6 +1,5 @@
 #include "app/TemplateCheck.h"
 
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -68,8 +67,9 @@ std::string installedOutputFolder(ApplicationContext& context) {
 
 std::string unreadableReason(const std::string& path) {
   if (Files::isFolder(path)) return "a folder, not a file";
-  if (::access(path.c_str(), R_OK) == 0) return {};
-  return errno == ENOENT || errno == ENOTDIR ? "no such file" : std::strerror(errno);
+  int error = 0;
+  if (Files::canRead(path, &error)) return {};
+  return error == ENOENT || error == ENOTDIR ? "no such file" : std::strerror(error);
 }
 
 std::vector<std::string> checkTemplateFiles(ApplicationContext& context,

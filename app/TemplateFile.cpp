@@ -1,6 +1,5 @@
 #include "app/TemplateFile.h"
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <optional>
@@ -32,7 +31,7 @@ std::string formatText(const char* pattern, const std::string& arg) {
 }
 
 bool readable(const std::string& path) {
-  return Files::isFile(path) && ::access(path.c_str(), R_OK) == 0;
+  return Files::isFile(path) && Files::canRead(path);
 }
 
 // One file the template names: the key's value (or its default) when that

@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <ostream>
@@ -29,6 +28,7 @@
 #include "dictionary/WordFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
+#include "platform/Process.h"
 #include "platform/Numbers.h"
 
 namespace vorkel {
@@ -150,7 +150,7 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
       !toBytes(*a.value("--with"), AnagramFinder::MaxGivenWord, "--with WORD", word, console))
     return ExitUsage;
 
-  const std::string stock = Files::joinPath(programFolder(), "Dic");
+  const std::string stock = Files::joinPath(Process::programFolder(), "Dic");
   const std::string* dictGiven = a.value("--dict");
   const std::string dictPath =
       dictGiven ? *dictGiven : Files::joinPath(stock, stockDictionary(language.id()));

@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -48,12 +47,6 @@ Runner runnerFor(const std::string& command) {
 }
 
 }  // namespace
-
-std::string programFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
 
 int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
   (void)in;

@@ -23,10 +23,6 @@ int runTemplateCommand(const Args& args, std::ostream& out,
 class Console;
 class Language;
 
-// The folder of the running program, where the stock files are built
-// beside it (Dic/, Stock/); empty when it cannot be told.
-std::string programFolder();
-
 // Lays the automatic path over the model file and writes it; `stops` gets
 // the number of stops. The exit code; failures are said on the console.
 int writeAutoPath(Console& console, const std::string& model, const std::string& output,

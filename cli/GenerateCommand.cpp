@@ -288,7 +288,7 @@ std::string prepareOutputFolder(const std::string& folder, Console& console) {
     console.say("the output folder " + folder + " is not a folder");
     return {};
   }
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+  if (!Files::canWriteInto(folder)) {
     console.say("cannot write into the output folder " + folder);
     return {};
   }

@@ -10,7 +10,6 @@
 // (where `generate` and the window program read them), absolute when the
 // file lies outside it.
 
-#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -23,6 +22,7 @@
 #include "engine/ParameterFile.h"
 #include "engine/SearchParameters.h"
 #include "platform/Files.h"
+#include "platform/Process.h"
 #include "platform/Profile.h"
 
 namespace vorkel {
@@ -57,14 +57,12 @@ SearchParameters stockParameters() {
 // `path` (absolute) as the template names it: relative to the template's
 // folder when it lies there or below, else absolute.
 std::string nameFor(const std::string& path, const std::string& templateFolder) {
-  const std::filesystem::path relative =
-      std::filesystem::path(path).lexically_relative(templateFolder);
-  if (relative.empty() || *relative.begin() == "..") return path;
-  return relative.generic_string();
+  const std::string below = Files::pathBelow(path, templateFolder);
+  return below.empty() ? path : below;
 }
 
 std::string withExtension(const std::string& path, const char* extension) {
-  return std::filesystem::path(path).replace_extension(extension).string();
+  return Files::withExtension(path, extension);
 }
 
 int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
@@ -84,7 +82,7 @@ int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
   if (!readGridInput(console, a.positional[0], language, model)) return ExitFailed;
 
   InputFile dictionary;
-  const std::string stockDictionary = Files::joinPath(programFolder(), "Dic/dksort.dic");
+  const std::string stockDictionary = Files::joinPath(Process::programFolder(), "Dic/dksort.dic");
   const std::string* dictGiven = a.value("--dict");
   if (dictGiven == nullptr && !Files::isFile(stockDictionary))
     return console.fail("no stock dictionary " + stockDictionary + "; give --dict FILE");

@@ -1,7 +1,6 @@
 #include "penvik/RawGrid.h"
 
 #include <charconv>
-#include <filesystem>
 
 #include "platform/Files.h"
 
@@ -123,10 +122,9 @@ RawGridResult parseRawGrid(std::string_view bytes) {
 }
 
 RawGridResult loadRawGrid(const std::string& path) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > MaxRawGridBytes)
-    return failure(path + ": filen er for stor til at være et råkryds (" + std::to_string(size) +
+  const std::optional<std::uint64_t> size = vorkel::Files::fileSize(path);
+  if (size && *size > MaxRawGridBytes)
+    return failure(path + ": filen er for stor til at være et råkryds (" + std::to_string(*size) +
                    " byte).");
   const std::optional<std::string> bytes = vorkel::Files::readFile(path, MaxRawGridBytes);
   if (!bytes) return failure(path + ": filen kan ikke læses.");

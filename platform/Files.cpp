@@ -251,6 +251,23 @@ bool Files::isFolder(std::string_view path) {
   return ::stat(findCaseInsensitive(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool Files::canRead(std::string_view path, int* error) {
+  if (::access(findCaseInsensitive(path).c_str(), R_OK) == 0) return true;
+  if (error) *error = errno;
+  return false;
+}
+
+bool Files::canWriteInto(std::string_view folder) {
+  return ::access(findCaseInsensitive(folder).c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::uint64_t> Files::fileSize(std::string_view path) {
+  struct stat st {};
+  if (::stat(findCaseInsensitive(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    return std::nullopt;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
 std::string Files::findCaseInsensitive(std::string_view path) {
   std::string given = toSlashes(path);
   if (given.empty() || pathExists(given)) return given;
@@ -509,6 +526,17 @@ bool Files::writeAll(int fd, std::string_view bytes) {
     left -= static_cast<std::size_t>(n);
   }
   return true;
+}
+
+std::string Files::pathBelow(std::string_view path, std::string_view folder) {
+  const std::filesystem::path relative =
+      std::filesystem::path(path).lexically_relative(std::filesystem::path(folder));
+  if (relative.empty() || *relative.begin() == "..") return {};
+  return relative.generic_string();
+}
+
+std::string Files::withExtension(std::string_view path, std::string_view extension) {
+  return std::filesystem::path(path).replace_extension(extension).string();
 }
 
 }  // namespace vorkel

@@ -102,6 +102,13 @@ class Files {
   static bool exists(std::string_view path);
   static bool isFile(std::string_view path);
   static bool isFolder(std::string_view path);
+  // Whether this user may open the path for reading, looked up as readFile
+  // looks it up; the reason (an errno value) into `error` when not.
+  static bool canRead(std::string_view path, int* error = nullptr);
+  // Whether this user may create and remove files in the folder.
+  static bool canWriteInto(std::string_view folder);
+  // The size of a file; nullopt when it cannot be asked.
+  static std::optional<std::uint64_t> fileSize(std::string_view path);
 
   // The path as it exists on disk. When the exact path does not exist, each
   // missing component is looked up without regard to case in its folder
@@ -154,6 +161,11 @@ class Files {
   // The path made absolute against the current directory ("." and ".."
   // resolved lexically); absolute paths only get "/" separators.
   static std::string absolutePath(std::string_view path);
+  // `path` relative to `folder` ("/" separators) when it lies in the folder
+  // or below it; empty otherwise. Both are taken as written.
+  static std::string pathBelow(std::string_view path, std::string_view folder);
+  // The path with its extension (".skb") replaced, or added when it has none.
+  static std::string withExtension(std::string_view path, std::string_view extension);
 
   // --- whole files: every reader and writer of the system goes through these ---
 

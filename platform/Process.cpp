@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/Cp1252Case.h"
 #include "platform/Files.h"
@@ -138,6 +140,12 @@ bool Process::start(std::string_view commandLine, std::string_view workingFolder
   } while (n < 0 && errno == EINTR);
   ::close(report[0]);
   return forked && n == 0;
+}
+
+std::string Process::programFolder() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
 }
 
 }  // namespace vorkel

@@ -36,6 +36,10 @@ class Process {
 
   // The executable that start() would run, or empty when none is found.
   static std::string findProgram(std::string_view program, std::string_view workingFolder = {});
+
+  // The folder of the running program's executable; empty when it cannot
+  // be asked.
+  static std::string programFolder();
 };
 
 }  // namespace vorkel

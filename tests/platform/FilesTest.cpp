@@ -44,6 +44,14 @@ TEST(FilesPaths, JoinAndTakeApart) {
   EXPECT_EQ(Files::parentFolder("c"), "");
   EXPECT_EQ(Files::withTrailingSeparator("C:\\Q4"), "C:\\Q4/");
   EXPECT_EQ(Files::withTrailingSeparator("C:\\Q4\\"), "C:\\Q4\\");
+
+  // A template names its files relative to its folder only when they lie in it.
+  EXPECT_EQ(Files::pathBelow("/t/m/a.ktd", "/t"), "m/a.ktd");
+  EXPECT_EQ(Files::pathBelow("/t/m/a.ktd", "/t/"), "m/a.ktd");
+  EXPECT_EQ(Files::pathBelow("/tx/a.ktd", "/t"), "");  // a sibling sharing the prefix
+  EXPECT_EQ(Files::pathBelow("/a.ktd", "/t"), "");
+  EXPECT_EQ(Files::withExtension("m/Model1.ktd", ".skb"), "m/Model1.skb");
+  EXPECT_EQ(Files::withExtension("m.d/Model1", ".vej"), "m.d/Model1.vej");
 }
 
 TEST(FilesPaths, SplitLikeTheCLibrary) {
@@ -297,6 +305,24 @@ TEST(FilesSystem, FoldersDirectoriesAndSpace) {
   EXPECT_TRUE(Files::isFolder(t / "a/b/c"));
   EXPECT_TRUE(Files::createFolders(t / "A/B/d"));  // existing levels reused whatever their case
   EXPECT_TRUE(Files::isFolder(t / "a/b/d"));
+
+  Files::writeFileAtomically(t / "a/f.txt", "four");
+  EXPECT_EQ(Files::fileSize(t / "A/F.TXT"), 4u);
+  EXPECT_EQ(Files::fileSize(t / "a"), std::nullopt);  // a folder has no file size
+  EXPECT_EQ(Files::fileSize(t / "none"), std::nullopt);
+  int error = 0;
+  EXPECT_TRUE(Files::canRead(t / "A/f.txt"));
+  EXPECT_FALSE(Files::canRead(t / "none", &error));
+  EXPECT_EQ(error, ENOENT);
+  EXPECT_TRUE(Files::canWriteInto(t / "a"));
+  if (::geteuid() != 0) {  // root reads and writes through any mode
+    ::chmod((t / "a/f.txt").c_str(), 0);
+    ::chmod((t / "a/b").c_str(), 0500);
+    EXPECT_FALSE(Files::canRead(t / "a/f.txt", &error));
+    EXPECT_EQ(error, EACCES);
+    EXPECT_FALSE(Files::canWriteInto(t / "a/b"));
+    ::chmod((t / "a/b").c_str(), 0700);
+  }
 
   EXPECT_GT(Files::freeSpace(t.path()), 0.0);
   EXPECT_GT(Files::freeSpace(t / "not/yet/made"), 0.0);  // asks the nearest existing folder
