@@ -43,13 +43,13 @@ bool appendToFile(const std::string& path, const std::string& text) {
   return ::close(fd) == 0 && ok;
 }
 
-std::uint32_t dictionaryNumber(int installerLanguage) {
-  switch (installerLanguage) {
-    case 6: return 6;
-    case 7: return 1;
-    case 10: return 5;
-    default: return 4;
+// The solver's "DictionaryNo": the number of the dictionary it opens first,
+// which comes with the installer's language.
+std::uint32_t dictionaryNumber(InstallerLanguage language) {
+  switch (language) {
+    case InstallerLanguage::Danish: return 6;
   }
+  return 6;  // not reached: every enumerator is handled above
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ void writeMediumLocation(RecordingRegistry& registry, const InstallPaths& paths)
 }
 
 void writeSolverValues(RecordingRegistry& registry, const WizardState& state,
-                       const InstallPaths& paths, int installerLanguage) {
+                       const InstallPaths& paths, InstallerLanguage language) {
   const std::string base = std::string(kVendrik) + "XRundel\\";
   const LanguageChoice& l = state.languages;
   registry.setString(HKLM, base + "InstallDir", "Path", paths.sourceRoot);
@@ -70,7 +70,7 @@ void writeSolverValues(RecordingRegistry& registry, const WizardState& state,
   registry.setDword(HKLM, base + "Language", "DictionaryLanguage",
                     static_cast<std::uint32_t>(l.solverDictionary));
   registry.setString(HKLM, base + "Quickstart", "ShowQuickStart", "Yes");
-  registry.setDword(HKLM, base + "Dictionary", "DictionaryNo", dictionaryNumber(installerLanguage));
+  registry.setDword(HKLM, base + "Dictionary", "DictionaryNo", dictionaryNumber(language));
 }
 
 void writeUninstallInfo(RecordingRegistry& registry, const InstallPaths& paths) {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "setup/InstallerLanguage.h"
+
 namespace vorkel {
 class Registry;
 }
@@ -26,7 +28,7 @@ inline constexpr const char* VersionDate = "2003-01-05";
 void writeMediumLocation(RecordingRegistry& registry, const InstallPaths& paths);
 // The solver's values under XRundel.
 void writeSolverValues(RecordingRegistry& registry, const WizardState& state,
-                       const InstallPaths& paths, int installerLanguage);
+                       const InstallPaths& paths, InstallerLanguage language);
 // XRundel\UnInstallInfo: "InstalledTo" and "FolderLocation".
 void writeUninstallInfo(RecordingRegistry& registry, const InstallPaths& paths);
 // Q4.Application: Dictionary, Skabelon, ModelOgVej, Gemmested, CDRom.

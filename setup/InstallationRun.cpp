@@ -11,6 +11,7 @@
 #include "platform/Registry.h"
 #include "platform/Ui.h"
 #include "setup/Configuration.h"
+#include "setup/InstallerLanguage.h"
 #include "setup/InstallerTexts.h"
 #include "setup/ProgramFolder.h"
 
@@ -60,8 +61,8 @@ struct Item {
 // The generator's own files by its language, in copy order. The help is a
 // folder of pages; `vorkel` (the same generator for the shell) comes with
 // every language.
-std::vector<Item> generatorLanguageFiles(int language) {
-  switch (language) {
+std::vector<Item> generatorLanguageFiles(int generatorLanguage) {
+  switch (generatorLanguage) {
     case 6:
       return {{"q4"}, {"vorkel"}, {"Stor.skb"}, {"Stor1.skb"}, {"Jule.skb"},
               {GeneratorHelpFolder, "help", true}, {"Toer.skb"}, {"q4.ini"},
@@ -79,8 +80,8 @@ std::vector<Item> generatorLanguageFiles(int language) {
   }
 }
 
-std::vector<std::string> dictionaryFiles(int language) {
-  switch (language) {
+std::vector<std::string> dictionaryFiles(int generatorLanguage) {
+  switch (generatorLanguage) {
     case 6: return {"SVbyg.dic", "SVsmall.dic"};
     case 7: return {"mid_135.dic", "mid_143.dic", "Grosse.dic", "Kleine.dic", "Mini.dic", "Umlaud.dic"};
     case 10: return {"sp341mil.dic", "sp_20mil.dic", "sp_52mil.dic", "sp_29mil.dic", "sp160mil.dic"};
@@ -99,8 +100,8 @@ struct FolderCopy {
   bool belowInstallRoot;  // else below the generator folder
 };
 
-std::vector<FolderCopy> generatorFolders(int language) {
-  switch (language) {
+std::vector<FolderCopy> generatorFolders(int generatorLanguage) {
+  switch (generatorLanguage) {
     case 6: return {{"Model/", "Model/", false}, {"Vej/", "Vej/", false}, {"DK/Lager/", "Lager/", true}};
     case 7:
       return {{"Skabelon/", "Skabelon/", false}, {"Walk/", "Walk/", false}, {"D/Lagern/", "Lagern/", true}};
@@ -118,8 +119,8 @@ struct DrawerNames {
   const char* wordIndex;
 };
 
-DrawerNames drawerNames(int language) {
-  switch (language) {
+DrawerNames drawerNames(int drawerLanguage) {
+  switch (drawerLanguage) {
     case 6: return {"penvik", "Penvik.chm", "ordfil.dat", "ordfil.idx"};
     case 7: return {"penvik", "Designer.chm", "ordfil.dat", "ordfil.idx"};
     case 10: return {"penvik", "Dibujante.chm", "palabras.dat", "palabras.idx"};
@@ -127,27 +128,21 @@ DrawerNames drawerNames(int language) {
   }
 }
 
-struct SolverNames {
-  const char* program;
-  const char* help;
-};
+constexpr const char* kSolverProgram = "xrundel";
 
-SolverNames solverNames(int installerLanguage, int helpLanguage) {
-  SolverNames n{installerLanguage == 10 ? "xcrucigrama" : "xrundel", "XRundel.chm"};
-  if (helpLanguage == 6) n.help = "Rundel.chm";
-  else if (helpLanguage == 7) n.help = "XRaetsel.chm";
-  else if (helpLanguage == 10) n.help = "XCrucigrama.chm";
-  return n;
-}
-
-std::vector<Item> solverDictionaries(int installerLanguage) {
-  switch (installerLanguage) {
-    case 6: return {{"sv3.cff", "SV3.cff"}, {"svs3a.ccf"}, {"svs3b.ccf"}};
-    case 7: return {{"d_nss.cff"}, {"d_ns2.ccf"}, {"d_ns1.ccf"}, {"d_cs2.ccf"}, {"d_kss.cff"}, {"d_cs1.ccf"}};
-    case 10: return {{"es3.cff"}, {"ess3a.ccf"}, {"ess3b.ccf"}};
-    default: return {{"us3.cff"}, {"uss3a.ccf"}, {"uss3b.ccf"}};
+// The solver's help file by the solver's help language (a Windows primary
+// language code, chosen on the custom page).
+const char* solverHelpFile(int helpLanguage) {
+  switch (helpLanguage) {
+    case 6: return "Rundel.chm";
+    case 7: return "XRaetsel.chm";
+    case 10: return "XCrucigrama.chm";
+    default: return "XRundel.chm";
   }
 }
+
+// The solver's dictionaries of the installer's language (Danish).
+constexpr Item kSolverDictionaries[] = {{"sv3.cff", "SV3.cff"}, {"svs3a.ccf"}, {"svs3b.ccf"}};
 
 std::uint64_t fileSize(const std::string& path, bool& readable) {
   std::string found = Files::findCaseInsensitive(path);
@@ -172,8 +167,8 @@ void InstallationRun::advance(int steps) {
 }
 
 void InstallationRun::copyFailed(const std::string& source, const std::string& destination) {
-  ports_.ui.messageBox(texts::copyFailed(InstallerLanguage, source, destination),
-                       texts::copyFailedCaption(InstallerLanguage), Icon::Warning);
+  ports_.ui.messageBox(texts::copyFailed(source, destination), texts::copyFailedCaption,
+                       Icon::Warning);
 }
 
 void InstallationRun::createFolder(const std::string& path) {
@@ -240,7 +235,7 @@ bool InstallationRun::confirmDictionaryOverwrite(const std::string& source,
   if (!installed) return true;
   auto medium = Files::readFile(Files::findCaseInsensitive(source), std::uint64_t{1} << 32);
   if (!medium || *medium == *installed) return true;
-  return ports_.ui.messageBox(texts::overwriteQuestion(InstallerLanguage, subject), texts::bandTitle,
+  return ports_.ui.messageBox(texts::overwriteQuestion(subject), texts::bandTitle,
                               Icon::Question, Buttons::YesNo) == Answer::Yes;
 }
 
@@ -284,32 +279,35 @@ void InstallationRun::helpShortcuts() {
   if (state_.selection.drawer)
     shortcut(paths_.drawerFolder + drawerNames(state_.languages.drawer).help, texts::drawerHelpLink,
              texts::drawerHelpDescription, paths_.installRoot, false);
-  if (InstallerLanguage == 6) copyLogged(paths_.sourceRoot + "Startup.bmp", paths_.installRoot + "Startup.bmp");
+  // The Danish medium carries a start-up picture for the install root.
+  copyLogged(paths_.sourceRoot + "Startup.bmp", paths_.installRoot + "Startup.bmp");
+  // The solver's help shortcut follows the installer's language, not the
+  // help language chosen for the solver.
   if (state_.selection.solver)
-    shortcut(paths_.solverFolder + solverNames(InstallerLanguage, InstallerLanguage).help,
+    shortcut(paths_.solverFolder + solverHelpFile(windowsLanguageCode(BuildLanguage)),
              texts::solverHelpLink, texts::solverHelpLink, paths_.installRoot, false);
 }
 
 void InstallationRun::installSolver() {
   createFolder(paths_.solverFolder);
-  const SolverNames n = solverNames(InstallerLanguage, state_.languages.solverHelp);
-  copyLogged(paths_.sourceRoot + n.program, paths_.solverFolder + n.program);
-  copyLogged(paths_.sourceRoot + n.help, paths_.solverFolder + n.help);
+  const char* help = solverHelpFile(state_.languages.solverHelp);
+  copyLogged(paths_.sourceRoot + kSolverProgram, paths_.solverFolder + kSolverProgram);
+  copyLogged(paths_.sourceRoot + help, paths_.solverFolder + help);
   if (!state_.selection.solverCompact)
-    for (const Item& item : solverDictionaries(InstallerLanguage))
+    for (const Item& item : kSolverDictionaries)
       copyLogged(paths_.sourceRoot + (item.source ? item.source : item.name),
                  paths_.solverFolder + item.name);
-  shortcut(paths_.solverFolder + n.program, texts::solverLink, texts::solverDescription,
+  shortcut(paths_.solverFolder + kSolverProgram, texts::solverLink, texts::solverDescription,
            paths_.solverFolder, true);
   advance();
   RecordingRegistry registry(ports_.registry, record_);
-  writeSolverValues(registry, state_, paths_, InstallerLanguage);
+  writeSolverValues(registry, state_, paths_, BuildLanguage);
 }
 
 void InstallationRun::installGenerator() {
   const std::string& src = paths_.sourceRoot;
   const std::string& dst = paths_.generatorFolder;
-  const int language = state_.languages.generator;
+  const int language = state_.languages.generator;  // a Windows primary language code
   createFolder(dst);
 
   step_ = 0;  // the stock templates do not move the bar

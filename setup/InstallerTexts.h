@@ -1,25 +1,18 @@
 #pragma once
 // The installer's texts, in one place, as the user sees them (UTF-8).
 //
-// This build speaks Danish (installer language 6). The buttons, the two
-// refusal messages and the copy-failure message also exist for German (7),
-// Spanish (10) and English (any other code); the page texts exist in Danish
-// only.
+// They are the texts of the build's language, Danish (InstallerLanguage.h);
+// the installer never chooses among languages at run time.
 
 #include <string>
 #include <string_view>
 
-namespace vorkel::setup {
-
-// The installer's user-interface language, fixed when it is built.
-inline constexpr int InstallerLanguage = 6;
-
-namespace texts {
+namespace vorkel::setup::texts {
 
 inline constexpr const char* applicationTitle = "Setup.exe";
 inline constexpr const char* bandTitle = "PLINDRA";
 
-// --- buttons, by installer language ---
+// --- buttons ---
 struct ButtonTexts {
   const char* next;
   const char* cancel;
@@ -28,7 +21,8 @@ struct ButtonTexts {
   const char* resume;
   const char* exit;
 };
-ButtonTexts buttons(int language);
+inline constexpr ButtonTexts buttons = {"&Fortsæt >", "&Afbryd",   "< &Tilbage",
+                                        "&Afslut",    "&Fortsæt", "&Afslut"};
 
 // --- welcome ---
 inline constexpr const char* welcomeCaption = "Installation af Plindra Programmer";
@@ -126,23 +120,30 @@ inline constexpr const char* completeText =
     "\n\n\n\nKlik med musen på Afslut-knappen for at afslutte installations-programmet.";
 
 // --- refusals of the setup-type and custom pages ---
-std::string notEnoughSpace(int language);
-std::string noProgramChosen(int language);
-std::string refusalCaption(int language, bool noProgram);
+inline constexpr const char* notEnoughSpace =
+    "Der er ikke nok plads på det angivne drev, til at installere de valgte programmer.\n\nVælg "
+    "derfor kompakt installation, eller angiv et drev med mere fri plads.";
+inline constexpr const char* noProgramChosen =
+    "Du skal vælge mindst et program, som du vil installere inden du kan gå videre.";
+// The caption of both refusals, with its trailing blank.
+inline constexpr const char* refusalCaption = "Plindra ";
 
 // --- copy run ---
-std::string copyFailed(int language, std::string_view source, std::string_view destination);
-const char* copyFailedCaption(int language);
-std::string overwriteQuestion(int language, std::string_view subject);
+std::string copyFailed(std::string_view source, std::string_view destination);
+inline constexpr const char* copyFailedCaption = "Advarsel";
+std::string overwriteQuestion(std::string_view subject);
 inline constexpr const char* drawerSubject = "for tegneprogrammet";
 inline constexpr const char* generatorSubjectSuffix = " for byggeprogrammet";
 
-// --- language boxes of the custom page, in the installer language's order ---
+// --- language boxes of the custom page ---
+// Each box lists these four, in this order; choosing one stores its Windows
+// primary language code in LanguageChoice.
 struct LanguageEntry {
   const char* name;
   int code;
 };
-const LanguageEntry* languageEntries(int language);  // four entries
+inline constexpr LanguageEntry languageEntries[4] = {
+    {"Dansk", 6}, {"Engelsk", 9}, {"Tysk", 7}, {"Spansk", 10}};
 
 // --- shortcuts and the system's uninstall entry ---
 inline constexpr const char* generatorHelpLink = "Hjælp til Vorkelen";
@@ -170,5 +171,4 @@ inline constexpr const char* uninstallKept =
 inline constexpr const char* uninstallNothing =
     "Der er ingen installation af Plindra programmerne i %s.";
 
-}  // namespace texts
-}  // namespace vorkel::setup
+}  // namespace vorkel::setup::texts

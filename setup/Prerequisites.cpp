@@ -14,13 +14,12 @@ bool dcomEnabled(const Registry& registry) {
   return first != std::string::npos && (value[first] == 'Y' || value[first] == 'y');
 }
 
-std::string languageFolder(int installerLanguage) {
-  switch (installerLanguage) {
-    case 6: return "da";
-    case 7: return "de";
-    case 10: return "es";
-    default: return "en";
+// The medium keeps the prerequisite installers in one folder per language.
+std::string languageFolder(InstallerLanguage language) {
+  switch (language) {
+    case InstallerLanguage::Danish: return "da";
   }
+  return "da";  // not reached: every enumerator is handled above
 }
 
 }  // namespace
@@ -46,9 +45,9 @@ bool prerequisitesNeeded(const SystemFacts& f) {
   return !f.htmOpens || (f.windows95 && !f.chmOpens) || (f.windows95 && !f.dcomEnabled);
 }
 
-std::vector<std::string> prerequisiteCommands(const SystemFacts& f, int installerLanguage,
+std::vector<std::string> prerequisiteCommands(const SystemFacts& f, InstallerLanguage language,
                                               const std::string& sourceRoot) {
-  const std::string lang = languageFolder(installerLanguage);
+  const std::string lang = languageFolder(language);
   const std::string ie = sourceRoot + "ie5/" + lang + "/";
   const std::string hh = sourceRoot + "HHUpd/" + lang + "/";
   std::vector<std::string> commands;

@@ -5,11 +5,13 @@
 //
 //   SystemFacts facts = readSystemFacts(registry, system);
 //   double mb = spaceNeededMb(selection, prerequisitesNeeded(facts));
-//   for (auto& line : prerequisiteCommands(facts, InstallerLanguage, sourceRoot))
+//   for (auto& line : prerequisiteCommands(facts, BuildLanguage, sourceRoot))
 //     system.start(line);                          // a failed start is ignored
 
 #include <string>
 #include <vector>
+
+#include "setup/InstallerLanguage.h"
 
 namespace vorkel {
 class Registry;
@@ -38,8 +40,8 @@ bool openCommandRegistered(const Registry& registry, const std::string& extensio
 bool prerequisitesNeeded(const SystemFacts& facts);
 
 // The command lines to start, in order: below `sourceRoot` + "ie5/" and
-// + "HHUpd/", in the language folder of the installer language.
-std::vector<std::string> prerequisiteCommands(const SystemFacts& facts, int installerLanguage,
+// + "HHUpd/", in the medium's folder for the installer's language ("da").
+std::vector<std::string> prerequisiteCommands(const SystemFacts& facts, InstallerLanguage language,
                                               const std::string& sourceRoot);
 
 }  // namespace vorkel::setup

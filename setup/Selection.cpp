@@ -17,15 +17,6 @@ constexpr double kPrerequisitesMb = 160;
 constexpr double kNothingMb = 0.004;
 constexpr long kPlentyMb = 1000;
 
-int mainLanguage(int installerLanguage) {
-  switch (installerLanguage) {
-    case 6:
-    case 7:
-    case 10: return installerLanguage;
-    default: return 9;
-  }
-}
-
 long roundHalfEven(double x) { return static_cast<long>(std::nearbyint(x)); }
 
 }  // namespace
@@ -52,20 +43,18 @@ ProgramSelection generatorOnly() {
   return s;
 }
 
-void setStartLanguages(LanguageChoice& languages, int installerLanguage) {
-  languages.generator = languages.drawer = mainLanguage(installerLanguage);
+void setStartLanguages(LanguageChoice& languages, InstallerLanguage language) {
+  languages.generator = languages.drawer = windowsLanguageCode(language);
 }
 
-void setAllLanguages(LanguageChoice& languages, int installerLanguage) {
-  languages.solverMain = languages.solverHelp = languages.solverDictionary = installerLanguage;
-  languages.generator = languages.drawer = installerLanguage;
+void setAllLanguages(LanguageChoice& languages, InstallerLanguage language) {
+  setSolverLanguages(languages, language);
+  setStartLanguages(languages, language);
 }
 
-void setSolverLanguages(LanguageChoice& languages, int installerLanguage) {
-  const bool known = installerLanguage == 6 || installerLanguage == 7 || installerLanguage == 9 ||
-                     installerLanguage == 10;
-  languages.solverMain = languages.solverHelp = known ? installerLanguage : 9;
-  languages.solverDictionary = known || installerLanguage == 29 ? installerLanguage : 9;
+void setSolverLanguages(LanguageChoice& languages, InstallerLanguage language) {
+  const int code = windowsLanguageCode(language);
+  languages.solverMain = languages.solverHelp = languages.solverDictionary = code;
 }
 
 double spaceNeededMb(const ProgramSelection& s, bool prerequisitesNeeded) {

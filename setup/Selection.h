@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "setup/InstallerLanguage.h"
+
 namespace vorkel::setup {
 
 struct ProgramSelection {
@@ -33,6 +35,8 @@ struct LanguageChoice {
   int solverDictionary = 0;
   int generator = 0;
   int drawer = 0;
+
+  bool operator==(const LanguageChoice&) const = default;
 };
 
 enum class SetupType { Typical = 0, Custom = 1, Compact = 2 };
@@ -54,13 +58,13 @@ ProgramSelection selectionForSetupType(SetupType type, const ProgramChecks& chec
 ProgramSelection generatorOnly();
 
 // The languages the background form sets at start: the generator's and the
-// drawer's become the installer language (6, 7, 10; 9 for any other).
-void setStartLanguages(LanguageChoice& languages, int installerLanguage);
-// Next on the destination page: all five become the installer language.
-void setAllLanguages(LanguageChoice& languages, int installerLanguage);
-// Next on the setup-type page: the solver's three languages from the
-// installer language, with 9 where the solver has no such language.
-void setSolverLanguages(LanguageChoice& languages, int installerLanguage);
+// drawer's become the installer's language.
+void setStartLanguages(LanguageChoice& languages, InstallerLanguage language);
+// Next on the destination page: all five become the installer's language.
+void setAllLanguages(LanguageChoice& languages, InstallerLanguage language);
+// Next on the setup-type page: the solver's three become the installer's
+// language; the generator's and the drawer's stay as they are.
+void setSolverLanguages(LanguageChoice& languages, InstallerLanguage language);
 
 // Megabytes the selection needs, including the common files and, when
 // `prerequisitesNeeded`, the help-system installers.

@@ -3,13 +3,14 @@
 #include "platform/Files.h"
 #include "platform/Ui.h"
 #include "setup/Destination.h"
+#include "setup/InstallerLanguage.h"
 #include "setup/InstallerTexts.h"
 #include "setup/ProgramFolder.h"
 
 namespace vorkel::setup {
 
 Wizard::Wizard(InstallerPorts& ports) : ports_(ports) {
-  setStartLanguages(state_.languages, InstallerLanguage);
+  setStartLanguages(state_.languages, BuildLanguage);
   setup::setDestination(state_, programFilesFolder(ports.registry, ports.folders.home),
                         DefaultDestinationName);
   state_.programFolderName = texts::folderDefault;
@@ -41,8 +42,7 @@ std::string Wizard::spaceAvailableText() const {
 
 bool Wizard::spaceRefused() {
   if (enoughSpace(spaceNeeded(), spaceAvailable())) return false;
-  ports_.ui.messageBox(texts::notEnoughSpace(InstallerLanguage),
-                       texts::refusalCaption(InstallerLanguage, false), Icon::None, Buttons::Ok);
+  ports_.ui.messageBox(texts::notEnoughSpace, texts::refusalCaption, Icon::None, Buttons::Ok);
   return true;
 }
 
@@ -98,8 +98,7 @@ void Wizard::activate(ProgressPort* progress) {
         languagesFilled_ = true;
         state_.selection = selectionForSetupType(SetupType::Custom, checks_);
         for (int& i : languageIndex_) i = 0;
-        state_.languages.solverMain = state_.languages.solverHelp =
-            state_.languages.solverDictionary = InstallerLanguage;
+        setSolverLanguages(state_.languages, BuildLanguage);
       }
       break;
     case Page::Folder:
@@ -129,11 +128,11 @@ void Wizard::next() {
     case Page::Welcome: page_ = Page::Destination; break;
     case Page::Destination:
       state_.selection = generatorOnly();
-      setAllLanguages(state_.languages, InstallerLanguage);
+      setAllLanguages(state_.languages, BuildLanguage);
       page_ = Page::Folder;
       break;
     case Page::SetupType:
-      setSolverLanguages(state_.languages, InstallerLanguage);
+      setSolverLanguages(state_.languages, BuildLanguage);
       if (state_.setupType == SetupType::Custom) {
         page_ = Page::Custom;
       } else if (!spaceRefused()) {
@@ -143,12 +142,10 @@ void Wizard::next() {
     case Page::Custom: {
       if (spaceRefused()) break;
       if (!state_.selection.any()) {
-        ports_.ui.messageBox(texts::noProgramChosen(InstallerLanguage),
-                             texts::refusalCaption(InstallerLanguage, true), Icon::None, Buttons::Ok);
+        ports_.ui.messageBox(texts::noProgramChosen, texts::refusalCaption, Icon::None, Buttons::Ok);
         break;
       }
-      const texts::LanguageEntry* entries = texts::languageEntries(InstallerLanguage);
-      auto code = [&](LanguageBox b) { return entries[languageIndex(b)].code; };
+      auto code = [&](LanguageBox b) { return texts::languageEntries[languageIndex(b)].code; };
       state_.languages.solverMain = code(LanguageBox::SolverMain);
       state_.languages.solverDictionary = code(LanguageBox::SolverDictionary);
       state_.languages.solverHelp = code(LanguageBox::SolverHelp);
@@ -170,9 +167,7 @@ void Wizard::next() {
 void Wizard::back() {
   switch (page_) {
     case Page::Destination: page_ = Page::Welcome; break;
-    case Page::SetupType:
-      page_ = InstallerLanguage == 7 ? Page::Welcome : Page::Destination;
-      break;
+    case Page::SetupType: page_ = Page::Destination; break;
     case Page::Custom: page_ = Page::SetupType; break;
     case Page::Folder:
       storeFolderName();
@@ -187,7 +182,7 @@ void Wizard::finish() {
   if (terminated_) return;
   terminated_ = true;
   SystemFacts facts = readSystemFacts(ports_.registry, ports_.system);
-  for (const auto& line : prerequisiteCommands(facts, InstallerLanguage, Files::withTrailingSeparator(ports_.sourceRoot))) {
+  for (const auto& line : prerequisiteCommands(facts, BuildLanguage, Files::withTrailingSeparator(ports_.sourceRoot))) {
     ports_.system.start(line);  // a start that fails is ignored
     started_.push_back(line);
   }

@@ -8,7 +8,7 @@ namespace vorkel::setup {
 
 CompletePage::CompletePage(QWidget* parent)
     : PageBase(468, 362, texts::completeCaption, texts::completeText, false, parent) {
-  nextButton()->setText(QString::fromUtf8(texts::buttons(InstallerLanguage).finish));
+  nextButton()->setText(QString::fromUtf8(texts::buttons.finish));
   cancelButton()->hide();
 }
 

@@ -51,7 +51,6 @@ CustomSetupPage::CustomSetupPage(QWidget* parent)
   // The generator's and the drawer's compact boxes are not shown.
 
   int row[3] = {1, 0, 0};
-  const texts::LanguageEntry* entries = texts::languageEntries(InstallerLanguage);
   for (int i = 0; i < 7; ++i) {
     const BoxPlace& p = kBoxes[i];
     const int y = 10 + 26 * row[p.group]++;
@@ -59,7 +58,7 @@ CustomSetupPage::CustomSetupPage(QWidget* parent)
     l->setGeometry(8, y + 2, 160, 18);
     languages_[i] = new QComboBox(groups_[p.group]);
     languages_[i]->setGeometry(174, y, 140, 22);
-    for (int e = 0; e < 4; ++e) languages_[i]->addItem(qs(entries[e].name));
+    for (const auto& entry : texts::languageEntries) languages_[i]->addItem(qs(entry.name));
     connect(languages_[i], &QComboBox::currentIndexChanged, this,
             [this] { if (!loading_) emit edited(); });
   }

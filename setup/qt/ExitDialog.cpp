@@ -22,7 +22,7 @@ ExitDialog::ExitDialog(QWidget* parent)
   memo->setFont(small);
   memo->setWordWrap(true);
   memo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  const texts::ButtonTexts b = texts::buttons(InstallerLanguage);
+  const texts::ButtonTexts& b = texts::buttons;
   resume_ = new QPushButton(QString::fromUtf8(b.resume), this);
   resume_->setGeometry(174, 134, 70, 25);
   resume_->setDefault(true);

@@ -45,7 +45,7 @@ PageBase::PageBase(int width, int height, const char* caption, const char* text,
   setFixedSize(width, height);
   setWindowTitle(qs(caption));
   setFont(QFont("MS Sans Serif", 8));
-  const texts::ButtonTexts b = texts::buttons(InstallerLanguage);
+  const texts::ButtonTexts& b = texts::buttons;
 
   picture_ = new QLabel(this);
   picture_->setGeometry(8, 8, 105, height - 61);

@@ -25,7 +25,7 @@ struct InstallationRunTest : ::testing::Test {
   void SetUp() override {
     m.makeMedium();
     state.selection = generatorOnly();
-    setAllLanguages(state.languages, 6);
+    setAllLanguages(state.languages, InstallerLanguage::Danish);
     state.destinationBase = m.tmp / "home/";
     state.destinationName = "Vendrik";
     state.programFolderName = "Plindra";

@@ -9,28 +9,27 @@ namespace {
 
 using Lines = std::vector<std::string>;
 const std::string kRoot = "/media/cd/";
+constexpr auto kDanish = InstallerLanguage::Danish;
 
 TEST(Prerequisites, CommandsByTheMachinesState) {
   SystemFacts all{true, true, true, false};
-  EXPECT_EQ(prerequisiteCommands(all, 6, kRoot), Lines{});
+  EXPECT_EQ(prerequisiteCommands(all, kDanish, kRoot), Lines{});
   EXPECT_FALSE(prerequisitesNeeded(all));
 
   SystemFacts noHtm{false, true, true, false};
-  EXPECT_EQ(prerequisiteCommands(noHtm, 6, kRoot), Lines{"/media/cd/ie5/da/ie5setup.exe"});
+  EXPECT_EQ(prerequisiteCommands(noHtm, kDanish, kRoot), Lines{"/media/cd/ie5/da/ie5setup.exe"});
   EXPECT_TRUE(prerequisitesNeeded(noHtm));
 
   SystemFacts noChmNoDcom{true, false, false, false};
-  EXPECT_EQ(prerequisiteCommands(noChmNoDcom, 6, kRoot),
+  EXPECT_EQ(prerequisiteCommands(noChmNoDcom, kDanish, kRoot),
             (Lines{"/media/cd/HHUpd/da/hhupd.exe", "/media/cd/ie5/da/Dcom95.exe /c"}));
   EXPECT_FALSE(prerequisitesNeeded(noChmNoDcom));  // only Windows 95 needs them for space
 
   // Windows 95 without a ".chm" handler and without DCOM: the browser
   // installer, once.
   SystemFacts old{true, false, false, true};
-  EXPECT_EQ(prerequisiteCommands(old, 6, kRoot), Lines{"/media/cd/ie5/da/ie5setup.exe"});
+  EXPECT_EQ(prerequisiteCommands(old, kDanish, kRoot), Lines{"/media/cd/ie5/da/ie5setup.exe"});
   EXPECT_TRUE(prerequisitesNeeded(old));
-  EXPECT_EQ(prerequisiteCommands(noHtm, 7, kRoot), Lines{"/media/cd/ie5/de/ie5setup.exe"});
-  EXPECT_EQ(prerequisiteCommands(noHtm, 9, kRoot), Lines{"/media/cd/ie5/en/ie5setup.exe"});
 }
 
 TEST(Prerequisites, FactsFromRegistryStoreAndDesktop) {

@@ -57,20 +57,25 @@ TEST(Selection, DisplayTexts) {
   EXPECT_EQ(spaceNeededText(1.5), "1536 Kb");
 }
 
-TEST(Selection, SolverLanguagesFallBackToEnglish) {
-  LanguageChoice l;
-  setSolverLanguages(l, 6);
-  EXPECT_EQ(l.solverMain, 6);
-  EXPECT_EQ(l.solverDictionary, 6);
-  setSolverLanguages(l, 29);  // Swedish: only the dictionary exists
-  EXPECT_EQ(l.solverMain, 9);
-  EXPECT_EQ(l.solverHelp, 9);
-  EXPECT_EQ(l.solverDictionary, 29);
-  setSolverLanguages(l, 12);
-  EXPECT_EQ(l.solverDictionary, 9);
-  setStartLanguages(l, 12);
-  EXPECT_EQ(l.generator, 9);
-  EXPECT_EQ(l.drawer, 9);
+// Each page's rule sets only its own items of the choice, to the Windows
+// code of the installer's language (6, Danish).
+TEST(Selection, LanguagesFromTheInstallersLanguage) {
+  const LanguageChoice before{1, 2, 3, 4, 5};
+  struct Case {
+    const char* rule;
+    void (*set)(LanguageChoice&, InstallerLanguage);
+    LanguageChoice expected;
+  };
+  const Case cases[] = {
+      {"start: generator and drawer", setStartLanguages, {1, 2, 3, 6, 6}},
+      {"setup type: the solver's three", setSolverLanguages, {6, 6, 6, 4, 5}},
+      {"destination: all five", setAllLanguages, {6, 6, 6, 6, 6}},
+  };
+  for (const Case& c : cases) {
+    LanguageChoice l = before;
+    c.set(l, InstallerLanguage::Danish);
+    EXPECT_EQ(l, c.expected) << c.rule;
+  }
 }
 
 }  // namespace

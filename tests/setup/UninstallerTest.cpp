@@ -45,7 +45,7 @@ struct UninstallerTest : ::testing::Test {
     state.destinationName = "Vendrik";
     state.programFolderName = "Plindra";
     state.programsFolder = m.tmp / "home/.local/share/applications/";
-    setAllLanguages(state.languages, 6);
+    setAllLanguages(state.languages, InstallerLanguage::Danish);
     testing::NoProgress progress;
     ASSERT_TRUE(InstallationRun(state, m.ports, progress).run());
   }
