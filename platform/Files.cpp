@@ -539,4 +539,13 @@ std::string Files::withExtension(std::string_view path, std::string_view extensi
   return std::filesystem::path(path).replace_extension(extension).string();
 }
 
+std::vector<std::string> Files::filesBelow(std::string_view folder) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
+       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+    if (!it->is_directory(ec)) files.push_back(it->path().string());
+  return files;
+}
+
 }  // namespace vorkel

@@ -125,6 +125,10 @@ class Files {
   // folder is true with no entries.
   static bool listDirectory(std::string_view folderAndPattern, std::vector<DirEntry>& out);
 
+  // Every file in the folder and the folders below it, as paths that begin
+  // with `folder`; links to folders are listed, not entered.
+  static std::vector<std::string> filesBelow(std::string_view folder);
+
   // Number of ordinary files (not folders) that match; 0 when unreadable.
   static int countFiles(std::string_view folderAndPattern);
 

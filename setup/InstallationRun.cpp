@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 #include <vector>
 
@@ -146,10 +145,8 @@ constexpr Item kSolverDictionaries[] = {{"sv3.cff", "SV3.cff"}, {"svs3a.ccf"}, {
 
 std::uint64_t fileSize(const std::string& path, bool& readable) {
   std::string found = Files::findCaseInsensitive(path);
-  readable = Files::isFile(found) && ::access(found.c_str(), R_OK) == 0;
-  if (!readable) return 0;
-  std::error_code ec;
-  return static_cast<std::uint64_t>(std::filesystem::file_size(found, ec));
+  readable = Files::isFile(found) && Files::canRead(found);
+  return readable ? Files::fileSize(found).value_or(0) : 0;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "platform/Files.h"
 #include "platform/Registry.h"
@@ -34,14 +33,6 @@ bool keyIsEmpty(const Registry& registry, RegistryRoot root, const std::string& 
   return registry.openKey(root, key) == Registry::Success &&
          registry.enumValue(root, key, 0, v) == Registry::NoMoreItems &&
          registry.subkeys(root, key).empty();
-}
-
-// Every file below the folder, for the list of what was kept.
-void listFiles(const std::string& folder, std::vector<std::string>& out) {
-  std::error_code ec;
-  for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
-       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-    if (!it->is_directory(ec)) out.push_back(it->path().string());
 }
 
 std::string format(const char* pattern, const std::string& arg) {
@@ -117,7 +108,8 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
     if (mayRemove(Files::withTrailingSeparator(*it), installRoot) || *it + "/" == installRoot)
       ::rmdir(it->c_str());  // fails, as it should, while the folder holds anything
 
-  if (Files::isFolder(installRoot)) listFiles(installRoot, kept_);
+  if (Files::isFolder(installRoot))
+    for (std::string& file : Files::filesBelow(installRoot)) kept_.push_back(std::move(file));
   std::sort(kept_.begin(), kept_.end());
   if (confirm) {
     std::string list;
