@@ -67,17 +67,21 @@ std::string Process::findProgram(std::string_view program, std::string_view work
   if (program.empty()) return {};
   std::string folder = workingFolder.empty() ? std::string(".") : Files::findCaseInsensitive(workingFolder);
   bool hasPath = program.find_first_of("/\\") != std::string_view::npos;
-  for (const auto& name : candidateNames(program)) {
-    std::string local = Files::findCaseInsensitive(Files::isAbsolutePath(name) ? name : Files::joinPath(folder, name));
-    if (isExecutableFile(local)) return local;
-  }
+  // A bare name is looked for in the folder the caller names, never in the
+  // current directory: a program planted there by someone else (in /tmp, an
+  // unpacked archive) must not run in place of the one on PATH.
+  if (hasPath || !workingFolder.empty())
+    for (const auto& name : candidateNames(program)) {
+      std::string local = Files::findCaseInsensitive(Files::isAbsolutePath(name) ? name : Files::joinPath(folder, name));
+      if (isExecutableFile(local)) return local;
+    }
   if (hasPath) return {};
   const char* path = std::getenv("PATH");
   std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
   while (true) {
     std::size_t colon = dirs.find(':');
     std::string_view dir = dirs.substr(0, colon);
-    if (!dir.empty())
+    if (!dir.empty() && dir.front() == '/')  // "" and "." would mean the current directory
       for (const auto& name : candidateNames(program)) {
         std::string p = Files::joinPath(dir, name);
         if (isExecutableFile(p)) return p;

@@ -34,7 +34,10 @@ class Process {
   // (quotes are removed; "" is an empty argument).
   static std::vector<std::string> splitCommandLine(std::string_view commandLine);
 
-  // The executable that start() would run, or empty when none is found.
+  // The executable that start() would run, or empty when none is found: a
+  // name with a folder in it as written (relative to `workingFolder`), a
+  // bare name in `workingFolder` when one is given, then in the absolute
+  // folders of PATH. The current directory is never searched.
   static std::string findProgram(std::string_view program, std::string_view workingFolder = {});
 
   // The folder of the running program's executable; empty when it cannot

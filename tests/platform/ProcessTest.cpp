@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "ScopedEnvironment.h"
 #include "TempFolder.h"
 
 namespace vorkel {
@@ -51,6 +52,24 @@ TEST(ProcessFind, WorkingFolderCaseAndExeEnding) {
   EXPECT_EQ(Process::findProgram("nothing-here.exe", t.path()), "");
   EXPECT_EQ(Process::findProgram("..\\sh", t.path()), "");  // a path never searches $PATH
   EXPECT_FALSE(Process::findProgram("sh", t.path()).empty());  // from $PATH
+}
+
+// A program planted in the current directory, by someone who could write
+// there, never runs in place of the one on PATH, whatever PATH holds.
+TEST(ProcessFind, NeverLooksInTheCurrentDirectory) {
+  TempFolder t;
+  const std::string planted = makeScript(t, "here/helper-tool", "exit 0");
+  const std::string installed = makeScript(t, "bin/helper-tool", "exit 0");
+  testing::InFolder here(t / "here");
+  for (const std::string path : {t / "bin", "." + (":" + t / "bin"), ":" + t / "bin", "here:" + t / "bin"}) {
+    testing::ScopedEnvironment env(std::map<std::string, std::string>{{"PATH", path}});
+    EXPECT_EQ(Process::findProgram("helper-tool"), installed) << path;
+  }
+  testing::ScopedEnvironment env(std::map<std::string, std::string>{{"PATH", ".::"}});
+  EXPECT_EQ(Process::findProgram("helper-tool"), "");
+  EXPECT_FALSE(Process::start("helper-tool"));
+  EXPECT_EQ(Process::findProgram("./helper-tool"), "././helper-tool");  // a path the caller wrote
+  EXPECT_EQ(Process::findProgram("helper-tool", t / "here"), planted);  // a folder the caller named
 }
 
 TEST(ProcessStart, RunsDetachedInItsFolderWithArguments) {
