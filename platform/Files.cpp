@@ -113,6 +113,19 @@ struct Closer {
 // case, through a symbolic link to what it points to. nullopt (errno set)
 // for what must not be replaced: a folder, a FIFO or device, a read-only
 // file or one the process may not write. `st` describes an existing target.
+// The kernel's rule for links in shared folders (fs.protected_symlinks),
+// kept also where it is switched off: a link in a sticky folder that anyone
+// may write to (/tmp) is followed only when the one who follows it or the
+// folder's owner made it. Otherwise another user could plant a link there
+// and have a file of ours written wherever it points.
+bool mayFollowLink(const std::string& link, const struct stat& linkStat) {
+  struct stat folder {};
+  const std::string parent = fs::path(link).parent_path().string();
+  if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) return false;
+  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
 std::optional<std::string> replaceableTarget(std::string_view path, struct stat& st,
                                              bool& exists) {
   std::string target = Files::findCaseInsensitive(path);
@@ -124,6 +137,10 @@ std::optional<std::string> replaceableTarget(std::string_view path, struct stat&
   // Follow links one by one (a dangling one too: its target is what the
   // user names), as the kernel would, up to its limit of 40.
   for (int hops = 0; ::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
+    if (!mayFollowLink(target, st)) {
+      errno = EACCES;
+      return std::nullopt;
+    }
     std::error_code ec;
     const fs::path next = fs::read_symlink(target, ec);
     if (ec || hops == 40) {

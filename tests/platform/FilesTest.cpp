@@ -299,6 +299,30 @@ TEST(FilesWrite, SymbolicLinksStayAndTheFileTheyNameIsReplaced) {
   EXPECT_TRUE(std::filesystem::is_symlink(t / "loop"));
 }
 
+// In a sticky folder anyone may write to (/tmp), a link another user made
+// is not followed: it would let them choose which file of ours is replaced.
+TEST(FilesWrite, LinksOtherUsersPlantInASharedFolderAreRefused) {
+  TempFolder t;
+  const std::string victim = t.write("home/.profile", "mine");
+  std::filesystem::create_directory(t / "shared");
+  ASSERT_EQ(::chmod((t / "shared").c_str(), 01777), 0);
+  std::filesystem::create_symlink(victim, t / "shared/own.pdf");
+  ASSERT_TRUE(Files::writeFileAtomically(t / "shared/own.pdf", "%PDF"));  // our own link
+  EXPECT_EQ(t.read("home/.profile"), "%PDF");
+  if (::geteuid() != 0) GTEST_SKIP() << "making a link of another user needs root";
+  const uid_t nobody = 65534;
+  for (const char* name : {"x.pdf", "dangling.pdf"}) {
+    const std::string link = t / ("shared/" + std::string(name));
+    std::filesystem::create_symlink(name[0] == 'x' ? victim : t / "home/new", link);
+    ASSERT_EQ(::lchown(link.c_str(), nobody, nobody), 0);
+    EXPECT_FALSE(Files::writeFileAtomically(link, "%PDF-1.4")) << name;
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_FALSE(Files::copyFile(victim, link, false)) << name;
+  }
+  EXPECT_EQ(t.read("home/.profile"), "%PDF");
+  EXPECT_FALSE(std::filesystem::exists(t / "home/new"));
+}
+
 TEST(FilesSystem, FoldersDirectoriesAndSpace) {
   TempFolder t;
   EXPECT_TRUE(Files::createFolders(t.path() + "\\a\\b\\c"));
