@@ -13,6 +13,7 @@
 #include "dictionary/WordScores.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
+#include "document/GridPicture.h"
 #include "document/GridExport.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
@@ -105,56 +106,15 @@ int convert(Console& console, const Arguments& a, const Language& language) {
   return writeOutput(console, a.positional[1], serializeDocument(doc)) ? ExitOk : ExitFailed;
 }
 
-// A picture: one line per row, "#" a clue cell, "." an empty letter cell, a
-// letter a letter cell holding it (upper case, as typed into the grid).
+// A picture (document/GridPicture.h) made into a model file.
 int importPicture(Console& console, const Arguments& a, const Language& language) {
   InputFile picture;
   const std::string& in = a.positional[0];
   if (!readInput(console, in, language, picture)) return ExitFailed;
-  std::string bytes;
-  if (!utf8ToCp1252Exact(picture.bytes, bytes))
-    return console.fail("'" + in +
-                        "' is not UTF-8 text or holds characters that Windows-1252 lacks");
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start <= bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  if (lines.empty()) return console.fail("the picture '" + in + "' is empty");
-  const std::size_t width = lines.front().size();
-  for (std::size_t r = 0; r < lines.size(); ++r)
-    if (lines[r].size() != width)
-      return console.fail("line " + std::to_string(r + 1) + " of '" + in + "' has " +
-                          std::to_string(lines[r].size()) + " cells, line 1 has " +
-                          std::to_string(width) + "; every line must be as long");
-  const int w = static_cast<int>(std::min<std::size_t>(width, 1000));
-  const int h = static_cast<int>(std::min<std::size_t>(lines.size(), 1000));
-  if (!CrosswordDocument::validSize(w, h))
-    return console.fail("the picture is " + std::to_string(width) + " by " +
-                        std::to_string(lines.size()) + " cells; a grid is 1 to " +
-                        std::to_string(CrosswordDocument::kMaxSize) + " cells each way");
-  CrosswordDocument doc;
-  doc.resize(w, h);
-  for (int r = 1; r <= h; ++r)
-    for (int c = 1; c <= w; ++c) {
-      const auto b = static_cast<unsigned char>(
-          lines[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]);
-      Cell& cell = doc.cellAt(c, r);
-      if (b == '#') CrosswordDocument::setClue(cell, "");
-      else if (b == '.') CrosswordDocument::setLetter(cell, ' ');
-      else if (language.typing(b) != 0) CrosswordDocument::setLetter(cell, language.typing(b));
-      else
-        return console.fail("'" + cp1252ToUtf8(std::string(1, static_cast<char>(b))) +
-                            "' in line " + std::to_string(r) + ", column " + std::to_string(c) +
-                            " of '" + in + "' is neither '#', '.' nor a letter");
-    }
-  return writeOutput(console, a.positional[1], serializeDocument(doc)) ? ExitOk : ExitFailed;
+  const GridPicture read = readGridPicture(picture.bytes, language, in);
+  if (!read.document) return console.fail(read.problem);
+  return writeOutput(console, a.positional[1], serializeDocument(*read.document)) ? ExitOk
+                                                                                   : ExitFailed;
 }
 
 std::string extensionOf(const std::string& path) {
