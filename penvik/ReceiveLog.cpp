@@ -1,6 +1,7 @@
 #include "penvik/ReceiveLog.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -74,11 +75,16 @@ bool ReceiveLog::append(std::time_t when, std::string_view fileName, std::string
     error = folder + ": cannot make the log's folder";
     return false;
   }
-  const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // The log names every file handed over: only its owner reads it. A log
+  // made before, readable by others, is made private at the next line.
+  const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0) {
     error = path_ + ": " + std::strerror(errno);
     return false;
   }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) != 0)
+    ::fchmod(fd, st.st_mode & 0700);
   const bool written = vorkel::Files::writeAll(fd, formatLine(when, fileName, note));
   const int savedErrno = errno;
   const bool closed = ::close(fd) == 0;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -63,6 +64,17 @@ TEST(ReceiveLog, OneLinePerHandOverWhateverTheNameHolds) {
 
   EXPECT_FALSE(ReceiveLog(dir / "state/vorkel/penvik.log/inside").append(0, "x", "", error));
   EXPECT_NE(error, "");
+
+  // The names handed over are the user's own business: the log is private,
+  // also one made readable by others before.
+  const std::string old = dir.write("old.log", "");
+  ::chmod(old.c_str(), 0644);
+  for (const std::string& path : {dir / "state/vorkel/penvik.log", old}) {
+    ASSERT_TRUE(ReceiveLog(path).append(0, "x", "", error)) << error;
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << path;
+  }
 }
 
 class HandOverReceiverTest : public ::testing::Test {
