@@ -43,7 +43,7 @@ std::string SharedBlock::systemName(std::string_view name) {
   // Shared-memory names are one component beginning with "/".
   std::string out = "/";
   for (char c : name) out += (c == '/' || c == '\0') ? '_' : c;
-  return out + "." + nameHash(WindowFolder::defaultPath());
+  return out + "." + nameHash(WindowFolder::defaultPath() + "\n" + WindowFolder::sessionKey());
 }
 
 SharedBlock::SharedBlock(std::string shmName, int fd, void* memory, std::size_t size, bool created)

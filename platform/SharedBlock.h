@@ -10,8 +10,10 @@
 // object of one Windows session: the programs that find each other's windows
 // (the same window folder, platform/WindowMessages.h) share it, and the
 // programs of another user or another window folder never see it. Its system
-// name is "/" + name + "." + a hash of that folder (systemName()), and a
-// block owned by another user is never opened.
+// name is "/" + name + "." + a hash of that folder and of its session key
+// (systemName()), which no other user can read, so that no other user can
+// make a block of that name first; a block owned by another user is never
+// opened.
 //
 // The block lives as long as any process holds it: every holder keeps a
 // shared lock on it, and the holder that lets go last removes the name. So

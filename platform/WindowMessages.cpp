@@ -1,5 +1,6 @@
 #include "platform/WindowMessages.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/epoll.h>
 #include <sys/random.h>
@@ -283,16 +284,67 @@ const char* describe(SendStatus status) {
 
 // --- the folder ---
 
-std::string WindowFolder::defaultPath() {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+namespace {
+
+bool isFolderPath(const char* path) {
   struct stat st {};
-  if (runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
+  return path && path[0] == '/' && ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+std::string WindowFolder::defaultPath() {
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); isFolderPath(runtime))
     return std::string(runtime) + "/vorkel-windows";
+  if (const char* home = std::getenv("HOME"); isFolderPath(home) && std::string_view(home) != "/")
+    return std::string(home) + "/.cache/vorkel-windows";
   return "/tmp/vorkel-windows-" + std::to_string(::geteuid());
 }
 
 std::optional<WindowFolder> WindowFolder::open(std::string& error) {
-  return openAt(defaultPath(), error);
+  const std::string path = defaultPath();
+  // The cache folder of a new home may not be there yet.
+  const std::string parent = path.substr(0, path.rfind('/'));
+  if (::mkdir(parent.c_str(), 0700) != 0 && errno != EEXIST) {
+    error = "cannot create " + parent + ": " + errorText(errno);
+    return std::nullopt;
+  }
+  return openAt(path, error);
+}
+
+std::string WindowFolder::sessionKey() {
+  std::string error;
+  const std::optional<WindowFolder> folder = open(error);
+  if (!folder) return {};
+  const std::string keyPath = folder->path() + "/session-key";
+  auto readKey = [&keyPath]() -> std::string {
+    char text[33] = {};
+    Fd fd(::open(keyPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd || ::read(fd.get(), text, 32) != 32) return {};
+    return std::string(text, 32);
+  };
+  if (std::string key = readKey(); !key.empty()) return key;
+  // Written whole under a private name, then linked into place: a program
+  // that starts at the same moment reads either no key or the whole one,
+  // and the first link wins.
+  unsigned char random[16];
+  if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return {};
+  std::string key;
+  for (unsigned char b : random) {
+    key += "0123456789abcdef"[b >> 4];
+    key += "0123456789abcdef"[b & 15];
+  }
+  const std::string staged = keyPath + "." + std::to_string(::getpid());
+  {
+    Fd fd(::open(staged.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd || ::write(fd.get(), key.data(), key.size()) != static_cast<ssize_t>(key.size())) {
+      ::unlink(staged.c_str());
+      return {};
+    }
+  }
+  const bool linked = ::link(staged.c_str(), keyPath.c_str()) == 0;
+  ::unlink(staged.c_str());
+  return linked ? key : readKey();
 }
 
 std::optional<WindowFolder> WindowFolder::openAt(std::string_view path, std::string& error) {

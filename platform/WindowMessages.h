@@ -143,9 +143,17 @@ inline constexpr std::chrono::milliseconds DefaultSendTimeout{10000};
 // The per-user folder that holds the windows.
 class WindowFolder {
  public:
-  // "$XDG_RUNTIME_DIR/vorkel-windows", or "/tmp/vorkel-windows-<uid>" when
-  // XDG_RUNTIME_DIR is unset or not absolute. Not created by this call.
+  // "$XDG_RUNTIME_DIR/vorkel-windows"; where the session has no runtime
+  // folder, "$HOME/.cache/vorkel-windows" (a name in /tmp could be taken by
+  // another user first); "/tmp/vorkel-windows-<uid>" only without either.
+  // Not created by this call.
   static std::string defaultPath();
+
+  // A secret of the default folder's programs: random, made once and kept in
+  // the folder, which no other user can enter. Names in a shared namespace
+  // (the hand-over's shared block) are made from it so that no other user
+  // can take them first. Empty when the folder cannot be opened.
+  static std::string sessionKey();
 
   // Opens the default folder, creating it with mode 0700. Nothing (and a
   // message in `error`) when the folder cannot be made, is not a folder,

@@ -110,6 +110,10 @@ MainWindow::MainWindow(const Setup& setup)
   drawerPorts_.setEndpoint(messages_.get());
   if (!messages_)
     std::fprintf(stderr, "q4: other programs cannot reach this window: %s\n", error.c_str());
+  if (!block_)
+    std::fprintf(stderr,
+                 "q4: crosswords cannot be handed to the drawing program: no shared block %s\n",
+                 SharedBlock::systemName(DrawerLink::BlockName).c_str());
 }
 
 std::int64_t MainWindow::handleMessage(const WindowMessage& m) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/NameHash.h"
 #include "platform/SharedBlock.h"
 #include "platform/WindowMessages.h"
 #include "platform/SystemClock.h"
@@ -156,6 +158,30 @@ TEST(SharedBlock, ProgramsOfAnotherWindowFolderHaveTheirOwnBlock) {
   EXPECT_TRUE(second->created());
   EXPECT_EQ(second->readText(), "");
   EXPECT_EQ(first->readText(), "/a/x10_000.010");
+}
+
+// The block's name comes from a key only the session's programs can read:
+// another user who makes a block under a name worked out from the folder
+// alone does not take the hand-over away.
+TEST(SharedBlock, ItsNameCannotBeWorkedOutByAnotherUser) {
+  testing::TempFolder runtime;
+  testing::ScopedEnvironment session({{"XDG_RUNTIME_DIR", runtime.path()}});
+  const std::string name = uniqueName() + "guess";
+  const std::string shm = SharedBlock::systemName(name);
+  EXPECT_EQ(SharedBlock::systemName(name), shm);  // the same for every program of the session
+  EXPECT_NE(shm, "/" + name + "." + nameHash(WindowFolder::defaultPath()));
+  struct stat st {};
+  ASSERT_EQ(::stat((runtime / "vorkel-windows/session-key").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  if (::geteuid() != 0) return;
+  const std::string guessed = "/" + name + "." + nameHash(WindowFolder::defaultPath());
+  const int fd = ::shm_open(guessed.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::fchown(fd, 65534, 65534), 0);
+  ::close(fd);
+  auto block = SharedBlock::createOrOpen(name);
+  EXPECT_TRUE(block && block->created());
+  ::shm_unlink(guessed.c_str());
 }
 
 // A block of that name that another user made (and left open to all) is

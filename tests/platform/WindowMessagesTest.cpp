@@ -16,6 +16,7 @@
 #include <random>
 #include <thread>
 
+#include "ScopedEnvironment.h"
 #include "TempFolder.h"
 #include "platform/WindowMessageWire.h"
 #include "platform/WindowMessages.h"
@@ -115,7 +116,15 @@ TEST(WindowFolder, IsMadePrivateAndRefusedWhenOthersCouldReachIt) {
   ::setenv("XDG_RUNTIME_DIR", temp.path().c_str(), 1);
   EXPECT_EQ(WindowFolder::defaultPath(), temp / "vorkel-windows");
   ::unsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(WindowFolder::defaultPath(), "/tmp/vorkel-windows-" + std::to_string(::geteuid()));
+  {
+    // Without a runtime folder, a private one in the home, not a name in
+    // /tmp that another user could make first.
+    testing::ScopedEnvironment home(std::map<std::string, std::string>{{"HOME", temp.path()}});
+    EXPECT_EQ(WindowFolder::defaultPath(), temp / ".cache/vorkel-windows");
+    ASSERT_TRUE(WindowFolder::open(error)) << error;
+    ::unsetenv("HOME");
+    EXPECT_EQ(WindowFolder::defaultPath(), "/tmp/vorkel-windows-" + std::to_string(::geteuid()));
+  }
   if (saved) ::setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
 }
 
