@@ -9,6 +9,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/Version.h"
 #include "platform/Registry.h"
+#include "platform/qt/QuitOnSignal.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "q4: ignoring '%s' (q4 --help lists the options)\n", unknown.c_str());
 
   QApplication app(argc, argv);
+  const vorkel::QuitOnSignal quitOnSignal;
   QApplication::setApplicationName(vorkel::MainWindow::ApplicationName);
   QApplication::setApplicationVersion(vorkel::kProductVersion);
 

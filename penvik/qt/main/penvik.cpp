@@ -12,6 +12,7 @@
 #include "penvik/qt/PenvikWindow.h"
 #include "penvik/qt/PuzzleExport.h"
 #include "platform/Files.h"
+#include "platform/qt/QuitOnSignal.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
 
   // Qt takes its own options (-platform, ...) out of argv.
   QApplication app(argc, argv);
+  const vorkel::QuitOnSignal quitOnSignal;
   QApplication::setApplicationName("Penvik");
   QApplication::setApplicationVersion(PENVIK_VERSION);
   std::vector<std::string> files;
