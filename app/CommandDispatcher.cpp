@@ -5,7 +5,7 @@
 #include "app/GenerationRun.h"
 #include "app/GridView.h"
 #include "app/OutputFolderCommand.h"
-#include "app/ReadinessCheck.h"
+#include "app/FillChecks.h"
 #include "app/Shell.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"

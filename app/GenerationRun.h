@@ -3,7 +3,7 @@
 // each finished one written as a raw crossword into the output folder
 // (engine/RawCrossword.h).
 //
-//   runGeneration(context, AttemptKind::WithoutLetters);   // "&Tjek" is app/ReadinessCheck.h
+//   runGeneration(context, AttemptKind::WithoutLetters);   // "&Tjek" is app/FillChecks.h
 //
 // A run ends when the user stops it (a key or Escape between attempts, then
 // No) or, in simple mode, when `RunLimit` crosswords have been saved. Every

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/FillAttempt.h"
+#include "app/FillChecks.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
 #include "dictionary/WordFile.h"
@@ -154,59 +155,11 @@ void GenerateJob::loadWordIndex() {
 }
 
 std::vector<std::string> GenerateJob::loadProblems() {
-  ApplicationContext& c = context_;
-  const Template& t = c.currentTemplate;
-  // The loaders have shown their own messages and left the state as it was
-  // before; a fresh context had nothing, so the files are read again
-  // without messages where the state cannot tell.
   if (!scoreProblem_.empty()) return {scoreProblem_};
-  std::ostream discard(nullptr);
-  Console ignored(discard, "");
-  std::mutex ignoredLock;
-  const std::atomic<bool> never{false};
-  BatchUi quiet(ignored, ignoredLock, never);
-  const std::string modelName = c.documentDialog.fileName;
-  const std::string model = c.locate(modelName);
-  CrosswordDocument probe;
-  if (!readDocument(probe, model, c.language, quiet)) return {"cannot read the model " + model};
-  const GridShapeCheck check = GridShapeCheck::of(c.document);
-  if (!check.ok()) {
-    std::vector<std::string> lines{"the model " + model + " cannot be filled:"};
-    std::istringstream problems(check.describe());
-    for (std::string line; std::getline(problems, line);) lines.push_back("  " + line);
-    return lines;
-  }
-  const bool fast = batch_.fill == FillKind::Fast;
-  const bool noWords = fast ? !batch_.words || batch_.words->totalCount() == 0
-                            : !c.dictionary || c.dictionary->wordCount() == 0;
-  if (t.dictionaryPath.empty() || noWords)
-    return {"no words in the dictionary the template names"};
-  if (!fast && c.path.length() == 0)
-    return {"no stops in the path " + c.locate(t.pathFileName)};
-  const std::string par = c.locate(t.parameterFileName);
-  const std::optional<std::string> bytes = Files::readFile(par, kMaxParameterFileBytes);
-  if (!bytes || parseParameterFile(*bytes).status != ParameterFileContents::Status::Ok)
-    return {"cannot use the parameter file " + par};
-
-  // What makes every attempt hopeless, named by file and cell. The fast
-  // fill follows no path and is complete: it finds a hopeless model itself
-  // and says so. A forced run lays a path of its own around its words.
-  if (fast || batch_.forced) return {};
-  const std::vector<FillObstacle> obstacles =
-      findFillObstacles(c.document, c.path, *c.dictionary, batch_.withLetters);
-  if (obstacles.empty()) return {};
-  constexpr std::size_t kShown = 10;
-  std::vector<std::string> lines{"no crossword can be made from the model " + modelName +
-                                 " (cells are column,row, counted from 1):"};
-  for (std::size_t i = 0; i < obstacles.size() && i < kShown; ++i) {
-    const FillObstacle& o = obstacles[i];
-    const bool words = o.kind == FillObstacle::Kind::NoWordOfLength ||
-                       o.kind == FillObstacle::Kind::NoWordForLetters;
-    lines.push_back("  " + (words ? t.dictionaryPath : t.pathFileName) + ": " + o.describe());
-  }
-  if (obstacles.size() > kShown)
-    lines.push_back("  and " + std::to_string(obstacles.size() - kShown) + " more");
-  return lines;
+  return problemsBeforeFill(context_, {.fast = batch_.fill == FillKind::Fast,
+                                       .forced = batch_.forced,
+                                       .withLetters = batch_.withLetters,
+                                       .words = batch_.words.get()});
 }
 
 void GenerateJob::run() {

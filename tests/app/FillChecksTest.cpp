@@ -1,4 +1,4 @@
-#include "app/ReadinessCheck.h"
+#include "app/FillChecks.h"
 
 #include <gtest/gtest.h>
 
