@@ -35,30 +35,41 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel anagram PHRASE [--dict FILE] [--with WORD | --verbs | --list FILE]\n"
-    "                      [--shortest N] [--longest N] [--answers N] [--words N]\n"
-    "                      [-o FILE] [--language N] [--encoding E]\n"
-    "\n"
-    "Finds anagrams of PHRASE made of dictionary words and prints them, one a line.\n"
-    "\n"
-    "  --dict FILE   dictionary (.dic or word list); default: the stock dictionary\n"
-    "                of the language in Dic/ beside the program (SVbyg.dic for\n"
-    "                Danish, svsort.dic for Swedish, ...)\n"
-    "  --with WORD   anagrams that hold WORD (it counts as two of --words)\n"
-    "  --verbs       anagrams that start with a verb from verbs.txt (the current\n"
-    "                folder's, else the stock Dic/verbs.txt beside the program)\n"
-    "  --list FILE   anagrams that start with a word from the word list FILE\n"
-    "  --shortest N  shortest word, 1..5 (default 3)\n"
-    "  --longest N   longest word, 4..25 (default 25)\n"
-    "  --answers N   maximum number of answers, 1000..10000 (default 2000)\n"
-    "  --words N     maximum number of words in an anagram, 1..15 (default 3)\n"
-    "  -o FILE       write the result file of the dialog (Windows-1252) instead\n"
-    "  --language N  the letters of the phrase and the words (default 0, Danish)\n"
-    "  --encoding E  how word lists are read: auto (default), utf-8 or cp1252\n"
-    "\n"
-    "On a terminal the search shows its progress; Ctrl-C ends it with what it found\n"
-    "(exit 130).\n";
+// Every option of the command, once: the parse, the ranges and --help come
+// from here.
+constexpr Option kOptions[] = {
+    {"--dict", nullptr, true, "FILE",
+     "dictionary (.dic or word list); default: the stock dictionary of the language in Dic/ "
+     "beside the program (SVbyg.dic for Danish, svsort.dic for Swedish, ...)"},
+    {"--with", nullptr, true, "WORD", "anagrams that hold WORD (it counts as two of --words)"},
+    {"--verbs", nullptr, false, nullptr,
+     "anagrams that start with a verb from verbs.txt (the current folder's, else the stock "
+     "Dic/verbs.txt beside the program)"},
+    {"--list", nullptr, true, "FILE", "anagrams that start with a word from the word list FILE"},
+    {"--shortest", nullptr, true, "N", "shortest word, 1..5 (default 3)", 1, 5},
+    {"--longest", nullptr, true, "N", "longest word, 4..25 (default 25)", 4, 25},
+    {"--answers", nullptr, true, "N", "maximum number of answers, 1000..10000 (default 2000)",
+     1000, 10000},
+    {"--words", nullptr, true, "N", "maximum number of words in an anagram, 1..15 (default 3)", 1,
+     15},
+    {"--timeout", nullptr, true, "SECONDS",
+     "end the search after this long with what it has found (exit 3)", 1, 31536000},
+    {"-o", "--output", true, "FILE", "write the result file of the dialog (Windows-1252) instead"},
+    {"--language", nullptr, true, "N", "the letters of the phrase and the words (default 0, Danish)"},
+    {"--encoding", nullptr, true, "E", "how word lists are read: auto (default), utf-8 or cp1252"},
+};
+
+std::string usage() {
+  return "usage: vorkel anagram PHRASE [OPTIONS]\n"
+         "\n"
+         "Finds anagrams of PHRASE made of dictionary words and prints them, one a line.\n"
+         "--with, --verbs and --list exclude each other.\n"
+         "\n" +
+         optionLines(kOptions) +
+         "\n"
+         "On a terminal the search shows its progress; Ctrl-C ends it with what it found\n"
+         "(exit 130).\n";
+}
 
 enum class Kind { All, WithWord, WithVerb, WithList };
 
@@ -102,25 +113,24 @@ bool hasLetter(std::string_view text, const Language& language) {
 
 }  // namespace
 
+std::span<const Option> anagramOptions() { return kOptions; }
+
 int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
   // From the start: a Ctrl-C while the dictionary loads ends the search at
   // its first look at the flag, not the program.
   InterruptGuard interrupts;
   Console console(err, "anagram");
-  static constexpr Option kOptions[] = {
-      {"--dict", nullptr, true},     {"--with", nullptr, true},     {"--verbs", nullptr, false},
-      {"--list", nullptr, true},     {"--shortest", nullptr, true}, {"--longest", nullptr, true},
-      {"--answers", nullptr, true},  {"--words", nullptr, true},    {"-o", "--output", true},
-      {"--language", nullptr, true}, {"--encoding", nullptr, true}};
   Arguments a;
   if (!a.parse(args, kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, kUsage);
+  if (a.help) return printUsage(out, usage());
   AnagramSettings settings;
   LanguageId chosenLanguage = LanguageId::Danish;
-  if (!a.number("--shortest", 1, 5, settings.shortestWord, console) ||
-      !a.number("--longest", 4, 25, settings.longestWord, console) ||
-      !a.number("--answers", 1000, 10000, settings.maxAnswers, console) ||
-      !a.number("--words", 1, 15, settings.maxWords, console) ||
+  int timeoutSeconds = 0;
+  if (!a.number("--shortest", settings.shortestWord, console) ||
+      !a.number("--longest", settings.longestWord, console) ||
+      !a.number("--answers", settings.maxAnswers, console) ||
+      !a.number("--words", settings.maxWords, console) ||
+      !a.number("--timeout", timeoutSeconds, console) ||
       !a.language(chosenLanguage, console))
     return ExitUsage;
   const int kinds = a.has("--with") + a.has("--verbs") + a.has("--list");
@@ -167,6 +177,7 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const bool terminal = &err == &std::cerr && ::isatty(STDERR_FILENO);
   const auto start = std::chrono::steady_clock::now();
   bool progressShown = false;
+  bool timedOut = false;
   finder.setProgress([&](int lines, std::uint64_t tried) {
     if (terminal) {
       progressShown = true;
@@ -178,7 +189,9 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
           << groupedNumber(static_cast<long long>(tried)) << " words tried, " << buf
           << " s (Ctrl-C stops)   " << std::flush;
     }
-    return !interrupts.requested();
+    timedOut = timeoutSeconds > 0 &&
+               std::chrono::steady_clock::now() - start >= std::chrono::seconds(timeoutSeconds);
+    return !interrupts.requested() && !timedOut;
   });
 
   AnagramFinder::Result result;
@@ -220,6 +233,10 @@ int runAnagramCommand(const Args& args, std::ostream& out, std::ostream& err) {
       return console.fail("cannot write " + *output);
     console.say(groupedNumber(result.lines) + (result.lines == 1 ? " anagram" : " anagrams") +
                 " written to " + *output);
+  }
+  if (result.stopped && timedOut) {
+    console.say("stopped by --timeout after " + groupedNumber(result.lines) + " anagrams");
+    return ExitGaveUp;
   }
   if (result.stopped) {
     console.say("stopped by Ctrl-C after " + groupedNumber(result.lines) + " anagrams");

@@ -15,7 +15,43 @@ std::optional<long long> wholeNumber(std::string_view text) {
   return value;
 }
 
+std::string optionLines(std::span<const Option> options) {
+  constexpr std::size_t kHelpColumn = 20;
+  constexpr std::size_t kWidth = 79;
+  std::string out;
+  for (const Option& o : options) {
+    if (o.help == nullptr) continue;
+    std::string line = "  " + std::string(o.name);
+    if (o.alias) line += ", " + std::string(o.alias);
+    if (o.placeholder) line += " " + std::string(o.placeholder);
+    line += line.size() + 1 > kHelpColumn ? "\n" + std::string(kHelpColumn, ' ')
+                                           : std::string(kHelpColumn - line.size(), ' ');
+    std::size_t column = kHelpColumn;
+    std::string_view words = o.help;
+    bool first = true;
+    while (!words.empty()) {
+      const std::size_t end = words.find(' ');
+      const std::string_view word = words.substr(0, end);
+      words = end == std::string_view::npos ? std::string_view() : words.substr(end + 1);
+      if (word.empty()) continue;
+      if (!first && column + 1 + word.size() > kWidth) {
+        line += "\n" + std::string(kHelpColumn, ' ');
+        column = kHelpColumn;
+      } else if (!first) {
+        line += ' ';
+        ++column;
+      }
+      line += word;
+      column += word.size();
+      first = false;
+    }
+    out += line + "\n";
+  }
+  return out;
+}
+
 bool Arguments::parse(const Args& args, std::span<const Option> options, Console& console) {
+  options_ = options;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -88,6 +124,13 @@ bool Arguments::number(std::string_view name, long long low, long long high, int
   }
   out = static_cast<int>(*n);
   return true;
+}
+
+bool Arguments::number(std::string_view name, int& out, Console& console) const {
+  for (const Option& o : options_)
+    if (name == o.name && o.isNumber()) return number(name, o.low, o.high, out, console);
+  usageError(console, "internal: " + std::string(name) + " is no number option");
+  return false;
 }
 
 bool Arguments::language(LanguageId& out, Console& console) const {

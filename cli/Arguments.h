@@ -9,12 +9,18 @@
 //     number or lies outside its range are refused with a line that says so
 //     and the range, and exit code 2.
 //
-//   constexpr Option kOptions[] = {{"-o", "--output", true}, {"--json", nullptr, false}};
+// A command declares each option once, with what --help says of it and, for
+// a number, its range; the parse, the range check and the option lines of
+// the usage all come from that one table:
+//
+//   constexpr Option kOptions[] = {
+//       {"-n", nullptr, true, "COUNT", "crosswords to save (default 1)", 1, 1000000},
+//       {"--json", nullptr, false, nullptr, "print a summary as JSON"}};
 //   Arguments a;
 //   if (!a.parse(args, kOptions, console)) return ExitUsage;
-//   if (a.help) return printUsage(out, kUsage);
+//   if (a.help) return printUsage(out, kHead + optionLines(kOptions) + kTail);
 //   int count = 1;
-//   if (!a.number("-n", 1, 1000000, count, console)) return ExitUsage;
+//   if (!a.number("-n", count, console)) return ExitUsage;
 
 #include <optional>
 #include <span>
@@ -34,14 +40,30 @@ class Console;
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1;      // a bad file, a failed write, nothing to do
 inline constexpr int ExitUsage = 2;       // bad arguments
-inline constexpr int ExitGaveUp = 3;      // generate: --max-tries or --timeout reached
+inline constexpr int ExitGaveUp = 3;      // --max-tries or --timeout reached
 inline constexpr int ExitInterrupted = 130;  // Ctrl-C, as the shell reports it
 
 struct Option {
-  const char* name;   // "-o", "--json"
-  const char* alias;  // "--output", or nullptr
-  bool takesValue;
+  const char* name;            // "-o", "--json"
+  const char* alias = nullptr;  // "--output", or nullptr
+  bool takesValue = false;
+  const char* placeholder = nullptr;  // "COUNT": the value as --help names it
+  const char* help = nullptr;  // what --help says (wrapped), or nullptr where the
+                               // command's usage describes the option itself
+  long long low = 0;           // a number's range, when low <= high
+  long long high = -1;
+
+  bool isNumber() const { return low <= high; }
 };
+
+// The option tables of the commands that declare their options whole (the
+// usage's option lines come from them), for the manual's test.
+std::span<const Option> generateOptions();
+std::span<const Option> anagramOptions();
+
+// The option lines of a usage: "  -n COUNT          crosswords to save ...",
+// the help wrapped to 79 columns; options without help are left out.
+std::string optionLines(std::span<const Option> options);
 
 // A whole decimal number (optional sign), nothing else around it.
 std::optional<long long> wholeNumber(std::string_view text);
@@ -64,12 +86,15 @@ class Arguments {
   // or out of range.
   bool number(std::string_view name, long long low, long long high, int& out,
               Console& console) const;
+  // The same with the range the option's table entry gives.
+  bool number(std::string_view name, int& out, Console& console) const;
   // The value of --language (cli/LanguageOption.h) into `out`; true when
   // absent (`out` unchanged).
   bool language(LanguageId& out, Console& console) const;
 
  private:
   std::vector<std::pair<std::string, std::string>> given_;  // option name, value
+  std::span<const Option> options_;
 };
 
 // Writes the usage to `out` and answers 0: the reply to --help.

@@ -1,10 +1,7 @@
 // `vorkel generate`: makes raw crosswords from a generation template in a
 // batch, without a window.
 //
-//   vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]
-//                   [--jobs J] [--json] [--restart none|fixed:N|luby:U]
-//                   [--fill fast|path] [--max-tries N] [--timeout SECONDS]
-//                   [--forced FILE | --draw N --word-file FILE] [--min-score N]
+//   vorkel generate TEMPLATE.skb [OPTIONS]     (the options: kOptions below)
 //
 // Before the first attempt the template and its files are checked: a file
 // that is missing or of the wrong kind, and a model that the path or the
@@ -62,52 +59,65 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel generate TEMPLATE.skb [-n COUNT] [-o DIR] [--seed S] [--with-letters]\n"
-    "                       [--jobs J] [--json] [--restart none|fixed:N|luby:U]\n"
-    "                       [--fill fast|path] [--max-tries N] [--timeout SECONDS]\n"
-    "                       [--encoding E] [--forced FILE | --draw N --word-file FILE]\n"
-    "                       [--min-score N]\n"
-    "\n"
-    "Fills the template's model COUNT times and writes each crossword as a raw\n"
-    "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
-    "\n"
-    "  -n COUNT          raw crosswords to save (default 1)\n"
-    "  -o DIR            output folder (default: the template's DestDir, else the\n"
-    "                    installation's output folder, else the template's folder)\n"
-    "  --seed S          seed of the run (default: from the clock; reported with --json)\n"
-    "  --with-letters    keep the model's letters instead of placing seed letters\n"
-    "  --jobs J          generators in parallel (default 1)\n"
-    "  --json            print a summary as JSON on stdout instead of the file names\n"
-    "  --restart P       give up an attempt after a budget of fill steps:\n"
-    "                    none, fixed:N (N steps) or luby:U (U times 1 1 2 1 1 2 4 ...);\n"
-    "                    a step is a dead end of the fast fill, an entry into the\n"
-    "                    search of the path fill (default luby:100 and luby:4000)\n"
-    "  --fill F          fast (default): chooses its own order, ignores the path and\n"
-    "                    the search parameters; path: follows the template's path\n"
-    "                    and parameters, as the window's commands do\n"
-    "  --max-tries N     end the run after N attempts in all (exit 3)\n"
-    "  --timeout SECONDS end the run after this long (exit 3)\n"
-    "  --encoding E      how a word list named as the dictionary is read: auto\n"
-    "                    (default), utf-8 or cp1252 (see 'vorkel dict --help')\n"
-    "  --forced FILE     every crossword holds the words of FILE (one a line, at most\n"
-    "                    100, as the window's tvang.txt); they are placed into the\n"
-    "                    empty model first and the rest is filled around them by the\n"
-    "                    path fill\n"
-    "  --draw N          every crossword holds N words drawn at random from the word file\n"
-    "  --word-file FILE  the words to draw from (one a line); new words are drawn every\n"
-    "                    fifth attempt, and N is lowered when fewer words fit the model\n"
-    "  --min-score N     never use a word scored below N (0..100) in the score file\n"
-    "                    beside the dictionary (SVbyg.score beside SVbyg.dic); fast\n"
-    "                    fill only\n"
-    "\n"
-    "With a score file beside the dictionary the fast fill never uses a word scored 0\n"
-    "and prefers the better words among those that fit, and --json gives each\n"
-    "crossword's lowest and mean word score (\"word_scores\", in the order of\n"
-    "\"files\"). A score file that does not match its dictionary is refused (exit 1).\n"
-    "\n"
-    "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
-    "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
+constexpr int kMaxJobs = 64;
+
+// Every option of the command, once: the parse, the ranges and --help come
+// from here.
+constexpr Option kOptions[] = {
+    {"-n", nullptr, true, "COUNT", "raw crosswords to save (default 1)", 1, 100000000},
+    {"-o", "--output", true, "DIR",
+     "output folder (default: the template's DestDir, else the installation's output folder, "
+     "else the template's folder)"},
+    {"--seed", nullptr, true, "S", "seed of the run (default: from the clock; reported with --json)"},
+    {"--with-letters", nullptr, false, nullptr,
+     "keep the model's letters instead of placing seed letters"},
+    {"--jobs", nullptr, true, "J", "generators in parallel (default 1)", 1, kMaxJobs},
+    {"--json", nullptr, false, nullptr, "print a summary as JSON on stdout instead of the file names"},
+    {"--restart", nullptr, true, "P",
+     "give up an attempt after a budget of fill steps: none, fixed:N (N steps) or luby:U (U times "
+     "1 1 2 1 1 2 4 ...); a step is a dead end of the fast fill, an entry into the search of the "
+     "path fill (default luby:100 and luby:4000)"},
+    {"--fill", nullptr, true, "F",
+     "fast (default): chooses its own order, ignores the path and the search parameters; path: "
+     "follows the template's path and parameters, as the window's commands do"},
+    {"--max-tries", nullptr, true, "N", "end the run after N attempts in all (exit 3)", 1,
+     2000000000},
+    {"--timeout", nullptr, true, "SECONDS", "end the run after this long (exit 3)", 1, 31536000},
+    {"--encoding", nullptr, true, "E",
+     "how a word list named as the dictionary is read: auto (default), utf-8 or cp1252 (see "
+     "'vorkel dict --help')"},
+    {"--forced", nullptr, true, "FILE",
+     "every crossword holds the words of FILE (one a line, at most 100, as the window's "
+     "tvang.txt); they are placed into the empty model first and the rest is filled around them "
+     "by the path fill"},
+    {"--draw", nullptr, true, "N", "every crossword holds N words drawn at random from the word file",
+     1, static_cast<long long>(ForcedWords::Capacity)},
+    {"--word-file", nullptr, true, "FILE",
+     "the words to draw from (one a line); new words are drawn every fifth attempt, and N is "
+     "lowered when fewer words fit the model"},
+    {"--min-score", nullptr, true, "N",
+     "never use a word scored below N (0..100) in the score file beside the dictionary "
+     "(SVbyg.score beside SVbyg.dic); fast fill only",
+     0, 100},
+};
+
+std::string usage() {
+  return "usage: vorkel generate TEMPLATE.skb [OPTIONS]\n"
+         "\n"
+         "Fills the template's model COUNT times and writes each crossword as a raw\n"
+         "crossword (x10_000.010, ...) into the output folder; prints their names.\n"
+         "\n" +
+         optionLines(kOptions) +
+         "\n"
+         "--forced and --draw with --word-file are alternatives; both fill with --fill path.\n"
+         "With a score file beside the dictionary the fast fill never uses a word scored 0\n"
+         "and prefers the better words among those that fit, and --json gives each\n"
+         "crossword's lowest and mean word score (\"word_scores\", in the order of\n"
+         "\"files\"). A score file that does not match its dictionary is refused (exit 1).\n"
+         "\n"
+         "Exit status: 0 all saved, 1 a file cannot be used or no crossword can be made\n"
+         "from it, 2 bad arguments, 3 --max-tries or --timeout reached, 130 Ctrl-C.\n";
+}
 
 // The default restart policy, chosen from measurements on the six stock
 // models (fill steps per saved crossword, summed over the models: luby:4000
@@ -120,7 +130,6 @@ constexpr const char* kDefaultRestart = "luby:4000";
 // 200 and 400 wait too long, and without restarts its 90th percentile is
 // a hundred times its median.
 constexpr const char* kDefaultFastRestart = "luby:100";
-constexpr int kMaxJobs = 64;
 
 struct Options {
   std::string templatePath;
@@ -141,13 +150,6 @@ struct Options {
 
 // nullopt after a bad argument (said) or --help (`help` set).
 std::optional<Options> parseOptions(const Args& args, Console& console, bool& help) {
-  static constexpr Option kOptions[] = {
-      {"-n", nullptr, true},          {"-o", "--output", true},   {"--seed", nullptr, true},
-      {"--with-letters", nullptr, false}, {"--jobs", nullptr, true}, {"--json", nullptr, false},
-      {"--restart", nullptr, true},   {"--max-tries", nullptr, true},
-      {"--timeout", nullptr, true},   {"--encoding", nullptr, true}, {"--fill", nullptr, true},
-      {"--forced", nullptr, true},    {"--draw", nullptr, true},  {"--word-file", nullptr, true},
-      {"--min-score", nullptr, true}};
   Arguments a;
   if (!a.parse(args, kOptions, console)) return std::nullopt;
   help = a.help;
@@ -157,11 +159,9 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
   o.json = a.has("--json");
   int maxTries = 0;
   int timeout = 0;
-  if (!a.number("-n", 1, 100000000, o.count, console) ||
-      !a.number("--jobs", 1, kMaxJobs, o.jobs, console) ||
-      !a.number("--max-tries", 1, 2000000000, maxTries, console) ||
-      !a.number("--timeout", 1, 31536000, timeout, console) ||
-      !a.number("--min-score", 0, 100, o.minScore, console))
+  if (!a.number("-n", o.count, console) || !a.number("--jobs", o.jobs, console) ||
+      !a.number("--max-tries", maxTries, console) || !a.number("--timeout", timeout, console) ||
+      !a.number("--min-score", o.minScore, console))
     return std::nullopt;
   o.maxTries = static_cast<std::uint64_t>(maxTries);
   o.timeoutSeconds = timeout;
@@ -203,7 +203,7 @@ std::optional<Options> parseOptions(const Args& args, Console& console, bool& he
   }
   o.forced.forcedFile = a.valueOr("--forced", "");
   o.forced.wordFile = a.valueOr("--word-file", "");
-  if (!a.number("--draw", 1, static_cast<int>(ForcedWords::Capacity), o.forced.draw, console))
+  if (!a.number("--draw", o.forced.draw, console))
     return std::nullopt;
   if (!o.forced.consistent(o.withLetters, console.stream())) return std::nullopt;
   // Forced words are placed first and the rest is filled around them along
@@ -370,11 +370,13 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, bool
 
 }  // namespace
 
+std::span<const Option> generateOptions() { return kOptions; }
+
 int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   Console console(err, "generate");
   bool help = false;
   std::optional<Options> parsed = parseOptions(args, console, help);
-  if (help) return printUsage(out, kUsage);
+  if (help) return printUsage(out, usage());
   if (!parsed) return ExitUsage;
   Options& o = *parsed;
 

@@ -190,6 +190,10 @@ TEST_F(CommandLineTest, TheUsualMistakesGetAClearAnswer) {
       {"blanks around a word", {"dict", "import", at("blanks.txt"), at("b.dic")}, 0, {},
        {"1 line read, 1 word stored, 0 skipped"}},
       {"a range", {"anagram", "tog", "--words", "99"}, 2, {}, {"from 1 to 15, not '99'"}},
+      {"a long search ended by --timeout",
+       {"anagram", "abcdefghijklmnopqrstuvwxyzæøåabcdefghijklmnopqrstuvwxyz", "--words", "15",
+        "--timeout", "1"},
+       3, {}, {"stopped by --timeout after"}},
       {"sorted", {"dict", "search", "k.t", at("small.txt"), "--sort"}, 0, {"KAT\nKIT\n"}},
       {"counted", {"dict", "search", "k.t", at("small.txt"), "--count"}, 0, {"2\n"}},
   };

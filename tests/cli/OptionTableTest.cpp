@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+
+namespace vorkel {
+namespace {
+
+std::string manualSection(const std::string& command) {
+  std::ifstream in(VORKEL_SOURCE_DIR "/docs/vorkel.1.scd");
+  std::stringstream all;
+  all << in.rdbuf();
+  const std::string text = all.str();
+  // From the command's synopsis line to the next command's.
+  const std::size_t start = text.find("\n*" + command + "*");
+  const std::size_t end = text.find("\n*", text.find('\n', start + 1) + 1);
+  return start == std::string::npos ? std::string() : text.substr(start, end - start);
+}
+
+// An option is declared once; what --help and the manual say of a command
+// must name every option its table parses, and --help must say each range.
+TEST(OptionTable, HelpAndManualNameEveryOptionTheCommandParses) {
+  const struct {
+    const char* command;
+    std::span<const Option> options;
+    int (*run)(const Args&, std::ostream&, std::ostream&);
+  } commands[] = {{"generate", generateOptions(), runGenerateCommand},
+                  {"anagram", anagramOptions(), runAnagramCommand}};
+  for (const auto& c : commands) {
+    std::ostringstream out, err;
+    ASSERT_EQ(c.run({"--help"}, out, err), 0) << c.command;
+    const std::string help = out.str();
+    const std::string manual = manualSection(c.command);
+    ASSERT_FALSE(manual.empty()) << c.command << " has no section in the manual";
+    for (const Option& o : c.options) {
+      EXPECT_NE(help.find(std::string("  ") + o.name), std::string::npos) << c.command << " " << o.name;
+      EXPECT_NE(manual.find(std::string("*") + o.name + "*"), std::string::npos)
+          << "the manual's " << c.command << " lacks " << o.name;
+      EXPECT_TRUE(o.help) << c.command << " " << o.name << " has no help";
+      EXPECT_TRUE(!o.isNumber() || o.takesValue) << o.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorkel
