@@ -60,6 +60,8 @@ struct Option {
 // usage's option lines come from them), for the manual's test.
 std::span<const Option> generateOptions();
 std::span<const Option> anagramOptions();
+std::span<const Option> templateOptions();
+std::span<const Option> pathOptions();
 
 // The option lines of a usage: "  -n COUNT          crosswords to save ...",
 // the help wrapped to 79 columns; options without help are left out.

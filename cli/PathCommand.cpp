@@ -22,14 +22,25 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kPathUsage =
-    "usage: vorkel path auto MODEL.ktd -o OUT.vej [--language N]\n"
-    "\n"
-    "Lays the automatic path over the model and optimises it, as the path menu's\n"
-    "\"&Autovej\" does, and writes it as OUT.vej. Refuses models with letter cells in\n"
-    "no word of two or more letters, or with runs longer than 25 letters.\n";
+// Every option of the command, once: the parse and --help come from here.
+constexpr Option kOptions[] = {
+    {"-o", "--output", true, "OUT.vej", "the path file to write"},
+    {"--language", nullptr, true, "N", "the letters of the model (default 0, Danish)"},
+};
+
+std::string pathUsage() {
+  return "usage: vorkel path auto MODEL.ktd -o OUT.vej [OPTIONS]\n"
+         "\n"
+         "Lays the automatic path over the model and optimises it, as the path menu's\n"
+         "\"&Autovej\" does, and writes it as OUT.vej. Refuses models with letter cells in\n"
+         "no word of two or more letters, or with runs longer than 25 letters.\n"
+         "\n" +
+         optionLines(kOptions);
+}
 
 }  // namespace
+
+std::span<const Option> pathOptions() { return kOptions; }
 
 // The automatic path followed by the optimisation, as the "&Autovej" command
 // makes it. The seeds are those a path file without a seed line gives: the
@@ -85,13 +96,12 @@ int autoPath(const Arguments& a, std::ostream& out, Console& console) {
 
 int runPathCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string verb = args.empty() ? std::string() : args[0];
-  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, kPathUsage);
-  if (verb != "auto") return unknownCommand(err, "path", verb, kPathUsage);
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, pathUsage());
+  if (verb != "auto") return unknownCommand(err, "path", verb, pathUsage());
   Console console(err, "path auto");
-  static constexpr Option kOptions[] = {{"-o", "--output", true}, {"--language", nullptr, true}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, kPathUsage);
+  if (a.help) return printUsage(out, pathUsage());
   if (a.positional.size() != 1 || a.valueOr("-o", "").empty())
     return usageError(console, "expected one model file and -o OUT.vej");
   return autoPath(a, out, console);

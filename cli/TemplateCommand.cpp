@@ -29,23 +29,30 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorkel template new MODEL.ktd -o NAME.skb [--dict D] [--par P] [--dest DIR]\n"
-    "                           [--language N] [--force]\n"
-    "\n"
-    "Writes the generation template NAME.skb for the model, and with it the\n"
-    "automatic path MODEL.vej beside the model (an existing one is kept unless\n"
-    "--force is given).\n"
-    "\n"
-    "  --dict D      the dictionary (default: the stock dictionary Dic/dksort.dic\n"
-    "                beside the program)\n"
-    "  --par P       the search parameters (default: default.par beside the template,\n"
-    "                written with the stock values when it is not there)\n"
-    "  --dest DIR    where the crosswords go (default: none in the template, so\n"
-    "                'generate' writes into the installation's output folder or, without\n"
-    "                an installation, the template's folder)\n"
-    "  --language N  the template's language, Sprog (default 0, Danish)\n"
-    "  --force       replace an existing template and path\n";
+// Every option of the command, once: the parse and --help come from here.
+constexpr Option kOptions[] = {
+    {"-o", "--output", true, "NAME.skb", "the template to write"},
+    {"--dict", nullptr, true, "D",
+     "the dictionary (default: the stock dictionary Dic/dksort.dic beside the program)"},
+    {"--par", nullptr, true, "P",
+     "the search parameters (default: default.par beside the template, written with the stock "
+     "values when it is not there)"},
+    {"--dest", nullptr, true, "DIR",
+     "where the crosswords go (default: none in the template, so 'generate' writes into the "
+     "installation's output folder or, without an installation, the template's folder)"},
+    {"--language", nullptr, true, "N", "the template's language, Sprog (default 0, Danish)"},
+    {"--force", nullptr, false, nullptr, "replace an existing template and path"},
+};
+
+std::string usage() {
+  return "usage: vorkel template new MODEL.ktd -o NAME.skb [OPTIONS]\n"
+         "\n"
+         "Writes the generation template NAME.skb for the model, and with it the\n"
+         "automatic path MODEL.vej beside the model (an existing one is kept unless\n"
+         "--force is given).\n"
+         "\n" +
+         optionLines(kOptions);
+}
 
 // The search parameters of the stock default.par (data/default.par): the
 // stock models fill reliably with them.
@@ -131,17 +138,16 @@ int newTemplate(const Arguments& a, Console& console, std::ostream& out) {
 
 }  // namespace
 
+std::span<const Option> templateOptions() { return kOptions; }
+
 int runTemplateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string verb = args.empty() ? std::string() : args[0];
-  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, kUsage);
-  if (verb != "new") return unknownCommand(err, "template", verb, kUsage);
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, usage());
+  if (verb != "new") return unknownCommand(err, "template", verb, usage());
   Console console(err, "template new");
-  static constexpr Option kOptions[] = {
-      {"-o", "--output", true}, {"--dict", nullptr, true},     {"--par", nullptr, true},
-      {"--dest", nullptr, true}, {"--language", nullptr, true}, {"--force", nullptr, false}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, kUsage);
+  if (a.help) return printUsage(out, usage());
   if (a.positional.size() != 1 || a.valueOr("-o", "").empty())
     return usageError(console, "expected one model and -o NAME.skb");
   return newTemplate(a, console, out);

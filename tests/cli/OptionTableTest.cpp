@@ -29,10 +29,17 @@ TEST(OptionTable, HelpAndManualNameEveryOptionTheCommandParses) {
     std::span<const Option> options;
     int (*run)(const Args&, std::ostream&, std::ostream&);
   } commands[] = {{"generate", generateOptions(), runGenerateCommand},
-                  {"anagram", anagramOptions(), runAnagramCommand}};
+                  {"anagram", anagramOptions(), runAnagramCommand},
+                  {"template new", templateOptions(), runTemplateCommand},
+                  {"path auto", pathOptions(), runPathCommand}};
   for (const auto& c : commands) {
     std::ostringstream out, err;
-    ASSERT_EQ(c.run({"--help"}, out, err), 0) << c.command;
+    Args args;
+    std::istringstream words(c.command);
+    for (std::string w; words >> w;) args.push_back(w);
+    args.erase(args.begin());  // the group's name is not its argument
+    args.push_back("--help");
+    ASSERT_EQ(c.run(args, out, err), 0) << c.command;
     const std::string help = out.str();
     const std::string manual = manualSection(c.command);
     ASSERT_FALSE(manual.empty()) << c.command << " has no section in the manual";
