@@ -62,6 +62,7 @@ std::span<const Option> generateOptions();
 std::span<const Option> anagramOptions();
 std::span<const Option> templateOptions();
 std::span<const Option> pathOptions();
+std::span<const Option> gridOptions();
 
 // The option lines of a usage: "  -n COUNT          crosswords to save ...",
 // the help wrapped to 79 columns; options without help are left out.

@@ -22,26 +22,40 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kGridUsage =
-    "usage: vorkel grid show FILE [--words [--scores FILE] [--below N]] [--language N]\n"
-    "       vorkel grid convert IN OUT.ktd [--language N]\n"
-    "       vorkel grid import PICTURE.txt OUT.ktd [--language N]\n"
-    "       vorkel grid export FILE -o OUT.svg|OUT.txt|OUT.ipuz [--words] [--language N]\n"
-    "\n"
-    "  show     prints the grid: '#' a clue cell, '.' an empty letter cell, else its letter;\n"
-    "           --words also prints its words as export does, and with --scores (a\n"
-    "           score file, or a dictionary with its score file beside it) each\n"
-    "           word's score, marking with \"<N\" every word scored below N (--below,\n"
-    "           default 50) or not scored at all: the words to replace\n"
-    "  convert  reads a model (or a raw crossword) and writes it as a .ktd model\n"
-    "  import   makes a model from a picture: a text file (UTF-8), one line per row,\n"
-    "           '#' a clue cell, '.' an empty letter cell, a letter a letter cell that\n"
-    "           holds that letter (kept by 'generate --with-letters'); every line as long\n"
-    "  export   a picture (.svg, clue cells shaded), text (.txt, UTF-8) or the open\n"
-    "           puzzle format .ipuz (with the solution when every cell has its letter)\n"
-    "           of a model or a raw crossword; --words also prints its words:\n"
-    "           number, across or down, first cell (column,row) and the word\n"
-    "FILE and IN may be a model (.ktd) or a raw crossword (x10_000.010).\n";
+// Every option of the group, once: the parse, the range and --help come
+// from here.
+constexpr Option kOptions[] = {
+    {"--words", nullptr, false, nullptr, "show, export: also print the grid's words"},
+    {"--scores", nullptr, true, "FILE",
+     "show --words: each word's score from FILE (a score file, or a dictionary with its score "
+     "file beside it)"},
+    {"--below", nullptr, true, "N",
+     "show --words --scores: mark words scored below N, or not scored (default 50)", 0,
+     WordScores::MaxScore + 1},
+    {"-o", "--output", true, "OUT", "export: the file to write (.svg, .txt or .ipuz)"},
+    {"--language", nullptr, true, "N", "the letters of the grid (default 0, Danish)"},
+};
+
+std::string gridUsage() {
+  return "usage: vorkel grid show FILE [--words [--scores FILE] [--below N]] [--language N]\n"
+         "       vorkel grid convert IN OUT.ktd [--language N]\n"
+         "       vorkel grid import PICTURE.txt OUT.ktd [--language N]\n"
+         "       vorkel grid export FILE -o OUT.svg|OUT.txt|OUT.ipuz [--words] [--language N]\n"
+         "\n"
+         "  show     prints the grid: '#' a clue cell, '.' an empty letter cell, else its\n"
+         "           letter; with --words --scores the words to replace are marked \"<N\"\n"
+         "  convert  reads a model (or a raw crossword) and writes it as a .ktd model\n"
+         "  import   makes a model from a picture: a text file (UTF-8), one line per row,\n"
+         "           '#' a clue cell, '.' an empty letter cell, a letter a letter cell that\n"
+         "           holds that letter (kept by 'generate --with-letters'); every line as long\n"
+         "  export   a picture (.svg, clue cells shaded), text (.txt, UTF-8) or the open\n"
+         "           puzzle format .ipuz (with the solution when every cell has its letter)\n"
+         "           of a model or a raw crossword; --words prints number, across or down,\n"
+         "           first cell (column,row) and the word\n"
+         "FILE and IN may be a model (.ktd) or a raw crossword (x10_000.010).\n"
+         "\n" +
+         optionLines(kOptions);
+}
 
 bool loadGrid(Console& console, const std::string& given, const Language& language,
               CrosswordDocument& doc) {
@@ -68,7 +82,7 @@ void printWords(const CrosswordDocument& doc, std::ostream& out) {
 
 int show(Console& console, const Arguments& a, const Language& language, std::ostream& out) {
   int below = 50;
-  if (!a.number("--below", 0, WordScores::MaxScore + 1, below, console)) return ExitUsage;
+  if (!a.number("--below", below, console)) return ExitUsage;
   CrosswordDocument doc;
   if (!loadGrid(console, a.positional[0], language, doc)) return ExitFailed;
   std::optional<WordScores> scores;
@@ -147,20 +161,19 @@ int exportGrid(Console& console, const Arguments& a, const Language& language,
 
 }  // namespace
 
+std::span<const Option> gridOptions() { return kOptions; }
+
 int runGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string verb = args.empty() ? std::string() : args[0];
-  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, kGridUsage);
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, gridUsage());
   const std::size_t wanted = verb == "show" || verb == "export"      ? 1
                              : verb == "convert" || verb == "import" ? 2
                                                                      : 0;
-  if (wanted == 0) return unknownCommand(err, "grid", verb, kGridUsage);
+  if (wanted == 0) return unknownCommand(err, "grid", verb, gridUsage());
   Console console(err, "grid " + verb);
-  static constexpr Option kOptions[] = {
-      {"--language", nullptr, true}, {"-o", "--output", true}, {"--words", nullptr, false},
-      {"--scores", nullptr, true},   {"--below", nullptr, true}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, kGridUsage);
+  if (a.help) return printUsage(out, gridUsage());
   if (verb != "export" && a.has("-o")) return usageError(console, "-o belongs to 'grid export'");
   if (verb != "export" && verb != "show" && a.has("--words"))
     return usageError(console, "--words belongs to 'grid show' and 'grid export'");

@@ -10,15 +10,22 @@
 namespace vorkel {
 namespace {
 
+// Every section of the manual whose heading begins with the command ("grid"
+// takes "grid show", "grid export", ...).
 std::string manualSection(const std::string& command) {
   std::ifstream in(VORKEL_SOURCE_DIR "/docs/vorkel.1.scd");
   std::stringstream all;
   all << in.rdbuf();
   const std::string text = all.str();
-  // From the command's synopsis line to the next command's.
-  const std::size_t start = text.find("\n*" + command + "*");
-  const std::size_t end = text.find("\n*", text.find('\n', start + 1) + 1);
-  return start == std::string::npos ? std::string() : text.substr(start, end - start);
+  std::string sections;
+  for (std::size_t at = text.find("\n*" + command); at != std::string::npos;
+       at = text.find("\n*" + command, at + 1)) {
+    const char next = text[at + 2 + command.size()];
+    if (next != '*' && next != ' ') continue;
+    const std::size_t end = text.find("\n*", text.find('\n', at + 1) + 1);
+    sections += text.substr(at, end - at);
+  }
+  return sections;
 }
 
 // An option is declared once; what --help and the manual say of a command
@@ -31,7 +38,8 @@ TEST(OptionTable, HelpAndManualNameEveryOptionTheCommandParses) {
   } commands[] = {{"generate", generateOptions(), runGenerateCommand},
                   {"anagram", anagramOptions(), runAnagramCommand},
                   {"template new", templateOptions(), runTemplateCommand},
-                  {"path auto", pathOptions(), runPathCommand}};
+                  {"path auto", pathOptions(), runPathCommand},
+                  {"grid", gridOptions(), runGridCommand}};
   for (const auto& c : commands) {
     std::ostringstream out, err;
     Args args;
