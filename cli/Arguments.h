@@ -22,6 +22,7 @@
 //   int count = 1;
 //   if (!a.number("-n", count, console)) return ExitUsage;
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -63,10 +64,15 @@ std::span<const Option> anagramOptions();
 std::span<const Option> templateOptions();
 std::span<const Option> pathOptions();
 std::span<const Option> gridOptions();
+std::span<const Option> dictOptions();
+std::span<const Option> dictSetOptions();
 
 // The option lines of a usage: "  -n COUNT          crosswords to save ...",
 // the help wrapped to 79 columns; options without help are left out.
 std::string optionLines(std::span<const Option> options);
+// The lines of the named options only, in the table's order.
+std::string optionLines(std::span<const Option> options,
+                        std::initializer_list<std::string_view> names);
 
 // A whole decimal number (optional sign), nothing else around it.
 std::optional<long long> wholeNumber(std::string_view text);
@@ -84,18 +90,18 @@ class Arguments {
   const std::string* value(std::string_view name) const;
   std::string valueOr(std::string_view name, std::string_view fallback) const;
 
-  // The option's value as a number in low..high into `out`; true when the
-  // option is absent (`out` unchanged). False, said, when it is no number
-  // or out of range.
-  bool number(std::string_view name, long long low, long long high, int& out,
-              Console& console) const;
-  // The same with the range the option's table entry gives.
+  // The option's value as a number, in the range of its table entry, into
+  // `out`; true when the option is absent (`out` unchanged). False, said,
+  // when it is no number or out of range.
   bool number(std::string_view name, int& out, Console& console) const;
   // The value of --language (cli/LanguageOption.h) into `out`; true when
   // absent (`out` unchanged).
   bool language(LanguageId& out, Console& console) const;
 
  private:
+  bool number(std::string_view name, long long low, long long high, int& out,
+              Console& console) const;
+
   std::vector<std::pair<std::string, std::string>> given_;  // option name, value
   std::span<const Option> options_;
 };

@@ -39,57 +39,75 @@ int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
-constexpr const char* kImportUsage =
-    "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S]\n"
-    "                          [--stock [--capitalised]] [--scores FILE [--min-score N]]\n"
-    "\n"
-    "Stores the words of LIST (a word list, one word per line, or a .dic) as the\n"
-    "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
-    "A word is a line's first blank-separated part; blanks around it do not count.\n"
-    "\n"
-    "  --stock          keep only lower-case entries made only of letters, 2 to 25\n"
-    "                   letters (as for the stock dictionaries); upper-case entries are\n"
-    "                   proper nouns and abbreviations; accented letters fold onto their\n"
-    "                   plain letter, an entry with a letter the language reads as\n"
-    "                   another letter is left out\n"
-    "  --capitalised    with --stock, also entries whose first letter alone is a\n"
-    "                   capital (German nouns)\n"
-    "  --seed S         the random filler of the .dic file; the same seed gives the same file\n"
-    "  --scores FILE    the words' scores (UTF-8, \"word<TAB>score\" a line, 0..100) go\n"
-    "                   into the score file beside OUT.dic (OUT.score); lines of words\n"
-    "                   the import leaves out are skipped, and a word stored without a\n"
-    "                   score stops the import (nothing written)\n"
-    "  --min-score N    with --scores, store only the words scored N or more\n";
+// Every option of the dictionary commands but the set operations, once: the
+// parse, the ranges and each command's --help come from here.
+constexpr Option kOptions[] = {
+    kLanguageOption,
+    kEncodingOption,
+    kSeedOption,
+    kPlanOption,
+    {"--stock", nullptr, false, nullptr,
+     "keep only lower-case entries made only of letters, 2 to 25 letters (as for the stock "
+     "dictionaries); upper-case entries are proper nouns and abbreviations; accented letters "
+     "fold onto their plain letter, an entry with a letter the language reads as another "
+     "letter is left out"},
+    {"--capitalised", nullptr, false, nullptr,
+     "with --stock, also entries whose first letter alone is a capital (German nouns)"},
+    {"-o", "--output", true, "LIST", "the list to write (default: stdout, UTF-8)"},
+    {"--sort", nullptr, false, nullptr, "in alphabetical order"},
+    {"--count", nullptr, false, nullptr, "print only how many words match"},
+    {"--scores", nullptr, true, "FILE",
+     "the words' scores (UTF-8, \"word<TAB>score\" a line, 0..100) go into the score file "
+     "beside OUT.dic (OUT.score); lines of words the import leaves out are skipped, and a word "
+     "stored without a score stops the import (nothing written)"},
+    {"--min-score", nullptr, true, "N", "with --scores, store only the words scored N or more", 0,
+     WordScores::MaxScore},
+    {"--with-scores", nullptr, false, nullptr,
+     "each line is the word, a tab and its score, from the score file beside FILE (FILE.score); "
+     "it must match the dictionary"},
+};
 
-constexpr const char* kExportUsage =
-    "usage: vorkel dict export FILE [-o LIST] [--encoding utf-8|cp1252] [--language N]\n"
-    "                          [--with-scores]\n"
-    "\n"
-    "Writes the words of the dictionary FILE as a plain list, one word per line, in\n"
-    "alphabetical order (the language's: Æ, Ø and Å after Z in Danish). Without -o\n"
-    "the list goes to stdout in UTF-8; to a file in UTF-8, or in Windows-1252 with\n"
-    "CR LF line ends (--encoding cp1252), as the window program's lists are.\n"
-    "With --with-scores each line is the word, a tab and its score, from the score\n"
-    "file beside FILE (FILE.score); it must match the dictionary.\n";
+std::string importUsage() {
+  return "usage: vorkel dict import LIST OUT.dic [--language N] [--encoding E] [--seed S]\n"
+         "                          [--stock [--capitalised]] [--scores FILE [--min-score N]]\n"
+         "\n"
+         "Stores the words of LIST (a word list, one word per line, or a .dic) as the\n"
+         "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
+         "A word is a line's first blank-separated part; blanks around it do not count.\n"
+         "\n" +
+         optionLines(kOptions, {"--stock", "--capitalised", "--seed", "--scores", "--min-score"});
+}
 
-constexpr const char* kStatsUsage =
-    "usage: vorkel dict stats FILE [--plan N] [--language N] [--encoding E]\n"
-    "\n"
-    "Prints the statistics text of the dictionary menu's \"Oplys\": per length\n"
-    "\"LL: words (capacity/growth step)\", then the total.\n"
-    "\n"
-    "  --plan N   the planned number of words the capacities follow, 1000..2000000\n"
-    "             (default: the file's size / 5, at least 20000)\n";
+std::string exportUsage() {
+  return "usage: vorkel dict export FILE [-o LIST] [--encoding utf-8|cp1252] [--language N]\n"
+         "                          [--with-scores]\n"
+         "\n"
+         "Writes the words of the dictionary FILE as a plain list, one word per line, in\n"
+         "alphabetical order (the language's: Æ, Ø and Å after Z in Danish). Without -o\n"
+         "the list goes to stdout in UTF-8; to a file in UTF-8, or in Windows-1252 with\n"
+         "CR LF line ends (--encoding cp1252), as the window program's lists are.\n"
+         "\n" +
+         optionLines(kOptions, {"-o", "--with-scores"});
+}
 
-constexpr const char* kSearchUsage =
-    "usage: vorkel dict search PATTERN FILE [--sort] [--count] [--language N] [--encoding E]\n"
-    "\n"
-    "Prints every word of FILE that matches PATTERN, one per line. A pattern has 2\n"
-    "to 25 characters: letters of the language, and '.', '?' or a blank for a letter\n"
-    "not known ('k.t' finds KAT and KIT). Words come in the dictionary's own order.\n"
-    "\n"
-    "  --sort    in alphabetical order\n"
-    "  --count   print only how many words match\n";
+std::string statsUsage() {
+  return "usage: vorkel dict stats FILE [--plan N] [--language N] [--encoding E]\n"
+         "\n"
+         "Prints the statistics text of the dictionary menu's \"Oplys\": per length\n"
+         "\"LL: words (capacity/growth step)\", then the total.\n"
+         "\n" +
+         optionLines(kOptions, {"--plan"});
+}
+
+std::string searchUsage() {
+  return "usage: vorkel dict search PATTERN FILE [--sort] [--count] [--language N] [--encoding E]\n"
+         "\n"
+         "Prints every word of FILE that matches PATTERN, one per line. A pattern has 2\n"
+         "to 25 characters: letters of the language, and '.', '?' or a blank for a letter\n"
+         "not known ('k.t' finds KAT and KIT). Words come in the dictionary's own order.\n"
+         "\n" +
+         optionLines(kOptions, {"--sort", "--count"});
+}
 
 std::string dictUsage() {
   return std::string(
@@ -103,7 +121,7 @@ std::string dictUsage() {
              "  union|sub|join BASE FILE -o OUT.dic   the dictionary menu's set operations\n"
              "\n"
              "'vorkel dict COMMAND --help' tells more. Every command takes\n") +
-         kDictOptionsUsage;
+         dictOptionsUsage();
 }
 
 // Blanks and tabs around a word do not count; nor do control bytes at the
@@ -167,7 +185,7 @@ int runImport(const Arguments& a, DictSupport& d) {
   std::optional<WordScores> scores;
   int minScore = 0;
   if (const std::string* scoreFile = a.value("--scores")) {
-    if (!a.number("--min-score", 0, WordScores::MaxScore, minScore, console)) return ExitUsage;
+    if (!a.number("--min-score", minScore, console)) return ExitUsage;
     std::string error;
     scores = WordScores::load(*scoreFile, d.language(), error, /*lenient=*/true);
     if (!scores) return console.fail(error);
@@ -360,6 +378,8 @@ int runSearch(const Arguments& a, DictSupport& d, std::ostream& out) {
 
 }  // namespace
 
+std::span<const Option> dictOptions() { return kOptions; }
+
 int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string command = args.empty() ? std::string() : args[0];
   if (command == "-h" || command == "--help" || command == "help")
@@ -367,21 +387,15 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (isDictSetCommand(command)) return runDictSetCommand(args, out, err);
 
   Console console(err, "dict " + command);
-  const char* usage = command == "import"   ? kImportUsage
-                      : command == "export" ? kExportUsage
-                      : command == "stats"  ? kStatsUsage
-                      : command == "search" ? kSearchUsage
-                                            : nullptr;
+  std::string (*usage)() = command == "import"   ? importUsage
+                          : command == "export" ? exportUsage
+                          : command == "stats"  ? statsUsage
+                          : command == "search" ? searchUsage
+                                                : nullptr;
   if (usage == nullptr) return unknownCommand(err, "dict", command, dictUsage());
-  static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
-                                        kPlanOption, {"--stock", nullptr, false}, {"--capitalised", nullptr, false},
-                                        {"-o", "--output", true},
-                                        {"--sort", nullptr, false},  {"--count", nullptr, false},
-                                        {"--scores", nullptr, true},  {"--min-score", nullptr, true},
-                                        {"--with-scores", nullptr, false}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, std::string(usage) + "\n" + kDictOptionsUsage);
+  if (a.help) return printUsage(out, usage() + dictOptionsUsage());
   // Options of another dict command are mistakes here.
   const bool misplaced = ((a.has("--stock") || a.has("--scores") || a.has("--min-score")) &&
                           command != "import") ||

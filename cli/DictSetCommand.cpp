@@ -34,22 +34,35 @@ namespace vorkel {
 
 namespace {
 
-constexpr const char* kSetUsage =
-    "usage: vorkel dict union|sub|join BASE FILE -o OUT.dic [--language N] [--encoding E]\n"
-    "                                                     [--seed S]\n"
-    "\n"
-    "  union  the words of BASE and the words of FILE\n"
-    "  sub    the words of BASE that FILE does not hold\n"
-    "  join   the words both hold\n"
-    "BASE and FILE are dictionaries (.dic) or word lists; OUT must end in .dic or .DIC.\n"
-    "A result without words is not written (exit 1).\n";
+// Every option of the set operations and "test", once.
+constexpr Option kOptions[] = {
+    kLanguageOption,
+    kEncodingOption,
+    kSeedOption,
+    {"-o", "--output", true, "OUT.dic", "the dictionary to write (union, sub, join)"},
+};
 
-constexpr const char* kTestUsage =
-    "usage: vorkel dict test WORD FILE [--language N] [--encoding E]\n"
-    "\n"
-    "Prints \"Ordet er der\" (the word is there) or \"Ordet mangler\" (it is missing) and\n"
-    "exits like grep: 0 when the word is there, 1 when it is missing, 2 on an error\n"
-    "(a bad argument or a file that cannot be used).\n";
+std::string setUsage() {
+  return "usage: vorkel dict union|sub|join BASE FILE -o OUT.dic [--language N] [--encoding E]\n"
+         "                                                     [--seed S]\n"
+         "\n"
+         "  union  the words of BASE and the words of FILE\n"
+         "  sub    the words of BASE that FILE does not hold\n"
+         "  join   the words both hold\n"
+         "BASE and FILE are dictionaries (.dic) or word lists; OUT must end in .dic or .DIC.\n"
+         "A result without words is not written (exit 1).\n"
+         "\n" +
+         optionLines(kOptions, {"-o", "--seed"});
+}
+
+std::string testUsage() {
+  return "usage: vorkel dict test WORD FILE [--language N] [--encoding E]\n"
+         "\n"
+         "Prints \"Ordet er der\" (the word is there) or \"Ordet mangler\" (it is missing) and\n"
+         "exits like grep: 0 when the word is there, 1 when it is missing, 2 on an error\n"
+         "(a bad argument or a file that cannot be used).\n"
+         "\n";
+}
 
 int runSetOperation(const std::string& command, const Arguments& a, DictSupport& d) {
   Console& console = d.console();
@@ -110,6 +123,8 @@ int runTest(const Arguments& a, DictSupport& d, std::ostream& out) {
 
 }  // namespace
 
+std::span<const Option> dictSetOptions() { return kOptions; }
+
 bool isDictSetCommand(const std::string& command) {
   return command == "union" || command == "sub" || command == "join" || command == "test";
 }
@@ -118,12 +133,9 @@ int runDictSetCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string& command = args[0];
   const bool test = command == "test";
   Console console(err, "dict " + command);
-  static constexpr Option kOptions[] = {kLanguageOption, kEncodingOption, kSeedOption,
-                                        {"-o", "--output", true}};
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
-  if (a.help) return printUsage(out, std::string(test ? kTestUsage : kSetUsage) + "\n" +
-                                         kDictOptionsUsage);
+  if (a.help) return printUsage(out, (test ? testUsage() : setUsage()) + dictOptionsUsage());
   if (test && a.has("-o")) return usageError(console, "test writes no file; -o is not taken");
   DictOptions options;
   if (!readDictOptions(a, options, console)) return ExitUsage;

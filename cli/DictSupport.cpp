@@ -30,7 +30,7 @@ bool readDictOptions(const Arguments& args, DictOptions& options, Console& conso
   }
   if (args.has("--plan")) {
     int plan = 0;
-    if (!args.number("--plan", 1000, 2000000, plan, console)) return false;
+    if (!args.number("--plan", plan, console)) return false;
     options.plan = plan;
   }
   if (const std::string* s = args.value("--seed")) {

@@ -23,17 +23,28 @@ namespace vorkel {
 
 class Console;
 
-inline constexpr Option kLanguageOption{"--language", nullptr, true};
-inline constexpr Option kEncodingOption{"--encoding", nullptr, true};
-inline constexpr Option kSeedOption{"--seed", nullptr, true};
-inline constexpr Option kPlanOption{"--plan", nullptr, true};
+// The options every dictionary command shares, and two that several take.
+inline constexpr Option kLanguageOption{
+    "--language", nullptr, true, "N",
+    "the letters words are read with (default 0, Danish); see 'vorkel help'"};
+inline constexpr Option kEncodingOption{
+    "--encoding", nullptr, true, "E",
+    "how word lists are read: auto (default: a byte-order mark or UTF-8 with national letters "
+    "is UTF-8, anything else Windows-1252), utf-8, cp1252"};
+inline constexpr Option kSeedOption{
+    "--seed", nullptr, true, "S",
+    "the random filler of the .dic file; the same seed gives the same file"};
+inline constexpr Option kPlanOption{
+    "--plan", nullptr, true, "N",
+    "the planned number of words the capacities follow, 1000..2000000 (default: the file's "
+    "size / 5, at least 20000)",
+    1000, 2000000};
 
 // The usage lines of the shared options.
-inline constexpr const char* kDictOptionsUsage =
-    "  --language N     the letters words are read with (default 0, Danish); see 'vorkel help'\n"
-    "  --encoding E     how word lists are read: auto (default: a byte-order mark or UTF-8\n"
-    "                   with national letters is UTF-8, anything else Windows-1252), utf-8,\n"
-    "                   cp1252\n";
+inline std::string dictOptionsUsage() {
+  constexpr Option shared[] = {kLanguageOption, kEncodingOption};
+  return optionLines(shared);
+}
 
 struct DictOptions {
   LanguageId language = LanguageId::Danish;
