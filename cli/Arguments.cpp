@@ -50,15 +50,6 @@ std::string optionLines(std::span<const Option> options) {
   return out;
 }
 
-std::string optionLines(std::span<const Option> options,
-                        std::initializer_list<std::string_view> names) {
-  std::string out;
-  for (const Option& o : options)
-    for (std::string_view name : names)
-      if (name == o.name) out += optionLines(std::span<const Option>(&o, 1));
-  return out;
-}
-
 bool Arguments::parse(const Args& args, std::span<const Option> options, Console& console) {
   options_ = options;
   bool optionsEnded = false;

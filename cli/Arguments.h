@@ -22,7 +22,6 @@
 //   int count = 1;
 //   if (!a.number("-n", count, console)) return ExitUsage;
 
-#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -70,9 +69,6 @@ std::span<const Option> dictSetOptions();
 // The option lines of a usage: "  -n COUNT          crosswords to save ...",
 // the help wrapped to 79 columns; options without help are left out.
 std::string optionLines(std::span<const Option> options);
-// The lines of the named options only, in the table's order.
-std::string optionLines(std::span<const Option> options,
-                        std::initializer_list<std::string_view> names);
 
 // A whole decimal number (optional sign), nothing else around it.
 std::optional<long long> wholeNumber(std::string_view text);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "cli/Arguments.h"
+#include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/DictSupport.h"
@@ -75,7 +76,7 @@ std::string importUsage() {
          "dictionary OUT.dic and reports how many lines were read, stored and skipped, and why.\n"
          "A word is a line's first blank-separated part; blanks around it do not count.\n"
          "\n" +
-         optionLines(kOptions, {"--stock", "--capitalised", "--seed", "--scores", "--min-score"});
+         optionLines(*findCommandOptions("dict import"));
 }
 
 std::string exportUsage() {
@@ -87,7 +88,7 @@ std::string exportUsage() {
          "the list goes to stdout in UTF-8; to a file in UTF-8, or in Windows-1252 with\n"
          "CR LF line ends (--encoding cp1252), as the window program's lists are.\n"
          "\n" +
-         optionLines(kOptions, {"-o", "--with-scores"});
+         optionLines(*findCommandOptions("dict export"));
 }
 
 std::string statsUsage() {
@@ -96,7 +97,7 @@ std::string statsUsage() {
          "Prints the statistics text of the dictionary menu's \"Oplys\": per length\n"
          "\"LL: words (capacity/growth step)\", then the total.\n"
          "\n" +
-         optionLines(kOptions, {"--plan"});
+         optionLines(*findCommandOptions("dict stats"));
 }
 
 std::string searchUsage() {
@@ -106,7 +107,7 @@ std::string searchUsage() {
          "to 25 characters: letters of the language, and '.', '?' or a blank for a letter\n"
          "not known ('k.t' finds KAT and KIT). Words come in the dictionary's own order.\n"
          "\n" +
-         optionLines(kOptions, {"--sort", "--count"});
+         optionLines(*findCommandOptions("dict search"));
 }
 
 std::string dictUsage() {

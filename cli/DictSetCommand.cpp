@@ -18,6 +18,7 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/DictSupport.h"
@@ -52,7 +53,7 @@ std::string setUsage() {
          "BASE and FILE are dictionaries (.dic) or word lists; OUT must end in .dic or .DIC.\n"
          "A result without words is not written (exit 1).\n"
          "\n" +
-         optionLines(kOptions, {"-o", "--seed"});
+         optionLines(*findCommandOptions("dict union"));
 }
 
 std::string testUsage() {

@@ -10,32 +10,15 @@
 #include "engine/SearchParameters.h"
 #include "platform/testing/ScriptedUi.h"
 
-#include "tests/platform/TempFolder.h"
+#include "tests/engine/SearchParametersFixture.h"
 
 namespace vorkel {
 namespace {
 
 namespace fs = std::filesystem;
 
-SearchParameters sample() {
-  SearchParameters p;
-  p.replacePercent = 7;
-  p.keptCandidates = 5000;  // beyond the dialog's range, as files may be
-  p.maxReplacements = 300;
-  p.smallJump = 2;
-  p.timedJumpSeconds = 3;
-  p.smallJumpsPerLarge = 4;
-  p.largeJump = 5;
-  return p;
-}
-
-class ParameterFileTest : public ::testing::Test {
- protected:
-  std::string file(const std::string& name) const { return dir_ / name; }
-  void write(const std::string& name, const std::string& bytes) const { dir_.write(name, bytes); }
-  std::string read(const std::string& name) const { return dir_.read(name); }
-  testing::TempFolder dir_;
-};
+using testing::ParameterFileTest;
+SearchParameters sample() { return testing::sampleParameters(); }
 
 ScriptedUi::DialogAnswer press(const char* button, std::map<std::string, std::string> edits = {}) {
   return {button, std::move(edits)};
