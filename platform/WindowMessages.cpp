@@ -240,7 +240,7 @@ SendResult exchange(const WindowHandle& to, std::string_view name, std::int64_t 
     if (err != EAGAIN) return {SendStatus::Gone, 0};
     // The window is alive but its queue of connections is full.
     if (SteadyClock::now() >= deadline) return {SendStatus::TimedOut, 0};
-    wait(-1, 0, std::min(10, millisecondsUntil(deadline)));
+    wait(-1, 0, std::min(1, millisecondsUntil(deadline)));
   }
   if (!sendAll(sock.get(), wire::encodeRequest({std::string(name), wParam, lParam, false})))
     return {SendStatus::Gone, 0};
