@@ -402,8 +402,15 @@ bool InstallationRun::run() {
     if (Files::sameNameIgnoringCase(programs, state_.programsFolder))
       showProgramGroup(programs, state_.programFolderName, ports_.folders, record_);
 
-    if (state_.selection.drawer) appendDrawerSettings(paths_);
-    if (state_.selection.generator) appendGeneratorSettings(paths_);
+    // The settings files as they are now are what this installation made:
+    // the uninstaller keeps them only when they were changed after this.
+    auto refingerprint = [&](const std::string& settings) {
+      if (auto print = fingerprint(Files::findCaseInsensitive(settings))) record_.addFile(*print);
+    };
+    if (state_.selection.drawer && appendDrawerSettings(paths_))
+      refingerprint(paths_.drawerFolder + "penvik.ini");
+    if (state_.selection.generator && appendGeneratorSettings(paths_))
+      refingerprint(paths_.generatorIni);
     registerUninstaller(registry, paths_);
     position_ = kMaxProgress;
     progress_.setProgress(position_);

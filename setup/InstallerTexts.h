@@ -164,6 +164,8 @@ inline constexpr const char* uninstallConfirm =
     "Vil du fjerne Plindra programmerne fra din computer?";
 inline constexpr const char* uninstallChangedDictionary =
     "Ordbogen %s er ændret efter installationen. Vil du slette den alligevel?";
+inline constexpr const char* uninstallChangedFile =
+    "Filen %s er ændret efter installationen. Vil du slette den alligevel?";
 inline constexpr const char* uninstallDone = "Plindra programmerne er fjernet fra din computer.";
 inline constexpr const char* uninstallKept =
     "Plindra programmerne er fjernet fra din computer.\n\nDisse filer er ikke lagt der af "

@@ -84,11 +84,15 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
     if (!Files::isFile(path) || !mayRemove(path, installRoot)) continue;
     std::optional<RecordedFile> now = fingerprint(path);
     const bool unchanged = now && now->size == it->size && now->hash == it->hash;
-    if (!unchanged && isDictionary(path)) {
-      const bool remove = confirm && ui_.messageBox(format(texts::uninstallChangedDictionary, path),
-                                                    texts::uninstallCaption, Icon::Question,
-                                                    Buttons::YesNo) == Answer::Yes;
-      if (!remove) continue;  // kept; listed with the other files left below
+    // A file that is not what was installed (an edited template or model,
+    // settings, a dictionary) is the user's: asked about, else kept and
+    // listed with the other files left below.
+    if (!unchanged) {
+      const char* question =
+          isDictionary(path) ? texts::uninstallChangedDictionary : texts::uninstallChangedFile;
+      const bool remove = confirm && ui_.messageBox(format(question, path), texts::uninstallCaption,
+                                                    Icon::Question, Buttons::YesNo) == Answer::Yes;
+      if (!remove) continue;
     }
     if (Files::removeFile(path) && below(path, fonts)) fontsRemoved = true;
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "SetupTestSupport.h"
 #include "setup/InstallRecord.h"
@@ -72,7 +73,6 @@ TEST_F(UninstallerTest, LeavesNothingOfTheInstallationBehind) {
 TEST_F(UninstallerTest, KeepsTheUsersFilesAndAsksAboutAChangedDictionary) {
   m.tmp.write("home/Vendrik/Lager/x10_001.010", "a crossword");
   m.tmp.write("home/Vendrik/Dic/SVbyg.dic", "changed by the user");
-  m.tmp.write("home/Vendrik/Vorkel/q4dk.ini", "written by the program");  // made by us: goes
   // A file in the log that the installation did not copy (the medium had
   // none) but that is there now is not the installation's.
   m.tmp.write("home/Vendrik/Vorkel/Stor.skb", "the user's template");
@@ -88,9 +88,63 @@ TEST_F(UninstallerTest, KeepsTheUsersFilesAndAsksAboutAChangedDictionary) {
                                                 m.installRoot() + "Lager/x10_001.010",
                                                 m.installRoot() + "Vorkel/Stor.skb"}));
   EXPECT_NE(m.ui.lastMessage().text.find("Lager/x10_001.010"), std::string::npos);
-  EXPECT_FALSE(fs::exists(m.installRoot() + "Vorkel/q4dk.ini"));
+  EXPECT_FALSE(fs::exists(m.installRoot() + "Vorkel/q4dk.ini"));  // as installed: goes
   EXPECT_FALSE(fs::exists(m.installRoot() + "UnInst.inf"));
   EXPECT_EQ(m.tmp.read("registry.ini"), registryBefore);
+}
+
+// Changes every installed template, model, settings file and dictionary:
+// every other one keeps its size with other bytes, the rest grow. The
+// changed files, sorted.
+std::vector<std::string> changeInstalledFiles(const std::string& installRoot) {
+  std::vector<std::string> changed;
+  const InstallRecord record = InstallRecord::load(installRoot + "UnInst.dat");
+  for (const RecordedFile& f : record.files()) {
+    const std::string ext = fs::path(f.path).extension().string();
+    if (ext != ".dic" && ext != ".skb" && ext != ".ktd" && ext != ".ini") continue;
+    std::fstream file(f.path, std::ios::in | std::ios::out | std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), {});
+    if (bytes.empty()) continue;
+    if (changed.size() % 2 == 0)
+      bytes[bytes.size() / 2] ^= 1;  // the same size, other bytes
+    else
+      bytes += "x";
+    file.seekp(0);
+    file << bytes;
+    changed.push_back(f.path);
+  }
+  std::sort(changed.begin(), changed.end());
+  return changed;
+}
+
+std::vector<std::string> keptOf(const Uninstaller& u, const std::vector<std::string>& among) {
+  std::vector<std::string> kept;
+  for (const std::string& k : u.kept())
+    if (std::binary_search(among.begin(), among.end(), k)) kept.push_back(k);
+  return kept;
+}
+
+// Every installed file the user changed stays, whether its size changed or
+// only its bytes: templates, models, settings and dictionaries alike. Kept
+// without a word when quiet; in the window asked about one by one.
+TEST_F(UninstallerTest, EveryChangedFileStaysWhateverItsKindOrSize) {
+  const std::vector<std::string> changed = changeInstalledFiles(m.installRoot());
+  ASSERT_GE(changed.size(), 6u);
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/false));
+  EXPECT_TRUE(m.ui.messages.empty());
+  EXPECT_EQ(keptOf(u, changed), changed);
+}
+
+TEST_F(UninstallerTest, InTheWindowEveryChangedFileIsAskedAbout) {
+  const std::vector<std::string> changed = changeInstalledFiles(m.installRoot());
+  m.ui.answers.assign(1 + changed.size(), Answer::No);
+  m.ui.answers.front() = Answer::Yes;
+  m.ui.answers.back() = Answer::Yes;  // the last one goes
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/true));
+  EXPECT_EQ(m.ui.messages.size(), 2 + changed.size());
+  EXPECT_EQ(keptOf(u, changed).size(), changed.size() - 1);
 }
 
 TEST_F(UninstallerTest, WithoutQuestionsAChangedDictionaryStays) {
