@@ -69,6 +69,35 @@ TEST(RawGrid, RefusesBadInputSayingWhatAndWhere) {
   }
 }
 
+// The sizes at the edge of what the generator makes, read from a file as the
+// window reads them: every size up to 50 each way comes back cell for cell,
+// 51 either way is refused.
+TEST(RawGrid, ReadsEverySizeUpToTheLargestFromAFile) {
+  TempFolder dir;
+  const struct {
+    int width, height;
+    bool read;
+  } cases[] = {{1, 1, true},   {50, 1, true},   {1, 50, true},  {50, 50, true},
+               {49, 50, true}, {51, 1, false},  {1, 51, false}, {51, 51, false}};
+  for (const auto& c : cases) {
+    std::string bytes = std::to_string(c.width) + "\t" + std::to_string(c.height) + "\r\n";
+    std::string cells;
+    for (int row = 0; row < c.height; ++row) {
+      std::string line;
+      for (int column = 0; column < c.width; ++column)
+        line += (row + column) % 7 == 0 ? '#' : static_cast<char>('A' + (row * 3 + column) % 26);
+      bytes += line + "\r\n";
+      cells += line;
+    }
+    dir.write("x", bytes);
+    const RawGridResult r = loadRawGrid(dir / "x");
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    ASSERT_EQ(r.grid.has_value(), c.read) << r.error;
+    if (c.read) EXPECT_EQ(r.grid->cells, cells);
+    else EXPECT_NE(r.error.find("mellem 1 og 50"), std::string::npos) << r.error;
+  }
+}
+
 TEST(RawGrid, SurvivesRandomAndDamagedInput) {
   std::mt19937 random(20261208);
   const std::string valid = "6\t4\r\n#ABCDE\r\nF#GHIJ\r\n##KLMN\r\nOPQ#RS\r\n";
