@@ -386,6 +386,44 @@ TEST_F(FastFillSearchTest, TheFillFindsASolutionExactlyWhenThereIsOne) {
   }
 }
 
+// The word chosen for a slot is always one of its candidates, also when the
+// candidates are few and spread over many blocks of the index: the last
+// word of a block, whole blocks empty, a lone word far on. Sets of up to
+// and beyond the number of draws, so every draw lands next to a block's
+// edge on the way.
+TEST_F(FastFillSearchTest, AChosenWordIsACandidateWhereverTheBlocksEnd) {
+  std::vector<std::string> words;  // 1,000 words: 16 blocks of 64
+  for (char a = 'A'; a <= 'J'; ++a)
+    for (char b = 'A'; b <= 'J'; ++b)
+      for (char c = 'A'; c <= 'J'; ++c) words.push_back({a, b, c});
+  const WordIndex index = indexOf(words);
+  const SlotGraph graph = SlotGraph::of(gridOf({"..."}));
+  ASSERT_EQ(graph.slots.size(), 1u);
+  const int total = index.wordCount(3);
+  ASSERT_GT(total, 6 * static_cast<int>(WordIndex::BlockBits));
+  const int bits = static_cast<int>(WordIndex::BlockBits);
+  const std::vector<std::vector<int>> keeps = {
+      {bits - 1, 2 * bits - 1, 2 * bits + 2, 8 * bits, total - 1},
+      {0, bits - 1, bits, 5 * bits - 1, 9 * bits + 1},
+      {bits - 2, bits - 1, 3 * bits - 1, 4 * bits - 1, 6 * bits - 1, 7 * bits - 1, 10 * bits - 1,
+       11 * bits - 1, 12 * bits - 1, 13 * bits, total - 2, total - 1},
+  };
+  for (std::size_t k = 0; k < keeps.size(); ++k)
+    for (int trial = 0; trial < 40; ++trial) {
+      FastFillSearch search(index, graph, random, ui, FastFillSettings{});
+      ASSERT_TRUE(search.setup(anyLetter(graph)));
+      std::vector<int> gone;
+      for (int w = 0; w < total; ++w)
+        if (std::find(keeps[k].begin(), keeps[k].end(), w) == keeps[k].end()) gone.push_back(w);
+      ASSERT_TRUE(search.remove(0, gone.data(), static_cast<int>(gone.size())));
+      ASSERT_EQ(search.candidateCount(0), static_cast<int>(keeps[k].size()));
+      ASSERT_TRUE(search.sync(0));
+      const int chosen = search.chooseWord(0);
+      EXPECT_NE(std::find(keeps[k].begin(), keeps[k].end(), chosen), keeps[k].end())
+          << "set " << k << " trial " << trial << ": chose word " << chosen;
+    }
+}
+
 TEST_F(FastFillSearchTest, UndoPutsBackEveryLetterSetAndCandidate) {
   int levels = 0;
   for (int trial = 0; trial < 60; ++trial) {
