@@ -141,6 +141,16 @@ TEST_F(ForcedPlacementTest, APlacementThatCompletesAWordOutsideTheDictionaryIsTr
   EXPECT_FALSE(placeForcedWordsRetrying(grid, forced({"AB", "CD"}), language, random, *dict, placed));
   EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "  "}));
 
+  // Every way of laying them completes one word that starts in the cell
+  // where a forced word starts, the other way (AC or CA): it is checked too.
+  words({"bd", "db"});
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    random.seed(seed);
+    EXPECT_FALSE(placeForcedWordsRetrying(grid, forced({"AB", "CD"}), language, random, *dict, placed))
+        << "seed " << seed << ": placed with a word outside the dictionary";
+    EXPECT_EQ(rows(), (std::vector<std::string>{"  ", "  "}));
+  }
+
   words({"ac", "bd"});
   ASSERT_TRUE(placeForcedWordsRetrying(grid, forced({"AB", "CD"}), language, random, *dict, placed));
   EXPECT_TRUE(rows() == (std::vector<std::string>{"AB", "CD"}) ||
