@@ -412,6 +412,12 @@ TEST_F(GenerateCommandTest, AScoreFloorKeepsEveryWordBelowItOutAndTheReportSaysH
   ASSERT_EQ(run({dir / "m.skb", "-n", "8", "-o", dir / "zero", "--seed", "3"}), 0) << err.str();
   for (const auto& [name, bytes] : contents(dir / "zero"))
     EXPECT_TRUE(std::regex_match(bytes, std::regex("4\t3\r?\n####\r?\n#[A-D]{3}\r?\n#[A-D]{3}\r?\n"))) << bytes;
+
+  // Every word scored 0: nothing can be made, and nothing is saved.
+  for (std::size_t at = 0; (at = zero.find("\t90\n", at)) != std::string::npos;) zero.replace(at, 4, "\t0\n");
+  dir.write("words.score", zero);
+  EXPECT_NE(run({dir / "m.skb", "-n", "2", "-o", dir / "none", "--seed", "3", "--max-tries", "200"}), 0);
+  EXPECT_TRUE(!fs::exists(dir / "none") || contents(dir / "none").empty());
 }
 
 TEST_F(GenerateCommandTest, AScoreFileThatDoesNotMatchItsDictionaryIsRefused) {
