@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -212,6 +215,33 @@ TEST(FilesWrite, AtomicReplaceKeepsModeAndLeavesNoTemporaries) {
 
   EXPECT_FALSE(Files::writeFileAtomically(t / "no/folder/a.ini", "x"));
   EXPECT_FALSE(Files::writeFileAtomically(t.path(), "x"));  // a folder
+}
+
+// A disk that fills during the write (a file-size limit stands in for it):
+// the write says it failed, the old file stays whole and no temporary is
+// left. A write of exactly the limit still succeeds.
+TEST(FilesWrite, AWriteCutShortByAFullDiskFailsAndKeepsTheOldFile) {
+  constexpr rlim_t kLimit = 4096;
+  for (const std::size_t size : {std::size_t{kLimit}, std::size_t{kLimit + 1}, std::size_t{3 * kLimit}}) {
+    TempFolder t;
+    const std::string f = t.write("a.ktd", "old");
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{kLimit, kLimit};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      ::_exit(Files::writeFileAtomically(f, std::string(size, 'x')) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    const bool fits = size <= kLimit;
+    EXPECT_EQ(WEXITSTATUS(status), fits ? 0 : 1) << size << " bytes";
+    EXPECT_EQ(t.read("a.ktd"), fits ? std::string(size, 'x') : "old") << size << " bytes";
+    std::vector<DirEntry> list;
+    Files::listDirectory(t / "*", list);
+    EXPECT_EQ(list.size(), 1u) << size << " bytes: a temporary is left";
+  }
 }
 
 TEST(FilesRead, RefusesWhatIsNoRegularFileOrTooLargeWithoutReadingIt) {
