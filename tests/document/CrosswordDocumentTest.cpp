@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/ScriptedUi.h"
+#include "tests/document/ModelPicture.h"
 
 namespace vorkel {
 namespace {
@@ -23,15 +24,7 @@ TEST(CrosswordDocument, CellAccess) {
   EXPECT_EQ(doc.cellAt(4, 1).text, "");
 }
 
-CrosswordDocument fromPicture(const std::vector<std::string>& rows) {
-  CrosswordDocument doc;
-  doc.resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int r = 1; r <= doc.height(); ++r)
-    for (int c = 1; c <= doc.width(); ++c)
-      if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '#')
-        CrosswordDocument::setClue(doc.cellAt(c, r), "");
-  return doc;
-}
+CrosswordDocument fromPicture(const std::vector<std::string>& rows) { return testing::modelOf(rows); }
 
 TEST(CrosswordDocument, LongRunsAreFound) {
   const std::string run26(26, '.');

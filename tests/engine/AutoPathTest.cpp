@@ -8,17 +8,12 @@
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/engine/WorkingGridOf.h"
 
 namespace vorkel {
 namespace {
 
-WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
-  WorkingGrid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
-  for (int y = 0; y < grid.height(); ++y)
-    for (int x = 0; x < grid.width(); ++x)
-      grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
-  return grid;
-}
+using testing::gridOf;
 
 // "x,y,r" per stop, end markers included.
 std::vector<std::string> describe(const Path& path) {

@@ -1,4 +1,5 @@
 #include "engine/GridShapeCheck.h"
+#include "tests/document/ModelPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,8 @@
 namespace vorkel {
 namespace {
 
-CrosswordDocument docOf(const std::vector<std::string>& rows) {
-  CrosswordDocument doc;
-  doc.resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int r = 1; r <= doc.height(); ++r)
-    for (int c = 1; c <= doc.width(); ++c)
-      if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '#')
-        CrosswordDocument::setClue(doc.cellAt(c, r), "");
-  return doc;
-}
+using testing::modelOf;
+CrosswordDocument docOf(const std::vector<std::string>& rows) { return modelOf(rows); }
 
 using Cells = std::vector<GridShapeCheck::Cell>;
 

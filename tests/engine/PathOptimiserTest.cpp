@@ -11,20 +11,13 @@
 #include "engine/Path.h"
 #include "engine/WorkingGrid.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/document/ModelPicture.h"
 
 namespace vorkel {
 namespace {
 
-// A model from a picture: "#" clue cell, anything else an empty letter cell.
-CrosswordDocument docOf(const std::vector<std::string>& rows) {
-  CrosswordDocument doc;
-  doc.resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int r = 1; r <= doc.height(); ++r)
-    for (int c = 1; c <= doc.width(); ++c)
-      if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '#')
-        CrosswordDocument::setClue(doc.cellAt(c, r), "");
-  return doc;
-}
+using testing::modelOf;
+CrosswordDocument docOf(const std::vector<std::string>& rows) { return modelOf(rows); }
 
 PathStop stop(int x, int y, int direction, int rc = 0, int nr = 0, int type = 0) {
   PathStop s;

@@ -7,18 +7,12 @@
 
 #include "document/CrosswordDocument.h"
 #include "platform/testing/ScriptedUi.h"
+#include "tests/engine/WorkingGridOf.h"
 
 namespace vorkel {
 namespace {
 
-// A grid from rows of cell bytes.
-WorkingGrid gridOf(const std::vector<std::string>& rows, Ui& ui) {
-  WorkingGrid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), ui);
-  for (int y = 0; y < grid.height(); ++y)
-    for (int x = 0; x < grid.width(); ++x)
-      grid.put(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], x, y);
-  return grid;
-}
+using testing::gridOf;
 
 const Slot* slotAt(const WorkingGrid& grid, int x, int y, Direction r) {
   for (const Slot& s : grid.slots())
