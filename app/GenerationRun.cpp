@@ -10,6 +10,7 @@
 #include "app/ForcedWordsDialog.h"
 #include "app/HandOver.h"
 #include "app/Texts.h"
+#include "engine/Texts.h"
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
 #include "engine/WorkingGrid.h"
@@ -48,6 +49,12 @@ struct AttemptOutcome {
 void saveFilled(ApplicationContext& context, const WorkingGrid& grid, bool intoDocument,
                 AttemptOutcome& outcome) {
   Ui& ui = context.ui;
+  if (grid.hasEmptyLetterCell()) {
+    // Every later attempt would end the same way: the run stops here.
+    ui.messageBox(texts::unfilledCells, texts::invalidFileName, Icon::Error);
+    outcome.saveFailed = true;
+    return;
+  }
   const std::string folder = context.outputFolder();
   RawCrosswordResult saved = saveRawCrossword(grid, folder, context.RawCrosswordCounter);
   if (saved.saved) {

@@ -11,6 +11,7 @@
 #include "app/FillChecks.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
+#include "engine/Texts.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordScores.h"
 #include "document/DocumentFile.h"
@@ -287,6 +288,11 @@ void GenerateJob::summariseScores(const WorkingGrid& grid, int index) {
 
 bool GenerateJob::save(const WorkingGrid& grid, int index, const ForcedWords& forced) {
   ApplicationContext& c = context_;
+  if (grid.hasEmptyLetterCell()) {
+    ui_.messageBox(texts::unfilledCells, texts::invalidFileName, Icon::Error, Buttons::Ok);
+    batch_.fail();
+    return false;
+  }
   // Starting the name search at the crossword's index gives the same names
   // with one job or many in an empty folder; a name taken is skipped.
   c.RawCrosswordCounter = std::max(c.RawCrosswordCounter, static_cast<std::int32_t>(index));

@@ -49,6 +49,10 @@ inline constexpr const char* editorOnClueCaption = "Retter i vej-listen";
 inline constexpr const char* editorStripe = "For mange stjerner\nKan ikke finde vej";
 inline constexpr const char* editorStripeCaption = "Sjerne-stribe";
 inline constexpr const char* editorNegative = "Forkert vejstop-enhed\nslet den hellere";
+// A filled grid with a blank letter cell (a path that ends before every
+// cell): never saved.
+inline constexpr const char* unfilledCells =
+    "Krydsordet har felter uden bogstav og gemmes ikke.\nRet vejlisten, så den når alle felter.";
 inline constexpr const char* editorNegativeCaption = "Vejstop negativ";
 
 // --- Fill engine (the search, its periodic check and progress display) ---

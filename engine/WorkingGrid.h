@@ -58,6 +58,13 @@ class WorkingGrid {
     return inside(x, y) ? rows_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] : '\0';
   }
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  // True when a letter cell is still blank: no crossword to save, whatever
+  // the fill said (a path cut short leaves cells it never reached).
+  bool hasEmptyLetterCell() const {
+    for (const std::string& row : rows_)
+      if (row.find(' ') != std::string::npos) return true;
+    return false;
+  }
   // Row y as a string of `width` cells; empty outside the grid.
   std::string_view row(int y) const {
     return y >= 0 && y < height_ ? std::string_view(rows_[static_cast<std::size_t>(y)])

@@ -106,6 +106,12 @@ void PathEditor::key(Key key) {
 void PathEditor::drag(int x, int y, int dx, int dy) {
   if (!awaitingDrag_) return;
   awaitingDrag_ = false;
+  // A drag that starts beside the grid (in the view's margin) names no
+  // cell; a stop there would read as the path's end. Nothing is inserted.
+  if (x < 0 || y < 0 || x >= document_.width() || y >= document_.height()) {
+    ui_.messageBox(texts::editorNegative, texts::editorNegativeCaption);
+    return;
+  }
   PathStop stop;
   stop.x = x;
   stop.y = y;

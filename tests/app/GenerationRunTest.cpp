@@ -8,6 +8,7 @@
 
 #include "app/HandOver.h"
 #include "app/Texts.h"
+#include "engine/Texts.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace vorkel {
@@ -123,6 +124,20 @@ TEST_F(GenerationRunTest, UnwritableOutputFolderIsReportedNotCountedAndEndsTheRu
   EXPECT_EQ(c.run.saved, 0);
   EXPECT_EQ(c.run.tries, 1);
   EXPECT_EQ(c.LastRawCrossword, "");
+}
+
+// A path that ends before it reaches every letter cell (an end marker
+// among its stops) "fills" what it visits: no such crossword is ever saved;
+// the run says why and ends instead of writing blank ones.
+TEST_F(GenerationRunTest, AFillThatLeavesCellsBlankIsNeverSaved) {
+  c.path.stops().insert(c.path.stops().begin() + 1, PathStop{});  // the end, after one stop
+  c.simpleMode = true;
+  c.RunLimit = 5;
+  runGeneration(c, AttemptKind::WithoutLetters);
+  EXPECT_EQ(c.run.saved, 0);
+  EXPECT_TRUE(filesIn(dir / "ud").empty());
+  EXPECT_EQ(s.ui.lastMessage().text, texts::unfilledCells);
+  EXPECT_LE(c.run.tries, 1);
 }
 
 TEST_F(GenerationRunTest, CrowdedOutputFolderWarnsAfterEveryCrossword) {

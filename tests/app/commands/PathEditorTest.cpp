@@ -94,6 +94,33 @@ TEST_F(PathEditorTest, DeleteInsertAndTypeAsTheUserDoesThem) {
   EXPECT_EQ(path.stops()[1].number, 2);  // renumbered
 }
 
+// A drag that starts beside the grid (the view's margin gives -1, or a cell
+// past the last) inserts nothing: the path keeps every stop, and the user
+// is told. Inside the grid, up to its last cell, the drag inserts.
+TEST_F(PathEditorTest, ADragFromBesideTheGridInsertsNoStop) {
+  const struct {
+    int x, y;
+    bool inserts;
+  } cases[] = {{-1, 2, false}, {2, -1, false}, {5, 0, false}, {0, 4, false},
+               {-1, -1, false}, {4, 3, true}, {0, 0, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+    Path before = path;
+    auto editor = PathEditor::open(path, doc, ui);
+    const std::size_t messages = ui.messages.size();
+    editor->key(PathEditor::Key::Insert);
+    editor->drag(c.x, c.y, 30, 2);
+    EXPECT_EQ(path.stops().size(), before.stops().size() + (c.inserts ? 1 : 0));
+    EXPECT_EQ(path.length(), before.length() + (c.inserts ? 1 : 0));  // no end marker inside
+    if (!c.inserts) {
+      ASSERT_EQ(ui.messages.size(), messages + 1);
+      EXPECT_EQ(ui.messages.back().text, "Forkert vejstop-enhed\nslet den hellere");
+    }
+    editor->close();
+    path = before;
+  }
+}
+
 TEST_F(PathEditorTest, StopsOnClueCellsAreMovedWithTheirMessages) {
   path.free();
   for (PathStop s : {stop(0, 1, 0), stop(3, 2, 1), stop(0, 3, 1), stop(2, -1, 0)})
