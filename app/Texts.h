@@ -110,6 +110,9 @@ inline constexpr const char* openModelCaption = "Kryds og vej passer ikke";
 inline constexpr const char* outputFolderCaption = "Hvorhen du?";
 inline constexpr const char* outputFolderPrompt =
     "Angiv hvor (drev og sti) de færdige krydsord skal gemmes";
+// A folder longer than a template can hold: refused, never cut.
+inline constexpr const char* outputFolderTooLong =
+    "Mappens navn er for langt: højst 127 tegn.\nGemmestedet er ikke ændret.";
 
 // --- Grid view ---
 inline constexpr const char* resizeTitle = " Angiv størrelse ";
