@@ -1,5 +1,7 @@
 #include "setup/Destination.h"
 
+#include <algorithm>
+
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "setup/WizardState.h"
@@ -27,7 +29,11 @@ void setDestination(WizardState& state, std::string_view folder, std::string_vie
 
 std::string shortenedPath(std::string_view base, std::string_view name) {
   std::string full = std::string(base) + std::string(name);
-  if (full.size() <= kShownChars) return full;
+  // Counted in characters: a UTF-8 continuation byte starts none.
+  const auto characters = std::count_if(full.begin(), full.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  });
+  if (static_cast<std::size_t>(characters) <= kShownChars) return full;
   for (std::size_t i = 3; i < base.size(); ++i)
     if (Files::isSeparator(base[i]))
       return std::string(base.substr(0, i)) + "/.../" + std::string(name);

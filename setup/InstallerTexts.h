@@ -123,6 +123,9 @@ inline constexpr const char* completeText =
 inline constexpr const char* notEnoughSpace =
     "Der er ikke nok plads på det angivne drev, til at installere de valgte programmer.\n\nVælg "
     "derfor kompakt installation, eller angiv et drev med mere fri plads.";
+// The destination page without a folder name of the installation's own.
+inline constexpr const char* destinationNameMissing =
+    "Angiv et navn på den mappe, programmerne skal installeres i.";
 inline constexpr const char* noProgramChosen =
     "Du skal vælge mindst et program, som du vil installere inden du kan gå videre.";
 // The caption of both refusals, with its trailing blank.

@@ -9,6 +9,22 @@
 
 namespace vorkel::setup {
 
+namespace {
+
+// A name of one or more folders below the chosen one: no empty part, no
+// "." or "..", which would name the chosen folder or one above it.
+bool isFolderName(std::string_view name) {
+  for (;;) {
+    const std::size_t end = name.find_first_of("/\\");
+    const std::string_view part = name.substr(0, end);
+    if (part.empty() || part == "." || part == "..") return false;
+    if (end == std::string_view::npos) return true;
+    name.remove_prefix(end + 1);
+  }
+}
+
+}  // namespace
+
 Wizard::Wizard(InstallerPorts& ports) : ports_(ports) {
   setStartLanguages(state_.languages, BuildLanguage);
   setup::setDestination(state_, programFilesFolder(ports.registry, ports.folders.home),
@@ -115,8 +131,12 @@ void Wizard::activate(ProgressPort* progress) {
         void setProgress(int) override {}
       } none;
       InstallationRun run(state_, ports_, progress ? *progress : none);
-      if (run.run()) page_ = Page::Complete;
-      else terminated_ = true;
+      if (run.run()) {
+        page_ = Page::Complete;
+      } else {
+        terminated_ = true;
+        installationFailed_ = true;
+      }
       break;
     }
     default: break;
@@ -127,6 +147,14 @@ void Wizard::next() {
   switch (page_) {
     case Page::Welcome: page_ = Page::Destination; break;
     case Page::Destination:
+      // Without a folder name of its own the installation's files would lie
+      // loose in the chosen folder (the home folder, say), and its removal
+      // would offer to list all of that folder.
+      if (!isFolderName(state_.destinationName)) {
+        ports_.ui.messageBox(texts::destinationNameMissing, texts::refusalCaption, Icon::None,
+                             Buttons::Ok);
+        break;
+      }
       state_.selection = generatorOnly();
       setAllLanguages(state_.languages, BuildLanguage);
       page_ = Page::Folder;

@@ -46,6 +46,8 @@ class Wizard {
   const WizardState& state() const { return state_; }
   // True once the installer is to end (exit dialog, copy failure, completion).
   bool terminated() const { return terminated_; }
+  // The copy run ended without finishing: the program exits with status 1.
+  bool installationFailed() const { return installationFailed_; }
 
   // --- buttons ---
   void next();
@@ -105,6 +107,7 @@ class Wizard {
   bool languagesFilled_ = false;
   bool foldersListed_ = false;
   bool installed_ = false;  // the copy run happens once
+  bool installationFailed_ = false;
   std::vector<std::string> existingFolders_;
   std::vector<std::string> started_;
 };

@@ -64,7 +64,9 @@ InstallerSession::InstallerSession(const std::string& sourceRoot)
     custom->store(*wizard_);
     custom->load(*wizard_);
   });
-  onEnd_ = [] { QApplication::quit(); };
+  // A failed installation ends with status 1, so a script or a package
+  // manager that started setup sees it.
+  onEnd_ = [this] { QApplication::exit(wizard_->installationFailed() ? 1 : 0); };
 }
 
 InstallerSession::~InstallerSession() = default;

@@ -13,6 +13,9 @@ TEST(Destination, ShortenedPathKeepsThirtyCharactersAndCutsThirtyOne) {
   const std::string base = "/home/user/programmer/";  // 22 characters
   EXPECT_EQ(shortenedPath(base, "Vendrik1"), "/home/user/programmer/Vendrik1");  // 30
   EXPECT_EQ(shortenedPath(base, "Vendrik12"), "/home/.../Vendrik12");            // 31
+  // Characters count, not bytes: 30 characters with a two-byte ø stay whole.
+  EXPECT_EQ(shortenedPath(base, "Vendrikø"), "/home/user/programmer/Vendrikø");
+  EXPECT_EQ(shortenedPath(base, "Vendrikøx"), "/home/.../Vendrikøx");
   // The first separator counts only after the third character.
   EXPECT_EQ(shortenedPath("C:\\Program Files\\", "Plindra Programmer 2003"),
             "C:\\Program Files/.../Plindra Programmer 2003");

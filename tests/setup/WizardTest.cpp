@@ -59,6 +59,28 @@ TEST_F(WizardTest, DefaultRouteInstallsTheGeneratorAlone) {
                                       m.tmp.path() + "/medium/ie5/da/Dcom95.exe /c"}));
 }
 
+// The installation needs a folder of its own below the chosen one: an
+// empty name, "." or ".." (which would name the chosen folder or one above
+// it) keeps the destination page with a message.
+TEST_F(WizardTest, TheDestinationNeedsAFolderNameOfItsOwn) {
+  const struct {
+    const char* name;
+    bool accepted;
+  } cases[] = {{"", false},      {".", false},        {"..", false}, {"a/../..", false},
+               {"a//b", false},  {"Anden", true},     {"Programmer/Vendrik", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Wizard w(m.ports);
+    w.next();  // the destination page
+    w.activate();
+    w.setDestination(m.tmp / "home", c.name);
+    const std::size_t messages = m.ui.messages.size();
+    w.next();
+    EXPECT_EQ(w.page() != Page::Destination, c.accepted);
+    EXPECT_EQ(m.ui.messages.size(), messages + (c.accepted ? 0 : 1));
+  }
+}
+
 TEST_F(WizardTest, BackFromTheFolderPageReachesSetupTypeWithTypical) {
   go(Page::Destination);
   go(Page::Folder);
@@ -173,6 +195,7 @@ TEST_F(WizardTest, ACopyFailureEndsTheInstaller) {
   wizard.next();
   wizard.activate();
   EXPECT_TRUE(wizard.terminated());
+  EXPECT_TRUE(wizard.installationFailed());  // setup exits with status 1
   EXPECT_EQ(wizard.page(), Page::Copying);
   ASSERT_EQ(m.ui.messages.size(), 1u);
   EXPECT_EQ(m.ui.lastMessage().caption, "Advarsel");
