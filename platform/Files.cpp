@@ -456,6 +456,14 @@ std::string Files::absolutePath(std::string_view path) {
   return out;
 }
 
+std::string Files::resolvedPath(std::string_view path) {
+  char* resolved = ::realpath(std::string(path).c_str(), nullptr);
+  if (resolved == nullptr) return {};
+  std::string out(resolved);
+  std::free(resolved);
+  return out;
+}
+
 std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t maxBytes,
                                            ReadFailure* why) {
   ReadFailure ignored;

@@ -165,6 +165,9 @@ class Files {
   // The path made absolute against the current directory ("." and ".."
   // resolved lexically); absolute paths only get "/" separators.
   static std::string absolutePath(std::string_view path);
+  // The path with every link and "." or ".." resolved (realpath); empty when
+  // it does not exist or cannot be resolved.
+  static std::string resolvedPath(std::string_view path);
   // `path` relative to `folder` ("/" separators) when it lies in the folder
   // or below it; empty otherwise. Both are taken as written.
   static std::string pathBelow(std::string_view path, std::string_view folder);

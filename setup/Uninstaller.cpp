@@ -35,6 +35,18 @@ bool keyIsEmpty(const Registry& registry, RegistryRoot root, const std::string& 
          registry.subkeys(root, key).empty();
 }
 
+// A "." or ".." part anywhere in a path.
+bool hasDotPart(std::string_view path) {
+  while (!path.empty()) {
+    const std::size_t end = path.find('/');
+    const std::string_view part = path.substr(0, end);
+    if (part == "." || part == "..") return true;
+    if (end == std::string_view::npos) break;
+    path.remove_prefix(end + 1);
+  }
+  return false;
+}
+
 std::string format(const char* pattern, const std::string& arg) {
   std::string out;
   for (const char* p = pattern; *p; ++p) {
@@ -53,11 +65,23 @@ std::string format(const char* pattern, const std::string& arg) {
 bool Uninstaller::mayRemove(const std::string& path, const std::string& installRoot) const {
   // Only where an installation writes: its own folder, the user's desktop
   // folders (shortcuts, menus, fonts) and the folders the registry names
-  // for shortcuts and fonts. A damaged or foreign record cannot reach
-  // anything else.
-  return below(path, installRoot) || below(path, folders_.dataHome) ||
-         below(path, folders_.configHome) || below(path, programsFolder(registry_, folders_)) ||
-         below(path, fontsFolder(registry_, folders_));
+  // for shortcuts and fonts. A damaged or edited record cannot reach
+  // anything else: a path with a "." or ".." part is refused, and the
+  // folder the file is in is taken with its links resolved, so a folder of
+  // the installation that the user replaced by a link to one of their own
+  // is not emptied through it.
+  if (hasDotPart(Files::toSlashes(path))) return false;
+  const std::string folder = Files::resolvedPath(Files::parentFolder(path));
+  if (folder.empty()) return false;
+  const std::string file = folder + "/" + std::string(Files::fileName(path));
+  for (const std::string& root :
+       {installRoot, folders_.dataHome, folders_.configHome, programsFolder(registry_, folders_),
+        fontsFolder(registry_, folders_)}) {
+    if (root.empty()) continue;
+    const std::string resolvedRoot = Files::resolvedPath(root);
+    if (below(file, resolvedRoot.empty() ? root : resolvedRoot)) return true;
+  }
+  return false;
 }
 
 bool Uninstaller::run(const std::string& root, bool confirm) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -145,6 +146,39 @@ TEST_F(UninstallerTest, InTheWindowEveryChangedFileIsAskedAbout) {
   ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/true));
   EXPECT_EQ(m.ui.messages.size(), 2 + changed.size());
   EXPECT_EQ(keptOf(u, changed).size(), changed.size() - 1);
+}
+
+// What the uninstaller removes stays inside what the installation made,
+// whatever the user did to the folder or the record: a folder of the
+// installation replaced by a link to one of the user's own is not emptied
+// through it, and a record line that climbs out with ".." removes nothing,
+// even when its fingerprint matches the file it names.
+TEST_F(UninstallerTest, NeverRemovesThroughALinkOrAClimbingPath) {
+  const std::string root = m.installRoot();
+  const InstallRecord record = InstallRecord::load(root + "UnInst.dat");
+  std::string folder;  // a folder of the installation with files, below the root
+  for (const RecordedFile& f : record.files())
+    if (f.path.rfind(root, 0) == 0 && fs::path(f.path).parent_path().string() + "/" != root)
+      folder = fs::path(f.path).parent_path().string();
+  ASSERT_FALSE(folder.empty());
+  const std::string mine = m.tmp / "home/mine";
+  fs::rename(folder, mine);
+  fs::create_directory_symlink(mine, folder);
+  const auto mineBefore = tree(mine);
+  ASSERT_FALSE(mineBefore.empty());
+
+  const std::string secret = m.tmp.write("home/secret.txt", "the user's");
+  const RecordedFile print = *fingerprint(secret);
+  std::FILE* out = std::fopen((root + "UnInst.dat").c_str(), "ab");
+  std::fprintf(out, "F\t%llu\t%016llx\t%sVorkel/../../secret.txt\n",
+               static_cast<unsigned long long>(print.size),
+               static_cast<unsigned long long>(print.hash), root.c_str());
+  std::fclose(out);
+
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(root, /*confirm=*/false));
+  EXPECT_EQ(tree(mine), mineBefore);
+  EXPECT_TRUE(fs::exists(secret));
 }
 
 TEST_F(UninstallerTest, WithoutQuestionsAChangedDictionaryStays) {
