@@ -95,13 +95,25 @@ void InstallRecord::addKey(RegistryRoot root, std::string_view key) {
   keys_.push_back({root, std::string(key)});
 }
 
-void InstallRecord::addValue(RegistryRoot root, std::string_view key, std::string_view name) {
+void InstallRecord::addValue(RegistryRoot root, std::string_view key, std::string_view name,
+                             std::string_view data) {
   if (!recordable(key) || !recordable(name)) return;
-  unsaved_.push_back(std::string("V\t") + rootTag(root) + "\t" + std::string(key) + "\t" +
-                     std::string(name));
-  for (const auto& v : values_)
-    if (v.root == root && v.key == key && v.name == name) return;
-  values_.push_back({root, std::string(key), std::string(name)});
+  if (!recordable(data)) data = {};  // kept as older records did: without its data
+  std::string line = std::string("V\t") + rootTag(root) + "\t" + std::string(key) + "\t" +
+                     std::string(name);
+  if (!data.empty()) line += "\t" + std::string(data);
+  unsaved_.push_back(std::move(line));
+  for (auto& v : values_)
+    if (v.root == root && v.key == key && v.name == name) {
+      v.data = std::string(data);
+      return;
+    }
+  values_.push_back({root, std::string(key), std::string(name), std::string(data)});
+}
+
+std::string recordedData(const RegistryValue& value) {
+  if (value.type == RegistryType::Dword) return "D:" + std::to_string(value.number);
+  return "S:" + value.text;
 }
 
 bool InstallRecord::save(const std::string& path) {
@@ -130,8 +142,8 @@ InstallRecord InstallRecord::load(const std::string& path) {
       record.addFolder(f[1]);
     } else if (f[0] == "K" && f.size() == 3) {
       if (auto root = rootFromTag(f[1])) record.addKey(*root, f[2]);
-    } else if (f[0] == "V" && f.size() == 4) {
-      if (auto root = rootFromTag(f[1])) record.addValue(*root, f[2], f[3]);
+    } else if (f[0] == "V" && (f.size() == 4 || f.size() == 5)) {
+      if (auto root = rootFromTag(f[1])) record.addValue(*root, f[2], f[3], f.size() == 5 ? f[4] : "");
     }
   }
   record.unsaved_.clear();
@@ -171,14 +183,14 @@ void RecordingRegistry::setString(RegistryRoot root, std::string_view key, std::
                                   std::string_view value) {
   recordNewKeys(root, key);
   if (registry_.setString(root, key, name, value) == Registry::Success)
-    record_.addValue(root, key, name);
+    record_.addValue(root, key, name, "S:" + std::string(value));
 }
 
 void RecordingRegistry::setDword(RegistryRoot root, std::string_view key, std::string_view name,
                                  std::uint32_t value) {
   recordNewKeys(root, key);
   if (registry_.setDword(root, key, name, value) == Registry::Success)
-    record_.addValue(root, key, name);
+    record_.addValue(root, key, name, "D:" + std::to_string(value));
 }
 
 void RecordingRegistry::setStringIfMissing(RegistryRoot root, std::string_view key,
@@ -187,7 +199,7 @@ void RecordingRegistry::setStringIfMissing(RegistryRoot root, std::string_view k
   if (registry_.openKey(root, key) != Registry::Success) return;
   if (registry_.getValue(root, key, name, existing) == Registry::Success) return;
   if (registry_.setString(root, key, name, value, /*createMissing=*/false) == Registry::Success)
-    record_.addValue(root, key, name);
+    record_.addValue(root, key, name, "S:" + std::string(value));
 }
 
 }  // namespace vorkel::setup

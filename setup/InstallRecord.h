@@ -34,7 +34,13 @@ struct RecordedValue {
   RegistryRoot root = RegistryRoot::LocalMachine;
   std::string key;
   std::string name;
+  // What was written ("S:text" or "D:number"), so that an uninstall leaves a
+  // value another installation has written since; empty in older records.
+  std::string data;
 };
+
+// The form a value takes in the record's data field.
+std::string recordedData(const RegistryValue& value);
 
 struct RecordedKey {
   RegistryRoot root = RegistryRoot::LocalMachine;
@@ -52,7 +58,8 @@ class InstallRecord {
   void addFile(const RecordedFile& file);
   void addFolder(std::string_view path);
   void addKey(RegistryRoot root, std::string_view key);
-  void addValue(RegistryRoot root, std::string_view key, std::string_view name);
+  void addValue(RegistryRoot root, std::string_view key, std::string_view name,
+                std::string_view data = {});
 
   // Appends the items added since the last save; false when the file could
   // not be written.

@@ -1,4 +1,5 @@
 #include "setup/InstallationRun.h"
+#include "setup/Installations.h"
 
 #include <unistd.h>
 
@@ -385,6 +386,7 @@ bool InstallationRun::run() {
     if (state_.selection.generator) generatorChecks();
 
     createFolder(paths_.installRoot);
+    addInstallation(ports_.registry, paths_.installRoot);
     log_ = std::fopen((paths_.installRoot + UninstallLogName).c_str(), "ab");
     createFolder(paths_.programFolder);
 

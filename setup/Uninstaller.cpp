@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "platform/Files.h"
 #include "platform/Registry.h"
@@ -11,6 +12,7 @@
 #include "setup/Configuration.h"
 #include "setup/InstallPaths.h"
 #include "setup/InstallRecord.h"
+#include "setup/Installations.h"
 #include "setup/InstallerTexts.h"
 #include "setup/ProgramFolder.h"
 
@@ -100,12 +102,33 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
     return false;
 
   const InstallRecord record = InstallRecord::load(recordPath);
+  // Files outside this installation's folder that another installation
+  // made too (the menu and its folder file, under one group name) stay.
+  // The desktop folders and registry keys this installation made, which
+  // the others fill too, are handed to the others' records: the last one
+  // to go removes them.
+  std::set<std::string> shared;
+  std::set<std::string> sharedValues;
+  auto valueId = [](const RecordedValue& v) {
+    return std::to_string(static_cast<int>(v.root)) + "\t" + v.key + "\t" + v.name;
+  };
+  for (const std::string& other : otherInstallations(registry_, installRoot)) {
+    InstallRecord theirs = InstallRecord::load(other + InstallRecord::FileName);
+    for (const RecordedFile& f : theirs.files()) shared.insert(f.path);
+    for (const RecordedValue& v : theirs.values()) sharedValues.insert(valueId(v));
+    for (const std::string& folder : record.folders())
+      if (!below(Files::withTrailingSeparator(folder), installRoot)) theirs.addFolder(folder);
+    for (const RecordedKey& key : record.keys()) theirs.addKey(key.root, key.key);
+    theirs.save(other + InstallRecord::FileName);
+  }
   bool fontsRemoved = false;
   const std::string fonts = fontsFolder(registry_, folders_);
   const auto& files = record.files();
   for (auto it = files.rbegin(); it != files.rend(); ++it) {
     const std::string& path = it->path;
     if (!Files::isFile(path) || !mayRemove(path, installRoot)) continue;
+    const bool inside = below(path, installRoot);
+    if (!inside && shared.count(path) != 0) continue;
     std::optional<RecordedFile> now = fingerprint(path);
     const bool unchanged = now && now->size == it->size && now->hash == it->hash;
     // A file that is not what was installed (an edited template or model,
@@ -123,8 +146,18 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
   if (fontsRemoved) system_.refreshFonts(fonts);
 
   const auto& values = record.values();
-  for (auto it = values.rbegin(); it != values.rend(); ++it)
+  for (auto it = values.rbegin(); it != values.rend(); ++it) {
+    // A value that another installation wrote too, or that holds something
+    // else now (written by another installation or the user since), stays.
+    if (sharedValues.count(valueId(*it)) != 0) continue;
+    RegistryValue now;
+    if (!it->data.empty() &&
+        registry_.getValue(it->root, it->key, it->name, now) == Registry::Success &&
+        recordedData(now) != it->data)
+      continue;
     registry_.deleteValue(it->root, it->key, it->name);
+  }
+  removeInstallation(registry_, installRoot);
   const auto& keys = record.keys();
   for (auto it = keys.rbegin(); it != keys.rend(); ++it)
     if (keyIsEmpty(registry_, it->root, it->key)) registry_.deleteKey(it->root, it->key);

@@ -105,6 +105,7 @@ TEST_F(InstallationRunTest, GeneratorOnlyInstallation) {
   std::vector<std::string> expected = {
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\CDROM\\Install \"Path\"=\"" + medium + "/\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\CDROM\\Install \"VersionDate\"=\"2003-01-05\"",
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\Installations \"" + root + "\"=\"1\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\XRundel\\UnInstallInfo \"InstalledTo\"=\"" + root + "\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\XRundel\\UnInstallInfo \"FolderLocation\"=\"" +
           m.tmp.path() + "/home/.local/share/applications/Plindra/\"",

@@ -9,6 +9,7 @@
 
 #include "SetupTestSupport.h"
 #include "setup/InstallRecord.h"
+#include "setup/InstallationRun.h"
 #include "setup/Selection.h"
 
 namespace vorkel::setup {
@@ -179,6 +180,36 @@ TEST_F(UninstallerTest, NeverRemovesThroughALinkOrAClimbingPath) {
   ASSERT_TRUE(u.run(root, /*confirm=*/false));
   EXPECT_EQ(tree(mine), mineBefore);
   EXPECT_TRUE(fs::exists(secret));
+}
+
+// Two installations side by side: removing the older leaves the newer
+// whole. The registry values and the shared files (desktop entries, the
+// menu) now hold what the newer one wrote, so they stay; so does every file
+// of the newer installation.
+TEST_F(UninstallerTest, RemovingOneInstallationLeavesAnotherWhole) {
+  WizardState second = state;
+  second.destinationName = "Anden";
+  testing::NoProgress progress;
+  ASSERT_TRUE(InstallationRun(second, m.ports, progress).run());
+  const std::string other = m.tmp / "home/Anden/";
+  const std::string registryWithBoth = m.tmp.read("registry.ini");
+  ASSERT_NE(registryWithBoth.find("Anden"), std::string::npos);
+
+  Uninstaller u = uninstaller();
+  ASSERT_TRUE(u.run(m.installRoot(), /*confirm=*/false));
+  const InstallRecord record = InstallRecord::load(other + "UnInst.dat");
+  for (const RecordedFile& f : record.files()) EXPECT_TRUE(fs::exists(f.path)) << f.path;
+  for (const RecordedValue& v : record.values()) {
+    RegistryValue now;
+    ASSERT_EQ(m.registry.getValue(v.root, v.key, v.name, now), Registry::Success) << v.key;
+    EXPECT_EQ(recordedData(now), v.data) << v.key << " " << v.name;
+  }
+
+  // The second one goes as cleanly as a lone one.
+  Uninstaller again = uninstaller();
+  ASSERT_TRUE(again.run(other, /*confirm=*/false));
+  EXPECT_EQ(tree(m.tmp / "home"), before);
+  EXPECT_EQ(m.tmp.read("registry.ini"), registryBefore);
 }
 
 TEST_F(UninstallerTest, WithoutQuestionsAChangedDictionaryStays) {
