@@ -268,6 +268,7 @@ TEST(InstallerWindow, InstallGenerateAndUninstall) {
       "\"UninstallString\"=\"" + root + "uninst\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\CDROM\\Install \"Path\"=\"" + kMedium + "\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\CDROM\\Install \"VersionDate\"=\"2003-01-05\"",
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\Installations \"" + root + "\"=\"1\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\XRundel\\UnInstallInfo \"FolderLocation\"=\"" +
           programs + "Plindra/\"",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendrik\\XRundel\\UnInstallInfo \"InstalledTo\"=\"" + root + "\""};
