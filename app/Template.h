@@ -9,6 +9,8 @@
 //   Parametre=Default.par   search parameters
 //   DestDir=C:\Lager        output folder for raw crosswords
 //   Sprog=0                 language number
+//   MinScore=50             optional: the least word score a fill uses where
+//                           the dictionary has a score file (0..100)
 //
 // `Template` is the state of the current template in one application
 // context; the document's own file name lives in the context's document
@@ -43,6 +45,9 @@ struct Template {
   std::string parameterFileName;
   std::string destDir;
   LanguageId language = LanguageId::Danish;
+  // MinScore: the floor of word scores a fill uses; -1 when the template
+  // names none (then a fill uses every word not scored 0).
+  int minScore = -1;
   // The profile of the last loaded template, kept until the next load.
   std::optional<Profile> templateProfile;
   // Template loads in this run: the first is not put on the recent-files list.

@@ -9,6 +9,7 @@
 #include "app/InstallationFolders.h"
 #include "app/Texts.h"
 #include "dictionary/WordFile.h"
+#include "dictionary/WordScores.h"
 #include "document/DocumentFile.h"
 #include "engine/ParameterFile.h"
 #include "engine/Texts.h"
@@ -81,7 +82,8 @@ bool writeTemplate(ApplicationContext& context) {
             skb.writeString("Trie", t.dictionaryName) &&
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
-            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", toNumber(t.language));
+            skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", toNumber(t.language)) &&
+            (t.minScore < 0 || skb.writeInt("MinScore", t.minScore));
   if (!ok)
     context.ui.messageBox(formatText(texts::templateSaveFailed, t.templatePath),
                           texts::templateSaveFailedCaption, Icon::Error);
@@ -106,6 +108,9 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
   context.documentDialog.fileName = *model;
 
   t.language = context.language.selectStored(skb.getInt("Sprog", 0), ui);
+  // A floor outside 0..100 names none.
+  t.minScore = skb.getInt("MinScore", -1);
+  if (t.minScore < 0 || t.minScore > WordScores::MaxScore) t.minScore = -1;
 
   std::optional<std::string> trie =
       templateFile(context, skb, "Trie", "dksort.dic", "Dictionary", "Dictionary");

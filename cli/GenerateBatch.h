@@ -42,8 +42,9 @@ struct GenerateBatch {
   // index is never changed once built).
   std::shared_ptr<const WordIndex> words;
   // --min-score: the fast fill's index leaves out the words scored below
-  // it (the score file beside the dictionary, dictionary/WordScores.h).
-  int minScore = 0;
+  // it (the score file beside the dictionary, dictionary/WordScores.h);
+  // -1 when not given: the template's MinScore, if it names one.
+  int minScore = -1;
   std::uint64_t maxTries = 0;  // attempts in all before the run gives up; 0: no limit
   WordListEncoding encoding = WordListEncoding::Auto;  // of a word list as the dictionary
   // Forced words (cli/ForcedWordOptions.h): with `forced` set, every

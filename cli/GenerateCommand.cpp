@@ -97,7 +97,8 @@ constexpr Option kOptions[] = {
      "lowered when fewer words fit the model"},
     {"--min-score", nullptr, true, "N",
      "never use a word scored below N (0..100) in the score file beside the dictionary "
-     "(SVbyg.score beside SVbyg.dic); fast fill only",
+     "(SVbyg.score beside SVbyg.dic); default: the template's MinScore (the stock templates "
+     "name 50, the quality tier); 0 takes every word but those scored 0; fast fill only",
      0, 100},
 };
 
@@ -145,7 +146,7 @@ struct Options {
   double timeoutSeconds = 0;
   WordListEncoding encoding = WordListEncoding::Auto;
   ForcedWordOptions forced;
-  int minScore = 0;
+  int minScore = -1;  // not given
 };
 
 // nullopt after a bad argument (said) or --help (`help` set).

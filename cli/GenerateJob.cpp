@@ -146,8 +146,9 @@ void GenerateJob::loadWordIndex() {
   std::optional<WordIndex> words = WordIndex::loadWordFile(
       dictionary, context_.language, ui_, SlotGraph::of(shape).lengths(),
       context_.wordListEncoding, scores ? &*scores : nullptr,
-      // A word scored 0 (an offensive one) is never used.
-      scores ? std::max(batch_.minScore, 1) : 0);
+      // The run's floor, else the template's; a word scored 0 (an offensive
+      // one, an abbreviation) is never used, whatever the floor.
+      scores ? std::max(batch_.minScore >= 0 ? batch_.minScore : t.minScore, 1) : 0);
   if (!words) {
     t.dictionaryPath.clear();  // as a failed load of the word store leaves it
     return;

@@ -16,6 +16,8 @@
 # The rule, first match wins:
 #
 #    0  an offensive word or an inflection of one
+#    0  a word without a vowel: an abbreviation the list writes in lower
+#       case ("cm", "tv", "pc")
 #    5  an imperative ("beløn", "dvæl", "tig") that neither the thesaurus
 #       nor freedict knows (they know "hop" and "løb" as nouns)
 #    5  an -s form of a word the list holds without the -s: genitives
@@ -115,6 +117,7 @@ LC_ALL=C awk -v tmp="$tmp" '
       w = word[k]
       known = (w in thesaurus) || (w in freedict)
       if (w in offensive) score = 0
+      else if (w !~ /a|e|i|o|u|y|æ|ø|å|é/) score = 0
       else if (!known && (w in imperative)) score = 5
       else if (!(known && (w in stem)) && w ~ /s$/ && (substr(w, 1, length(w) - 1) in inlist)) score = 5
       else score = 10 + 30 * (w in stem) + 40 * (w in thesaurus) + 20 * (w in freedict)

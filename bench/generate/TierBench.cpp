@@ -195,7 +195,7 @@ int measureTiers(const Options& o) {
   fs::copy_file(dicDir / "SVbyg.dic", folder / "plain" / "SVbyg.dic", fs::copy_options::overwrite_existing, ec);
   const std::vector<Tier> tiers{
       {"full, no scores", folder / "plain" / "SVbyg.dic", {}},
-      {"full, scores", dicDir / "SVbyg.dic", {}},
+      {"full, scores", dicDir / "SVbyg.dic", {"--min-score", "0"}},
       {"full, --min-score " + std::to_string(o.floor), dicDir / "SVbyg.dic",
        {"--min-score", std::to_string(o.floor)}},
       {"SVsmall", dicDir / "SVsmall.dic", {}},

@@ -64,6 +64,31 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
   EXPECT_EQ(c.currentTemplate.language, LanguageId::Danish);
   EXPECT_EQ(c.currentTemplate.destDir, "profil-ud");
   EXPECT_EQ(c.outputFolder(), dir / "profil-ud");
+  EXPECT_EQ(c.currentTemplate.minScore, -1);  // no floor, as before the key
+}
+
+// MinScore: a floor of 0..100 is taken and saved again with the template;
+// anything else names none.
+TEST_F(TemplateTest, AFloorIsReadWithinItsRangeAndSavedAgain) {
+  dir.write("PuslFlad.ktd", documentBytes(3, 2));
+  dir.write("dksort.dic", "kat\r\n");
+  dir.write("Puslflad.vej", pathBytes());
+  dir.write("Default.par", formatParameterFile(SearchParameters{}));
+  const struct {
+    const char* value;
+    int floor;
+  } cases[] = {{"50", 50}, {"0", 0}, {"100", 100}, {"101", -1}, {"-3", -1}, {"x", 0}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.value);
+    dir.write("t.skb", std::string("[Skabelon]\r\nMinScore=") + k.value + "\r\n");
+    ASSERT_TRUE(loadTemplate(c, "t.skb"));
+    EXPECT_EQ(c.currentTemplate.minScore, k.floor);
+  }
+  dir.write("t.skb", "[Skabelon]\r\nMinScore=40\r\n");
+  ASSERT_TRUE(loadTemplate(c, "t.skb"));
+  c.currentTemplate.templatePath = "kopi.skb";
+  ASSERT_TRUE(saveTemplate(c));
+  EXPECT_NE(dir.read("kopi.skb").find("MinScore=40"), std::string::npos);
 }
 
 TEST_F(TemplateTest, SameDictionaryNameKeepsTheStoreAnyDifferenceReloads) {

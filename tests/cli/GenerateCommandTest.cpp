@@ -405,6 +405,15 @@ TEST_F(GenerateCommandTest, AScoreFloorKeepsEveryWordBelowItOutAndTheReportSaysH
             20)
       << report;
 
+  // A template's floor counts where the run names none (above every word:
+  // nothing can be made); the run's floor wins over it.
+  writeTemplate("floor.skb", "m.ktd", "MinScore=95\r\n");
+  EXPECT_NE(run({dir / "floor.skb", "-n", "1", "-o", dir / "template-floor", "--seed", "3"}), 0);
+  EXPECT_EQ(run({dir / "floor.skb", "-n", "1", "-o", dir / "run-floor", "--seed", "3",
+                 "--min-score", "0"}),
+            0)
+      << err.str();
+
   // A word scored 0 is never used, floor or not.
   std::string zero = dir.read("words.score");
   for (std::size_t at = 0; (at = zero.find("\t10\n", at)) != std::string::npos;) zero.replace(at, 4, "\t0\n");
