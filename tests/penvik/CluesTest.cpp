@@ -67,6 +67,22 @@ TEST(Clues, BadLinesAreSkippedAndCountedTheRestIsUsed) {
   EXPECT_TRUE(parseClueFile("PENVIK LEDEORD 1\n4\t3\n#OST\n", grid()).clues.empty());
 }
 
+// A clue file of up to a mebibyte is read (padding of lines it skips), one
+// byte more is refused unread.
+TEST(Clues, AFileOfTheLargestSizeIsReadOneByteMoreIsNot) {
+  constexpr std::size_t kLargest = 1024 * 1024;
+  const std::string good = "PENVIK LEDEORD 1\n4\t3\n#OST\nORM#\nSY##\n1\t1\tV\tgod\n";
+  for (const std::size_t size : {kLargest - 1, kLargest, kLargest + 1}) {
+    std::string bytes = good;
+    while (bytes.size() + 81 <= size) bytes += std::string(80, 'z') + "\n";
+    bytes += std::string(size - bytes.size() - 1, 'z') + "\n";
+    ASSERT_EQ(bytes.size(), size);
+    const ClueFileResult r = parseClueFile(bytes, grid());
+    EXPECT_EQ(r.error.empty(), size <= kLargest) << size << ": " << r.error;
+    EXPECT_EQ(r.clues.text(kAcross), size <= kLargest ? "god" : "") << size;
+  }
+}
+
 TEST(Clues, SurviveRandomAndCutFiles) {
   Clues clues;
   clues.set(kAcross, "Mejeriprodukt");

@@ -71,6 +71,8 @@ TEST(SharedBlock, CreateOpenWriteRead) {
   EXPECT_EQ(first->readText(), "short");
 
   EXPECT_FALSE(SharedBlock::openExisting(uniqueName(), 4096));  // larger than the block
+  EXPECT_FALSE(SharedBlock::openExisting(uniqueName(), 2001));  // by one byte
+  EXPECT_TRUE(SharedBlock::openExisting(uniqueName(), 2000));
   second.reset();
   first.reset();  // the last holder removes the name
   EXPECT_FALSE(SharedBlock::openExisting(uniqueName()));
