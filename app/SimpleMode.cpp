@@ -150,6 +150,11 @@ int SimpleMode::countRawCrosswords(const std::string& pattern) const {
   return n;
 }
 
+namespace {
+// The suffix of the drawing program's clue file beside a raw crossword.
+constexpr const char* kClueFileSuffix = ".ledeord";
+}  // namespace
+
 void SimpleMode::cleanUp() {
   ApplicationContext& c = context_;
   const std::vector<const StockModel*> models = modelsInOrder();
@@ -180,7 +185,13 @@ void SimpleMode::cleanUp() {
                                  c.outputFolder()),
                           texts::cleanUpConfirmCaption, Icon::Question,
                           Buttons::YesNo) == Answer::Yes)
-        for (const DirEntry& e : files) Files::removeFile(Files::joinPath(c.outputFolder(), e.name));
+        for (const DirEntry& e : files) {
+          // The drawing program's clues of a crossword ("x10_000.013.ledeord")
+          // go with it: without the crossword nothing can read them.
+          const std::string path = Files::joinPath(c.outputFolder(), e.name);
+          if (Files::removeFile(path) && Files::isFile(path + kClueFileSuffix))
+            Files::removeFile(path + kClueFileSuffix);
+        }
     }
     if (handled) continue;
     if (pressed == texts::cleanUpBrowse || pressed == texts::cleanUpSwitch) {

@@ -100,7 +100,8 @@ TEST_F(SimpleModeTest, CleanUpCountsPerModelAndDeletesOnlyTheChosenModelsFiles) 
   EXPECT_EQ(s.ui.dialogs.back().buttons[0], "Slet\n0\nModel 1");
 
   for (const char* name : {"x10_000.010", "x10_001.010", "x10_000.013", "x10_001.013",
-                           "x10_002.013", "x19_000.025", "notes.txt"})
+                           "x10_002.013", "x19_000.025", "notes.txt", "x10_000.013.ledeord",
+                           "x10_000.010.ledeord"})
     dir.write(std::string("ud/") + name, "x");
   s.ui.dialogs.clear();
   s.ui.dialogAnswers = {{"Slet\n3\nModel 2", {}}, {"OK", {}}};
@@ -114,6 +115,8 @@ TEST_F(SimpleModeTest, CleanUpCountsPerModelAndDeletesOnlyTheChosenModelsFiles) 
   EXPECT_EQ(s.ui.dialogs[1].buttons[1], "Slet\n0\nModel 2");  // refreshed
   EXPECT_TRUE(std::filesystem::exists(dir / "ud/x10_000.010"));
   EXPECT_FALSE(std::filesystem::exists(dir / "ud/x10_000.013"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "ud/x10_000.013.ledeord"));  // its clues go with it
+  EXPECT_TRUE(std::filesystem::exists(dir / "ud/x10_000.010.ledeord"));
 
   // "Skift dir.": the chosen file's folder becomes the output folder.
   std::filesystem::create_directories(dir / "andet");
