@@ -60,8 +60,11 @@ void saveFilled(ApplicationContext& context, const WorkingGrid& grid, bool intoD
   if (saved.saved) {
     context.LastRawCrossword = saved.path;
     ++context.run.saved;
-    if (Files::countFiles(Files::joinPath(folder, "*.*")) + 1 > kCrowdedFolder)
+    if (!context.run.crowdingWarned &&
+        Files::countFiles(Files::joinPath(folder, "*.*")) + 1 > kCrowdedFolder) {
+      context.run.crowdingWarned = true;
       ui.messageBox(texts::crowdedOutput, texts::crowdedOutputCaption, Icon::Error);
+    }
   } else {
     // Not counted: a run told to save n crosswords must not stop after n
     // failures believing they were saved.
@@ -89,6 +92,7 @@ AttemptOutcome attempt(ApplicationContext& context, FillAttempt& attempts, Attem
 void runLoop(ApplicationContext& context, const std::function<std::optional<AttemptOutcome>()>& next,
              const RunOptions& options) {
   Ui& ui = context.ui;
+  context.run.crowdingWarned = false;
   // A long run should leave the rest of the machine usable. The run goes on
   // when the priority cannot be lowered.
   if (options.lowerPriority && context.idlePriorityForRuns && !Process::lowerToIdle())
@@ -163,6 +167,7 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
 }  // namespace
 
 FillResult runAttempt(ApplicationContext& context, AttemptKind kind) {
+  context.run.crowdingWarned = false;  // a run of its own
   FillAttempt attempts(context);
   return attempt(context, attempts, kind).result;
 }

@@ -140,14 +140,24 @@ TEST_F(GenerationRunTest, AFillThatLeavesCellsBlankIsNeverSaved) {
   EXPECT_LE(c.run.tries, 1);
 }
 
-TEST_F(GenerationRunTest, CrowdedOutputFolderWarnsAfterEveryCrossword) {
+// A crowded output folder is warned about once a run: after every
+// crossword, the box would take the key the user presses to stop the run.
+TEST_F(GenerationRunTest, CrowdedOutputFolderWarnsOnceARun) {
   for (int i = 0; i < 599; ++i) dir.write("ud/gammel" + std::to_string(i), "");
   ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), FillResult::Filled);  // 600 files now
   EXPECT_EQ(s.countMessages(texts::crowdedOutput), 1);
   EXPECT_EQ(s.ui.lastMessage().caption, "Advarsel");
   EXPECT_EQ(s.ui.lastMessage().icon, Icon::Error);
   ASSERT_EQ(runAttempt(c, AttemptKind::WithoutLetters), FillResult::Filled);
-  EXPECT_EQ(s.countMessages(texts::crowdedOutput), 2);
+  EXPECT_EQ(s.countMessages(texts::crowdedOutput), 2);  // another run
+
+  // A run of three crosswords: one warning.
+  c.simpleMode = true;
+  c.RunLimit = 3;
+  c.run.saved = 0;
+  ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
+  EXPECT_EQ(c.run.saved, 3);
+  EXPECT_EQ(s.countMessages(texts::crowdedOutput), 3);
 }
 
 TEST_F(GenerationRunTest, HandOverGetsEveryFileAndFlagsTheLast) {
