@@ -19,6 +19,7 @@ packages=(
   libgl-dev
   libgmock-dev
   libgtest-dev
+  libsqlite3-dev
   myspell-da
   mythes-da
   ninja-build
