@@ -65,6 +65,7 @@ std::span<const Option> pathOptions();
 std::span<const Option> gridOptions();
 std::span<const Option> dictOptions();
 std::span<const Option> dictSetOptions();
+std::span<const Option> clueOptions();
 
 // The option lines of a usage: "  -n COUNT          crosswords to save ...",
 // the help wrapped to 79 columns; options without help are left out.

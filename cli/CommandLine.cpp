@@ -19,6 +19,7 @@ std::string usage() {
          "  path auto MODEL.ktd -o OUT.vej                  the automatic path of a model\n"
          "  grid show|convert|import|export ...             model grids and raw crosswords\n"
          "  dict import|export|stats|search|test|union|sub|join ...   dictionaries\n"
+         "  clue import FILE.tsv | export [-o FILE.tsv]      the clue database\n"
          "  anagram PHRASE [--dict FILE] ...                anagrams of a phrase\n"
          "  help [COMMAND]                                  the usage of a command\n"
          "  --version                                       the program's version\n"
@@ -43,6 +44,7 @@ Runner runnerFor(const std::string& command) {
   if (command == "anagram") return runAnagramCommand;
   if (command == "generate") return runGenerateCommand;
   if (command == "template") return runTemplateCommand;
+  if (command == "clue") return runClueCommand;
   return nullptr;
 }
 

@@ -14,9 +14,11 @@ constexpr std::string_view kDictExport[] = {"-o", "--with-scores"};
 constexpr std::string_view kDictStats[] = {"--plan"};
 constexpr std::string_view kDictSearch[] = {"--sort", "--count"};
 constexpr std::string_view kDictSet[] = {"-o", "--seed"};
+constexpr std::string_view kClueImport[] = {"--database", "--clue-language"};
+constexpr std::string_view kClueExport[] = {"-o", "--database"};
 
-const std::array<CommandOptions, 10>& all() {
-  static const std::array<CommandOptions, 10> commands = {{
+const std::array<CommandOptions, 12>& all() {
+  static const std::array<CommandOptions, 12> commands = {{
       {"generate", generateOptions(), {}},
       {"template new", templateOptions(), {}},
       {"path auto", pathOptions(), {}},
@@ -27,6 +29,8 @@ const std::array<CommandOptions, 10>& all() {
       {"dict search", dictOptions(), kDictSearch},
       {"dict union", dictSetOptions(), kDictSet},
       {"anagram", anagramOptions(), {}},
+      {"clue import", clueOptions(), kClueImport},
+      {"clue export", clueOptions(), kClueExport},
   }};
   return commands;
 }

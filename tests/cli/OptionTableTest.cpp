@@ -56,6 +56,8 @@ TEST(OptionTable, HelpAndManualListEveryOptionOfEveryCommand) {
       {"dict search", {runDictCommand, {"search", "--help"}}},
       {"dict union", {runDictCommand, {"union", "--help"}}},
       {"anagram", {runAnagramCommand, {"--help"}}},
+      {"clue import", {runClueCommand, {"import", "--help"}}},
+      {"clue export", {runClueCommand, {"export", "--help"}}},
   };
   const ManualPage page = expandManualOptions(fileText(VORKEL_SOURCE_DIR "/docs/vorkel.1.scd"));
   EXPECT_TRUE(page.problems.empty()) << page.problems.front();

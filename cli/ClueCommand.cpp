@@ -1,0 +1,100 @@
+// `vorkel clue`: moves the clue database's clues in and out as UTF-8 TSV.
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "cli/Arguments.h"
+#include "cli/CommandOptions.h"
+#include "cli/Commands.h"
+#include "cli/Console.h"
+#include "dictionary/ClueDatabase.h"
+#include "platform/Files.h"
+
+namespace vorkel {
+
+namespace {
+
+// A clue file of a few million lines is the most anyone imports.
+constexpr std::uint64_t kMaxClueFileBytes = 512ull << 20;
+
+constexpr Option kOptions[] = {
+    {"--database", nullptr, true, "FILE",
+     "the clue database (default $VORKEL_CLUE_DATABASE, else "
+     "$XDG_DATA_HOME/vorkel/clues.sqlite)"},
+    {"--clue-language", nullptr, true, "CODE",
+     "import: the language of lines that name none (default da)"},
+    {"-o", "--output", true, "FILE", "export: the file to write (default stdout)"},
+};
+
+std::string cluesUsage() {
+  return "usage: vorkel clue import FILE.tsv [OPTIONS]\n"
+         "       vorkel clue export [-o FILE.tsv] [OPTIONS]\n"
+         "\n"
+         "The clue database that penvik drafts its clues from. The TSV is UTF-8, one\n"
+         "clue a line: word, clue, language, source (typed, imported, kind, synonym),\n"
+         "uses, last used (seconds since 1970); only word and clue are required. An\n"
+         "import stores all lines or none.\n"
+         "\n"
+         "import:\n" +
+         optionLines(*findCommandOptions("clue import")) + "export:\n" +
+         optionLines(*findCommandOptions("clue export"));
+}
+
+std::unique_ptr<ClueDatabase> openDatabase(const Arguments& a, Console& console) {
+  const std::string path = a.has("--database")
+                               ? *a.value("--database")
+                               : clueDatabasePath(std::getenv("VORKEL_CLUE_DATABASE"),
+                                                  std::getenv("XDG_DATA_HOME"),
+                                                  std::getenv("HOME"));
+  if (path.empty()) {
+    console.say("no clue database: set --database, VORKEL_CLUE_DATABASE or HOME");
+    return nullptr;
+  }
+  std::string error;
+  auto db = ClueDatabase::open(path, error);
+  if (!db) console.say(error);
+  return db;
+}
+
+}  // namespace
+
+std::span<const Option> clueOptions() { return kOptions; }
+
+int runClueCommand(const Args& args, std::ostream& out, std::ostream& err) {
+  const std::string verb = args.empty() ? std::string() : args[0];
+  if (verb == "-h" || verb == "--help" || verb == "help") return printUsage(out, cluesUsage());
+  if (verb != "import" && verb != "export") return unknownCommand(err, "clue", verb, cluesUsage());
+  Console console(err, "clue " + verb);
+  Arguments a;
+  if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
+  if (a.help) return printUsage(out, cluesUsage());
+  if (verb == "import") {
+    if (a.positional.size() != 1) return usageError(console, "expected one TSV file");
+    const auto text = Files::readFile(a.positional[0], kMaxClueFileBytes);
+    if (!text) return console.fail("cannot read '" + a.positional[0] + "'");
+    auto db = openDatabase(a, console);
+    if (!db) return ExitFailed;
+    std::string error;
+    const auto count = db->importTsv(*text, a.valueOr("--clue-language", "da"), error);
+    if (!count) return console.fail(a.positional[0] + ": " + error + " Nothing was imported.");
+    out << "imported " << *count << " clues\n";
+    return ExitOk;
+  }
+  if (!a.positional.empty()) return usageError(console, "export takes no file; use -o FILE");
+  auto db = openDatabase(a, console);
+  if (!db) return ExitFailed;
+  const std::string tsv = db->exportTsv();
+  const std::string output = a.valueOr("-o", "");
+  if (output.empty() || output == "-") {
+    out << tsv;
+    return ExitOk;
+  }
+  errno = 0;
+  if (!Files::writeFileAtomically(output, tsv))
+    return console.fail("cannot write '" + output + "': " + std::strerror(errno));
+  return ExitOk;
+}
+
+}  // namespace vorkel
