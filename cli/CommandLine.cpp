@@ -19,7 +19,7 @@ std::string usage() {
          "  path auto MODEL.ktd -o OUT.vej                  the automatic path of a model\n"
          "  grid show|convert|import|export ...             model grids and raw crosswords\n"
          "  dict import|export|stats|search|test|union|sub|join ...   dictionaries\n"
-         "  clue import FILE.tsv | export [-o FILE.tsv]      the clue database\n"
+         "  clue suggest WORD... | add WORD CLUE | import | export   clue drafts\n"
          "  anagram PHRASE [--dict FILE] ...                anagrams of a phrase\n"
          "  help [COMMAND]                                  the usage of a command\n"
          "  --version                                       the program's version\n"

@@ -14,11 +14,13 @@ constexpr std::string_view kDictExport[] = {"-o", "--with-scores"};
 constexpr std::string_view kDictStats[] = {"--plan"};
 constexpr std::string_view kDictSearch[] = {"--sort", "--count"};
 constexpr std::string_view kDictSet[] = {"-o", "--seed"};
+constexpr std::string_view kClueSuggest[] = {"--all", "--database"};
+constexpr std::string_view kClueAdd[] = {"--database"};
 constexpr std::string_view kClueImport[] = {"--database", "--clue-language"};
 constexpr std::string_view kClueExport[] = {"-o", "--database"};
 
-const std::array<CommandOptions, 12>& all() {
-  static const std::array<CommandOptions, 12> commands = {{
+const std::array<CommandOptions, 14>& all() {
+  static const std::array<CommandOptions, 14> commands = {{
       {"generate", generateOptions(), {}},
       {"template new", templateOptions(), {}},
       {"path auto", pathOptions(), {}},
@@ -29,6 +31,8 @@ const std::array<CommandOptions, 12>& all() {
       {"dict search", dictOptions(), kDictSearch},
       {"dict union", dictSetOptions(), kDictSet},
       {"anagram", anagramOptions(), {}},
+      {"clue suggest", clueOptions(), kClueSuggest},
+      {"clue add", clueOptions(), kClueAdd},
       {"clue import", clueOptions(), kClueImport},
       {"clue export", clueOptions(), kClueExport},
   }};

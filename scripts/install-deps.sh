@@ -19,6 +19,8 @@ packages=(
   libgl-dev
   libgmock-dev
   libgtest-dev
+  libhunspell-dev
+  pkgconf
   libsqlite3-dev
   myspell-da
   mythes-da

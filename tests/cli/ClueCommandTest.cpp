@@ -91,5 +91,18 @@ TEST_F(ClueCommandTest, FailuresSayWhyAndChangeNothing) {
             "word\tclue\tlanguage\tsource\tuses\tlast_used\nØRN\tFugl\tda\timported\t0\t0\n");
 }
 
+// A clue added is the word's first draft; asking for drafts creates no database.
+TEST_F(ClueCommandTest, AnAddedClueIsSuggestedFirst) {
+  const std::string db = file("sub/clues.sqlite");
+  auto r = clues({"suggest", "ØRN", "XYZZY", "--database", db});
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out, "ØRN\tRovfugl\nXYZZY\t\n");
+  EXPECT_FALSE(fs::exists(db));
+  ASSERT_EQ(clues({"add", "ørn", "Kongeligt fjerkræ", "--database", db}).exit, 0);
+  r = clues({"suggest", "ØRN", "--all", "--database", db});
+  EXPECT_EQ(r.out, "ØRN\tKongeligt fjerkræ\tRovfugl\n");
+  EXPECT_NE(clues({"add", "ØRN", "--database", db}).exit, 0);
+}
+
 }  // namespace
 }  // namespace vorkel

@@ -56,6 +56,8 @@ TEST(OptionTable, HelpAndManualListEveryOptionOfEveryCommand) {
       {"dict search", {runDictCommand, {"search", "--help"}}},
       {"dict union", {runDictCommand, {"union", "--help"}}},
       {"anagram", {runAnagramCommand, {"--help"}}},
+      {"clue suggest", {runClueCommand, {"suggest", "--help"}}},
+      {"clue add", {runClueCommand, {"add", "--help"}}},
       {"clue import", {runClueCommand, {"import", "--help"}}},
       {"clue export", {runClueCommand, {"export", "--help"}}},
   };

@@ -1,5 +1,6 @@
 // penvik: the drawing program that takes the generator's raw crosswords.
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,19 +8,22 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/ClueSources.h"
+#include "penvik/ClueDrafts.h"
 #include "penvik/Crossword.h"
 #include "penvik/ReceiveLog.h"
 #include "penvik/qt/PenvikWindow.h"
 #include "penvik/qt/PuzzleExport.h"
 #include "platform/Files.h"
+#include "platform/Process.h"
 #include "platform/qt/QuitOnSignal.h"
 
 namespace {
 
 const char* kUsage =
     "usage: penvik [RAW-CROSSWORD...]\n"
-    "       penvik --pdf OUT.pdf RAW-CROSSWORD\n"
-    "       penvik --svg OUT.svg RAW-CROSSWORD\n"
+    "       penvik --pdf OUT.pdf [--auto-clues] RAW-CROSSWORD\n"
+    "       penvik --svg OUT.svg [--auto-clues] RAW-CROSSWORD\n"
     "       penvik --version | --help\n"
     "\n"
     "Penvik, the drawing program of the crossword suite. It takes the raw\n"
@@ -29,13 +33,33 @@ const char* kUsage =
     "  --pdf OUT.pdf     write the crossword with its clues as PDF (puzzle, then\n"
     "                    solution) and exit, without a window\n"
     "  --svg OUT.svg     the same as two SVG pictures: OUT.svg and OUT-løsning.svg\n"
+    "  --auto-clues      a clue cell with no clue written gets a draft: a clue\n"
+    "                    of the clue database ($VORKEL_CLUE_DATABASE, or\n"
+    "                    $XDG_DATA_HOME/vorkel/clues.sqlite), else one made from\n"
+    "                    the Danish thesaurus; each draft is used once a puzzle\n"
     "\n"
     "Every hand-over is logged to $PENVIK_LOG, or else to\n"
     "$XDG_STATE_HOME/vorkel/penvik.log (~/.local/state/vorkel/penvik.log).\n"
     "Settings are read from penvik.ini beside the program (section [Penvik]).\n";
 
+// Drafts for the clues not written: from the clue database (only read: an
+// export does not create one), the thesaurus and the stock word scores.
+// A source that cannot be used is named, and the drafts come from the rest.
+penvik::Clues autoClues(const penvik::RawGrid& grid, const penvik::Clues& written) {
+  const std::string database = vorkel::clueDatabasePath(
+      std::getenv("VORKEL_CLUE_DATABASE"), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::string scores =
+      vorkel::Files::joinPath(vorkel::Process::programFolder(), "Dic/dksort.score");
+  const vorkel::ClueSources sources = vorkel::openClueSources(vorkel::ClueSourcePaths::danish(
+      database, vorkel::Files::isFile(scores) ? scores : std::string()));
+  for (const std::string& p : sources.problems) std::fprintf(stderr, "penvik: %s\n", p.c_str());
+  const penvik::Clues drafts = penvik::draftClues(
+      grid, written, [&](std::string_view word) { return sources.draftTexts(word); });
+  return penvik::withDrafts(written, drafts);
+}
+
 // --pdf / --svg: 0 written, 1 the crossword or the output failed.
-int exportOnly(bool pdf, const std::string& out, const std::string& raw) {
+int exportOnly(bool pdf, const std::string& out, const std::string& raw, bool drafts) {
   const penvik::Crossword c = penvik::Crossword::open(raw);
   if (!c.grid) {
     std::fprintf(stderr, "penvik: %s\n", c.error.c_str());
@@ -43,7 +67,8 @@ int exportOnly(bool pdf, const std::string& out, const std::string& raw) {
   }
   if (!c.clueNote.empty()) std::fprintf(stderr, "penvik: %s\n", c.clueNote.c_str());
   const penvik::PuzzlePages pages =
-      penvik::layoutPuzzle(*c.grid, c.clues, std::string(vorkel::Files::fileName(c.path)));
+      penvik::layoutPuzzle(*c.grid, drafts ? autoClues(*c.grid, c.clues) : c.clues,
+                           std::string(vorkel::Files::fileName(c.path)));
   std::string error;
   if (!(pdf ? penvik::savePdf(out, pages, error) : penvik::saveSvg(out, pages, error))) {
     std::fprintf(stderr, "penvik: %s\n", error.c_str());
@@ -71,13 +96,17 @@ int main(int argc, char** argv) {
   // An export draws no window: it needs no display either.
   const bool exporting = argc > 1 && (!std::strcmp(argv[1], "--pdf") || !std::strcmp(argv[1], "--svg"));
   if (exporting) {
-    if (argc != 4) {
+    std::vector<std::string> rest(argv + 2, argv + argc);
+    const auto option = std::find(rest.begin(), rest.end(), "--auto-clues");
+    const bool drafts = option != rest.end();
+    if (drafts) rest.erase(option);
+    if (rest.size() != 2) {
       std::fprintf(stderr, "penvik: %s takes an output file and a raw crossword\n%s", argv[1], kUsage);
       return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return exportOnly(argv[1][2] == 'p', argv[2], argv[3]);
+    return exportOnly(argv[1][2] == 'p', rest[0], rest[1], drafts);
   }
 
   // Qt takes its own options (-platform, ...) out of argv.

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# How many clue cells of crosswords from the stock models get a clue draft,
+# and how long drafting one crossword takes.
+#
+#   bash bench/clues/coverage.sh [BUILD] [CROSSWORDS-PER-MODEL]
+#
+# Makes the crosswords with the stock templates (their default word tier),
+# asks `vorkel clue suggest` for every word (no clue database: thesaurus
+# drafts only), and prints per model the words, the words with a draft and
+# the share; then times `penvik --svg --auto-clues` on one Model3 crossword.
+set -euo pipefail
+build="${1:-build/release}"
+count="${2:-10}"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export VORKEL_CLUE_DATABASE="$work/none.sqlite"
+total=0 drafted=0
+for n in 1 2 3 4 5 6; do
+  mkdir -p "$work/m$n"
+  "$build/vorkel" generate "$build/Stock/Model$n.skb" -n "$count" -o "$work/m$n" >/dev/null
+  words=()
+  for raw in "$work/m$n"/*; do
+    mapfile -t -O "${#words[@]}" words < <("$build/vorkel" grid show "$raw" --words | awk 'NF==4 {print $4}')
+  done
+  "$build/vorkel" clue suggest "${words[@]}" >"$work/m$n.tsv"
+  w=$(wc -l <"$work/m$n.tsv")
+  d=$(awk -F'\t' '$2 != ""' "$work/m$n.tsv" | wc -l)
+  total=$((total + w)) drafted=$((drafted + d))
+  awk -v m="Model$n" -v w="$w" -v d="$d" 'BEGIN {printf "%-7s %5d words %5d drafted %5.1f %%\n", m, w, d, 100 * d / w}'
+done
+awk -v w="$total" -v d="$drafted" 'BEGIN {printf "all     %5d words %5d drafted %5.1f %%\n", w, d, 100 * d / w}'
+raw=$(ls "$work/m3"/* | head -1)
+start=$(date +%s%N)
+QT_QPA_PLATFORM=offscreen "$build/penvik" --svg "$work/p.svg" --auto-clues "$raw" >/dev/null 2>&1
+with=$(( ($(date +%s%N) - start) / 1000000 ))
+start=$(date +%s%N)
+QT_QPA_PLATFORM=offscreen "$build/penvik" --svg "$work/p.svg" "$raw" >/dev/null 2>&1
+without=$(( ($(date +%s%N) - start) / 1000000 ))
+echo "penvik --svg on a Model3 crossword: $with ms with --auto-clues, $without ms without"

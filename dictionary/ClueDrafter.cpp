@@ -1,0 +1,155 @@
+#include "dictionary/ClueDrafter.h"
+
+#include <algorithm>
+
+#include "dictionary/Thesaurus.h"
+#include "dictionary/WordForms.h"
+
+namespace vorkel {
+
+namespace {
+
+// Longer texts do not fit a clue cell at a readable size.
+constexpr std::size_t kMaxDraftBytes = 24;
+// Stems shorter than this ("i", "en") are in too many words to rule any out.
+constexpr std::size_t kShortestTellingStem = 3;
+
+std::vector<std::string> wordsOf(std::string_view text) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : text) {
+    if (c == ' ' || c == '-' || c == ',') {
+      if (!word.empty()) words.push_back(std::move(word));
+      word.clear();
+    } else {
+      word.push_back(c);
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+std::size_t characters(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+std::string capitalised(std::string_view clue) {
+  if (clue.empty()) return {};
+  const std::size_t first = (static_cast<unsigned char>(clue[0]) == 0xC3 && clue.size() > 1) ? 2 : 1;
+  return upperCaseWord(clue.substr(0, first)) + std::string(clue.substr(first));
+}
+
+ClueDrafter::ClueDrafter(const Thesaurus* thesaurus, const WordForms* forms,
+                         const ClueDatabase* database, std::string language,
+                         WordCommonness commonness)
+    : thesaurus_(thesaurus),
+      forms_(forms),
+      database_(database),
+      language_(std::move(language)),
+      commonness_(std::move(commonness)) {}
+
+std::vector<std::string> ClueDrafter::baseForms(const std::string& word) const {
+  std::vector<std::string> bases = forms_ ? forms_->stems(word) : std::vector<std::string>{};
+  if (std::find(bases.begin(), bases.end(), word) == bases.end()) bases.insert(bases.begin(), word);
+  return bases;
+}
+
+bool ClueDrafter::givesAway(std::string_view clue, std::string_view answer) const {
+  const std::string a = lowerCaseWord(answer);
+  const std::string c = lowerCaseWord(clue);
+  if (c.find(a) != std::string::npos) return true;
+  std::vector<std::string> answerBases = baseForms(a);
+  for (const std::string& word : wordsOf(c)) {
+    for (const std::string& base : answerBases)
+      if (base.size() >= kShortestTellingStem && word.find(base) != std::string::npos) return true;
+    // ISTAP is no clue's "Is": a word the answer is built of gives it away.
+    if (word.size() >= 2 && a.find(word) != std::string::npos) return true;
+    for (const std::string& base : baseForms(word))
+      if (std::find(answerBases.begin(), answerBases.end(), base) != answerBases.end()) return true;
+  }
+  return false;
+}
+
+std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
+  std::vector<ClueDraft> out;
+  auto add = [&](std::string_view text, ClueSource source) {
+    if (text.empty() || text.size() > kMaxDraftBytes || givesAway(text, answer)) return;
+    std::string clue = capitalised(text);
+    for (const ClueDraft& d : out)
+      if (lowerCaseWord(d.text) == lowerCaseWord(clue)) return;
+    out.push_back({std::move(clue), source});
+  };
+  if (database_)
+    for (const ClueEntry& e : database_->suggestions(answer, language_)) add(e.clue, e.source);
+  if (!thesaurus_) return out;
+
+  const std::string word = lowerCaseWord(answer);
+  // The headword the thesaurus clues come from: the answer or its base form.
+  std::string headword = word;
+  // A thesaurus clue with the word it was made from, which says how common it is.
+  struct Made {
+    std::string text;
+    ClueSource source;
+    std::string base;
+  };
+  std::vector<Made> made;
+  auto make = [&](std::string_view text, ClueSource source, std::string_view base) {
+    if (!text.empty()) made.push_back({std::string(text), source, std::string(base)});
+  };
+  if (thesaurus_->entrySize(word) > 0 || !thesaurus_->broaderTerms(word).empty()) {
+    // The answer is a headword: its terms fit it as they stand.
+    for (const std::string& b : thesaurus_->broaderTerms(word)) make(b, ClueSource::ThesaurusKind, b);
+    for (const std::string& s : thesaurus_->synonyms(word)) make(s, ClueSource::ThesaurusSynonym, s);
+  } else if (forms_) {
+    // An inflected answer: the terms of its base form, put in the answer's
+    // form. The base with the larger entry is taken first (MADEN: mad, not
+    // the rarer made).
+    std::vector<std::string> bases = forms_->stems(word);
+    std::stable_sort(bases.begin(), bases.end(), [&](const std::string& x, const std::string& y) {
+      return thesaurus_->entrySize(x) > thesaurus_->entrySize(y);
+    });
+    for (const std::string& base : bases) {
+      if (base == word || !word.starts_with(base)) continue;
+      if (thesaurus_->entrySize(base) == 0 && thesaurus_->broaderTerms(base).empty()) continue;
+      headword = base;
+      for (const std::string& b : thesaurus_->broaderTerms(base))
+        if (auto f = forms_->inflectLike(b, word, base)) make(*f, ClueSource::ThesaurusKind, b);
+      for (const std::string& s : thesaurus_->synonyms(base))
+        if (auto f = forms_->inflectLike(s, word, base)) make(*f, ClueSource::ThesaurusSynonym, s);
+      break;
+    }
+  }
+  // First the synonyms whose own entry names the answer's word back (the
+  // closest in meaning), then what the answer is a kind of, the most
+  // specific kind first (Rovfugl before Dyr), then the other
+  // synonyms in the thesaurus' order, then words that are not common, then
+  // clues of several words, shorter first, and last a kind so general that
+  // it says little (a kind of "del", "side": hundreds of narrower terms).
+  constexpr std::size_t kMostNarrower = 150;
+  constexpr int kCommon = 50;
+  auto reciprocal = [&](const Made& d) {
+    const std::vector<std::string> back = thesaurus_->synonyms(d.base);
+    return std::find(back.begin(), back.end(), headword) != back.end();
+  };
+  auto rank = [&](const Made& d) {
+    if (d.source == ClueSource::ThesaurusKind && thesaurus_->narrowerCount(d.base) > kMostNarrower)
+      return 5;
+    if (d.text.find(' ') != std::string::npos) return 4;
+    if (commonness_ && commonness_(d.base) < kCommon) return 3;
+    if (d.source == ClueSource::ThesaurusKind) return 1;
+    return reciprocal(d) ? 0 : 2;
+  };
+  std::stable_sort(made.begin(), made.end(), [&](const Made& x, const Made& y) {
+    if (rank(x) != rank(y)) return rank(x) < rank(y);
+    if (rank(x) == 1) return thesaurus_->narrowerCount(x.base) < thesaurus_->narrowerCount(y.base);
+    if (rank(x) == 4) return characters(x.text) < characters(y.text);
+    return false;
+  });
+  for (const Made& d : made) add(d.text, d.source);
+  return out;
+}
+
+}  // namespace vorkel

@@ -1,0 +1,51 @@
+#include "dictionary/ClueSources.h"
+
+#include "platform/Cp1252.h"
+#include "platform/Files.h"
+
+namespace vorkel {
+
+ClueSourcePaths ClueSourcePaths::danish(std::string database, std::string scores) {
+  return {"/usr/share/mythes/th_da_DK.dat", "/usr/share/hunspell/da_DK", std::move(database),
+          std::move(scores)};
+}
+
+ClueSources openClueSources(const ClueSourcePaths& paths) {
+  ClueSources s;
+  std::string error;
+  s.thesaurus = Thesaurus::load(paths.thesaurus, error);
+  if (!s.thesaurus) s.problems.push_back(error + " (install mythes-da)");
+  s.forms = WordForms::open(paths.hunspell);
+  if (!s.forms)
+    s.problems.push_back("no hunspell dictionary " + paths.hunspell + ".aff/.dic (install myspell-da)");
+  if (!paths.database.empty() && (paths.createDatabase || Files::exists(paths.database))) {
+    error.clear();
+    s.database = ClueDatabase::open(paths.database, error);
+    if (!s.database) s.problems.push_back(error);
+  }
+  if (!paths.scores.empty()) {
+    error.clear();
+    s.scores = WordScores::load(paths.scores, s.language, error);
+    if (!s.scores) s.problems.push_back(error);
+  }
+  return s;
+}
+
+ClueDrafter ClueSources::drafter() const {
+  WordCommonness commonness;
+  if (scores)
+    commonness = [this](std::string_view word) {
+      std::string bytes;
+      return utf8ToCp1252Exact(word, bytes) ? scores->scoreOfText(bytes, language) : -1;
+    };
+  return ClueDrafter(thesaurus ? &*thesaurus : nullptr, forms.get(), database.get(), "da",
+                     std::move(commonness));
+}
+
+std::vector<std::string> ClueSources::draftTexts(std::string_view word) const {
+  std::vector<std::string> texts;
+  for (ClueDraft& d : drafter().drafts(word)) texts.push_back(std::move(d.text));
+  return texts;
+}
+
+}  // namespace vorkel

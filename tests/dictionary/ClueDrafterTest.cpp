@@ -1,0 +1,112 @@
+#include "dictionary/ClueDrafter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <unistd.h>
+
+#include "dictionary/ClueDatabase.h"
+#include "dictionary/Thesaurus.h"
+#include "dictionary/WordForms.h"
+
+namespace vorkel {
+namespace {
+
+// A thesaurus in the stock file's format, with the words the cases need.
+const char* kThesaurus =
+    "utf-8\n"
+    "mad|2\n"
+    "|kost|madvare|føde|ædelse\n"
+    "|babymad (underbegreb)|snask (vulgær)\n"
+    "tæsk|1\n"
+    "|bank|røvfuld (vulgær)|klø (daglig tale)|(én) på tæven\n"
+    "rovfugl|1\n"
+    "|ørn (underbegreb)|falk (underbegreb)\n"
+    "is|1\n"
+    "|istap (underbegreb)|frost\n"
+    "kat|1\n"
+    "|mis\n"
+    "dyr|1\n"
+    "|kat (underbegreb)|væsen\n";
+
+std::vector<std::string> textsOf(const std::vector<ClueDraft>& drafts) {
+  std::vector<std::string> texts;
+  for (const ClueDraft& d : drafts) texts.push_back(d.text);
+  return texts;
+}
+
+TEST(Thesaurus, MarkersMakeKindsAndKeepVulgarWordsOut) {
+  std::string error;
+  const auto t = Thesaurus::parse(kThesaurus, error);
+  ASSERT_TRUE(t) << error;
+  EXPECT_EQ(t->synonyms("mad"), (std::vector<std::string>{"kost", "madvare", "føde", "ædelse"}));
+  EXPECT_EQ(t->synonyms("tæsk"), (std::vector<std::string>{"bank", "klø"}));
+  EXPECT_EQ(t->broaderTerms("ørn"), (std::vector<std::string>{"rovfugl"}));
+  EXPECT_EQ(t->narrowerCount("rovfugl"), 2u);
+  EXPECT_TRUE(t->broaderTerms("snask").empty());
+  // Not a UTF-8 thesaurus, and a file cut in the middle of an entry.
+  EXPECT_FALSE(Thesaurus::parse("ISO8859-1\nmad|1\n|kost\n", error));
+  const auto cut = Thesaurus::parse("utf-8\nmad|3\n|kost|fø", error);
+  ASSERT_TRUE(cut);
+  EXPECT_EQ(cut->synonyms("mad"), (std::vector<std::string>{"kost", "fø"}));
+}
+
+class ClueDrafterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    thesaurus_ = Thesaurus::parse(kThesaurus, error);
+    forms_ = WordForms::open("/usr/share/hunspell/da_DK");
+    if (!forms_) GTEST_SKIP() << "no Danish hunspell dictionary (myspell-da)";
+  }
+  std::optional<Thesaurus> thesaurus_;
+  std::unique_ptr<WordForms> forms_;
+};
+
+TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
+  const ClueDrafter drafter(&*thesaurus_, forms_.get(), nullptr, "da");
+  const struct {
+    const char* answer;
+    std::vector<std::string> drafts;
+  } cases[] = {
+      {"ØRN", {"Rovfugl"}},                      // a kind, with a capital
+      {"MAD", {"Kost", "Føde", "Ædelse"}},       // not Madvare: it holds the answer
+      {"MADEN", {"Kosten", "Føden"}},            // the answer's form, never Fødeen
+      {"TÆSK", {"Bank", "Klø"}},                 // no vulgar word, no bracket
+      {"ISTAP", {}},                             // "Is" is part of the answer
+      {"KATTEN", {"Dyret", "Missen"}},           // katten's doubled t is no ending
+      {"XYZZY", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
+}
+
+TEST_F(ClueDrafterTest, WordFormsRefuseMadeUpCompounds) {
+  // Hunspell takes "dyrten" as dyr + ten; it is no form of dyr.
+  EXPECT_FALSE(forms_->isFormOf("dyrten", "dyr"));
+  EXPECT_TRUE(forms_->isFormOf("føden", "føde"));
+  EXPECT_EQ(forms_->inflectLike("føde", "maden", "mad"), "føden");
+  EXPECT_EQ(forms_->inflectLike("vogn", "bilerne", "bil"), "vognene");
+  EXPECT_EQ(forms_->inflectLike("hus", "bilen", "bil"), "huset");
+  EXPECT_EQ(forms_->inflectLike("to ord", "bilen", "bil"), std::nullopt);
+}
+
+TEST_F(ClueDrafterTest, TheDatabaseComesFirstAndCommonWordsBeforeRareOnes) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("clue-drafter-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  std::string error;
+  auto db = ClueDatabase::open((folder / "clues.sqlite").string(), error);
+  ASSERT_TRUE(db) << error;
+  ASSERT_TRUE(db->add({"mad", "Spise", "da", ClueSource::Typed, 0, 0}, error)) << error;
+  // A typed clue that gives the answer away is no draft either.
+  ASSERT_TRUE(db->add({"mad", "Madpakke", "da", ClueSource::Typed, 0, 0}, error)) << error;
+  const ClueDrafter drafter(&*thesaurus_, forms_.get(), db.get(), "da",
+                            [](std::string_view w) { return w == "kost" ? 10 : 80; });
+  EXPECT_EQ(textsOf(drafter.drafts("MAD")), (std::vector<std::string>{"Spise", "Føde", "Ædelse", "Kost"}));
+  db.reset();
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace vorkel
