@@ -89,6 +89,9 @@ bool runForcedWordsDialog(ApplicationContext& context) {
         form.set(FileField, firstCharacters(files.fileName, ForcedSettings::MaxWordFile));
     } else if (button == Help) {
       ui.messageBox(texts::noHelp, texts::noHelpCaption);
+    } else if (button == Ok && form.text(UseFileField) == "1" &&
+               form.text(FileField).find_first_not_of(' ') == std::string::npos) {
+      ui.messageBox(texts::forcedNoWordFile, texts::forcedDialogTitle, Icon::Warning);
     } else {
       break;
     }

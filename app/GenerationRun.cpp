@@ -130,6 +130,12 @@ void markDocumentChanged(ApplicationContext& context) {
   context.document.untitled = true;
 }
 
+// A word file that cannot be used, named under the text, in a box of the
+// forced-words command.
+void showWordFileProblem(ApplicationContext& context, const char* text, const std::string& path) {
+  context.ui.messageBox(std::string(text) + "\n" + path, texts::forcedDialogTitle, Icon::Warning);
+}
+
 // The words of "tvang.txt" for a run; an unreadable file is shown and the
 // run goes on without words.
 ForcedWords forcedWordsFor(ApplicationContext& context) {
@@ -138,7 +144,7 @@ ForcedWords forcedWordsFor(ApplicationContext& context) {
   const std::optional<std::vector<std::string>> list =
       readWordList(path, ForcedLineLimit, context.language);
   if (!list) {
-    context.ui.messageBox(texts::wordListUnreadable, path);
+    showWordFileProblem(context, texts::wordListUnreadable, path);
     return words;
   }
   for (const std::string& w : *list) words.add(w);
@@ -152,13 +158,13 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
   const std::optional<std::vector<std::string>> list =
       readWordList(path, WordFileLineLimit, context.language);
   if (!list) {
-    context.ui.messageBox(texts::wordListUnreadable, path);
+    showWordFileProblem(context, texts::wordListUnreadable, path);
     return false;
   }
   const WorkingGrid model = WorkingGrid::fromDocument(context.document, context.ui, false);
   if (drawForcedWords(*list, model, context.language, s.numberToDraw, context.random, words) !=
       DrawResult::Drawn) {
-    context.ui.messageBox(texts::wordListNoneFits, path);
+    showWordFileProblem(context, texts::wordListNoneFits, path);
     return false;
   }
   return true;

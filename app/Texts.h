@@ -80,6 +80,11 @@ inline constexpr const char* forcedOrLabel = "ELLER:";
 inline constexpr const char* forcedAtLeastLabel = "Brug mindst";
 inline constexpr const char* forcedFromFileLabel = "ord fra filen:";
 inline constexpr const char* forcedBrowseButton = "Browse";
+// OK with "ELLER:" ticked and no word file named: which words would be used
+// is not clear, so the dialog comes back.
+inline constexpr const char* forcedNoWordFile =
+    "Der er ikke valgt nogen ordfil.\n\nVælg en fil med \"Browse\", eller fjern krydset ved "
+    "\"ELLER:\" for at bruge ordene ovenfor.";
 inline constexpr const char* forcedFileName = "tvang.txt";
 inline constexpr const char* forcedWriteFailed =
     "Kunne ikke finde/åbne filen Tvang.txt\nDin opsætning er IKKE ændret";

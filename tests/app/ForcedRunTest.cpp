@@ -134,10 +134,16 @@ TEST_F(ForcedRunTest, ForcedRunPutsTheWordIntoEveryCrosswordAndKeepsTheProgramsP
   for (char& ch : lower) ch = static_cast<char>(ch + 32);
   dir.write("tvang.txt", " " + lower + " \r\n\r\n");
   const std::vector<PathStop> path = c.path.stops();
+  // OK as the dialog opens ("ELLER:" ticked, no word file) says so and
+  // comes back, instead of running without the typed word.
+  answerDialog({});
   answerDialog({{fd::UseFileField, "0"}});
 
   ASSERT_TRUE(runForcedGeneration(c));
-  ASSERT_EQ(s.ui.dialogs.size(), 1u);
+  ASSERT_EQ(s.ui.dialogs.size(), 2u);
+  EXPECT_EQ(s.ui.messages.front().text, texts::forcedNoWordFile);
+  EXPECT_EQ(s.ui.messages.front().caption, texts::forcedDialogTitle);
+  s.ui.messages.clear();
   const DialogForm& shown = s.ui.dialogs[0];
   EXPECT_EQ(shown.title, texts::forcedDialogTitle);
   EXPECT_EQ(shown.text(fd::WordsField), word) << "one word, in upper case";
@@ -182,8 +188,8 @@ TEST_F(ForcedRunTest, NewWordsAreDrawnEveryFifthAttempt) {
   ASSERT_TRUE(runForcedGeneration(c));
   EXPECT_EQ(c.run.tries, 5);
   ASSERT_EQ(s.ui.messages.size(), 1u);
-  EXPECT_EQ(s.ui.lastMessage().text, texts::wordListUnreadable);
-  EXPECT_EQ(s.ui.lastMessage().caption, dir / "ord.txt");
+  EXPECT_EQ(s.ui.lastMessage().text, std::string(texts::wordListUnreadable) + "\n" + (dir / "ord.txt"));
+  EXPECT_EQ(s.ui.lastMessage().caption, texts::forcedDialogTitle);
   EXPECT_EQ(s.ui.statusTexts.back(), "") << "the run ended as runs end";
 }
 
@@ -222,7 +228,7 @@ TEST_F(ForcedRunTest, RefusalsAndFilesThatCannotBeUsed) {
   EXPECT_EQ(s.ui.messages[1].text, texts::forcedWriteFailed);
   EXPECT_EQ(s.ui.messages[1].caption, texts::forcedWriteFailedCaption);
   // Drawing from a word file that does not exist: shown, nothing runs.
-  EXPECT_EQ(s.ui.messages[2].text, texts::wordListUnreadable);
+  EXPECT_EQ(s.ui.messages[2].text.rfind(texts::wordListUnreadable, 0), 0u);
   EXPECT_EQ(c.run.tries, 0);
   std::filesystem::remove(dir / "tvang.txt");
 
@@ -230,7 +236,7 @@ TEST_F(ForcedRunTest, RefusalsAndFilesThatCannotBeUsed) {
   dir.write("lang.txt", "elefant\nhunde\n");
   answerDialog({{fd::FileField, "lang.txt"}});
   ASSERT_TRUE(runForcedGeneration(c));
-  EXPECT_EQ(s.ui.lastMessage().text, texts::wordListNoneFits);
+  EXPECT_EQ(s.ui.lastMessage().text, std::string(texts::wordListNoneFits) + "\n" + (dir / "lang.txt"));
   EXPECT_EQ(c.run.tries, 0);
 
   // Reading tvang.txt for the run fails: shown with the file's name, and
@@ -240,8 +246,8 @@ TEST_F(ForcedRunTest, RefusalsAndFilesThatCannotBeUsed) {
   c.forced.useWordFile = false;
   answerDialog({});
   ASSERT_TRUE(runForcedGeneration(c));
-  EXPECT_EQ(s.ui.lastMessage().text, texts::wordListUnreadable);
-  EXPECT_EQ(s.ui.lastMessage().caption, dir / "tvang.txt");
+  EXPECT_EQ(s.ui.lastMessage().text, std::string(texts::wordListUnreadable) + "\n" + (dir / "tvang.txt"));
+  EXPECT_EQ(s.ui.lastMessage().caption, texts::forcedDialogTitle);
   EXPECT_EQ(c.run.saved, 1);
 }
 
