@@ -81,7 +81,8 @@ std::optional<Thesaurus> Thesaurus::parse(std::string_view text, std::string& er
   while (const auto line = nextLine()) {
     if (line->empty()) continue;
     if (line->front() != '|') {
-      const std::size_t bar = line->rfind('|');
+      // "word|N": a headword never holds a bar, whatever follows it.
+      const std::size_t bar = line->find('|');
       headword = std::string(trimmed(line->substr(0, bar)));
       entry = headword.empty() ? nullptr : &t.synonyms_[headword];
       continue;

@@ -1,6 +1,7 @@
 #include "platform/Process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sched.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -92,11 +93,31 @@ std::string Process::findProgram(std::string_view program, std::string_view work
   return {};
 }
 
+StartedProgram::~StartedProgram() {
+  if (lifeLine_ >= 0) ::close(lifeLine_);
+}
+
+bool StartedProgram::ended() const {
+  if (lifeLine_ < 0) return true;
+  pollfd p{lifeLine_, POLLIN, 0};
+  int n;
+  do {
+    n = ::poll(&p, 1, 0);
+  } while (n < 0 && errno == EINTR);
+  // Nobody writes into the line: readable or hung up means every holder closed it.
+  return n > 0 && (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+}
+
 bool Process::start(std::string_view commandLine, std::string_view workingFolder) {
+  return startWatched(commandLine, workingFolder).has_value();
+}
+
+std::optional<StartedProgram> Process::startWatched(std::string_view commandLine,
+                                                    std::string_view workingFolder) {
   std::vector<std::string> words = splitCommandLine(commandLine);
-  if (words.empty()) return false;
+  if (words.empty()) return std::nullopt;
   std::string program = findProgram(words[0], workingFolder);
-  if (program.empty()) return false;
+  if (program.empty()) return std::nullopt;
   if (program[0] != '/') program = Files::absolutePath(program);
   std::string folder = workingFolder.empty() ? std::string() : Files::findCaseInsensitive(workingFolder);
 
@@ -109,20 +130,28 @@ bool Process::start(std::string_view commandLine, std::string_view workingFolder
   // The grandchild reports a failed exec through this pipe; a successful
   // exec closes it (close-on-exec) without a word.
   int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) return false;
-  pid_t child = ::fork();
-  if (child < 0) {
+  if (::pipe2(report, O_CLOEXEC) != 0) return std::nullopt;
+  // The life line: its write end goes with the program through exec.
+  int life[2];
+  if (::pipe2(life, O_CLOEXEC) != 0) {
     ::close(report[0]);
     ::close(report[1]);
-    return false;
+    return std::nullopt;
+  }
+  pid_t child = ::fork();
+  if (child < 0) {
+    for (int fd : {report[0], report[1], life[0], life[1]}) ::close(fd);
+    return std::nullopt;
   }
   if (child == 0) {
     ::close(report[0]);
+    ::close(life[0]);
     ::setsid();
     pid_t grandchild = ::fork();
     if (grandchild == 0) {
       int err = 0;
-      if (!folder.empty() && ::chdir(folder.c_str()) != 0) err = errno;
+      if (::fcntl(life[1], F_SETFD, 0) != 0) err = errno;
+      if (err == 0 && !folder.empty() && ::chdir(folder.c_str()) != 0) err = errno;
       if (err == 0) {
         ::execv(program.c_str(), argv.data());
         err = errno;
@@ -133,6 +162,7 @@ bool Process::start(std::string_view commandLine, std::string_view workingFolder
     _exit(grandchild < 0 ? 1 : 0);
   }
   ::close(report[1]);
+  ::close(life[1]);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
@@ -143,7 +173,11 @@ bool Process::start(std::string_view commandLine, std::string_view workingFolder
     n = ::read(report[0], &err, sizeof err);
   } while (n < 0 && errno == EINTR);
   ::close(report[0]);
-  return forked && n == 0;
+  if (!forked || n != 0) {
+    ::close(life[0]);
+    return std::nullopt;
+  }
+  return StartedProgram(life[0]);
 }
 
 std::string Process::programFolder() {

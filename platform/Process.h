@@ -12,11 +12,29 @@
 // ".exe" ending is tried without it too ("Penvik.exe" finds "penvik"). The
 // program runs on its own: it is not waited for and never becomes a zombie.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vorkel {
+
+// A program started by Process::startWatched: tells when it has ended. The
+// program holds one end of a pipe without knowing it; the pipe reads as
+// closed once the program, and whatever it started that kept the end, exit.
+class StartedProgram {
+ public:
+  explicit StartedProgram(int lifeLine) : lifeLine_(lifeLine) {}
+  StartedProgram(StartedProgram&& other) noexcept : lifeLine_(other.lifeLine_) { other.lifeLine_ = -1; }
+  StartedProgram& operator=(StartedProgram&&) = delete;
+  StartedProgram(const StartedProgram&) = delete;
+  ~StartedProgram();
+  // Whether the program has ended; never waits.
+  bool ended() const;
+
+ private:
+  int lifeLine_;
+};
 
 class Process {
  public:
@@ -29,6 +47,10 @@ class Process {
   // directory. True when the program was found and began to run; false when
   // it could not be found or executed.
   static bool start(std::string_view commandLine, std::string_view workingFolder = {});
+  // The same, and the started program can be asked whether it has ended
+  // (a program that starts and exits at once need not be waited for).
+  static std::optional<StartedProgram> startWatched(std::string_view commandLine,
+                                                    std::string_view workingFolder = {});
 
   // The words of a command line: blanks separate, double quotes group
   // (quotes are removed; "" is an empty argument).

@@ -33,12 +33,15 @@ bool WindowDrawerPorts::startDrawer() {
   // ".exe" and is found without regard to case.
   const std::string folder =
       Files::findCaseInsensitive(Files::joinPath(Files::parentFolder(workFolder_), "PENVIK"));
-  if (!Process::start("Penvik.exe", folder)) return false;
-  // Ready for input: its window can be found.
+  const std::optional<StartedProgram> started = Process::startWatched("Penvik.exe", folder);
+  if (!started) return false;
+  // Ready for input: its window can be found. A program that ended shows
+  // none: waiting for it would only freeze the window.
   QElapsedTimer waited;
   waited.start();
   while (waited.elapsed() < ReadyTimeoutMs) {
     if (findDrawer()) return true;
+    if (started->ended()) return false;
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QThread::msleep(20);
   }
