@@ -82,6 +82,20 @@ TEST(ProcessStart, RunsDetachedInItsFolderWithArguments) {
   ::unsetenv("OUT");
 }
 
+// A program that ends at once is seen to end; one that runs on is not.
+TEST(ProcessStart, AWatchedProgramIsSeenToEnd) {
+  TempFolder t;
+  makeScript(t, "quick", "exit 0");
+  makeScript(t, "slow", "sleep 3");
+  std::optional<StartedProgram> quick = Process::startWatched("quick", t.path());
+  std::optional<StartedProgram> slow = Process::startWatched("slow", t.path());
+  ASSERT_TRUE(quick && slow);
+  for (int i = 0; i < 200 && !quick->ended(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(quick->ended());
+  EXPECT_FALSE(slow->ended());
+}
+
 TEST(ProcessStart, FailuresAreReported) {
   TempFolder t;
   EXPECT_FALSE(Process::start(""));
