@@ -68,14 +68,16 @@ bool SimpleMode::wizard(const std::function<void()>& openAnagrams) {
   form.title = texts::wizardTitle;
   form.prompt = texts::wizardCountLabel;
   form.fields.push_back({CountField, "3", texts::wizardCountLabel, 19});
-  // Each picture names the grid it shows: the model its template names.
+  // Each picture names the grid it shows: the model its template names,
+  // or the template itself when that is missing or names no model, so the
+  // picture can say what is missing. The anagram finder's names nothing.
   for (const StockModel& m : stockModels()) {
     std::string model;
     if (!m.anagrams) {
-      const std::string skb = c.locate(m.templateName);
-      if (Files::isFile(skb))
-        model = Files::joinPath(Files::parentFolder(skb),
-                                Profile(skb, "Skabelon").getString("Model", "", 511));
+      model = c.locate(m.templateName);
+      const std::string named =
+          Files::isFile(model) ? Profile(model, "Skabelon").getString("Model", "", 511) : "";
+      if (!named.empty()) model = Files::joinPath(Files::parentFolder(model), named);
     }
     form.fields.push_back({std::to_string(m.picture), model, m.caption});
     form.buttons.push_back(std::to_string(m.picture));
@@ -194,7 +196,14 @@ void SimpleMode::cleanUp() {
         }
     }
     if (handled) continue;
-    if (pressed == texts::cleanUpBrowse || pressed == texts::cleanUpSwitch) {
+    if (pressed == texts::cleanUpSwitch) {
+      // A folder choice, so that an empty folder can be chosen too.
+      std::string folder = c.outputFolder();
+      if (c.ui.chooseFolder(folder, texts::cleanUpSwitchCaption))
+        c.currentTemplate.destDir = Files::absolutePath(folder);
+      continue;
+    }
+    if (pressed == texts::cleanUpBrowse) {
       FileDialogData files;
       files.filter = texts::cleanUpFilter;
       files.defaultExtension = "0??";

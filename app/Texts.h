@@ -60,6 +60,8 @@ inline constexpr const char* missingPath = "Mangler en vej-liste der passer til 
 // --- Simple mode ---
 inline constexpr const char* wizardTitle = "Lav dine første krydsord ";
 inline constexpr const char* wizardCountLabel = "Hvor mange rå-kryds vil du lave ?";
+// A wizard picture whose model cannot be read; %1 is the missing file's name.
+inline constexpr const char* wizardModelMissing = "Modellen mangler:\n%1";
 inline constexpr std::string_view runReadyIn = "Rå-krydserne ligger klar i\n";  // + the folder
 inline constexpr const char* runReadyCaption = "Krydser klar";
 inline constexpr const char* cleanUpTitle = "Oprydnings - Wizard";
@@ -69,6 +71,7 @@ inline constexpr const char* cleanUpTotal = "I alt %d krydser";
 inline constexpr const char* cleanUpModelButton = "Slet\n%d\nModel ";
 inline constexpr const char* cleanUpBrowse = "Gennemse\nog slet selv";
 inline constexpr const char* cleanUpSwitch = "Skift dir.";
+inline constexpr const char* cleanUpSwitchCaption = "Vælg mappen til råkrydsene";
 inline constexpr const char* cleanUpConfirm = "Du er i færd med at slette %d filer\nfra %s";
 inline constexpr const char* cleanUpConfirmCaption = "Bekræft sletning af råkryds";
 inline constexpr const char* cleanUpFilter = "Råkryds (*.0?\?)|*.0??|All Files (*.*)|*.*|";

@@ -41,6 +41,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Generates Danish crosswords from model grids, dic
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Qt's Danish texts for its standard buttons and dialogs ("Ja", "Nej", "Annuller").
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

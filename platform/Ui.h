@@ -118,6 +118,13 @@ class Ui {
   // File dialogs; false on Cancel. On OK data.fileName holds the chosen path.
   virtual bool openFileDialog(FileDialogData& data) = 0;
   virtual bool saveFileDialog(FileDialogData& data) = 0;
+  // A folder dialog that can choose an empty folder; false on Cancel. On OK
+  // `folder` holds the chosen folder; it starts in `folder`.
+  virtual bool chooseFolder(std::string& folder, std::string_view caption) {
+    (void)folder;
+    (void)caption;
+    return false;
+  }
 
   // Takes the next key from the keyboard-message queue; false when it is
   // empty. Front-ends process pending window events inside this call.

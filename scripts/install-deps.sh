@@ -29,6 +29,7 @@ packages=(
   poppler-utils
   qt6-base-dev
   qt6-svg-dev
+  qt6-translations-l10n
   qxw
   scdoc
   wbritish

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "platform/qt/DanishTranslations.h"
 #include "penvik/ClueCells.h"
 #include "penvik/qt/GridWidget.h"
 #include "penvik/qt/PenvikWindow.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
   QTemporaryDir work;
   qputenv("XDG_RUNTIME_DIR", work.path().toUtf8());
   QApplication app(argc, argv);
+  vorkel::installDanishTranslations(app);
   const QString out = QDir(argv[2]).absolutePath();
   QDir().mkpath(out);
   // The crossword and its clue file are worked on in a copy.

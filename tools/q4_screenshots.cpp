@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "platform/qt/DanishTranslations.h"
 #include "app/CommandTable.h"
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/MainWindow.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  vorkel::installDanishTranslations(app);
   const QString out = QDir(argv[2]).absolutePath();
   QDir().mkpath(out);
 

@@ -178,9 +178,10 @@ void MainWindow::rebuildMenu() {
       connect(action, &QAction::triggered, this, [this, number] { runCommand(number); });
       if (number == command::exit) exitAction = action;
     }
-    // The recent files stand in the template menu, above Exit.
+    // The recent files stand in the first menu, above Exit, in both menus:
+    // a template dropped on the window in simple mode is found there too.
     const auto& entries = context_->recentFiles.entries();
-    if (menu == MenuId::Advanced && exitAction && !entries.empty()) {
+    if (exitAction && !entries.empty()) {
       for (std::size_t i = 0; i < entries.size(); ++i) {
         auto* recent = new QAction(QString("&%1 %2").arg(i + 1).arg(qs(entries[i])), popup);
         recent->setData(-static_cast<int>(i) - 1);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/SimpleMode.h"
+#include "app/Texts.h"
 #include "dictionary/Language.h"
 #include "document/CrosswordDocument.h"
 #include "document/DocumentFile.h"
@@ -27,7 +28,9 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 constexpr int kPicture = 150;
 
 // A model's grid: letter cells light yellow, clue cells dark, a red frame.
-// Reading it talks to nobody: a model that cannot be read is drawn empty.
+// Reading it talks to nobody: a model that cannot be read is drawn as a
+// grey card that names the missing file. No file at all is the anagram
+// finder.
 QPixmap modelPicture(const std::string& ktd) {
   QPixmap pixmap(kPicture, kPicture);
   pixmap.fill(Qt::white);
@@ -36,7 +39,17 @@ QPixmap modelPicture(const std::string& ktd) {
   Language language;
   const std::optional<std::string> bytes = ktd.empty() ? std::nullopt : Files::readFile(ktd);
   QPainter p(&pixmap);
-  if (!bytes || !parseDocument(doc, *bytes, language, silent)) {
+  if (!ktd.empty() && (!bytes || !parseDocument(doc, *bytes, language, silent))) {
+    pixmap.fill(QColor(224, 224, 224));
+    QFont font("Arial");
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(QColor(160, 0, 0));
+    p.drawText(QRect(6, 6, kPicture - 12, kPicture - 12), Qt::AlignCenter | Qt::TextWordWrap,
+               QString::fromUtf8(texts::wizardModelMissing).arg(qs(std::string(Files::fileName(ktd)))));
+    return pixmap;
+  }
+  if (ktd.empty()) {
     // The anagram finder's picture: letters that change places.
     QFont font("Arial");
     font.setPixelSize(26);

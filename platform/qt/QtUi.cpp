@@ -232,6 +232,14 @@ bool QtUi::fileDialog(FileDialogData& data, bool save) {
 bool QtUi::openFileDialog(FileDialogData& data) { return fileDialog(data, false); }
 bool QtUi::saveFileDialog(FileDialogData& data) { return fileDialog(data, true); }
 
+bool QtUi::chooseFolder(std::string& folder, std::string_view caption) {
+  const QString chosen =
+      QFileDialog::getExistingDirectory(window_, fromUtf8(caption), fromUtf8(folder));
+  if (chosen.isEmpty()) return false;
+  folder = toUtf8(chosen);
+  return true;
+}
+
 bool QtUi::pollKey(KeyMessage& key) {
   // The fill polls every 128 of its steps, thousands of times a second;
   // letting Qt work at every poll would cost the fill more than the window

@@ -52,6 +52,7 @@ class QtUi : public Ui {
   std::string showDialog(DialogForm& form) override;
   bool openFileDialog(FileDialogData& data) override;
   bool saveFileDialog(FileDialogData& data) override;
+  bool chooseFolder(std::string& folder, std::string_view caption) override;
   bool pollKey(KeyMessage& key) override;
   void setStatusText(std::string_view text) override;
   void setCursor(Cursor cursor) override;

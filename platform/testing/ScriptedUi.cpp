@@ -64,6 +64,17 @@ std::string ScriptedUi::showDialog(DialogForm& form) {
 bool ScriptedUi::openFileDialog(FileDialogData& data) { return fileDialog(files, data); }
 bool ScriptedUi::saveFileDialog(FileDialogData& data) { return fileDialog(files, data); }
 
+bool ScriptedUi::chooseFolder(std::string& folder, std::string_view caption) {
+  (void)caption;
+  if (folders.empty() || !folders.front()) {
+    if (!folders.empty()) folders.pop_front();
+    return false;
+  }
+  folder = *folders.front();
+  folders.pop_front();
+  return true;
+}
+
 bool ScriptedUi::pollKey(KeyMessage& key) {
   ++polls;
   if (onPoll) onPoll();

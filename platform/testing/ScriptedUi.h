@@ -37,6 +37,7 @@ class ScriptedUi : public Ui {
   std::deque<std::optional<std::string>> inputs;   // for inputBox
   std::deque<DialogAnswer> dialogAnswers;          // for showDialog
   std::deque<std::optional<std::string>> files;    // for open/save dialogs
+  std::deque<std::optional<std::string>> folders;  // for folder dialogs
   std::deque<KeyMessage> keys;                     // the keyboard queue
   bool desktopOpens = true;
   // Called on every pollKey before the queue is read (e.g. to feed keys late).
@@ -60,6 +61,7 @@ class ScriptedUi : public Ui {
                                       std::string_view initial) override;
   std::string showDialog(DialogForm& form) override;
   bool openFileDialog(FileDialogData& data) override;
+  bool chooseFolder(std::string& folder, std::string_view caption) override;
   bool saveFileDialog(FileDialogData& data) override;
   bool pollKey(KeyMessage& key) override;
   void setStatusText(std::string_view text) override { statusTexts.emplace_back(text); }

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "platform/qt/DanishTranslations.h"
 #include "setup/qt/ExitDialog.h"
 #include "setup/qt/InstallerSession.h"
 #include "setup/qt/PageBase.h"
@@ -65,6 +66,7 @@ int screenshot(InstallerSession& session, const std::string& name, const char* f
 
 int runInstaller(int argc, char** argv) {
   QApplication app(argc, argv);
+  installDanishTranslations(app);
   QApplication::setApplicationName("Installation");
   const std::string sourceRoot = QApplication::applicationDirPath().toStdString() + "/";
   InstallerSession session(sourceRoot);

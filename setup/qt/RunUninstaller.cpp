@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/qt/DanishTranslations.h"
 #include "platform/Registry.h"
 #include "platform/qt/QtUi.h"
 #include "setup/InstallerSystem.h"
@@ -15,6 +16,7 @@ namespace vorkel::setup {
 
 int runUninstaller(int argc, char** argv) {
   QApplication app(argc, argv);
+  installDanishTranslations(app);
   bool quiet = false;
   std::string root = QApplication::applicationDirPath().toStdString();
   for (int i = 1; i < argc; ++i) {

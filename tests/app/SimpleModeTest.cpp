@@ -90,6 +90,13 @@ TEST_F(SimpleModeTest, WizardLoadsThePicturesModelAndHandsOverItsCount) {
   EXPECT_EQ(form.title, "Lav dine første krydsord ");
   EXPECT_EQ(form.text("102"), dir / "m.ktd");
   EXPECT_EQ(form.text("105"), "");
+  // A missing template is named, so its picture says what is missing
+  // instead of looking like the anagram finder's.
+  const StockModel& first = stockModels().front();
+  std::filesystem::remove(dir / first.templateName);
+  s.ui.dialogAnswers = {{"Afbryd", {}}};
+  simple.wizard([] {});
+  EXPECT_EQ(s.ui.dialogs.back().text(std::to_string(first.picture)), dir / first.templateName);
 }
 
 TEST_F(SimpleModeTest, CleanUpCountsPerModelAndDeletesOnlyTheChosenModelsFiles) {
@@ -118,13 +125,19 @@ TEST_F(SimpleModeTest, CleanUpCountsPerModelAndDeletesOnlyTheChosenModelsFiles) 
   EXPECT_FALSE(std::filesystem::exists(dir / "ud/x10_000.013.ledeord"));  // its clues go with it
   EXPECT_TRUE(std::filesystem::exists(dir / "ud/x10_000.010.ledeord"));
 
-  // "Skift dir.": the chosen file's folder becomes the output folder.
+  // "Gennemse og slet selv": the chosen file's folder becomes the output
+  // folder; "Skift dir." chooses a folder, an empty one too.
   std::filesystem::create_directories(dir / "andet");
+  std::filesystem::create_directories(dir / "tom");
   dir.write("andet/x10_000.010", "x");
-  s.ui.dialogAnswers = {{"Skift dir.", {}}, {"OK", {}}};
+  s.ui.dialogAnswers = {{texts::cleanUpBrowse, {}}, {"OK", {}}};
   s.ui.files = {dir / "andet/x10_000.010"};
   simple.cleanUp();
   EXPECT_EQ(c.outputFolder(), dir / "andet");
+  s.ui.dialogAnswers = {{"Skift dir.", {}}, {"OK", {}}};
+  s.ui.folders = {dir / "tom"};
+  simple.cleanUp();
+  EXPECT_EQ(c.outputFolder(), dir / "tom");
 }
 
 TEST_F(SimpleModeTest, FiveHundredStopsAfterTheLastAndNamesTheFolder) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/DanishTranslations.h"
 #include "app/Startup.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/Version.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "q4: ignoring '%s' (q4 --help lists the options)\n", unknown.c_str());
 
   QApplication app(argc, argv);
+
+  vorkel::installDanishTranslations(app);
   const vorkel::QuitOnSignal quitOnSignal;
   QApplication::setApplicationName(vorkel::MainWindow::ApplicationName);
   QApplication::setApplicationVersion(vorkel::kProductVersion);

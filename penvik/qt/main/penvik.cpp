@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/qt/DanishTranslations.h"
 #include "dictionary/ClueSources.h"
 #include "penvik/ClueDrafts.h"
 #include "penvik/Crossword.h"
@@ -106,11 +107,13 @@ int main(int argc, char** argv) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vorkel::installDanishTranslations(app);
     return exportOnly(argv[1][2] == 'p', rest[0], rest[1], drafts);
   }
 
   // Qt takes its own options (-platform, ...) out of argv.
   QApplication app(argc, argv);
+  vorkel::installDanishTranslations(app);
   const vorkel::QuitOnSignal quitOnSignal;
   QApplication::setApplicationName("Penvik");
   QApplication::setApplicationVersion(PENVIK_VERSION);

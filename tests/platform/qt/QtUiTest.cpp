@@ -21,6 +21,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "platform/qt/DanishTranslations.h"
 #include "platform/qt/FormDialog.h"
 #include "tests/platform/qt/QtTestSupport.h"
 #include "tests/platform/TempFolder.h"
@@ -128,6 +129,19 @@ TEST_F(QtUiTest, MessageBoxReturnsTheClickedButtonsAnswer) {
     });
     EXPECT_EQ(ui.messageBox("Forsæt?", "Vorkel", Icon::Stop, Buttons::RetryCancel), Answer::Retry);
   }
+}
+
+TEST_F(QtUiTest, StandardButtonsSpeakDanishOnceQtsTranslationsAreLoaded) {
+  ASSERT_TRUE(installDanishTranslations(*QCoreApplication::instance()));
+  ModalAnswer answer([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), "&Nej");
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "Annuller");
+    clickButton(modal, QMessageBox::Cancel);
+  });
+  EXPECT_EQ(ui.messageBox("Gem?", "Vorkel", Icon::Question, Buttons::YesNoCancel), Answer::Cancel);
 }
 
 TEST_F(QtUiTest, MessageBoxClosedWithoutAButtonCancels) {
