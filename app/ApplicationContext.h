@@ -20,9 +20,11 @@
 #include <string>
 #include <string_view>
 
+#include "app/EditHistory.h"
 #include "app/ForcedSettings.h"
 #include "app/RecentFiles.h"
 #include "app/Template.h"
+#include "app/UnsavedWork.h"
 #include "dictionary/Language.h"
 #include "dictionary/WordStore.h"
 #include "dictionary/WordListEncoding.h"
@@ -110,6 +112,9 @@ class ApplicationContext {
   FileDialogData pathDialog;
   FileDialogData dictionaryDialog;
   RecentFiles recentFiles;
+  // Undo and redo of the grid and the path; what was last loaded or saved.
+  EditHistory history;
+  UnsavedWork unsaved;
 
   // --- generation runs ---
   RunCounters run;

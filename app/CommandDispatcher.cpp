@@ -9,6 +9,7 @@
 #include "app/Shell.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
+#include "app/UnsavedWork.h"
 #include "dictionary/DictionarySession.h"
 #include "app/commands/EditDialog.h"
 #include "app/commands/LanguageDialog.h"
@@ -48,10 +49,15 @@ bool CommandDispatcher::run(int number) {
     shell_.showHelp(helpPageOf(number));
     return true;
   }
-  return dispatch(number);
+  // Whatever the command changes in the grid or the path is one step to undo.
+  view_.recordChange();
+  const bool known = dispatch(number);
+  view_.recordChange();
+  return known;
 }
 
 bool CommandDispatcher::loadTemplateCommand(const std::string& path) {
+  if (!mayDiscardWork(context_)) return false;
   const bool loaded = loadTemplate(context_, path);
   shell_.repaintView();
   return loaded;
@@ -64,9 +70,13 @@ void CommandDispatcher::dropFile(const std::string& path) {
 
 template <class F>
 void CommandDispatcher::busy(F&& work) {
+  ApplicationContext& c = context_;
   runActive_ = true;
-  context_.stopRequested = false;
+  c.stopRequested = false;
+  // The run's fill is one step to undo.
+  c.history.pause();
   work();
+  c.history.resume(c.document, c.path);
   runActive_ = false;
   context_.stopRequested = false;
   shell_.repaintView();
@@ -87,7 +97,9 @@ bool CommandDispatcher::dispatch(int number) {
   };
   switch (number) {
     // --- "&Skabelon" ---
-    case command::openTemplate: repaintIf(openTemplate(c, [] { return true; })); break;
+    case command::openTemplate:
+      repaintIf(openTemplate(c, [&c] { return mayDiscardWork(c); }));
+      break;
     case command::saveTemplate: saveTemplate(c); break;
     case command::saveTemplateAs: saveTemplateAs(c); break;
     case command::exit: shell_.closeWindow(); break;
@@ -103,6 +115,8 @@ bool CommandDispatcher::dispatch(int number) {
       shell_.repaintView();
       break;
     case command::openModel: repaintIf(openModelCommand(c)); break;
+    case command::undo: repaintIf(view_.undoCommand()); break;
+    case command::redo: repaintIf(view_.redoCommand()); break;
     case command::saveModel: saveModelCommand(c); break;
     // --- "&Ordbog" ---
     case command::replaceWordList: replaceWordListCommand(session); break;
@@ -125,8 +139,13 @@ bool CommandDispatcher::dispatch(int number) {
     case command::optimisePath: optimiseCommand(c.document, c.path, ui); break;
     case command::autoPath: autoPathCommand(c.document, c.path, ui); break;
     case command::savePath:
-    case command::savePathToo: savePathCommand(c.path, c.pathDialog, ui); break;
-    case command::loadPath: loadPathCommand(c.path, c.pathDialog, ui); break;
+    case command::savePathToo:
+      if (savePathCommand(c.path, c.pathDialog, ui)) c.unsaved.markPathSaved(c.path);
+      break;
+    case command::loadPath:
+      if (mayDiscardWork(c, PathPart) && loadPathCommand(c.path, c.pathDialog, ui))
+        c.unsaved.markPathSaved(c.path);
+      break;
     // --- "&Fuzzy" ---
     case command::editParameters: runParameterDialog(c.parameters, c.parameterDialog, ui); break;
     case command::loadParameters: loadParametersCommand(c.parameters, c.parameterDialog, ui); break;

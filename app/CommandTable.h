@@ -29,6 +29,8 @@ inline constexpr int transpose = 51709;
 inline constexpr int clear = 51701;
 inline constexpr int openModel = 51682;
 inline constexpr int saveModel = 51687;
+inline constexpr int undo = 57643;
+inline constexpr int redo = 57644;
 // "&Ordbog"
 inline constexpr int replaceWordList = 51673;
 inline constexpr int uniteWordList = 11857;

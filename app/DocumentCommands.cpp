@@ -2,6 +2,7 @@
 
 #include "app/ApplicationContext.h"
 #include "app/Texts.h"
+#include "app/UnsavedWork.h"
 #include "document/DocumentFile.h"
 
 namespace vorkel {
@@ -11,11 +12,13 @@ bool openModelCommand(ApplicationContext& context) {
   if (ui.messageBox(texts::openModelQuestion, texts::openModelCaption, Icon::Stop,
                     Buttons::YesNo) != Answer::Yes)
     return false;
+  if (!mayDiscardWork(context, Grid)) return false;
   if (!ui.openFileDialog(context.documentDialog)) return false;
   if (!readDocument(context.document, context.locate(context.documentDialog.fileName),
                     context.language, ui))
     return false;
   context.documentModified = false;
+  context.unsaved.markGridSaved(context.document);
   return true;
 }
 
@@ -30,6 +33,7 @@ bool saveModelCommand(ApplicationContext& context) {
   dialog.folder = save.folder;
   if (!writeDocument(context.document, context.locate(dialog.fileName), context.ui)) return false;
   context.documentModified = false;
+  context.unsaved.markGridSaved(context.document);
   context.ui.setCaption(dialog.fileName);
   return true;
 }

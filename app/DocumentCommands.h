@@ -9,7 +9,8 @@ namespace vorkel {
 class ApplicationContext;
 
 // Asks "Ønsker du at indlæse en kryds udenom skabelonen ...", and only on
-// Yes runs the open dialog and reads the chosen file. True when read.
+// Yes (and once a changed grid is saved or given up) runs the open dialog
+// and reads the chosen file. True when read.
 bool openModelCommand(ApplicationContext& context);
 
 // Save As for the grid: an untitled grid starts with an empty name; on OK

@@ -93,6 +93,7 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
              const RunOptions& options) {
   Ui& ui = context.ui;
   context.run.crowdingWarned = false;
+  const std::int32_t written = context.RawCrosswordCounter;
   // A long run should leave the rest of the machine usable. The run goes on
   // when the priority cannot be lowered.
   if (options.lowerPriority && context.idlePriorityForRuns && !Process::lowerToIdle())
@@ -121,6 +122,9 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
   }
   if (options.setStatusText) ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
+  // Once the run's crosswords are in the output folder, the grid it leaves
+  // is not work the user would lose.
+  if (context.RawCrosswordCounter != written) context.unsaved.markGridSaved(context.document);
 }
 
 // The document received the letters of the run's crosswords: it is no

@@ -153,6 +153,25 @@ void GridView::advance() {
   else cursor_.column = std::min(doc.width(), cursor_.column + 1);
 }
 
+void GridView::recordChange() { context_.history.record(context_.document, context_.path); }
+
+bool GridView::undoCommand() { return travel(true); }
+bool GridView::redoCommand() { return travel(false); }
+
+bool GridView::travel(bool back) {
+  // The editor holds places in the path; it closes before the path changes.
+  closePathEditor();
+  EditState state{context_.document, context_.path};
+  if (!(back ? context_.history.undo(state) : context_.history.redo(state))) {
+    context_.ui.beep();
+    return false;
+  }
+  context_.document = std::move(state.document);
+  context_.path = std::move(state.path);
+  keepCursorInGrid();
+  return true;
+}
+
 void GridView::keepCursorInGrid() {
   const CrosswordDocument& doc = context_.document;
   cursor_.column = std::clamp(cursor_.column, 1, doc.width());

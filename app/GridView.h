@@ -94,6 +94,14 @@ class GridView {
   void transposeCommand();
   // "&Rens": every letter cell becomes blank.
   void clearCommand();
+  // "&Fortryd" and "&Gentag": the grid and the path as they were before the
+  // last change, or again after it; the path editor closes first. A beep
+  // and false when there is nothing to undo or redo.
+  bool undoCommand();
+  bool redoCommand();
+  // Makes a change of the grid or the path since the last one a step to
+  // undo; the front-end calls it after each key and click.
+  void recordChange();
 
   double zoom() const { return zoom_; }
   GridCell cursor() const { return cursor_; }
@@ -110,6 +118,7 @@ class GridView {
   bool editAllowed();
   void advance();
   void keepCursorInGrid();
+  bool travel(bool back);
 
   ApplicationContext& context_;
   double zoom_ = InitialZoom;

@@ -9,6 +9,7 @@
 #include "app/HandOver.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
+#include "app/UnsavedWork.h"
 #include "engine/PathOptimiser.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
@@ -92,8 +93,10 @@ bool SimpleMode::wizard(const std::function<void()>& openAnagrams) {
   int count = std::atoi(form.text(CountField).c_str());
   if (count < 1) count = 1;
 
-  // A model that did not load (the messages have said why) makes no
-  // crosswords from whatever grid was there before.
+  // Loading the model throws away the grid and path in memory: a user who
+  // changed them is asked first. A model that did not load (the messages
+  // have said why) makes no crosswords from whatever grid was there before.
+  if (!mayDiscardWork(c)) return false;
   if (!loadTemplate(c, chosen->templateName)) return false;
   c.ui.setCaption(std::string("Vorkel - ") + chosen->templateName);
   if (chosen->anagrams) openAnagrams();
@@ -104,6 +107,7 @@ bool SimpleMode::wizard(const std::function<void()>& openAnagrams) {
 void SimpleMode::handOverRun(int count) {
   ApplicationContext& c = context_;
   autoPathCommand(c.document, c.path, c.ui);
+  c.unsaved.markPathSaved(c.path);  // made, not the user's work
   c.ui.setStatusText(texts::runStatus);
   // Only the low four bits of the count are taken: 16 makes none.
   count &= 15;
@@ -135,6 +139,7 @@ void SimpleMode::runOneAndShow() {
   ApplicationContext& c = context_;
   c.LastRawCrossword.clear();
   autoPathCommand(c.document, c.path, c.ui);
+  c.unsaved.markPathSaved(c.path);  // made, not the user's work
   c.run.saved = 0;
   c.RunLimit = 1;
   runGeneration(c, kindWithLetters() ? AttemptKind::WithLetters : AttemptKind::WithoutLetters);

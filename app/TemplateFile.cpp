@@ -90,9 +90,7 @@ bool writeTemplate(ApplicationContext& context) {
   return ok;
 }
 
-}  // namespace
-
-bool loadTemplate(ApplicationContext& context, std::string_view path) {
+bool readTemplateFiles(ApplicationContext& context, std::string_view path) {
   Template& t = context.currentTemplate;
   Ui& ui = context.ui;
   if (!path.empty()) t.templatePath = std::string(path);
@@ -152,9 +150,22 @@ bool loadTemplate(ApplicationContext& context, std::string_view path) {
   return true;
 }
 
+}  // namespace
+
+bool loadTemplate(ApplicationContext& context, std::string_view path) {
+  const bool loaded = readTemplateFiles(context, path);
+  // What was read is where the user starts: nothing to undo, nothing
+  // unsaved (also after a partial load, which the messages have named).
+  context.history.reset(context.document, context.path);
+  context.unsaved.markAllSaved(context);
+  return loaded;
+}
+
 bool saveTemplate(ApplicationContext& context) {
   if (context.currentTemplate.templatePath.size() <= 1) return saveTemplateAs(context);
-  return writeTemplate(context);
+  if (!writeTemplate(context)) return false;
+  context.unsaved.markTemplateSaved(context);
+  return true;
 }
 
 bool saveTemplateAs(ApplicationContext& context) {
@@ -162,7 +173,9 @@ bool saveTemplateAs(ApplicationContext& context) {
   t.dialog.fileName = t.templatePath;
   if (!context.ui.saveFileDialog(t.dialog) || t.dialog.fileName.empty()) return false;
   t.templatePath = t.dialog.fileName;
-  return writeTemplate(context);
+  if (!writeTemplate(context)) return false;
+  context.unsaved.markTemplateSaved(context);
+  return true;
 }
 
 bool openTemplate(ApplicationContext& context, const std::function<bool()>& mayClose) {

@@ -114,6 +114,15 @@ inline constexpr const char* openModelQuestion =
     "vej-rækkefølge ?";
 inline constexpr const char* openModelCaption = "Kryds og vej passer ikke";
 
+// --- Work not saved ---
+// %s names what changed: "krydset", "krydset og vejen", ...
+inline constexpr const char* unsavedQuestion =
+    "Der er ændringer i %s, som ikke er gemt.\nVil du gemme dem?";
+inline constexpr const char* unsavedCaption = "Vorkel";
+inline constexpr const char* unsavedGrid = "krydset";
+inline constexpr const char* unsavedPath = "vejen";
+inline constexpr const char* unsavedTemplate = "skabelonen";
+
 // --- Output folder ---
 inline constexpr const char* outputFolderCaption = "Hvorhen du?";
 inline constexpr const char* outputFolderPrompt =

@@ -85,6 +85,9 @@ class CrosswordDocument {
   // a successful load or save. Save As then starts with an empty name.
   bool untitled = true;
 
+  // Equal in every cell, field and byte a save would write.
+  bool operator==(const CrosswordDocument&) const = default;
+
  private:
   std::size_t index(int column, int row) const {
     return static_cast<std::size_t>(column - 1) * static_cast<std::size_t>(height_) +

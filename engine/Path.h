@@ -53,6 +53,8 @@ class Path {
   // swaps x and y and flips its direction. Twice restores the path.
   void transpose();
 
+  bool operator==(const Path&) const = default;
+
  private:
   std::vector<PathStop> stops_;
   SeedPositions seeds_;

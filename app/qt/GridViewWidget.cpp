@@ -13,6 +13,19 @@ namespace vorkel {
 
 namespace {
 
+// Makes what a key or click changed in the grid or the path one step to
+// undo, whichever way the handler leaves.
+class RecordChange {
+ public:
+  explicit RecordChange(GridView& view) : view_(view) {}
+  ~RecordChange() { view_.recordChange(); }
+  RecordChange(const RecordChange&) = delete;
+  RecordChange& operator=(const RecordChange&) = delete;
+
+ private:
+  GridView& view_;
+};
+
 const QColor kLightYellow(255, 255, 192);
 const QColor kBorder(200, 0, 0);
 const QColor kCursor(0, 90, 200);
@@ -208,6 +221,7 @@ bool GridViewWidget::pathEditorKey(QKeyEvent* event) {
 }
 
 void GridViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const RecordChange record(view_);
   PathEditor* editor = view_.pathEditor();
   if (!editor || !editor->awaitingDrag() || !dragStart_ || event->button() != Qt::LeftButton) {
     QAbstractScrollArea::mouseReleaseEvent(event);
@@ -223,6 +237,7 @@ void GridViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridViewWidget::mousePressEvent(QMouseEvent* event) {
+  const RecordChange record(view_);
   const QPoint p = event->position().toPoint();
   if (PathEditor* editor = view_.pathEditor()) {
     // In the path editor the mouse only marks a new stop's word.
@@ -239,6 +254,7 @@ void GridViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridViewWidget::keyPressEvent(QKeyEvent* event) {
+  const RecordChange record(view_);
   if (pathEditorKey(event)) return;
   std::optional<GridKey> key;
   switch (event->key()) {

@@ -24,6 +24,7 @@
 #include "app/HelpPages.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
+#include "app/UnsavedWork.h"
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/ProgramIcon.h"
 #include "app/qt/Version.h"
@@ -94,6 +95,18 @@ MainWindow::MainWindow(const Setup& setup)
   lockTimer->start(500);
   menu_ = MenuId::Simple;
   rebuildMenu();
+  // Undo and redo work from the keyboard in both menus; the "&Kryds" menu
+  // shows the keys beside its items.
+  const std::pair<int, QList<QKeySequence>> keys[] = {
+      {command::undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+      {command::redo, {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}}};
+  for (const auto& [number, sequences] : keys) {
+    auto* action = new QAction(this);
+    action->setShortcuts(sequences);
+    connect(action, &QAction::triggered, this, [this, n = number] { runCommand(n); });
+    addAction(action);
+  }
   resize(800, 600);
   qApp->installEventFilter(this);
   gridView_->setFocus();
@@ -335,6 +348,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The run ends after its current attempt; the window closes then.
     commands_->requestStop();
     closePending_ = true;
+    event->ignore();
+    return;
+  }
+  // Typed letters, a changed path or template are not thrown away unasked.
+  if (!mayDiscardWork(*context_)) {
     event->ignore();
     return;
   }

@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "app/qt/GridViewWidget.h"
+#include "document/DocumentFile.h"
 #include "platform/Files.h"
 #include "platform/WindowMessages.h"
 #include "tests/app/qt/Installation.h"
@@ -211,6 +212,46 @@ TEST_F(MainWindowTest, GridViewTakesKeysClicksAndCharactersAsAUserGivesThem) {
   EXPECT_EQ(CrosswordDocument::letterOf(c.document.cellAt(10, 3)), 'X');
   QTest::mouseClick(g.viewport(), Qt::RightButton, Qt::NoModifier, centre(3, 3));
   EXPECT_TRUE(c.document.cellAt(3, 3).isClue);
+}
+
+TEST_F(MainWindowTest, UndoGivesTheGridBackByteForByteAndClosingAsksFirst) {
+  install();
+  MainWindow& w = start();
+  ApplicationContext& c = w.context();
+  GridViewWidget& g = grid();
+  w.actionOf(command::advancedMenu)->trigger();
+  settle();
+  const GridLayout layout = w.gridModel().layout(g.viewport()->height());
+  const auto centre = [&](int column, int row) {
+    return QPoint(layout.origin + (column - 1) * layout.cellSize + layout.cellSize / 2,
+                  layout.origin + (row - 1) * layout.cellSize + layout.cellSize / 2);
+  };
+  const std::string before = serializeDocument(c.document);
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, centre(2, 2));
+  QTest::keyClicks(&g, "ab");
+  QTest::mouseClick(g.viewport(), Qt::RightButton, Qt::NoModifier, centre(5, 5));
+  const std::string after = serializeDocument(c.document);
+  ASSERT_NE(after, before);
+  // Three steps back by the keys and the menu's item, and forward again.
+  QTest::keyClick(&g, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(&g, Qt::Key_Z, Qt::ControlModifier);
+  w.actionOf(command::undo)->trigger();
+  EXPECT_EQ(serializeDocument(c.document), before);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(&g, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(serializeDocument(c.document), after);
+
+  // The typed grid is not thrown away unasked: "Annuller" keeps the window.
+  {
+    ModalAnswer answer([](QWidget* modal) { clickButton(modal, QMessageBox::Cancel); });
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(answer.acted());
+  }
+  EXPECT_TRUE(w.isVisible());
+  {
+    ModalAnswer answer([](QWidget* modal) { clickButton(modal, QMessageBox::No); });
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(answer.acted());
+  }
 }
 
 TEST_F(MainWindowTest, DroppedTemplateGoesOnTheRecentListTheLoadedOneStays) {
