@@ -94,6 +94,7 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
   Ui& ui = context.ui;
   context.run.crowdingWarned = false;
   const std::int32_t written = context.RawCrosswordCounter;
+  const bool gridWasSaved = !context.unsaved.changed(context, Grid);
   // A long run should leave the rest of the machine usable. The run goes on
   // when the priority cannot be lowered.
   if (options.lowerPriority && context.idlePriorityForRuns && !Process::lowerToIdle())
@@ -122,9 +123,11 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
   }
   if (options.setStatusText) ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
-  // Once the run's crosswords are in the output folder, the grid it leaves
-  // is not work the user would lose.
-  if (context.RawCrosswordCounter != written) context.unsaved.markGridSaved(context.document);
+  // The letters a run leaves are not work the user would lose: a grid that
+  // was saved before stays so, and a typed grid is kept in the crosswords
+  // the run wrote into the output folder.
+  if (gridWasSaved || context.RawCrosswordCounter != written)
+    context.unsaved.markGridSaved(context.document);
 }
 
 // The document received the letters of the run's crosswords: it is no

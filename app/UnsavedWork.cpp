@@ -8,10 +8,12 @@
 
 namespace vorkel {
 
+// The output folder is left out: "&Gemmested" keeps the folder it is given
+// in the program's profile, and the clean-up's choice is for the session.
 std::vector<std::string> UnsavedWork::templateNames(const ApplicationContext& context) {
   const Template& t = context.currentTemplate;
   return {context.documentDialog.fileName, t.dictionaryName, t.pathFileName,
-          t.parameterFileName, t.destDir, std::to_string(toNumber(t.language)),
+          t.parameterFileName, std::to_string(toNumber(t.language)),
           std::to_string(t.minScore)};
 }
 

@@ -31,7 +31,7 @@ class UnsavedWork {
   void markGridSaved(const CrosswordDocument& document) { grid_ = document; }
   void markPathSaved(const Path& path) { path_ = path; }
   // The names a template save writes: the grid's file, dictionary, path,
-  // parameters, output folder, language and score floor.
+  // parameters, language and score floor.
   void markTemplateSaved(const ApplicationContext& context);
   void markAllSaved(const ApplicationContext& context);
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
@@ -22,6 +23,8 @@
 #include "app/CommandTable.h"
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/WindowDrawerPorts.h"
+#include "platform/SilentUi.h"
 
 using namespace vorkel;
 
@@ -125,6 +128,40 @@ double vorkelPerCrossword(const QString& vorkel, const std::string& stock, const
   return out.mid(at + 20, 12).split(',').front().toDouble() / count;
 }
 
+struct WaitFigures {
+  double totalMs = 0;
+  double longestGapMs = 0;  // the window's thread without processing its events
+  bool shown = false;
+};
+
+// One start of a drawing program, as the hand-over makes it, with a 2-ms
+// timer watching how long the window's thread goes without working.
+WaitFigures waitForDrawer(const QString& folder, const char* script) {
+  QDir(folder).mkpath("PENVIK");
+  QDir(folder).mkpath("Vorkel");
+  QFile program(folder + "/PENVIK/Penvik.exe");
+  program.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  program.write(script);
+  program.close();
+  program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  SilentUi ui;
+  WindowDrawerPorts ports((folder + "/Vorkel").toStdString(), ui, nullptr);
+  WaitFigures f;
+  QElapsedTimer clock, sinceTick;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+    sinceTick.start();
+  });
+  tick.start(2);
+  clock.start();
+  sinceTick.start();
+  f.shown = ports.startDrawer();
+  f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+  f.totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  return f;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,6 +180,20 @@ int main(int argc, char** argv) {
   }
   const QString bin = QString(VORKEL_BINARY_DIR);
   QDir().mkpath(QDir::tempPath() + "/bench-window");
+
+  std::printf("## Starting a drawing program (one of the hand-over's seven tries)\n\n");
+  std::printf("| program | try took ms | longest the window's thread did not work, ms |\n|---|---|---|\n");
+  const QString fakes = QDir::tempPath() + "/bench-window-drawer";
+  const struct {
+    const char* name;
+    const char* script;
+  } programs[] = {{"ends at once", "#!/bin/sh\nexit 0\n"},
+                  {"never shows a window", "#!/bin/sh\nexec sleep 30\n"}};
+  for (const auto& p : programs) {
+    const WaitFigures f = waitForDrawer(fakes, p.script);
+    std::printf("| %s | %.0f | %.1f |\n", p.name, f.totalMs, f.longestGapMs);
+  }
+  std::printf("\n");
 
   const double processMs = processStartMs(bin + "/q4");
   const double paintMs = firstPaintMs(stock);

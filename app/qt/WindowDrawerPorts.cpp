@@ -36,14 +36,17 @@ bool WindowDrawerPorts::startDrawer() {
   const std::optional<StartedProgram> started = Process::startWatched("Penvik.exe", folder);
   if (!started) return false;
   // Ready for input: its window can be found. A program that ended shows
-  // none: waiting for it would only freeze the window.
+  // none: waiting for it would only freeze the window. While waiting, the
+  // window takes the user's keys and clicks as during the run itself (a key
+  // reaches the run's question, closing stops the run), never more than a
+  // few milliseconds late.
   QElapsedTimer waited;
   waited.start();
   while (waited.elapsed() < ReadyTimeoutMs) {
     if (findDrawer()) return true;
     if (started->ended()) return false;
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(20);
+    QApplication::processEvents();
+    QThread::msleep(PollMs);
   }
   return true;
 }

@@ -21,6 +21,8 @@ class WindowDrawerPorts : public DrawerPorts {
  public:
   // How long a started drawing program may take to show its window.
   static constexpr int ReadyTimeoutMs = 5000;
+  // How often the wait looks for its window and lets the window work.
+  static constexpr int PollMs = 10;
 
   // `endpoint` may be set later (setEndpoint); `window` is brought forward.
   WindowDrawerPorts(std::string workFolder, Ui& ui, QWidget* window)

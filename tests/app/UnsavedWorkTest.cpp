@@ -55,7 +55,7 @@ TEST(UnsavedWork, NamesEveryChangedPart) {
   c.unsaved.markAllSaved(c);
   CrosswordDocument::setLetter(c.document.cellAt(1, 1), 'A');
   c.path.stops().push_back(PathStop{});
-  c.currentTemplate.destDir = "andet";
+  c.currentTemplate.language = LanguageId::Swedish;
   s.ui.answers = {Answer::Cancel};
   EXPECT_FALSE(mayDiscardWork(c));
   EXPECT_EQ(s.ui.messages.back().text,
