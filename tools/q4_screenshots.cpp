@@ -89,6 +89,8 @@ int main(int argc, char** argv) {
     c.currentTemplate.destDir = outputFolder;
     for (int tries = 0; tries < 200 && runAttempt(c, AttemptKind::WithoutLetters) != FillResult::Filled; ++tries) {
     }
+    // The fill is saved in the output folder: nothing to ask about.
+    c.unsaved.markGridSaved(c.document);
   };
   fillOnce();
   window.repaintView();
@@ -145,5 +147,18 @@ int main(int argc, char** argv) {
     settle();
     ok = save(withTitle(window.grab(), window.windowTitle()), out + "/q4-" + code + ".png") && ok;
   }
+  // The question before typed letters are thrown away, as closing asks it.
+  window.commands().run(command::advancedMenu);
+  CrosswordDocument::setLetter(c.document.cellAt(2, 2), 'Q');
+  window.repaintView();
+  settle();
+  QTimer::singleShot(300, [&] {
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ok = save(withTitle(box->grab(), box->windowTitle()), out + "/q4-question.png") && ok;
+      box->reject();  // "Annuller": the window stays
+    }
+  });
+  window.close();
+  c.unsaved.markGridSaved(c.document);
   return ok ? 0 : 1;
 }
