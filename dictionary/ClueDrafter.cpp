@@ -96,8 +96,19 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     std::string base;
   };
   std::vector<Made> made;
+  // A word the scores put at 0 (an offensive word, an abbreviation) never
+  // stands in a drafted clue, whatever the thesaurus says.
+  auto scoredOut = [&](std::string_view base) {
+    if (!commonness_) return false;
+    for (std::size_t at = 0; at <= base.size();) {
+      const std::size_t end = std::min(base.find(' ', at), base.size());
+      if (end > at && commonness_(base.substr(at, end - at)) == 0) return true;
+      at = end + 1;
+    }
+    return false;
+  };
   auto make = [&](std::string_view text, ClueSource source, std::string_view base) {
-    if (!text.empty()) made.push_back({std::string(text), source, std::string(base)});
+    if (!text.empty() && !scoredOut(base)) made.push_back({std::string(text), source, std::string(base)});
   };
   if (thesaurus_->entrySize(word) > 0 || !thesaurus_->broaderTerms(word).empty()) {
     // The answer is a headword: its terms fit it as they stand.

@@ -36,7 +36,8 @@ class ClueDrafter {
  public:
   // Each source may be null (or empty); the drafter uses those it has.
   // With `commonness`, a one-word thesaurus clue of a word scored below 50,
-  // or not known, comes after the clues of common words.
+  // or not known, comes after the clues of common words, and a thesaurus
+  // clue holding a word scored 0 (offensive, an abbreviation) is left out.
   ClueDrafter(const Thesaurus* thesaurus, const WordForms* forms, const ClueDatabase* database,
               std::string language, WordCommonness commonness = {});
 

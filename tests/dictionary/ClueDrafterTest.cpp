@@ -104,6 +104,10 @@ TEST_F(ClueDrafterTest, TheDatabaseComesFirstAndCommonWordsBeforeRareOnes) {
   const ClueDrafter drafter(&*thesaurus_, forms_.get(), db.get(), "da",
                             [](std::string_view w) { return w == "kost" ? 10 : 80; });
   EXPECT_EQ(textsOf(drafter.drafts("MAD")), (std::vector<std::string>{"Spise", "Føde", "Ædelse", "Kost"}));
+  // A word the scores put at 0 is never drafted; the user's own clue stays.
+  const ClueDrafter strict(&*thesaurus_, forms_.get(), db.get(), "da",
+                           [](std::string_view w) { return w == "føde" ? 0 : 80; });
+  EXPECT_EQ(textsOf(strict.drafts("MAD")), (std::vector<std::string>{"Spise", "Kost", "Ædelse"}));
   db.reset();
   std::filesystem::remove_all(folder);
 }
