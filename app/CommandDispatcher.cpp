@@ -187,7 +187,9 @@ bool CommandDispatcher::dispatch(int number) {
     case command::runFiveHundred: busy([&] { simple_.runFiveHundred(); }); break;
     case command::runOneAndShow: busy([&] { simple_.runOneAndShow(); }); break;
     case command::cleanUp: simple_.cleanUp(); break;
-    case command::goToDrawer: simple_.goToDrawer(); break;
+    // While it waits for the drawing program the window takes input; no
+    // other command starts meanwhile.
+    case command::goToDrawer: busy([&] { simple_.goToDrawer(); }); break;
     case command::editPath:
       view_.openPathEditor();
       shell_.repaintView();

@@ -213,6 +213,8 @@ struct OwnWindow {
   int fd = -1;
   std::function<void()> serve;
   std::shared_ptr<bool> alive;
+  // Called at least every WhileWaitingMs while the send waits; may be empty.
+  std::function<void()> whileWaiting;
 };
 
 int millisecondsUntil(SteadyClock::time_point deadline) {
@@ -229,8 +231,11 @@ SendResult exchange(const WindowHandle& to, std::string_view name, std::int64_t 
   // messages meanwhile; the caller looks at the socket again.
   auto wait = [&](int fd, short events, int ms) {
     const bool serving = own && own->alive && *own->alive;
+    const bool idle = serving && own->whileWaiting;
+    if (idle) ms = std::min(ms, WindowEndpoint::WhileWaitingMs);
     pollfd fds[2] = {{fd, events, 0}, {serving ? own->fd : -1, POLLIN, 0}};
     if (::poll(fds, 2, ms) > 0 && serving && (fds[1].revents & POLLIN)) own->serve();
+    if (idle && *own->alive) own->whileWaiting();
   };
 
   Fd sock;
@@ -442,6 +447,7 @@ struct WindowEndpoint::State {
   ino_t inode = 0;
   pid_t owner = 0;
   WindowMessageHandler handler;
+  std::function<void()> whileWaiting;
   std::map<int, Connection> connections;
   // Requests read and not yet handled, in the order they came. A handler
   // that serves again (the nested event loop of a message box) takes the
@@ -722,6 +728,10 @@ int WindowEndpoint::servePending() {
   return handled;
 }
 
+void WindowEndpoint::setWhileWaiting(std::function<void()> work) {
+  state_->whileWaiting = std::move(work);
+}
+
 SendResult WindowEndpoint::sendMessage(const WindowHandle& to, std::string_view name,
                                        std::int64_t wParam, std::int64_t lParam,
                                        std::chrono::milliseconds timeout) {
@@ -734,7 +744,7 @@ SendResult WindowEndpoint::sendMessage(const WindowHandle& to, std::string_view 
     const WindowMessageHandler handler = state_->handler;
     return {SendStatus::Answered, handler({std::string(name), wParam, lParam, false})};
   }
-  OwnWindow self{fd(), [this] { servePending(); }, state_->alive};
+  OwnWindow self{fd(), [this] { servePending(); }, state_->alive, state_->whileWaiting};
   return exchange(to, name, wParam, lParam, timeout, &self);
 }
 

@@ -221,6 +221,12 @@ class WindowEndpoint {
                          std::int64_t lParam,
                          std::chrono::milliseconds timeout = DefaultSendTimeout);
 
+  // Work a send from this window does while it waits for another program,
+  // at least every WhileWaitingMs: a window program lets its window take
+  // input and repaint, so a receiver that never answers does not freeze it.
+  static constexpr int WhileWaitingMs = 10;
+  void setWhileWaiting(std::function<void()> work);
+
  private:
   struct State;
   explicit WindowEndpoint(std::unique_ptr<State> state, WindowHandle handle);

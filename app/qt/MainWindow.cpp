@@ -120,6 +120,10 @@ MainWindow::MainWindow(const Setup& setup)
         [this](const WindowMessage& m) { return handleMessage(m); }, error);
     if (endpoint) messages_ = std::make_unique<QtWindowEndpoint>(std::move(endpoint));
   }
+  // While a send waits for the drawing program, the window goes on taking
+  // keys and clicks and painting: a program that never answers does not
+  // freeze it for the send's ten seconds.
+  if (messages_) messages_->endpoint().setWhileWaiting([] { QApplication::processEvents(); });
   drawerPorts_.setEndpoint(messages_.get());
   if (!messages_)
     std::fprintf(stderr, "q4: other programs cannot reach this window: %s\n", error.c_str());

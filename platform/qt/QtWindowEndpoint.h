@@ -19,7 +19,8 @@
 // message to its own window runs the handler directly, and while it waits for
 // another program it answers that program's messages to it, so neither a
 // send to oneself nor two programs sending to each other at once deadlocks.
-// The window does not repaint during such a wait (at most the send's timeout).
+// What the window does while such a wait lasts is the owner's choice
+// (WindowEndpoint::setWhileWaiting): q4 lets Qt work, so it stays live.
 //
 // Do not destroy the adapter from inside its own handler: let its owner go
 // with deleteLater() or a queued call.

@@ -242,6 +242,12 @@ TEST(WindowMessages, VanishedHungAndForkedReceivers) {
   ASSERT_TRUE(found);
   ::kill(hung.pid, SIGSTOP);
   EXPECT_EQ(sendMessage(*found, "x", 0, 0, 100ms).status, SendStatus::TimedOut);
+  // A window that sends to it goes on with its own work while it waits.
+  auto waiting = f.window("Krydsords", "Vorkel", [](const WindowMessage&) { return 0; });
+  int turns = 0;
+  waiting->setWhileWaiting([&] { ++turns; });
+  EXPECT_EQ(waiting->sendMessage(*found, "x", 0, 0, 200ms).status, SendStatus::TimedOut);
+  EXPECT_GE(turns, 200 / WindowEndpoint::WhileWaitingMs / 2);
   EXPECT_TRUE(f.folder.findWindow("OWL_Window", "Penvik"));  // stopped is not gone
 
   // A forked copy of a program that lets its inherited window go leaves the
