@@ -132,11 +132,31 @@ double vorkelPerCrossword(const QString& vorkel, const std::string& stock, const
 struct WaitFigures {
   double totalMs = 0;
   double longestGapMs = 0;  // the window's thread without processing its events
-  bool shown = false;
 };
 
-// One start of a drawing program, as the hand-over makes it, with a 2-ms
-// timer watching how long the window's thread goes without working.
+// Runs `wait` with a 2-ms timer watching how long the window's thread goes
+// without working: the longest a key or click would wait.
+template <class F>
+WaitFigures watch(F&& wait) {
+  WaitFigures f;
+  QElapsedTimer clock, sinceTick;
+  const auto gap = [&] {
+    f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+    sinceTick.start();
+  };
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, gap);
+  tick.start(2);
+  clock.start();
+  sinceTick.start();
+  wait();
+  gap();
+  f.totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  return f;
+}
+
+// One start of a drawing program, as the hand-over makes it, with `script`
+// standing in for PENVIK/Penvik.exe.
 WaitFigures waitForDrawer(const QString& folder, const char* script) {
   QDir(folder).mkpath("PENVIK");
   QDir(folder).mkpath("Vorkel");
@@ -147,48 +167,24 @@ WaitFigures waitForDrawer(const QString& folder, const char* script) {
   program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   SilentUi ui;
   WindowDrawerPorts ports((folder + "/Vorkel").toStdString(), ui, nullptr);
-  WaitFigures f;
-  QElapsedTimer clock, sinceTick;
-  QTimer tick;
-  QObject::connect(&tick, &QTimer::timeout, [&] {
-    f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
-    sinceTick.start();
-  });
-  tick.start(2);
-  clock.start();
-  sinceTick.start();
-  f.shown = ports.startDrawer();
-  f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
-  f.totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-  return f;
+  return watch([&] { ports.startDrawer(); });
 }
 
 // A send to a drawing program whose window is there but never answers, as
 // q4 sends: its own window lets Qt work while it waits.
 WaitFigures sendToSilentWindow() {
-  WaitFigures f;
   std::string error;
   const std::optional<WindowFolder> folder = WindowFolder::open(error);
-  if (!folder) return f;
+  if (!folder) return {};
   const auto silent = WindowEndpoint::create(*folder, "BenchSilent", "Silent",
                                              [](const WindowMessage&) { return 0; }, error);
   const auto sender = WindowEndpoint::create(*folder, "BenchSender", "Sender",
                                              [](const WindowMessage&) { return 0; }, error);
-  if (!silent || !sender) return f;
+  if (!silent || !sender) return {};
   sender->setWhileWaiting([] { QApplication::processEvents(); });
-  QElapsedTimer clock, sinceTick;
-  QTimer tick;
-  QObject::connect(&tick, &QTimer::timeout, [&] {
-    f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
-    sinceTick.start();
+  return watch([&] {
+    sender->sendMessage(silent->handle(), "FraVorkelMsg", 0, 0, std::chrono::milliseconds(2000));
   });
-  tick.start(2);
-  clock.start();
-  sinceTick.start();
-  sender->sendMessage(silent->handle(), "FraVorkelMsg", 0, 0, std::chrono::milliseconds(2000));
-  f.longestGapMs = std::max(f.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
-  f.totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-  return f;
 }
 
 }  // namespace
