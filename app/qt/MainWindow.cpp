@@ -31,6 +31,7 @@
 #include "platform/KeyboardLocks.h"
 #include "platform/Profile.h"
 #include "platform/qt/QtWindowEndpoint.h"
+#include "platform/qt/QuitOnSignal.h"
 
 namespace vorkel {
 
@@ -355,8 +356,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // Typed letters, a changed path or template are not thrown away unasked.
-  if (!mayDiscardWork(*context_)) {
+  // Typed letters, a changed path or template are not thrown away unasked;
+  // a signal ends the program without a question nobody would answer.
+  if (QuitOnSignal::signalled()) {
+    if (context_->unsaved.changed(*context_))
+      std::fprintf(stderr, "q4: ended by a signal; changes not saved are lost\n");
+  } else if (!mayDiscardWork(*context_)) {
     event->ignore();
     return;
   }

@@ -1,6 +1,7 @@
 #include "platform/qt/QuitOnSignal.h"
 
 #include <QCoreApplication>
+#include <QVariant>
 #include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
@@ -11,6 +12,8 @@ namespace vorkel {
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// Set on the application object when a signal ends the event loop.
+constexpr const char* kSignalledProperty = "vorkelQuitOnSignal";
 
 // The one thing a signal handler may reach: where to write its byte. Set
 // before the handlers are installed and cleared after they are removed.
@@ -25,6 +28,11 @@ extern "C" void onQuitSignal(int) {
 
 }  // namespace
 
+bool QuitOnSignal::signalled() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && app->property(kSignalledProperty).toBool();
+}
+
 QuitOnSignal::QuitOnSignal() {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, wake_) != 0) return;
   wakeDescriptor = wake_[0];
@@ -33,6 +41,7 @@ QuitOnSignal::QuitOnSignal() {
     char bytes[16];
     while (::read(wake_[1], bytes, sizeof bytes) > 0) {
     }
+    QCoreApplication::instance()->setProperty(kSignalledProperty, true);
     QCoreApplication::quit();
   });
   struct sigaction action {};
@@ -45,6 +54,7 @@ QuitOnSignal::QuitOnSignal() {
 }
 
 QuitOnSignal::~QuitOnSignal() {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->setProperty(kSignalledProperty, false);
   for (int s : kSignals) ::signal(s, SIG_DFL);
   wakeDescriptor = -1;
   notifier_.reset();

@@ -23,6 +23,11 @@ class QuitOnSignal {
   QuitOnSignal(const QuitOnSignal&) = delete;
   QuitOnSignal& operator=(const QuitOnSignal&) = delete;
 
+  // Whether a signal is ending the program: a window that would ask before
+  // throwing work away closes without asking (nobody is there to answer,
+  // and the program must end).
+  static bool signalled();
+
  private:
   int wake_[2] = {-1, -1};  // the handler writes a byte; the event loop reads it
   std::unique_ptr<QSocketNotifier> notifier_;
