@@ -16,7 +16,7 @@ QT_QPA_PLATFORM=offscreen "$build/q4_screenshots" "$build/Stock" docs/screenshot
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 "$build/vorkel" generate "$build/Stock/Model1.skb" -n 1 -o "$tmp" --seed 4 >/dev/null
-QT_QPA_PLATFORM=offscreen "$build/penvik_screenshots" "$tmp"/x10_*.010 "$tmp"
+QT_QPA_PLATFORM=offscreen "$build/penvik_screenshots" "$tmp"/x10_*.010 "$tmp" "$build/Stock/dksort.score"
 cp "$tmp/penvik-window.png" docs/screenshots/penvik-window.png
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$tmp/penvik.pdf" docs/screenshots/penvik-pdf
 echo docs/screenshots/penvik-pdf.png

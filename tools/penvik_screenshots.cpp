@@ -1,13 +1,14 @@
 // Takes the README's pictures of the drawing program from the real program:
-//   penvik_screenshots RAWCROSSWORD OUTFOLDER
+//   penvik_screenshots RAWCROSSWORD OUTFOLDER [STOCKSCORES]
 //   penvik-window.png   the window after the generator handed it the crossword
-//                       and a user wrote clues into its clue cells
+//                       and a user filled its clue cells with "Foreslå"
 //   penvik.pdf          the crossword saved as PDF (scripts/screenshots.sh
 //                       renders its first page to penvik-pdf.png)
 // The crossword is handed over as the generator does it, from another
 // process, through a private folder of windows and shared block, so a penvik
-// that is running meanwhile is not disturbed. The clues it types are
-// placeholders that say how long each word is.
+// that is running meanwhile is not disturbed. The clues are the drafts
+// "Foreslå" brings; where there is none, a placeholder that says how long
+// the word is.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,9 +17,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
+#include "dictionary/ClueSources.h"
 #include "platform/qt/DanishTranslations.h"
 #include "penvik/ClueCells.h"
 #include "penvik/qt/GridWidget.h"
@@ -68,8 +71,8 @@ int wordLength(const RawGrid& g, int column, int row, Direction d) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: penvik_screenshots RAWCROSSWORD OUTFOLDER\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: penvik_screenshots RAWCROSSWORD OUTFOLDER [STOCKSCORES]\n");
     return 2;
   }
   QTemporaryDir work;
@@ -89,6 +92,11 @@ int main(int argc, char** argv) {
   setup.blockName = "penvik-screenshots-" + std::to_string(::getpid());
   setup.logPath = QDir(work.path()).filePath("penvik.log").toStdString();
   setup.programFolder = work.path().toStdString();
+  // Drafts from the thesaurus and the stock scores beside the stock
+  // dictionary (STOCKSCORES, when given), as "Foreslå" brings them.
+  const vorkel::ClueSources sources = vorkel::openClueSources(
+      vorkel::ClueSourcePaths::danish("", argc > 3 ? argv[3] : ""));
+  setup.proposals = [&](std::string_view word) { return sources.draftTexts(word); };
   PenvikWindow window(setup);
   window.resize(940, 720);
   window.show();
@@ -102,14 +110,19 @@ int main(int argc, char** argv) {
   }
   settle();
 
-  // A user writes a clue into every clue cell: a click, then typing.
+  // A user fills every clue cell: a click, then "Foreslå"; where there is
+  // no proposal, typing.
   const RawGrid grid = *window.current()->grid;
   for (const ClueCell& cell : findClueCells(grid)) {
     for (Direction d : {Direction::Across, Direction::Down}) {
       if (!cell.starts(d)) continue;
       QTest::mouseClick(window.grid(), Qt::LeftButton, Qt::NoModifier,
                         window.grid()->cellCentre(cell.column, cell.row));
+      QTest::mouseClick(window.findChild<QPushButton*>(d == Direction::Across ? "acrossPropose"
+                                                                              : "downPropose"),
+                        Qt::LeftButton);
       QLineEdit* edit = window.clueEdit(d);
+      if (!edit->text().isEmpty()) continue;
       edit->setFocus();
       QTest::keyClicks(edit, QString("%1 bogstaver").arg(wordLength(grid, cell.column, cell.row, d)));
     }

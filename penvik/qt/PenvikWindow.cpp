@@ -10,10 +10,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "penvik/ClueCells.h"
@@ -162,7 +164,15 @@ QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
     edit->setValidator(new Cp1252Validator(edit));
     connect(edit, &QLineEdit::textEdited, this, [this, d](const QString& t) { clueEdited(d, t); });
     layout->addWidget(new QLabel(d == Direction::Across ? texts::across : texts::down, box), row, 0);
-    layout->addWidget(edit, row++, 1);
+    layout->addWidget(edit, row, 1);
+    auto* button = new QPushButton(texts::propose, box);
+    button->setObjectName(d == Direction::Across ? "acrossPropose" : "downPropose");
+    button->setToolTip(texts::proposeHint);
+    button->setEnabled(static_cast<bool>(setup_.proposals));
+    // The button does not take the focus: the field keeps its cursor.
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [this, d] { propose(d); });
+    layout->addWidget(button, row++, 2);
     (d == Direction::Across ? acrossEdit_ : downEdit_) = edit;
   }
   return box;
@@ -259,6 +269,34 @@ void PenvikWindow::clueEdited(Direction d, const QString& text) {
   if (!c.setClue({selectedCell_->first, selectedCell_->second, d}, bytes, error))
     report(qs(error));
   grid_->update();
+}
+
+void PenvikWindow::propose(Direction d) {
+  const Crossword* c = current();
+  if (!c || !c->grid || !selectedCell_ || !setup_.proposals) return;
+  const ClueCell cell = clueCellAt(*c->grid, selectedCell_->first, selectedCell_->second);
+  if (!cell.starts(d)) return;
+  const std::string word = clueWord(*c->grid, {cell.column, cell.row, d});
+  if (word.empty()) {
+    report(texts::noWordToPropose);
+    return;
+  }
+  // Each press gives the next proposal that fits a clue, round again after
+  // the last; what stands in the field is where it goes on from.
+  std::vector<QString> fitting;
+  for (const std::string& p : setup_.proposals(word)) {
+    std::string bytes;
+    if (vorkel::utf8ToCp1252Exact(p, bytes) && bytes.size() <= MaxClueText) fitting.push_back(qs(p));
+  }
+  if (fitting.empty()) {
+    report(texts::noProposal.arg(qs(word)));
+    return;
+  }
+  QLineEdit* edit = clueEdit(d);
+  const auto at = std::find(fitting.begin(), fitting.end(), edit->text());
+  const QString next = at == fitting.end() || at + 1 == fitting.end() ? fitting.front() : *(at + 1);
+  edit->setText(next);
+  clueEdited(d, next);
 }
 
 void PenvikWindow::updateClueEditor() {

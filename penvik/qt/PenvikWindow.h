@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "penvik/ClueDrafts.h"
 #include "penvik/Crossword.h"
 #include "penvik/HandOverReceiver.h"
 #include "penvik/Settings.h"
@@ -46,6 +47,8 @@ class PenvikWindow : public QMainWindow {
     std::string logPath;                      // the receive log
     std::string programFolder;                // where penvik.ini is
     std::vector<std::string> files;           // raw crosswords to open at start
+    // Clue drafts for a word ("Foreslå"); none when empty.
+    ClueLookup proposals;
   };
 
   explicit PenvikWindow(const Setup& setup);
@@ -93,6 +96,9 @@ class PenvikWindow : public QMainWindow {
   QListWidget* listView_ = nullptr;
   GridWidget* grid_ = nullptr;
   QLabel* cellLabel_ = nullptr;
+  // "Foreslå": the next draft for the word of the clue in that direction.
+  void propose(Direction d);
+
   QLineEdit* acrossEdit_ = nullptr;
   QLineEdit* downEdit_ = nullptr;
   std::unique_ptr<vorkel::QtWindowEndpoint> messages_;

@@ -39,6 +39,11 @@ inline const QString startsNothing = QStringLiteral("Feltet starter intet ord.")
 inline const QString across = QStringLiteral("Vandret →");
 inline const QString down = QStringLiteral("Lodret ↓");
 inline const QString unreadable = QStringLiteral(" (kan ikke læses)");
+inline const QString propose = QStringLiteral("Foreslå");
+inline const QString proposeHint =
+    QStringLiteral("Skriv et forslag til ledeordet; tryk igen for det næste");
+inline const QString noWordToPropose = QStringLiteral("Ordet er ikke helt udfyldt.");
+inline const QString noProposal = QStringLiteral("Intet forslag til %1.");
 
 inline const QString errorCaption = QStringLiteral("Penvik");
 inline const QString chooseFirst = QStringLiteral("Vælg først et krydsord, der kan læses.");

@@ -43,17 +43,23 @@ const char* kUsage =
     "$XDG_STATE_HOME/vorkel/penvik.log (~/.local/state/vorkel/penvik.log).\n"
     "Settings are read from penvik.ini beside the program (section [Penvik]).\n";
 
-// Drafts for the clues not written: from the clue database (only read: an
-// export does not create one), the thesaurus and the stock word scores.
-// A source that cannot be used is named, and the drafts come from the rest.
-penvik::Clues autoClues(const penvik::RawGrid& grid, const penvik::Clues& written) {
+// The sources of clue drafts: the clue database (only read: an export does
+// not create one), the thesaurus and the stock word scores. A source that
+// cannot be used is named, and the drafts come from the rest.
+vorkel::ClueSources openDraftSources() {
   const std::string database = vorkel::clueDatabasePath(
       std::getenv("VORKEL_CLUE_DATABASE"), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   const std::string scores =
       vorkel::Files::joinPath(vorkel::Process::programFolder(), "Dic/dksort.score");
-  const vorkel::ClueSources sources = vorkel::openClueSources(vorkel::ClueSourcePaths::danish(
+  vorkel::ClueSources sources = vorkel::openClueSources(vorkel::ClueSourcePaths::danish(
       database, vorkel::Files::isFile(scores) ? scores : std::string()));
   for (const std::string& p : sources.problems) std::fprintf(stderr, "penvik: %s\n", p.c_str());
+  return sources;
+}
+
+// Drafts for the clues not written.
+penvik::Clues autoClues(const penvik::RawGrid& grid, const penvik::Clues& written) {
+  const vorkel::ClueSources sources = openDraftSources();
   const penvik::Clues drafts = penvik::draftClues(
       grid, written, [&](std::string_view word) { return sources.draftTexts(word); });
   return penvik::withDrafts(written, drafts);
@@ -130,6 +136,12 @@ int main(int argc, char** argv) {
   setup.logPath = penvik::ReceiveLog::defaultPath([](const char* name) { return std::getenv(name); });
   setup.programFolder = QCoreApplication::applicationDirPath().toStdString();
   setup.files = files;
+  // The sources load on the first "Foreslå" (half a second), not at start.
+  auto sources = std::make_shared<std::optional<vorkel::ClueSources>>();
+  setup.proposals = [sources](std::string_view word) {
+    if (!*sources) *sources = openDraftSources();
+    return (*sources)->draftTexts(word);
+  };
   penvik::PenvikWindow window(setup);
   window.show();
   return app.exec();

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QStatusBar>
+#include <QPushButton>
 #include <QTest>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -68,8 +69,9 @@ class PenvikWindowTest : public ::testing::Test {
   std::unique_ptr<PenvikWindow> window;
   const std::string blockName = "penvik-window-test-" + std::to_string(::getpid());
 
-  PenvikWindow& start(std::vector<std::string> files = {}) {
+  PenvikWindow& start(std::vector<std::string> files = {}, ClueLookup proposals = {}) {
     PenvikWindow::Setup setup;
+    setup.proposals = std::move(proposals);
     setup.blockName = blockName;
     setup.logPath = dir / "state/penvik.log";
     setup.programFolder = dir.path();
@@ -190,6 +192,32 @@ TEST_F(PenvikWindowTest, UserWritesCluesIntoClueCellsAndFindsThemAfterARestart) 
   click(0, 0);
   EXPECT_EQ(across()->text(), "Mejeriprodukt");
   EXPECT_EQ(down()->text(), QString::fromUtf8("Øst for"));
+}
+
+TEST_F(PenvikWindowTest, ProposeWritesTheNextDraftForTheWordAndKeepsIt) {
+  const std::string raw = dir.write("x4_000.003", kRaw);
+  std::vector<std::string> asked;
+  PenvikWindow& w = start({raw}, [&](std::string_view word) {
+    asked.emplace_back(word);
+    // The middle one is longer than a clue may be: passed over.
+    return std::vector<std::string>{"Knogler", std::string(200, 'x'), "Øst for"};
+  });
+  click(0, 0);
+  auto* across = w.findChild<QPushButton*>("acrossPropose");
+  auto* down = w.findChild<QPushButton*>("downPropose");
+  ASSERT_TRUE(across && down);
+  QTest::mouseClick(across, Qt::LeftButton);
+  EXPECT_EQ(this->across()->text(), "Knogler");
+  QTest::mouseClick(across, Qt::LeftButton);
+  EXPECT_EQ(this->across()->text(), QString::fromUtf8("Øst for"));
+  QTest::mouseClick(across, Qt::LeftButton);  // round again
+  EXPECT_EQ(this->across()->text(), "Knogler");
+  QTest::mouseClick(down, Qt::LeftButton);
+  EXPECT_EQ(asked, (std::vector<std::string>{"OS", "OS", "OS", "OS"}));
+  // Kept as a typed clue is, in the clue file too.
+  EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Across}), "Knogler");
+  EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Down}), "Knogler");
+  EXPECT_NE(dir.read("x4_000.003.ledeord").find("1\t1\tV\tKnogler\r\n"), std::string::npos);
 }
 
 TEST_F(PenvikWindowTest, OpenTakesFilesFromDiskAndSaysWhyOneCannotBeRead) {
