@@ -162,7 +162,16 @@ QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
     auto* edit = new QLineEdit(box);
     edit->setObjectName(d == Direction::Across ? "acrossClue" : "downClue");
     edit->setValidator(new Cp1252Validator(edit));
-    connect(edit, &QLineEdit::textEdited, this, [this, d](const QString& t) { clueEdited(d, t); });
+    connect(edit, &QLineEdit::textEdited, this, [this, d](const QString& t) {
+      const Crossword* c = current();
+      if (c && c->grid && selectedCell_) {
+        const ClueCell cell = clueCellAt(*c->grid, selectedCell_->first, selectedCell_->second);
+        typed_[d == Direction::Across ? 0 : 1] =
+            TypedClue{clueWord(*c->grid, {cell.column, cell.row, d}), t};
+      }
+      clueEdited(d, t);
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this, d] { clueFinished(d); });
     layout->addWidget(new QLabel(d == Direction::Across ? texts::across : texts::down, box), row, 0);
     layout->addWidget(edit, row, 1);
     auto* button = new QPushButton(texts::propose, box);
@@ -231,6 +240,7 @@ void PenvikWindow::comeForward() {
 }
 
 void PenvikWindow::showSelected() {
+  cluesFinished();
   currentIndex_ = listView_->currentRow();
   selectedCell_.reset();
   const Crossword* c = current();
@@ -243,6 +253,7 @@ void PenvikWindow::showSelected() {
 }
 
 void PenvikWindow::cellClicked(int column, int row) {
+  cluesFinished();
   const Crossword* c = current();
   if (!c || !c->grid) return;
   const ClueCell cell = clueCellAt(*c->grid, column, row);
@@ -297,6 +308,20 @@ void PenvikWindow::propose(Direction d) {
   const QString next = at == fitting.end() || at + 1 == fitting.end() ? fitting.front() : *(at + 1);
   edit->setText(next);
   clueEdited(d, next);
+}
+
+void PenvikWindow::clueFinished(Direction d) {
+  std::optional<TypedClue>& typed = typed_[d == Direction::Across ? 0 : 1];
+  if (!typed) return;
+  const TypedClue clue = *typed;
+  typed.reset();
+  const QString text = clue.text.trimmed();
+  if (setup_.learn && !clue.word.empty() && !text.isEmpty()) setup_.learn(clue.word, utf8(text));
+}
+
+void PenvikWindow::cluesFinished() {
+  clueFinished(Direction::Across);
+  clueFinished(Direction::Down);
 }
 
 void PenvikWindow::updateClueEditor() {

@@ -49,6 +49,9 @@ class PenvikWindow : public QMainWindow {
     std::vector<std::string> files;           // raw crosswords to open at start
     // Clue drafts for a word ("Foreslå"); none when empty.
     ClueLookup proposals;
+    // Told each clue the user typed (the word and the clue, UTF-8), once the
+    // field is left, so that it is proposed first next time.
+    std::function<void(std::string_view word, std::string_view clue)> learn;
   };
 
   explicit PenvikWindow(const Setup& setup);
@@ -98,9 +101,20 @@ class PenvikWindow : public QMainWindow {
   QLabel* cellLabel_ = nullptr;
   // "Foreslå": the next draft for the word of the clue in that direction.
   void propose(Direction d);
+  // The field was left, or the selection moves on: a clue the user typed
+  // into it is learnt.
+  void clueFinished(Direction d);
+  void cluesFinished();
 
   QLineEdit* acrossEdit_ = nullptr;
   QLineEdit* downEdit_ = nullptr;
+  // What was typed since the field was last left, per direction: the word
+  // and the clue as it stands.
+  struct TypedClue {
+    std::string word;
+    QString text;
+  };
+  std::optional<TypedClue> typed_[2];
   std::unique_ptr<vorkel::QtWindowEndpoint> messages_;
 };
 

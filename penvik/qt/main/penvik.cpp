@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/qt/DanishTranslations.h"
+#include "dictionary/ClueDatabase.h"
 #include "dictionary/ClueSources.h"
 #include "penvik/ClueDrafts.h"
 #include "penvik/Crossword.h"
@@ -141,6 +143,23 @@ int main(int argc, char** argv) {
   setup.proposals = [sources](std::string_view word) {
     if (!*sources) *sources = openDraftSources();
     return (*sources)->draftTexts(word);
+  };
+  // Every clue the user types goes into the clue database, to be proposed
+  // first next time; one that cannot be opened is said once and left alone.
+  auto database = std::make_shared<std::unique_ptr<vorkel::ClueDatabase>>();
+  auto databaseTried = std::make_shared<bool>(false);
+  setup.learn = [database, databaseTried](std::string_view word, std::string_view clue) {
+    std::string error;
+    if (!*databaseTried) {
+      *databaseTried = true;
+      *database = vorkel::ClueDatabase::open(
+          vorkel::clueDatabasePath(std::getenv("VORKEL_CLUE_DATABASE"), std::getenv("XDG_DATA_HOME"),
+                                   std::getenv("HOME")),
+          error);
+      if (!*database) std::fprintf(stderr, "penvik: clues are not learnt: %s\n", error.c_str());
+    }
+    if (*database && !(*database)->recordUse(word, clue, "da", std::time(nullptr), error))
+      std::fprintf(stderr, "penvik: %s\n", error.c_str());
   };
   penvik::PenvikWindow window(setup);
   window.show();

@@ -69,9 +69,14 @@ class PenvikWindowTest : public ::testing::Test {
   std::unique_ptr<PenvikWindow> window;
   const std::string blockName = "penvik-window-test-" + std::to_string(::getpid());
 
+  std::vector<std::pair<std::string, std::string>> learnt;  // (word, clue) as typed
+
   PenvikWindow& start(std::vector<std::string> files = {}, ClueLookup proposals = {}) {
     PenvikWindow::Setup setup;
     setup.proposals = std::move(proposals);
+    setup.learn = [this](std::string_view word, std::string_view clue) {
+      learnt.emplace_back(word, clue);
+    };
     setup.blockName = blockName;
     setup.logPath = dir / "state/penvik.log";
     setup.programFolder = dir.path();
@@ -185,6 +190,9 @@ TEST_F(PenvikWindowTest, UserWritesCluesIntoClueCellsAndFindsThemAfterARestart) 
   EXPECT_EQ(clues.text({3, 0, Direction::Down}), "Ab");
   EXPECT_EQ(clues.size(), 3u);
   EXPECT_NE(dir.read("x4_000.003.ledeord").find("1\t1\tV\tMejeriprodukt\r\n"), std::string::npos);
+  // Each typed clue is learnt for its word once its field is left.
+  using Learnt = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(learnt, (Learnt{{"OS", "Mejeriprodukt"}, {"OS", "Øst for"}, {"AB", "Ab"}}));
 
   // The next start shows them.
   window.reset();
@@ -218,6 +226,8 @@ TEST_F(PenvikWindowTest, ProposeWritesTheNextDraftForTheWordAndKeepsIt) {
   EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Across}), "Knogler");
   EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Down}), "Knogler");
   EXPECT_NE(dir.read("x4_000.003.ledeord").find("1\t1\tV\tKnogler\r\n"), std::string::npos);
+  click(1, 1);
+  EXPECT_TRUE(learnt.empty());  // a draft taken is not a clue the user typed
 }
 
 TEST_F(PenvikWindowTest, OpenTakesFilesFromDiskAndSaysWhyOneCannotBeRead) {
