@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "app/DrawerProgram.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
@@ -29,11 +30,12 @@ SendResult WindowDrawerPorts::send(const WindowHandle& to, std::string_view name
 }
 
 bool WindowDrawerPorts::startDrawer() {
-  // "..\PENVIK\Penvik.exe" from the start folder; here the program has no
-  // ".exe" and is found without regard to case.
-  const std::string folder =
-      Files::findCaseInsensitive(Files::joinPath(Files::parentFolder(workFolder_), "PENVIK"));
-  const std::optional<StartedProgram> started = Process::startWatched("Penvik.exe", folder);
+  // "..\PENVIK\" beside the start folder, the generator's own folder, PATH.
+  const std::optional<DrawerProgram> found =
+      findDrawerProgram(workFolder_, Process::programFolder());
+  if (!found) return false;
+  const std::optional<StartedProgram> started =
+      Process::startWatched("\"" + found->program + "\"", found->folder);
   if (!started) return false;
   // Ready for input: its window can be found. A program that ended shows
   // none: waiting for it would only freeze the window. While waiting, the

@@ -2,8 +2,8 @@
 // The drawing-program link's view of the world from the generator's window:
 // the drawing program's window found through the window messages, sends
 // through the generator's own registered window (so messages to it are
-// answered while it waits), the program started from "..\PENVIK\" beside
-// the start folder, files opened with the desktop's handler.
+// answered while it waits), the program started where findDrawerProgram
+// finds it, files opened with the desktop's handler.
 
 #include <QPointer>
 #include <string>
