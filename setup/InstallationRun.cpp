@@ -13,6 +13,7 @@
 #include "setup/Configuration.h"
 #include "setup/InstallerLanguage.h"
 #include "setup/InstallerTexts.h"
+#include "setup/MediumContents.h"
 #include "setup/ProgramFolder.h"
 
 namespace vorkel::setup {
@@ -121,23 +122,11 @@ struct DrawerNames {
 
 DrawerNames drawerNames(int drawerLanguage) {
   switch (drawerLanguage) {
-    case 6: return {"penvik", "Penvik.chm", "ordfil.dat", "ordfil.idx"};
-    case 7: return {"penvik", "Designer.chm", "ordfil.dat", "ordfil.idx"};
-    case 10: return {"penvik", "Dibujante.chm", "palabras.dat", "palabras.idx"};
-    default: return {"penvik", "Designer.chm", "xwords.dat", "xwords.idx"};
-  }
-}
-
-constexpr const char* kSolverProgram = "xrundel";
-
-// The solver's help file by the solver's help language (a Windows primary
-// language code, chosen on the custom page).
-const char* solverHelpFile(int helpLanguage) {
-  switch (helpLanguage) {
-    case 6: return "Rundel.chm";
-    case 7: return "XRaetsel.chm";
-    case 10: return "XCrucigrama.chm";
-    default: return "XRundel.chm";
+    case 6:
+    case 7: return {DrawerProgramName, drawerHelpName(drawerLanguage), "ordfil.dat", "ordfil.idx"};
+    case 10:
+      return {DrawerProgramName, drawerHelpName(drawerLanguage), "palabras.dat", "palabras.idx"};
+    default: return {DrawerProgramName, drawerHelpName(drawerLanguage), "xwords.dat", "xwords.idx"};
   }
 }
 
@@ -263,6 +252,9 @@ void InstallationRun::generatorChecks() {
 void InstallationRun::shortcut(const std::string& target, const char* link,
                                const char* description, const std::string& workingFolder,
                                bool program) {
+  // A menu entry for a file that is not there (the medium lacks it, or the
+  // user kept the installed one elsewhere) would only fail when chosen.
+  if (!Files::isFile(target)) return;
   // A shortcut that cannot be written is skipped; the run goes on.
   const std::string file = paths_.programFolder + link + ".desktop";
   if (createShortcut(target, file, description, workingFolder,
@@ -270,32 +262,42 @@ void InstallationRun::shortcut(const std::string& target, const char* link,
     if (auto print = fingerprint(file)) record_.addFile(*print);
 }
 
-void InstallationRun::helpShortcuts() {
-  if (state_.selection.generator)
-    shortcut(paths_.generatorFolder + GeneratorHelpFolder + "/" + GeneratorHelpPage,
-             texts::generatorHelpLink, texts::generatorHelpLink, paths_.installRoot, false);
-  if (state_.selection.drawer)
-    shortcut(paths_.drawerFolder + drawerNames(state_.languages.drawer).help, texts::drawerHelpLink,
-             texts::drawerHelpDescription, paths_.installRoot, false);
-  // The Danish medium carries a start-up picture for the install root.
-  copyLogged(paths_.sourceRoot + "Startup.bmp", paths_.installRoot + "Startup.bmp");
-  // The solver's help shortcut follows the installer's language, not the
-  // help language chosen for the solver.
-  if (state_.selection.solver)
-    shortcut(paths_.solverFolder + solverHelpFile(windowsLanguageCode(BuildLanguage)),
-             texts::solverHelpLink, texts::solverHelpLink, paths_.installRoot, false);
+bool InstallationRun::programsOnMedium() {
+  struct Program {
+    bool selected;
+    const char* name;
+    std::string file;
+  };
+  const Program programs[] = {
+      {state_.selection.solver, texts::customPrograms[0], SolverProgramName},
+      {state_.selection.generator, texts::customPrograms[1],
+       generatorProgramName(state_.languages.generator)},
+      {state_.selection.drawer, texts::customPrograms[2], DrawerProgramName}};
+  for (const Program& p : programs) {
+    const std::string source = paths_.sourceRoot + p.file;
+    if (p.selected && !Files::isFile(Files::findCaseInsensitive(source))) {
+      ports_.ui.messageBox(texts::programMissing(p.name, source), texts::copyFailedCaption,
+                           Icon::Warning);
+      return false;
+    }
+  }
+  return true;
 }
 
 void InstallationRun::installSolver() {
   createFolder(paths_.solverFolder);
-  const char* help = solverHelpFile(state_.languages.solverHelp);
-  copyLogged(paths_.sourceRoot + kSolverProgram, paths_.solverFolder + kSolverProgram);
+  const char* help = solverHelpName(state_.languages.solverHelp);
+  copyLogged(paths_.sourceRoot + SolverProgramName, paths_.solverFolder + SolverProgramName);
   copyLogged(paths_.sourceRoot + help, paths_.solverFolder + help);
   if (!state_.selection.solverCompact)
     for (const Item& item : kSolverDictionaries)
       copyLogged(paths_.sourceRoot + (item.source ? item.source : item.name),
                  paths_.solverFolder + item.name);
-  shortcut(paths_.solverFolder + kSolverProgram, texts::solverLink, texts::solverDescription,
+  // The help entry opens the help file that was copied: the one of the
+  // help language chosen for the solver.
+  shortcut(paths_.solverFolder + help, texts::solverHelpLink, texts::solverHelpLink,
+           paths_.installRoot, false);
+  shortcut(paths_.solverFolder + SolverProgramName, texts::solverLink, texts::solverDescription,
            paths_.solverFolder, true);
   advance();
   RecordingRegistry registry(ports_.registry, record_);
@@ -330,8 +332,9 @@ void InstallationRun::installGenerator() {
 
   RecordingRegistry registry(ports_.registry, record_);
   writeGeneratorValues(registry, paths_);
-  const char* program = language == 6 ? "q4" : language == 7 ? "q4de" : language == 10 ? "q4es" : "q4us";
-  shortcut(dst + program, texts::generatorLink, texts::generatorDescription, dst, true);
+  shortcut(dst + GeneratorHelpFolder + "/" + GeneratorHelpPage, texts::generatorHelpLink,
+           texts::generatorHelpLink, paths_.installRoot, false);
+  shortcut(dst + generatorProgramName(language), texts::generatorLink, texts::generatorDescription, dst, true);
   advance();
 }
 
@@ -368,6 +371,8 @@ void InstallationRun::installDrawer() {
     step_ = 1;
     copyLogged(src + source + "bmps.ext", paths_.installRoot + pictures + "bmps.ext");
   }
+  shortcut(dst + n.help, texts::drawerHelpLink, texts::drawerHelpDescription, paths_.installRoot,
+           false);
   shortcut(dst + n.program, texts::drawerLink, texts::drawerDescription, dst, true);
   advance();
   RecordingRegistry registry(ports_.registry, record_);
@@ -381,6 +386,8 @@ bool InstallationRun::run() {
   RecordingRegistry registry(ports_.registry, record_);
   bool finished = false;
   try {
+    // Nothing is copied for a selection whose program the medium lacks.
+    if (!programsOnMedium()) throw Stopped{};
     writeMediumLocation(registry, paths_);
     if (state_.selection.drawer) drawerChecks();
     if (state_.selection.generator) generatorChecks();
@@ -392,7 +399,8 @@ bool InstallationRun::run() {
 
     copyLogged(paths_.sourceRoot + UninstallerName, paths_.installRoot + UninstallerName);
     installFonts(registry, paths_, ports_.folders, ports_.system, record_);
-    helpShortcuts();
+    // The Danish medium carries a start-up picture for the install root.
+    copyLogged(paths_.sourceRoot + "Startup.bmp", paths_.installRoot + "Startup.bmp");
     if (state_.selection.solver) installSolver();
     writeUninstallInfo(registry, paths_);
     if (state_.selection.generator) installGenerator();

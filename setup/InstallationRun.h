@@ -85,7 +85,8 @@ class InstallationRun {
 
   void generatorChecks();
   void drawerChecks();
-  void helpShortcuts();
+  // False, after a message, when a selected program is not on the medium.
+  bool programsOnMedium();
   void installSolver();
   void installGenerator();
   void installDrawer();

@@ -7,6 +7,11 @@ std::string copyFailed(std::string_view source, std::string_view destination) {
          std::string(source) + " til " + std::string(destination) + ".";
 }
 
+std::string programMissing(std::string_view program, std::string_view source) {
+  return "Installationen må desværre afbrydes, da programmet " + std::string(program) +
+         " ikke findes på installationsmediet (" + std::string(source) + ").";
+}
+
 std::string overwriteQuestion(std::string_view subject) {
   return "Vil du overskrive de ændringer du har lavet til ordforrådet " + std::string(subject) +
          "?";

@@ -134,6 +134,8 @@ inline constexpr const char* refusalCaption = "Plindra ";
 // --- copy run ---
 std::string copyFailed(std::string_view source, std::string_view destination);
 inline constexpr const char* copyFailedCaption = "Advarsel";
+// A selected program whose file the medium lacks (caption "Advarsel").
+std::string programMissing(std::string_view program, std::string_view source);
 std::string overwriteQuestion(std::string_view subject);
 inline constexpr const char* drawerSubject = "for tegneprogrammet";
 inline constexpr const char* generatorSubjectSuffix = " for byggeprogrammet";

@@ -23,6 +23,14 @@ bool isFolderName(std::string_view name) {
   }
 }
 
+// The selection without the programs the medium does not hold.
+ProgramSelection offeredOnly(ProgramSelection s, const MediumContents& medium) {
+  if (!medium.solver) s.solver = s.solverCompact = false;
+  if (!medium.generator) s.generator = s.generatorCompact = false;
+  if (!medium.drawer) s.drawer = s.drawerCompact = false;
+  return s;
+}
+
 }  // namespace
 
 Wizard::Wizard(InstallerPorts& ports) : ports_(ports) {
@@ -64,28 +72,31 @@ bool Wizard::spaceRefused() {
 
 void Wizard::chooseSetupType(SetupType type) {
   state_.setupType = type;
-  state_.selection = selectionForSetupType(type, checks_);
+  state_.selection = offeredOnly(selectionForSetupType(type, checks_), medium());
 }
 
 void Wizard::setChecks(const ProgramChecks& checks) {
+  const MediumContents m = medium();
   checks_ = checks;
+  checks_.solver = checks.solver && m.solver;
+  checks_.generator = checks.generator && m.generator;
+  checks_.drawer = checks.drawer && m.drawer;
   state_.selection = selectionForSetupType(SetupType::Custom, checks_);
 }
 
+bool Wizard::languageOffered(LanguageBox box, int index) const {
+  if (index < 0 || index > 3) return false;
+  if (isLinked(box)) return medium().linkedLanguage(index);
+  if (box == LanguageBox::SolverHelp) return medium().solverHelp[index];
+  return true;
+}
+
 void Wizard::setLanguageIndex(LanguageBox box, int index) {
-  if (index < 0 || index > 3) return;
+  if (!languageOffered(box, index)) return;
   languageIndex_[static_cast<int>(box)] = index;
-  switch (box) {
-    case LanguageBox::GeneratorMain:
-    case LanguageBox::GeneratorHelp:
-    case LanguageBox::DrawerMain:
-    case LanguageBox::DrawerHelp:
-      for (LanguageBox b : {LanguageBox::GeneratorMain, LanguageBox::GeneratorHelp,
-                            LanguageBox::DrawerMain, LanguageBox::DrawerHelp})
-        languageIndex_[static_cast<int>(b)] = index;
-      break;
-    default: break;
-  }
+  if (isLinked(box))
+    for (int b = 0; b < LanguageBoxCount; ++b)
+      if (isLinked(static_cast<LanguageBox>(b))) languageIndex_[b] = index;
 }
 
 void Wizard::pickExistingFolder(std::size_t index) {
@@ -112,8 +123,15 @@ void Wizard::activate(ProgressPort* progress) {
     case Page::Custom:
       if (!languagesFilled_) {
         languagesFilled_ = true;
-        state_.selection = selectionForSetupType(SetupType::Custom, checks_);
-        for (int& i : languageIndex_) i = 0;
+        setChecks(checks_);  // a program the medium lacks stays unchecked
+        const MediumContents m = medium();
+        for (int b = 0; b < LanguageBoxCount; ++b)
+          languageIndex_[b] = isLinked(static_cast<LanguageBox>(b)) ? m.firstLinkedLanguage() : 0;
+        for (int i = 0; i < 4; ++i)
+          if (m.solverHelp[i]) {
+            languageIndex_[static_cast<int>(LanguageBox::SolverHelp)] = i;
+            break;
+          }
         setSolverLanguages(state_.languages, BuildLanguage);
       }
       break;
@@ -163,6 +181,9 @@ void Wizard::next() {
       setSolverLanguages(state_.languages, BuildLanguage);
       if (state_.setupType == SetupType::Custom) {
         page_ = Page::Custom;
+      } else if (!state_.selection.any()) {
+        // The medium holds none of the programs.
+        ports_.ui.messageBox(texts::noProgramChosen, texts::refusalCaption, Icon::None, Buttons::Ok);
       } else if (!spaceRefused()) {
         page_ = Page::Folder;
       }

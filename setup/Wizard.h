@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "setup/InstallationRun.h"
+#include "setup/MediumContents.h"
 #include "setup/Prerequisites.h"
 #include "setup/WizardState.h"
 
@@ -36,6 +37,13 @@ enum class LanguageBox {
   DrawerHelp
 };
 inline constexpr int LanguageBoxCount = 7;
+
+// The generator's and the drawer's boxes (main and help language) show one
+// entry together.
+constexpr bool isLinked(LanguageBox box) {
+  return box == LanguageBox::GeneratorMain || box == LanguageBox::GeneratorHelp ||
+         box == LanguageBox::DrawerMain || box == LanguageBox::DrawerHelp;
+}
 
 class Wizard {
  public:
@@ -67,7 +75,11 @@ class Wizard {
   void setDestination(const std::string& folder, const std::string& name);
   std::string shortenedDestination() const;
 
+  // What the medium holds: the pages offer only these programs and languages.
+  MediumContents medium() const { return MediumContents::of(ports_.sourceRoot); }
+
   // --- setup type ---
+  // The selection of the type, without the programs the medium lacks.
   void chooseSetupType(SetupType type);
 
   // --- custom page ---
@@ -75,8 +87,10 @@ class Wizard {
   void setChecks(const ProgramChecks& checks);
   int languageIndex(LanguageBox box) const { return languageIndex_[static_cast<int>(box)]; }
   // Choosing an entry in one of the generator's or drawer's boxes sets the
-  // other three of those four to the same entry.
+  // other three of those four to the same entry. An entry whose program or
+  // help the medium lacks is not taken.
   void setLanguageIndex(LanguageBox box, int index);
+  bool languageOffered(LanguageBox box, int index) const;
   bool languageBoxesFilled() const { return languagesFilled_; }
 
   // --- program folder ---

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStandardItemModel>
 
 #include "setup/InstallerTexts.h"
 #include "setup/Wizard.h"
@@ -59,8 +60,11 @@ CustomSetupPage::CustomSetupPage(QWidget* parent)
     languages_[i] = new QComboBox(groups_[p.group]);
     languages_[i]->setGeometry(174, y, 140, 22);
     for (const auto& entry : texts::languageEntries) languages_[i]->addItem(qs(entry.name));
-    connect(languages_[i], &QComboBox::currentIndexChanged, this,
-            [this] { if (!loading_) emit edited(); });
+    connect(languages_[i], &QComboBox::currentIndexChanged, this, [this, i] {
+      if (loading_) return;
+      movedBox_ = i;
+      emit edited();
+    });
   }
 
   auto* neededLabel = new QLabel(qs(texts::spaceNeededLabel), this);
@@ -78,13 +82,23 @@ CustomSetupPage::CustomSetupPage(QWidget* parent)
 void CustomSetupPage::load(const Wizard& wizard) {
   loading_ = true;
   const ProgramChecks& c = wizard.checks();
+  const MediumContents medium = wizard.medium();
   const bool checked[3] = {c.solver, c.generator, c.drawer};
+  const bool onMedium[3] = {medium.solver, medium.generator, medium.drawer};
   for (int g = 0; g < 3; ++g) {
+    // A program the medium lacks cannot be chosen.
+    programs_[g]->setEnabled(onMedium[g]);
     programs_[g]->setChecked(checked[g]);
     groups_[g]->setEnabled(checked[g]);
   }
   solverCompact_->setChecked(c.solverCompact);
-  for (int i = 0; i < 7; ++i) languages_[i]->setCurrentIndex(wizard.languageIndex(kBoxes[i].box));
+  for (int i = 0; i < 7; ++i) {
+    // Entries the medium has no program or help for are shown but disabled.
+    if (auto* model = qobject_cast<QStandardItemModel*>(languages_[i]->model()))
+      for (int row = 0; row < model->rowCount(); ++row)
+        model->item(row)->setEnabled(wizard.languageOffered(kBoxes[i].box, row));
+    languages_[i]->setCurrentIndex(wizard.languageIndex(kBoxes[i].box));
+  }
   needed_->setText(QString::fromUtf8(wizard.spaceNeededText().c_str()));
   available_->setText(QString::fromUtf8(wizard.spaceAvailableText().c_str()));
   loading_ = false;
@@ -97,9 +111,14 @@ void CustomSetupPage::store(Wizard& wizard) {
   c.drawer = programs_[2]->isChecked();
   c.solverCompact = solverCompact_->isChecked();
   wizard.setChecks(c);
-  // Only a box that moved is passed on, so its three partners follow it.
+  // The box the user moved goes first, so its partners follow it; a linked
+  // partner still showing the old entry must not be passed on after it and
+  // undo the choice.
+  if (movedBox_ >= 0)
+    wizard.setLanguageIndex(kBoxes[movedBox_].box, languages_[movedBox_]->currentIndex());
+  movedBox_ = -1;
   for (int i = 0; i < 7; ++i)
-    if (languages_[i]->currentIndex() != wizard.languageIndex(kBoxes[i].box))
+    if (!isLinked(kBoxes[i].box) && languages_[i]->currentIndex() != wizard.languageIndex(kBoxes[i].box))
       wizard.setLanguageIndex(kBoxes[i].box, languages_[i]->currentIndex());
 }
 

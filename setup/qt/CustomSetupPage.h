@@ -35,6 +35,7 @@ class CustomSetupPage : public PageBase {
   QLabel* needed_;
   QLabel* available_;
   bool loading_ = false;
+  int movedBox_ = -1;  // the language box the user changed last, until stored
 };
 
 }  // namespace vorkel::setup

@@ -188,6 +188,7 @@ TEST_F(InstallationRunTest, ExistingFontsAndTheirRegistrationsStay) {
 }
 
 TEST_F(InstallationRunTest, EverythingSelectedWritesTheSolverAndDrawerValues) {
+  m.addSolverAndDrawer(true);
   state.selection = ProgramSelection{};
   state.languages = {6, 6, 6, 6, 6};
   ASSERT_TRUE(install());
@@ -204,6 +205,86 @@ TEST_F(InstallationRunTest, EverythingSelectedWritesTheSolverAndDrawerValues) {
   int shortcuts = 0;
   for (const auto& e : fs::directory_iterator(state.programsFolder + "Plindra")) shortcuts += e.is_regular_file();
   EXPECT_EQ(shortcuts, 6);
+}
+
+// A menu entry is made only for a file the run installed: help the medium
+// lacks gets none, and the solver's help entry opens the help language
+// chosen for it.
+TEST_F(InstallationRunTest, MenuEntriesOnlyForInstalledFiles) {
+  const struct {
+    const char* name;
+    bool otherHelp;
+    bool generatorHelp;
+    int solverHelp;
+    std::vector<std::string> entries;
+  } cases[] = {
+      {"all help", true, true, 6,
+       {"Hjælp til Penviken", "Hjælp til Rundelen", "Hjælp til Vorkelen", "Penvik", "Rundel",
+        "Vorkel"}},
+      {"no help but the generator's", false, true, 6,
+       {"Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
+      {"no help at all", false, false, 6, {"Penvik", "Rundel", "Vorkel"}},
+      {"solver help in English, which the medium lacks", true, true, 9,
+       {"Hjælp til Penviken", "Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::Machine machine;
+    machine.makeMedium();
+    machine.addSolverAndDrawer(c.otherHelp);
+    if (!c.generatorHelp) fs::remove_all(machine.tmp / "medium/help");
+    WizardState s = state;
+    s.destinationBase = machine.tmp / "home/";
+    s.programsFolder = machine.tmp / "home/.local/share/applications/";
+    s.selection = ProgramSelection{};
+    s.languages = {6, c.solverHelp, 6, 6, 6};
+    InstallationRun run(s, machine.ports, progress);
+    ASSERT_TRUE(run.run());
+    std::vector<std::string> entries;
+    for (const auto& e : fs::directory_iterator(s.programsFolder + "Plindra")) {
+      entries.push_back(e.path().stem().string());
+      // Every entry's target is there.
+      const std::string text = machine.tmp.read(fs::relative(e.path(), machine.tmp.path()).string());
+      const std::size_t from = text.find('"', text.find("Exec=")) + 1;
+      EXPECT_TRUE(fs::is_regular_file(text.substr(from, text.find('"', from) - from))) << text;
+    }
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, c.entries);
+  }
+}
+
+// A selected program whose file the medium lacks stops the run before
+// anything is copied, with a message that names it.
+TEST_F(InstallationRunTest, ASelectedProgramMissingFromTheMediumFailsTheRun) {
+  const struct {
+    const char* name;
+    ProgramSelection selection;
+    int generatorLanguage;
+    const char* program;
+    const char* file;
+  } cases[] = {
+      {"the solver", ProgramSelection{}, 6, "Rundel", "xrundel"},
+      {"the drawing program", {false, false, true, false, true, false}, 6, "Penvik", "penvik"},
+      {"the generator in English", generatorOnly(), 9, "Vorkel", "q4us"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::Machine machine;
+    machine.makeMedium();
+    WizardState s = state;
+    s.destinationBase = machine.tmp / "home/";
+    s.selection = c.selection;
+    s.languages.generator = c.generatorLanguage;
+    InstallationRun run(s, machine.ports, progress);
+    EXPECT_FALSE(run.run());
+    ASSERT_EQ(machine.ui.messages.size(), 1u);
+    EXPECT_EQ(machine.ui.lastMessage().caption, "Advarsel");
+    EXPECT_EQ(machine.ui.lastMessage().text,
+              std::string("Installationen må desværre afbrydes, da programmet ") + c.program +
+                  " ikke findes på installationsmediet (" + machine.tmp.path() + "/medium/" +
+                  c.file + ").");
+    EXPECT_FALSE(fs::exists(machine.installRoot()));
+  }
 }
 
 TEST_F(InstallationRunTest, ADestinationThatCannotBeWrittenIsACopyFailure) {

@@ -91,6 +91,18 @@ struct Machine {
     tmp.write("medium/Fonts/techncli.ttf", "font i");
   }
 
+  // The solver's and the drawing program's files, beside makeMedium's.
+  void addSolverAndDrawer(bool withHelp) const {
+    tmp.write("medium/xrundel", "xrundel program");
+    tmp.write("medium/SV3.cff", "solver dictionary");
+    tmp.write("medium/penvik", "penvik program");
+    tmp.write("medium/penvik.in_", "[Penvik]\nPapir=A4\n");
+    if (withHelp) {
+      tmp.write("medium/Rundel.chm", "solver help");
+      tmp.write("medium/Penvik.chm", "drawer help");
+    }
+  }
+
   std::string installRoot() const { return tmp / "home/Vendrik/"; }
 };
 

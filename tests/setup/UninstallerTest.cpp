@@ -36,6 +36,7 @@ struct UninstallerTest : ::testing::Test {
 
   void SetUp() override {
     m.makeMedium();
+    m.addSolverAndDrawer(true);
     // Things of the user's that no installation may touch.
     m.tmp.write("home/.local/share/applications/other.desktop", "mine");
     m.tmp.write("home/.local/share/fonts/own.ttf", "mine");

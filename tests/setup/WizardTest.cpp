@@ -82,6 +82,8 @@ TEST_F(WizardTest, TheDestinationNeedsAFolderNameOfItsOwn) {
 }
 
 TEST_F(WizardTest, BackFromTheFolderPageReachesSetupTypeWithTypical) {
+  m.makeMedium();
+  m.addSolverAndDrawer(true);
   go(Page::Destination);
   go(Page::Folder);
   wizard.folderEdit = "Egen mappe";
@@ -104,6 +106,8 @@ TEST_F(WizardTest, BackFromTheFolderPageReachesSetupTypeWithTypical) {
 }
 
 TEST_F(WizardTest, SetupTypeRefusesTooLittleSpaceAndPassesExactlyEnough) {
+  m.makeMedium();
+  m.addSolverAndDrawer(true);
   go(Page::Destination);
   go(Page::Folder);
   wizard.back();
@@ -122,6 +126,10 @@ TEST_F(WizardTest, SetupTypeRefusesTooLittleSpaceAndPassesExactlyEnough) {
 }
 
 TEST_F(WizardTest, CustomPageChecksLanguagesAndRefusals) {
+  m.makeMedium();
+  m.addSolverAndDrawer(true);
+  m.tmp.write("medium/q4us", "q4 in English");
+  m.tmp.write("medium/help-en/index.html", "<html>help</html>");
   go(Page::Destination);
   go(Page::Folder);
   wizard.back();
@@ -161,6 +169,87 @@ TEST_F(WizardTest, CustomPageChecksLanguagesAndRefusals) {
   wizard.activate();
   EXPECT_EQ(wizard.languageIndex(LanguageBox::GeneratorHelp), 1);
   EXPECT_TRUE(wizard.checks().solverCompact);
+}
+
+// The pages offer only the programs and languages the medium holds: the
+// typical route drops what is missing, the custom page keeps it unchecked
+// and its language entries unchosen.
+TEST_F(WizardTest, OnlyWhatTheMediumHoldsIsOffered) {
+  const struct {
+    const char* name;
+    std::vector<const char*> files;  // on the medium
+    ProgramSelection typical;
+    std::vector<bool> linked;  // Dansk, Engelsk, Tysk, Spansk
+  } cases[] = {
+      {"generator alone, in Danish", {"q4", "help/index.html"},
+       {false, false, true, false, false, false}, {true, false, false, false}},
+      {"English program without its help", {"q4", "help/index.html", "q4us", "penvik"},
+       {false, false, true, false, true, false}, {true, false, false, false}},
+      {"German with help, Danish without", {"q4", "q4de", "hilfe/index.html", "xrundel"},
+       {true, false, true, false, false, false}, {false, false, true, false}},
+      {"drawing program alone", {"penvik"}, {false, false, false, false, true, false},
+       {true, true, true, true}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::Machine machine;
+    for (const char* f : c.files) machine.tmp.write(std::string("medium/") + f, "x");
+    Wizard w(machine.ports);
+    w.chooseSetupType(SetupType::Typical);
+    EXPECT_EQ(w.state().selection, c.typical);
+    w.chooseSetupType(SetupType::Compact);
+    EXPECT_EQ(w.state().selection.solverCompact, c.typical.solver);
+
+    w.next();
+    w.next();
+    w.back();  // the setup-type page
+    w.chooseSetupType(SetupType::Custom);
+    w.next();
+    ASSERT_EQ(w.page(), Page::Custom);
+    w.activate();
+    EXPECT_EQ(w.checks().solver, c.typical.solver);
+    EXPECT_EQ(w.checks().generator, c.typical.generator);
+    EXPECT_EQ(w.checks().drawer, c.typical.drawer);
+    w.setChecks({true, false, true, true});  // a missing program cannot be checked
+    EXPECT_EQ(w.checks().solver, c.typical.solver);
+    EXPECT_EQ(w.checks().drawer, c.typical.drawer);
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(w.languageOffered(LanguageBox::GeneratorHelp, i), c.linked[i]) << i;
+      w.setLanguageIndex(LanguageBox::DrawerMain, i);
+      EXPECT_EQ(w.languageIndex(LanguageBox::GeneratorMain) == i, c.linked[i]) << i;
+    }
+  }
+}
+
+// Help in English chosen for a generator the medium has only in Danish:
+// the entry is not taken, and a state that names it anyway fails the run
+// with a message before anything is copied.
+TEST_F(WizardTest, AProgramTheMediumLacksIsAFailedInstallation) {
+  m.makeMedium();
+  go(Page::Destination);
+  go(Page::Folder);
+  wizard.back();
+  wizard.activate();
+  wizard.chooseSetupType(SetupType::Custom);
+  go(Page::Custom);
+  wizard.setChecks({false, false, true, false});
+  wizard.setLanguageIndex(LanguageBox::GeneratorHelp, 1);  // "Engelsk"
+  EXPECT_EQ(wizard.languageIndex(LanguageBox::GeneratorMain), 0);
+  go(Page::Folder);
+  EXPECT_EQ(wizard.state().languages.generator, 6);
+
+  wizard.state().languages.generator = 9;
+  go(Page::Summary);
+  wizard.next();
+  wizard.activate();
+  EXPECT_TRUE(wizard.terminated());
+  EXPECT_TRUE(wizard.installationFailed());
+  EXPECT_NE(wizard.page(), Page::Complete);
+  ASSERT_EQ(m.ui.messages.size(), 1u);
+  EXPECT_EQ(m.ui.lastMessage().text,
+            "Installationen må desværre afbrydes, da programmet Vorkel ikke findes på "
+            "installationsmediet (" + m.tmp.path() + "/medium/q4us).");
+  EXPECT_FALSE(std::filesystem::exists(m.installRoot()));
 }
 
 TEST_F(WizardTest, ProgramFoldersAreListedOnTheFirstActivationOnly) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStandardItemModel>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QLineEdit>
@@ -142,12 +143,23 @@ TEST(InstallerWindow, BackRouteExitDialogAndCustomPage) {
   click(type->nextButton());
   ASSERT_EQ(session.wizard().page(), Page::Custom);
   auto* custom = static_cast<CustomSetupPage*>(session.currentPage());
-  click(custom->programBox(0));  // no solver
+  // The medium holds no solver and the generator in Danish alone: the
+  // solver cannot be checked, and the other languages cannot be chosen.
+  EXPECT_FALSE(custom->programBox(0)->isEnabled());
+  EXPECT_FALSE(custom->programBox(0)->isChecked());
+  click(custom->programBox(0));
   click(custom->programBox(2));  // no drawer
   EXPECT_FALSE(session.wizard().state().selection.solver);
   EXPECT_TRUE(session.wizard().state().selection.generator);
-  custom->languageBox(6)->setCurrentIndex(1);  // the drawer's help language: all four follow
-  EXPECT_EQ(custom->languageBox(3)->currentIndex(), 1);
+  EXPECT_FALSE(session.wizard().state().selection.drawer);
+  for (int box = 3; box < 7; ++box) {
+    const auto* model = qobject_cast<const QStandardItemModel*>(custom->languageBox(box)->model());
+    ASSERT_TRUE(model);
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(model->item(row)->isEnabled(), row == 0) << box;
+  }
+  custom->languageBox(6)->setCurrentIndex(1);  // "Engelsk" is not on this medium
+  EXPECT_EQ(custom->languageBox(6)->currentIndex(), 0);
+  EXPECT_EQ(session.wizard().languageIndex(LanguageBox::GeneratorMain), 0);
 
   // Cancel: "&Fortsæt" goes back to the page, "&Afslut" ends.
   clickInNextModal([&] { return session.exitDialog()->resumeButton(); });
@@ -158,6 +170,56 @@ TEST(InstallerWindow, BackRouteExitDialogAndCustomPage) {
   click(custom->cancelButton());
   EXPECT_TRUE(ended);
   EXPECT_FALSE(fs::exists(home.tmp / "home/Vendrik"));
+}
+
+// Each of the four linked language boxes takes the user's choice and the
+// other three follow it; an entry the medium lacks cannot be reached.
+TEST(InstallerWindow, EveryLinkedLanguageBoxCanBeChanged) {
+  Home home;
+  // A medium with the generator in Danish, English and German (with help),
+  // the drawing program, and nothing in Spanish.
+  for (const char* f : {"cd/q4", "cd/q4us", "cd/q4de", "cd/penvik", "cd/help/index.html",
+                        "cd/help-en/index.html", "cd/hilfe/index.html"})
+    home.tmp.write(f, "x");
+  InstallerSession session(home.tmp / "cd/");
+  session.setOnEnd([] {});
+  session.start();
+  click(session.currentPage()->nextButton());
+  click(session.currentPage()->nextButton());
+  click(session.currentPage()->backButton());
+  auto* type = static_cast<SetupTypePage*>(session.currentPage());
+  click(type->typeButton(1));  // "Selvvalgt"
+  click(type->nextButton());
+  ASSERT_EQ(session.wizard().page(), Page::Custom);
+  auto* custom = static_cast<CustomSetupPage*>(session.currentPage());
+
+  const struct {
+    int box;  // generator main, generator help, drawer main, drawer help
+    std::vector<Qt::Key> keys;
+    int expected;  // Dansk, Engelsk, Tysk, Spansk
+  } steps[] = {
+      {3, {Qt::Key_Down, Qt::Key_Down}, 2},  // "Tysk" as the program's main language
+      {4, {Qt::Key_Up}, 1},
+      {5, {Qt::Key_Up}, 0},
+      {6, {Qt::Key_Down, Qt::Key_Down}, 2},
+      {4, {Qt::Key_Down}, 2},  // "Spansk" is not on the medium
+  };
+  const LanguageBox linked[] = {LanguageBox::GeneratorMain, LanguageBox::GeneratorHelp,
+                                LanguageBox::DrawerMain, LanguageBox::DrawerHelp};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.box);
+    QComboBox* box = custom->languageBox(step.box);
+    box->setFocus();
+    for (Qt::Key key : step.keys) QTest::keyClick(box, key);
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(custom->languageBox(3 + i)->currentIndex(), step.expected) << i;
+      EXPECT_EQ(session.wizard().languageIndex(linked[i]), step.expected) << i;
+    }
+  }
+  click(custom->nextButton());
+  ASSERT_EQ(session.wizard().page(), Page::Folder);
+  EXPECT_EQ(session.wizard().state().languages.generator, 7);
+  EXPECT_EQ(session.wizard().state().languages.drawer, 7);
 }
 
 TEST(InstallerWindow, InstallGenerateAndUninstall) {
