@@ -34,9 +34,27 @@ std::string withoutTrailingSeparator(std::string path) {
   return path;
 }
 
-// Appends text to an existing file, in one write.
-bool appendToFile(const std::string& path, const std::string& text) {
+// The line end the file already uses: CR LF unless its first line ends in a
+// bare LF (a profile edited on this system).
+std::string lineEndOf(const std::string& path) {
+  constexpr std::uint64_t kLimit = 1 << 20;
+  const auto bytes = Files::readFile(path, kLimit);
+  if (!bytes) return "\r\n";
+  const std::size_t lf = bytes->find('\n');
+  if (lf == std::string::npos || (lf > 0 && (*bytes)[lf - 1] == '\r')) return "\r\n";
+  return "\n";
+}
+
+// Appends lines to an existing file, in one write, ending them as the
+// file's own lines end. `lines` ends each line with "\n".
+bool appendToFile(const std::string& path, const std::string& lines) {
   std::string found = Files::findCaseInsensitive(path);
+  const std::string lineEnd = lineEndOf(found);
+  std::string text;
+  for (char c : lines) {
+    if (c == '\n') text += lineEnd;
+    else text += c;
+  }
   int fd = ::open(found.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (fd < 0) return false;
   bool ok = Files::writeAll(fd, text);
@@ -100,18 +118,20 @@ void registerUninstaller(RecordingRegistry& registry, const InstallPaths& paths)
 }
 
 bool appendGeneratorSettings(const InstallPaths& paths) {
-  std::string text = "\r\n";
-  text += "Gemmested=" + paths.outputFolder + "\r\n";
-  text += "Skabelon=" + paths.templateFolder + "\r\n";
-  text += "CDRom=" + withoutTrailingSeparator(paths.sourceDrive) + "\r\n";
-  text += "Dictionary=" + paths.installRoot + "Dic\r\n";
-  text += "ModelOgVej=" + paths.pathFolder + "\r\n";
-  text += "Parametre=" + paths.pathFolder + "\r\n";
+  std::string text = "\n";
+  text += "Gemmested=" + paths.outputFolder + "\n";
+  text += "Skabelon=" + paths.templateFolder + "\n";
+  // The whole medium: a folder name may hold a ':' ("/media/cd:1"), and
+  // there is no drive letter to cut it at.
+  text += "CDRom=" + withoutTrailingSeparator(paths.sourceRoot) + "\n";
+  text += "Dictionary=" + paths.installRoot + "Dic\n";
+  text += "ModelOgVej=" + paths.pathFolder + "\n";
+  text += "Parametre=" + paths.pathFolder + "\n";
   return appendToFile(paths.generatorIni, text);
 }
 
 bool appendDrawerSettings(const InstallPaths& paths) {
-  return appendToFile(paths.drawerFolder + "penvik.ini", "\r\nPix=" + paths.pictureFolder + "\r\n");
+  return appendToFile(paths.drawerFolder + "penvik.ini", "\nPix=" + paths.pictureFolder + "\n");
 }
 
 std::string fontsFolder(const Registry& registry, const DesktopFolders& folders) {

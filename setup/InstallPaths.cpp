@@ -46,8 +46,6 @@ std::string generatorIniName(int language) {
 InstallPaths InstallPaths::of(const WizardState& state, const std::string& sourceRoot) {
   InstallPaths p;
   p.sourceRoot = Files::withTrailingSeparator(sourceRoot);
-  std::size_t colon = p.sourceRoot.find(':');
-  p.sourceDrive = colon == std::string::npos ? p.sourceRoot : p.sourceRoot.substr(0, colon + 1);
   p.installRoot = state.installRoot();
   p.solverFolder = p.installRoot + "XRundel/";
   const int gen = state.languages.generator;

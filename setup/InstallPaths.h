@@ -12,7 +12,6 @@ struct WizardState;
 
 struct InstallPaths {
   std::string sourceRoot;      // the medium: the setup program's folder
-  std::string sourceDrive;     // up to its first ":", else the whole source root
   std::string installRoot;
   std::string solverFolder;
   std::string generatorFolder;

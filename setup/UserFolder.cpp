@@ -19,7 +19,7 @@ bool makeUserFolder(const std::string& stockFolder, const std::string& userFolde
     return false;
   }
   InstallPaths paths;
-  paths.sourceRoot = paths.sourceDrive = paths.installRoot = paths.dictionaryBase = stock;
+  paths.sourceRoot = paths.installRoot = paths.dictionaryBase = stock;
   paths.templateFolder = stock + "Model";
   paths.pathFolder = stock + "Vej";
   paths.outputFolder = user + "Lager";

@@ -287,6 +287,24 @@ TEST_F(InstallationRunTest, ASelectedProgramMissingFromTheMediumFailsTheRun) {
   }
 }
 
+// The lines added to the profiles end as the file's own lines end, and the
+// medium is named whole, also with a ':' in its path.
+TEST_F(InstallationRunTest, SettingsKeepTheFilesLineEndsAndTheWholeMediumPath) {
+  m.addSolverAndDrawer(false);
+  fs::rename(m.tmp / "medium", m.tmp / "cd:1");
+  m.ports.sourceRoot = m.tmp / "cd:1/";
+  state.selection = {false, false, true, false, true, false};
+  ASSERT_TRUE(install());
+  const std::string root = m.installRoot();
+  EXPECT_EQ(m.tmp.read("home/Vendrik/Penvik/penvik.ini"),
+            "[Penvik]\nPapir=A4\n\nPix=" + root + "Billeder\n");
+  const std::string profile = m.tmp.read("home/Vendrik/Vorkel/q4dk.ini");
+  EXPECT_NE(profile.find("\r\nCDRom=" + m.tmp.path() + "/cd:1\r\n"), std::string::npos) << profile;
+  EXPECT_EQ(profile.find("\n", profile.find("Gemmested")) - 1,
+            profile.find("\r", profile.find("Gemmested")));
+  EXPECT_EQ(m.registry.readString(HKCR, "Q4.Application\\CDRom"), m.tmp.path() + "/cd:1");
+}
+
 TEST_F(InstallationRunTest, ADestinationThatCannotBeWrittenIsACopyFailure) {
   // A folder where the program should go: no copy can replace it.
   fs::create_directories(m.installRoot() + "Vorkel/q4");
