@@ -1,17 +1,24 @@
 #include "platform/qt/QtUi.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 
 #include "platform/qt/FormDialog.h"
@@ -175,8 +182,79 @@ QtUi::~QtUi() {
   if (overrideCursor_) QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// A message longer than this many lines shows its list in a scrolling box.
+constexpr int kLongMessageLines = 20;
+
+// A message that ends in a long list (the files an uninstallation left,
+// say): the text up to the list's heading above, the list in a scrolling
+// box, so the dialog never grows taller than the screen.
+class LongMessageDialog : public QDialog {
+ public:
+  LongMessageDialog(QMessageBox::Icon icon, const QString& caption, const QStringList& lines,
+                    QMessageBox::StandardButtons buttons, QWidget* parent)
+      : QDialog(parent) {
+    setWindowTitle(caption);
+    // The list starts after the last line ending in ':' that has lines
+    // after it, else after the first line.
+    qsizetype head = 1;
+    for (qsizetype i = lines.size() - 2; i >= 0; --i)
+      if (lines[i].endsWith(':')) {
+        head = i + 1;
+        break;
+      }
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    if (icon != QMessageBox::NoIcon) {
+      auto* picture = new QLabel(this);
+      picture->setPixmap(QMessageBox::standardIcon(icon));
+      picture->setAlignment(Qt::AlignTop);
+      top->addWidget(picture);
+    }
+    auto* text = new QLabel(lines.mid(0, head).join('\n'), this);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(text, 1);
+    layout->addLayout(top);
+    list_ = new QListWidget(this);
+    list_->setObjectName("messageList");
+    for (qsizetype i = head; i < lines.size(); ++i)
+      if (!lines[i].isEmpty()) list_->addItem(lines[i]);
+    layout->addWidget(list_, 1);
+    auto* box = new QDialogButtonBox(QDialogButtonBox::StandardButtons(int(buttons)), this);
+    layout->addWidget(box);
+    connect(box, &QDialogButtonBox::clicked, this, [this, box](QAbstractButton* b) {
+      clicked_ = static_cast<QMessageBox::StandardButton>(int(box->standardButton(b)));
+      accept();
+    });
+    // As tall as the list needs, at most two thirds of the screen.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const int rows = list_->sizeHintForRow(0) * static_cast<int>(list_->count()) + 8;
+    const int width = std::min(available.width() * 3 / 4,
+                               std::max(420, list_->sizeHintForColumn(0) + 60));
+    const int height = std::min(available.height() * 2 / 3, sizeHint().height() + rows);
+    setMaximumHeight(available.height() * 9 / 10);
+    resize(width, height);
+  }
+  QMessageBox::StandardButton clicked() const { return clicked_; }
+
+ private:
+  QListWidget* list_;
+  QMessageBox::StandardButton clicked_ = QMessageBox::NoButton;
+};
+
+}  // namespace
+
 Answer QtUi::messageBox(std::string_view text, std::string_view caption, Icon icon,
                         Buttons buttons) {
+  const QStringList lines = fromUtf8(text).split('\n');
+  if (lines.size() > kLongMessageLines) {
+    LongMessageDialog dialog(qtIcon(icon), fromUtf8(caption), lines, qtButtons(buttons), window_);
+    dialog.exec();
+    return answerOf(dialog.clicked()).value_or(closedAnswer(buttons));
+  }
   QMessageBox box(qtIcon(icon), fromUtf8(caption), fromUtf8(text), qtButtons(buttons), window_);
   box.exec();
   const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());

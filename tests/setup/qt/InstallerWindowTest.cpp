@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -35,6 +38,8 @@
 #include "setup/qt/InstallerSession.h"
 #include "setup/qt/SetupTypePage.h"
 #include "setup/qt/SummaryPage.h"
+#include "setup/Uninstaller.h"
+#include "platform/qt/QtUi.h"
 
 namespace vorkel::setup {
 namespace {
@@ -220,6 +225,45 @@ TEST(InstallerWindow, EveryLinkedLanguageBoxCanBeChanged) {
   ASSERT_EQ(session.wizard().page(), Page::Folder);
   EXPECT_EQ(session.wizard().state().languages.generator, 7);
   EXPECT_EQ(session.wizard().state().languages.drawer, 7);
+}
+
+// The uninstaller's last message lists the files it left; with a thousand
+// of them the dialog still fits the screen, the list scrolling.
+TEST(InstallerWindow, TheUninstallersLastMessageFitsTheScreen) {
+  Home home;
+  const std::string root = home.tmp / "home/Vendrik/";
+  home.tmp.write("home/Vendrik/UnInst.inf", "");
+  for (int i = 0; i < 1000; ++i)
+    home.tmp.write("home/Vendrik/Lager/kryds" + std::to_string(1000 + i) + ".ktd", "kryds");
+  QMainWindow window;
+  QtUi ui(&window);
+  Registry registry(home.tmp / "registry.ini");
+  DesktopFolders folders = DesktopFolders::fromEnvironment();
+  DesktopSystem system(folders);
+  Uninstaller uninstaller(ui, registry, system, folders);
+
+  int lastHeight = 0, available = 0, listed = -1;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) return;
+    auto* box = qobject_cast<QMessageBox*>(w);
+    if (box && box->button(QMessageBox::Yes)) {
+      click(box->button(QMessageBox::Yes));
+      return;
+    }
+    lastHeight = w->frameGeometry().height();
+    available = w->screen()->availableGeometry().height();
+    if (auto* list = w->findChild<QListWidget*>()) listed = static_cast<int>(list->count());
+    static_cast<QDialog*>(w)->accept();
+  });
+  answer.start(20);
+  ASSERT_TRUE(uninstaller.run(root, true));
+  answer.stop();
+  EXPECT_EQ(uninstaller.kept().size(), 1000u);
+  EXPECT_EQ(listed, 1000);
+  EXPECT_GT(lastHeight, 0);
+  EXPECT_LE(lastHeight, available);
 }
 
 TEST(InstallerWindow, InstallGenerateAndUninstall) {
