@@ -13,6 +13,7 @@ CopyingPage::CopyingPage(QWidget* parent)
     : PageBase(421, 121, texts::copyingCaption, texts::copyingText, false, parent) {
   nextButton()->hide();
   cancelButton()->hide();
+  useFullHeightForPicture();
   textArea()->setFixedHeight(50);
   bar_ = new QProgressBar(this);
   bar_->setObjectName("ProgressBar1");

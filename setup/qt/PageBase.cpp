@@ -1,6 +1,7 @@
 #include "setup/qt/PageBase.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -18,9 +19,17 @@ QPixmap pagePicture(int width, int height) {
   QPixmap pixmap(width, height);
   pixmap.fill(QColor(0, 0, 128));
   QPainter p(&pixmap);
-  const int cell = 15;
-  const int cols = (width - 10) / cell, rows = 9;
-  const int x0 = (width - cols * cell) / 2, y0 = height / 2 - rows * cell / 2;
+  // The title on top; below it as many rows of a small crossword as fit,
+  // with smaller squares on a short picture, never over the title.
+  const int titleTop = height < 160 ? 6 : 10;
+  const int titleHeight = 22;
+  const int gridTop = titleTop + titleHeight + 6;
+  const int room = height - gridTop - 6;
+  const int cell = std::max(5, std::min(15, room / 3));
+  const int rows = std::clamp(room / cell, 0, 9);
+  const int cols = (width - 10) / cell;
+  const int x0 = (width - cols * cell) / 2;
+  const int y0 = std::max(gridTop, height / 2 - rows * cell / 2);
   // A fixed pattern of black squares, as in a printed crossword.
   const char* pattern[] = {"..#..", ".#...", "...#.", "#....", "..#.#", ".....", ".#..#", "...#.", "#...."};
   for (int r = 0; r < rows; ++r)
@@ -35,7 +44,8 @@ QPixmap pagePicture(int width, int height) {
   f.setPixelSize(16);
   f.setBold(true);
   p.setFont(f);
-  p.drawText(QRect(0, 10, width, 30), Qt::AlignHCenter, qs(texts::bandTitle));
+  p.drawText(QRect(0, titleTop, width, titleHeight), Qt::AlignHCenter | Qt::AlignVCenter,
+             qs(texts::bandTitle));
   return pixmap;
 }
 
@@ -48,6 +58,7 @@ PageBase::PageBase(int width, int height, const char* caption, const char* text,
   const texts::ButtonTexts& b = texts::buttons;
 
   picture_ = new QLabel(this);
+  picture_->setObjectName("Image1");
   picture_->setGeometry(8, 8, 105, height - 61);
   picture_->setPixmap(pagePicture(105, height - 61));
   picture_->setScaledContents(true);
@@ -57,7 +68,8 @@ PageBase::PageBase(int width, int height, const char* caption, const char* text,
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  auto* separator = new QFrame(this);
+  separator_ = new QFrame(this);
+  QFrame* separator = separator_;
   separator->setGeometry(8, height - 38, width - 16, 3);
   separator->setFrameShape(QFrame::HLine);
   separator->setFrameShadow(QFrame::Sunken);
@@ -74,6 +86,13 @@ PageBase::PageBase(int width, int height, const char* caption, const char* text,
   }
   connect(next_, &QPushButton::clicked, this, &PageBase::nextClicked);
   connect(cancel_, &QPushButton::clicked, this, &PageBase::cancelClicked);
+}
+
+void PageBase::useFullHeightForPicture() {
+  separator_->hide();
+  const int h = height() - 16;
+  picture_->setGeometry(8, 8, 105, h);
+  picture_->setPixmap(pagePicture(105, h));
 }
 
 void PageBase::reject() {

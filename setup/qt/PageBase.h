@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -36,12 +37,16 @@ class PageBase : public QDialog {
   void closeRequested();
 
  protected:
+  // A page without buttons: no separator, and the picture as tall as the
+  // page, so a short page does not squeeze it.
+  void useFullHeightForPicture();
   // Escape and the window frame's close ask as Cancel does.
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QLabel* picture_;
+  QFrame* separator_;
   QLabel* text_;
   QPushButton* next_;
   QPushButton* back_ = nullptr;

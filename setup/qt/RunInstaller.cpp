@@ -21,7 +21,7 @@ int screenshot(InstallerSession& session, const std::string& name, const char* f
       {"welcome", Page::Welcome},     {"destination", Page::Destination},
       {"setuptype", Page::SetupType}, {"custom", Page::Custom},
       {"folder", Page::Folder},       {"summary", Page::Summary},
-      {"complete", Page::Complete}};
+      {"copying", Page::Copying},     {"complete", Page::Complete}};
   if (name == "exit") {
     QWidget* dialog = session.exitDialog();
     dialog->show();
@@ -50,7 +50,8 @@ int screenshot(InstallerSession& session, const std::string& name, const char* f
   } else if (it->second == Page::Destination) {
     wizard.next();
   }
-  wizard.activate();
+  // The copying page is shown as it starts, without copying anything.
+  if (it->second != Page::Copying) wizard.activate();
   PageBase* page = session.page(it->second);
   page->load(wizard);
   page->show();

@@ -35,6 +35,7 @@
 #include "setup/qt/DestinationPage.h"
 #include "setup/qt/ExitDialog.h"
 #include "setup/qt/FolderPage.h"
+#include "setup/qt/PageBase.h"
 #include "setup/qt/InstallerSession.h"
 #include "setup/qt/SetupTypePage.h"
 #include "setup/qt/SummaryPage.h"
@@ -264,6 +265,32 @@ TEST(InstallerWindow, TheUninstallersLastMessageFitsTheScreen) {
   EXPECT_EQ(listed, 1000);
   EXPECT_GT(lastHeight, 0);
   EXPECT_LE(lastHeight, available);
+}
+
+// The page picture keeps its title clear of the crossword at every page
+// height, and the copying page (the shortest, without buttons) shows it at
+// the page's full height rather than squeezed.
+TEST(InstallerWindow, ThePagePictureFitsEveryPage) {
+  for (int height : {60, 105, 172, 233, 340}) {
+    SCOPED_TRACE(height);
+    const QImage picture = pagePicture(105, height).toImage();
+    int firstSquare = height, squares = 0;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < 105; ++x)
+        if (picture.pixelColor(x, y) == QColor(255, 255, 230)) {
+          firstSquare = std::min(firstSquare, y);
+          ++squares;
+        }
+    EXPECT_GE(firstSquare, 34);  // below the title's band
+    EXPECT_GT(squares, 0);
+  }
+  Home home;
+  InstallerSession session(kMedium);
+  const auto* copying = session.page(Page::Copying);
+  const auto* picture = copying->findChild<QLabel*>("Image1");
+  ASSERT_TRUE(picture);
+  EXPECT_GE(picture->height(), 100);
+  EXPECT_LE(picture->geometry().bottom(), copying->height());
 }
 
 TEST(InstallerWindow, InstallGenerateAndUninstall) {
