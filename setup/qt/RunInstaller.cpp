@@ -4,10 +4,15 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <map>
 #include <string>
 
+#include "platform/Process.h"
+#include "platform/Registry.h"
 #include "platform/qt/DanishTranslations.h"
+#include "setup/InstallerSystem.h"
+#include "setup/QuietInstallation.h"
 #include "setup/qt/ExitDialog.h"
 #include "setup/qt/InstallerSession.h"
 #include "setup/qt/PageBase.h"
@@ -63,9 +68,24 @@ int screenshot(InstallerSession& session, const std::string& name, const char* f
   return 0;
 }
 
+// `setup --quiet [DESTINATION]`: no window, and no display needed.
+int runQuietly(int argc, char** argv) {
+  if (argc > 3) {
+    std::fprintf(stderr, "usage: setup --quiet [DESTINATION]\n");
+    return 2;
+  }
+  StreamUi ui(std::cerr);
+  Registry registry(Registry::defaultFilePath());
+  const DesktopFolders folders = DesktopFolders::fromEnvironment();
+  DesktopSystem system(folders);
+  InstallerPorts ports{ui, registry, system, folders, Process::programFolder() + "/"};
+  return installQuietly(ports, argc == 3 ? argv[2] : "", std::cout);
+}
+
 }  // namespace
 
 int runInstaller(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "--quiet") == 0) return runQuietly(argc, argv);
   QApplication app(argc, argv);
   installDanishTranslations(app);
   QApplication::setApplicationName("Installation");
@@ -74,7 +94,7 @@ int runInstaller(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--screenshot") == 0)
     return screenshot(session, argv[2], argv[3]);
   if (argc > 1) {
-    std::fprintf(stderr, "usage: setup [--screenshot PAGE FILE]\n");
+    std::fprintf(stderr, "usage: setup [--quiet [DESTINATION] | --screenshot PAGE FILE]\n");
     return 2;
   }
   session.start();

@@ -293,6 +293,52 @@ TEST(InstallerWindow, ThePagePictureFitsEveryPage) {
   EXPECT_LE(picture->geometry().bottom(), copying->height());
 }
 
+// `setup --quiet [DESTINATION]` installs the default route without a window
+// and says what it did; `uninst --quiet` takes it away again. A failure is
+// a message on stderr and a non-zero exit.
+TEST(InstallerWindow, QuietInstallationAndRemoval) {
+  ASSERT_TRUE(fs::exists(kMedium + "setup")) << "build the medium first";
+  const struct {
+    const char* name;
+    std::string destination;  // below the home folder; "" for none given
+    std::string root;         // the installation's folder below the home folder
+  } cases[] = {{"a destination given", "Stille Kryds", "Stille Kryds/"},
+               {"the proposed destination", "", "Vendrik/"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Home home;
+    // The uninstaller never removes the desktop's own folders.
+    fs::create_directories(home.tmp / "home/.local/share");
+    const std::set<std::string> before = tree(home.tmp / "home");
+    const std::string home_ = home.tmp / "home/";
+    const std::string root = home_ + c.root;
+    const std::string out = home.tmp / "out.txt", err = home.tmp / "err.txt";
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"" + kMedium + "setup\" --quiet";
+    if (!c.destination.empty()) command += " \"" + home_ + c.destination + "\"";
+    ASSERT_EQ(run(command + " > \"" + out + "\" 2> \"" + err + "\""), 0) << readAll(err);
+    EXPECT_EQ(readAll(out), "Installationen er fuldendt.\nInstalleres i biblioteket:\n   " + root +
+                                "\nProgramikoner lægges i folderen:\n   " + home_ +
+                                ".local/share/applications/Plindra\n");
+    EXPECT_EQ(readAll(err), "");
+    EXPECT_TRUE(fs::is_regular_file(root + "Vorkel/vorkel"));
+    EXPECT_EQ(fs::exists(root + "Vorkel/q4"), fs::exists(kMedium + "q4"));
+    EXPECT_TRUE(fs::exists(home_ + ".local/share/applications/Plindra/Hjælp til Vorkelen.desktop"));
+
+    ASSERT_EQ(run("QT_QPA_PLATFORM=offscreen \"" + root + "uninst\" --quiet \"" + root + "\" 2> \"" +
+                  err + "\""),
+              0)
+        << readAll(err);
+    EXPECT_EQ(tree(home.tmp / "home"), before);
+  }
+
+  // A destination below a file cannot be made: the message and status 1.
+  Home home;
+  home.tmp.write("home/blocked", "a file");
+  const std::string err = home.tmp / "err.txt";
+  EXPECT_NE(run("\"" + kMedium + "setup\" --quiet \"" + home.tmp.path() + "/home/blocked/Vendrik\" > /dev/null 2> \"" + err + "\""), 0);
+  EXPECT_EQ(readAll(err).rfind("Advarsel: Installationen må desværre afbrydes", 0), 0u) << readAll(err);
+}
+
 TEST(InstallerWindow, InstallGenerateAndUninstall) {
   ASSERT_TRUE(fs::exists(kMedium + "setup")) << "build the medium first";
   Home home;
