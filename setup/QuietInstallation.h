@@ -16,32 +16,19 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Ui.h"
+#include "platform/SilentUi.h"
 #include "setup/InstallationRun.h"
 
 namespace vorkel::setup {
 
-// A ui port that writes messages to a stream: "caption: text".
-class StreamUi : public Ui {
+// A ui port that writes messages to a stream: "caption: text"; a question
+// is answered No, everything else as the silent port does.
+class StreamUi : public SilentUi {
  public:
   explicit StreamUi(std::ostream& out) : out_(out) {}
-  int messages = 0;
 
   Answer messageBox(std::string_view text, std::string_view caption, Icon icon,
                     Buttons buttons) override;
-  std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                      std::string_view) override {
-    return std::nullopt;
-  }
-  std::string showDialog(DialogForm&) override { return {}; }
-  bool openFileDialog(FileDialogData&) override { return false; }
-  bool saveFileDialog(FileDialogData&) override { return false; }
-  bool pollKey(KeyMessage&) override { return false; }
-  void setStatusText(std::string_view) override {}
-  void setCursor(Cursor) override {}
-  void setCaption(std::string_view) override {}
-  void beep() override {}
-  bool openWithDesktop(std::string_view) override { return false; }
 
  private:
   std::ostream& out_;

@@ -22,6 +22,16 @@ struct WizardTest : ::testing::Test {
     ASSERT_EQ(wizard.page(), expected);
     wizard.activate();
   }
+  // Welcome, destination, the folder page and back to the setup type:
+  // "Tilpasset".
+  void goToCustomPage() {
+    go(Page::Destination);
+    go(Page::Folder);
+    wizard.back();
+    wizard.activate();
+    wizard.chooseSetupType(SetupType::Custom);
+    go(Page::Custom);
+  }
 };
 
 TEST_F(WizardTest, DefaultRouteInstallsTheGeneratorAlone) {
@@ -130,12 +140,7 @@ TEST_F(WizardTest, CustomPageChecksLanguagesAndRefusals) {
   m.addSolverAndDrawer(true);
   m.tmp.write("medium/q4us", "q4 in English");
   m.tmp.write("medium/help-en/index.html", "<html>help</html>");
-  go(Page::Destination);
-  go(Page::Folder);
-  wizard.back();
-  wizard.activate();
-  wizard.chooseSetupType(SetupType::Custom);
-  go(Page::Custom);
+  goToCustomPage();
   EXPECT_TRUE(wizard.languageBoxesFilled());
   // The generator's and the drawer's boxes move together.
   wizard.setLanguageIndex(LanguageBox::DrawerHelp, 1);
@@ -226,12 +231,7 @@ TEST_F(WizardTest, OnlyWhatTheMediumHoldsIsOffered) {
 // with a message before anything is copied.
 TEST_F(WizardTest, AProgramTheMediumLacksIsAFailedInstallation) {
   m.makeMedium();
-  go(Page::Destination);
-  go(Page::Folder);
-  wizard.back();
-  wizard.activate();
-  wizard.chooseSetupType(SetupType::Custom);
-  go(Page::Custom);
+  goToCustomPage();
   wizard.setChecks({false, false, true, false});
   wizard.setLanguageIndex(LanguageBox::GeneratorHelp, 1);  // "Engelsk"
   EXPECT_EQ(wizard.languageIndex(LanguageBox::GeneratorMain), 0);
