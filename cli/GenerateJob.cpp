@@ -21,6 +21,7 @@
 #include "engine/ParameterFile.h"
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
+#include "engine/RawCrosswordGroup.h"
 #include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"
 #include "platform/Files.h"
@@ -164,12 +165,41 @@ std::vector<std::string> GenerateJob::loadProblems() {
                                        .words = batch_.words.get()});
 }
 
+GenerateJob::~GenerateJob() = default;
+
 void GenerateJob::run() {
+  group_ = std::make_unique<RawCrosswordGroup>(
+      batch_.outputFolder, context_.RawCrosswordCounter,
+      [this](int index, const std::string& path) { saved(index, path); });
   while (!batch_.stop.load()) {
     const int index = batch_.nextIndex.fetch_add(1);
-    if (index >= batch_.count) return;
-    if (!makeCrossword(index)) return;
+    if (index >= batch_.count) break;
+    if (!makeCrossword(index)) break;
   }
+  // A stop, a failure elsewhere or the end: what was made is saved.
+  commitSaved(true);
+  group_.reset();
+}
+
+bool GenerateJob::commitSaved(bool all) {
+  const auto before = context_.run.saved;
+  if (!(all ? group_->commit() : group_->commitIfDue())) {
+    ui_.messageBox(group_->failedPath(), texts::invalidFileName, Icon::Error, Buttons::Ok);
+    batch_.fail();
+    return false;
+  }
+  if (context_.run.saved == before) return true;
+  // The folder is counted once a group, not once a crossword.
+  bool warn = false;
+  {
+    const std::lock_guard<std::mutex> guard(batch_.lock);
+    if (!batch_.warnedCrowded &&
+        Files::countFiles(Files::joinPath(batch_.outputFolder, "*.*")) > kCrowdedFolder)
+      warn = batch_.warnedCrowded = true;
+  }
+  if (warn)
+    ui_.messageBox(texts::crowdedOutput, texts::crowdedOutputCaption, Icon::Error, Buttons::Ok);
+  return true;
 }
 
 bool GenerateJob::makeCrossword(int index) {
@@ -193,7 +223,7 @@ bool GenerateJob::makeCrossword(int index) {
       drawForcedWords(batch_.wordList, WorkingGrid::fromDocument(c.document, ui_, false), c.language,
                       count, c.random, forced);
     }
-    if (!batch_.claimTry()) return false;
+    if (!commitSaved(false) || !batch_.claimTry()) return false;
     const FillAttempt::Outcome filled = attempts.make(
         {batch_.withLetters, batch_.forced ? &forced : nullptr, batch_.restart.budget(attempt)});
     const WorkingGrid& grid = attempts.grid();
@@ -238,7 +268,7 @@ bool GenerateJob::makeFastCrossword(int index) {
     if (batch_.stop.load()) return false;
     WorkingGrid grid = WorkingGrid::fromDocument(c.document, ui_, batch_.withLetters);
     c.run.attemptStart = c.clock.now();
-    if (!batch_.claimTry()) return false;
+    if (!commitSaved(false) || !batch_.claimTry()) return false;
     ++c.run.tries;
     settings.failureBudget = batch_.restart.budget(attempt);
     const FastFillOutcome outcome = fill.fill(grid, c.random, ui_, settings);
@@ -288,40 +318,31 @@ void GenerateJob::summariseScores(const WorkingGrid& grid, int index) {
 }
 
 bool GenerateJob::save(const WorkingGrid& grid, int index, const ForcedWords& forced) {
-  ApplicationContext& c = context_;
   if (grid.hasEmptyLetterCell()) {
     ui_.messageBox(texts::unfilledCells, texts::invalidFileName, Icon::Error, Buttons::Ok);
     batch_.fail();
     return false;
   }
-  // Starting the name search at the crossword's index gives the same names
-  // with one job or many in an empty folder; a name taken is skipped.
-  c.RawCrosswordCounter = std::max(c.RawCrosswordCounter, static_cast<std::int32_t>(index));
-  const RawCrosswordResult saved =
-      saveRawCrossword(grid, batch_.outputFolder, c.RawCrosswordCounter);
-  if (!saved.saved) {
-    ui_.messageBox(saved.path, texts::invalidFileName, Icon::Error, Buttons::Ok);
+  if (!group_->add(grid, index)) {
+    ui_.messageBox(group_->failedPath(), texts::invalidFileName, Icon::Error, Buttons::Ok);
     batch_.fail();
     return false;
   }
-  c.LastRawCrossword = saved.path;
+  if (batch_.forced) {
+    const std::lock_guard<std::mutex> guard(batch_.lock);
+    std::vector<std::string>& words = batch_.forcedOf[index];
+    for (const ForcedWord& w : forced.words()) words.push_back(w.word);
+  }
+  return true;
+}
+
+void GenerateJob::saved(int index, const std::string& path) {
+  ApplicationContext& c = context_;
+  c.LastRawCrossword = path;
   ++c.run.saved;
   batch_.saved.fetch_add(1);
-  bool warn = false;
-  {
-    const std::lock_guard<std::mutex> guard(batch_.lock);
-    batch_.files.emplace_back(index, saved.path);
-    if (batch_.forced) {
-      std::vector<std::string>& words = batch_.forcedOf[index];
-      for (const ForcedWord& w : forced.words()) words.push_back(w.word);
-    }
-    if (!batch_.warnedCrowded &&
-        Files::countFiles(Files::joinPath(batch_.outputFolder, "*.*")) + 1 > kCrowdedFolder)
-      warn = batch_.warnedCrowded = true;
-  }
-  if (warn)
-    ui_.messageBox(texts::crowdedOutput, texts::crowdedOutputCaption, Icon::Error, Buttons::Ok);
-  return true;
+  const std::lock_guard<std::mutex> guard(batch_.lock);
+  batch_.files.emplace_back(index, path);
 }
 
 }  // namespace vorkel

@@ -23,6 +23,7 @@
 // crossword k is then the same bytes whichever job makes it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@
 namespace vorkel {
 
 class ForcedWords;
+class RawCrosswordGroup;
 class WorkingGrid;
 
 // The random seed of crossword `index` of a run seeded with `seed`: the high
@@ -48,6 +50,7 @@ class GenerateJob {
   // template's and the installation's are not read.
   GenerateJob(GenerateBatch& batch, Console& console, const std::string& workFolder,
               bool outputFolderGiven);
+  ~GenerateJob();
   GenerateJob(const GenerateJob&) = delete;
   GenerateJob& operator=(const GenerateJob&) = delete;
 
@@ -64,7 +67,9 @@ class GenerateJob {
   std::vector<std::string> loadProblems();
 
   // Makes crosswords until the batch has claimed all of them or is told to
-  // stop. Failures are shown and mark the batch failed.
+  // stop. Failures are shown and mark the batch failed. The crosswords are
+  // written in groups (engine/RawCrosswordGroup.h) and count as saved once
+  // their group is durable; every crossword made is saved before run ends.
   void run();
 
   ApplicationContext& context() { return context_; }
@@ -85,6 +90,11 @@ class GenerateJob {
   // Saves a filled grid with the forced words it holds; false (shown,
   // batch failed) when it cannot.
   bool save(const WorkingGrid& grid, int index, const ForcedWords& forced);
+  // Commits the crosswords waiting in the group: all of them, or only when
+  // the group is due. False (shown, batch failed) when the commit failed.
+  bool commitSaved(bool all);
+  // A crossword durable under its name.
+  void saved(int index, const std::string& path);
 
   GenerateBatch& batch_;
   Console& console_;
@@ -93,6 +103,7 @@ class GenerateJob {
   Registry registry_;
   ApplicationContext context_;
   std::string scoreProblem_;  // why the score file cannot be used; empty when it can
+  std::unique_ptr<RawCrosswordGroup> group_;  // while run() runs
 };
 
 }  // namespace vorkel

@@ -32,18 +32,6 @@ std::string randomSuffix() {
   return out;
 }
 
-// Makes a rename or link in `folder` durable. Some file systems refuse to
-// sync a folder; the name is then as safe as they make it.
-void syncFolder(const std::string& folder) {
-  const int saved = errno;
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-  errno = saved;
-}
-
 bool noHardLinks(int error) {
   return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EXDEV ||
          error == EMLINK;
@@ -62,7 +50,47 @@ void StagedFile::discard() {
   fd_ = -1;
   if (!temp_.empty()) ::unlink(temp_.c_str());
   temp_.clear();
+  unnamed_ = finished_ = false;
   errno = saved;
+}
+
+void StagedFile::flushNames(const std::string& folder) {
+  const int saved = errno;
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  errno = saved;
+}
+
+bool StagedFile::flushData(const std::string& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::syncfs(fd) == 0;
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+  return ok;
+}
+
+bool StagedFile::openUnnamed(mode_t mode) {
+  discard();
+  // An unnamed file gets its name through its entry in /proc; without
+  // /proc it could never be published.
+  if (::access("/proc/self/fd", X_OK) == 0) {
+    const int fd = ::open(folder_.empty() ? "." : folder_.c_str(),
+                          O_TMPFILE | O_WRONLY | O_CLOEXEC | O_NOCTTY, mode);
+    if (fd >= 0) {
+      fd_ = fd;
+      unnamed_ = true;
+      return true;
+    }
+    // Only a file system without unnamed files falls back; a folder that
+    // is missing or may not be written fails here as it would below.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
+  }
+  return open(mode);
 }
 
 bool StagedFile::open(mode_t mode) {
@@ -81,7 +109,7 @@ bool StagedFile::open(mode_t mode) {
 }
 
 bool StagedFile::append(std::string_view bytes) {
-  if (fd_ < 0) {
+  if (fd_ < 0 || finished_) {
     errno = EBADF;
     return false;
   }
@@ -91,8 +119,8 @@ bool StagedFile::append(std::string_view bytes) {
   return false;
 }
 
-bool StagedFile::finish(const struct stat* like) {
-  if (fd_ < 0) {
+bool StagedFile::finish(const struct stat* like, Flush flush) {
+  if (fd_ < 0 || finished_) {
     errno = EBADF;
     return false;
   }
@@ -103,23 +131,28 @@ bool StagedFile::finish(const struct stat* like) {
     if (::fchown(fd_, like->st_uid, like->st_gid) != 0) ::fchown(fd_, static_cast<uid_t>(-1), like->st_gid);
     ::fchmod(fd_, like->st_mode & 07777);
   }
-  bool ok = ::fsync(fd_) == 0;
+  bool ok = flush == Flush::Later || ::fsync(fd_) == 0;
   int error = errno;
-  if (::close(fd_) != 0 && ok) {
-    ok = false;
-    error = errno;
+  // An unnamed file is reached through its descriptor until it is published.
+  if (!unnamed_) {
+    if (::close(fd_) != 0 && ok) {
+      ok = false;
+      error = errno;
+    }
+    fd_ = -1;
   }
-  fd_ = -1;
   if (!ok) {
     discard();
     errno = error;
+    return false;
   }
-  return ok;
+  finished_ = true;
+  return true;
 }
 
 bool StagedFile::replace(const std::string& target) {
-  if (temp_.empty() || fd_ >= 0) {
-    errno = EBADF;
+  if (!finished_ || unnamed_) {
+    errno = unnamed_ ? EINVAL : EBADF;
     return false;
   }
   if (::rename(temp_.c_str(), target.c_str()) != 0) {
@@ -127,12 +160,25 @@ bool StagedFile::replace(const std::string& target) {
     return false;
   }
   temp_.clear();
-  syncFolder(folder_);
+  finished_ = false;
+  flushNames(folder_);
   return true;
 }
 
-int StagedFile::publishNew(const std::string& target) {
-  if (temp_.empty() || fd_ >= 0) return EBADF;
+int StagedFile::publishNew(const std::string& target, Flush flush) {
+  if (!finished_) return EBADF;
+  if (unnamed_) {
+    // Linking the descriptor's entry in /proc names the file exclusively,
+    // with its whole content, as the hard link below does.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) != 0)
+      return errno;
+    ::close(fd_);
+    fd_ = -1;
+    unnamed_ = finished_ = false;
+    if (flush == Flush::Now) flushNames(folder_);
+    return 0;
+  }
   // A hard link takes the name exclusively and carries the whole content
   // from its first moment.
   int error = 0;
@@ -156,7 +202,8 @@ int StagedFile::publishNew(const std::string& target) {
     }
   }
   temp_.clear();
-  syncFolder(folder_);
+  finished_ = false;
+  if (flush == Flush::Now) flushNames(folder_);
   return 0;
 }
 

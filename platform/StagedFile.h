@@ -16,6 +16,12 @@
 //
 // Every function answers false (or an error number) with errno telling why;
 // a staged file that was not published is removed when the object goes.
+//
+// Files written in groups (many small files in one folder) need not each
+// wait for the disk: stage them unnamed and finish them with Flush::Later,
+// make all their data durable with one flushData, publish each with
+// Flush::Later, then make the names durable with one flushNames. A name
+// that exists after a crash then always holds its whole content.
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -27,6 +33,10 @@ namespace vorkel {
 
 class StagedFile {
  public:
+  // Now: each step waits for the disk before it answers. Later: the caller
+  // makes a group durable at once (flushData, flushNames).
+  enum class Flush { Now, Later };
+
   // `folder` is where the file will live ("" is the current folder);
   // `prefix` starts the temporary name (it should start with "." so that
   // listings of the folder's real files pass it over).
@@ -37,12 +47,17 @@ class StagedFile {
 
   // Creates the temporary file, with `mode` less the umask.
   bool open(mode_t mode = 0666);
+  // Creates the file without a name where the folder's file system allows
+  // it (O_TMPFILE), so that a kill leaves nothing behind; elsewhere as open.
+  // The file keeps a descriptor until it is published; only publishNew can
+  // give it a name.
+  bool openUnnamed(mode_t mode = 0666);
   // Writes all of `bytes` after what was written before.
   bool append(std::string_view bytes);
   // Flushes the content to the disk and closes the file. With `like`, the
   // file takes that file's permission bits, and its owner and group where
   // the process may give them.
-  bool finish(const struct stat* like);
+  bool finish(const struct stat* like, Flush flush = Flush::Now);
 
   // Renames the finished file over `target` (which may exist), then flushes
   // the folder so the new name survives a crash.
@@ -50,7 +65,15 @@ class StagedFile {
   // Gives the finished file the name `target` only if no file has it:
   // 0 when published, EEXIST when the name is taken, another error number
   // when the folder refused. Safe between processes writing into one folder.
-  int publishNew(const std::string& target);
+  int publishNew(const std::string& target, Flush flush = Flush::Now);
+
+  // Makes the data of every file written in `folder`'s file system durable
+  // (one syncfs); false with errno when the disk reported an error.
+  static bool flushData(const std::string& folder);
+  // Makes the names created or renamed in `folder` durable. Some file
+  // systems refuse to sync a folder; the names are then as safe as they
+  // make them.
+  static void flushNames(const std::string& folder);
 
   const std::string& temporaryPath() const { return temp_; }
 
@@ -59,8 +82,10 @@ class StagedFile {
 
   std::string folder_;
   std::string prefix_;
-  std::string temp_;  // empty when there is no temporary file
+  std::string temp_;  // empty when there is no named temporary file
   int fd_ = -1;
+  bool unnamed_ = false;  // fd_ is an O_TMPFILE file, open until published
+  bool finished_ = false;
 };
 
 }  // namespace vorkel

@@ -205,27 +205,37 @@ TEST_F(GenerateTest, UnusableTemplatesExitWithAMessage) {
   EXPECT_TRUE(files(dir / "out").empty());
 }
 
-TEST_F(GenerateTest, CtrlCStopsTheRunAndLeavesOnlyWholeFiles) {
+// Ctrl-C ends the run with every crossword made saved and listed; a kill
+// at any moment leaves only whole crosswords under their names, and no
+// temporary files.
+TEST_F(GenerateTest, CtrlCOrAKillLeavesOnlyWholeFiles) {
   const std::vector<std::string> model = modelPicture(1);
-  const pid_t pid = spawnVorkel({"generate", kStock + "/Model1.skb", "-n", "100000", "-o",
-                                 dir / "out", "--jobs", "2"},
-                                dir / "stdout", dir / "stderr");
-  ASSERT_GT(pid, 0);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (files(dir / "out").size() < 3 && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  ::kill(pid, SIGINT);
-  EXPECT_EQ(waitFor(pid), 130) << dir.read("stderr");
-  const auto saved = files(dir / "out");
-  EXPECT_GE(saved.size(), 3u);
-  // What stdout lists is exactly what is in the folder, each one whole.
-  std::istringstream listed(dir.read("stdout"));
-  std::size_t lines = 0;
-  for (std::string line; std::getline(listed, line); ++lines)
-    EXPECT_TRUE(saved.count(fs::path(line).filename().string())) << line;
-  EXPECT_EQ(lines, saved.size());
-  for (const auto& [name, bytes] : saved)
-    EXPECT_TRUE(checkCrossword(bytes, model, danishWords()).empty()) << name << "\n" << bytes;
+  for (const int signal : {SIGINT, SIGKILL}) {
+    const std::string out = dir / ("out" + std::to_string(signal));
+    const pid_t pid = spawnVorkel({"generate", kStock + "/Model1.skb", "-n", "100000", "-o", out,
+                                   "--jobs", "2"},
+                                  dir / "stdout", dir / "stderr");
+    ASSERT_GT(pid, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (files(out).size() < 3 && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(pid, signal);
+    const int status = waitFor(pid);
+    const auto saved = files(out);
+    EXPECT_GE(saved.size(), 3u);
+    for (const auto& [name, bytes] : saved)
+      EXPECT_TRUE(checkCrossword(bytes, model, danishWords()).empty()) << name << "\n" << bytes;
+    for (const auto& entry : fs::directory_iterator(out))
+      EXPECT_NE(entry.path().filename().string()[0], '.') << "left behind: " << entry.path();
+    if (signal == SIGKILL) continue;
+    EXPECT_EQ(status, 130) << dir.read("stderr");
+    // What stdout lists is exactly what is in the folder.
+    std::istringstream listed(dir.read("stdout"));
+    std::size_t lines = 0;
+    for (std::string line; std::getline(listed, line); ++lines)
+      EXPECT_TRUE(saved.count(fs::path(line).filename().string())) << line;
+    EXPECT_EQ(lines, saved.size());
+  }
 }
 
 }  // namespace
