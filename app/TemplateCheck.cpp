@@ -72,6 +72,9 @@ std::string unreadableReason(const std::string& path) {
   return error == ENOENT || error == ENOTDIR ? "no such file" : std::strerror(error);
 }
 
+// Enough of a file's start for its first lines, however long they are.
+constexpr std::size_t kKindBytes = 64 << 10;
+
 std::vector<std::string> checkTemplateFiles(ApplicationContext& context,
                                             const std::string& templatePath) {
   std::vector<std::string> problems;
@@ -98,7 +101,12 @@ std::vector<std::string> checkTemplateFiles(ApplicationContext& context,
                          "): " + reason);
       continue;
     }
-    const std::optional<std::string> bytes = Files::readFile(found, 256u << 20);
+    // The start tells the kind (recogniseFile looks at the first lines);
+    // only a start of nothing but blanks needs the rest.
+    std::optional<std::string> bytes = Files::readFileStart(found, kKindBytes);
+    if (bytes && bytes->size() == kKindBytes &&
+        bytes->find_first_not_of(" \t\r\n") == std::string::npos)
+      bytes = Files::readFile(found, 256u << 20);
     const FileKind kind = bytes ? recogniseFile(*bytes, context.language) : FileKind::Unknown;
     if (!k.fits(kind))
       problems.push_back(subject + ": " + found + " is not " + k.kind + " (it looks like " +

@@ -13,14 +13,15 @@ constexpr std::string_view kDictImport[] = {"--stock", "--capitalised", "--seed"
 constexpr std::string_view kDictExport[] = {"-o", "--with-scores"};
 constexpr std::string_view kDictStats[] = {"--plan"};
 constexpr std::string_view kDictSearch[] = {"--sort", "--count"};
+constexpr std::string_view kDictIndex[] = {"--min-score"};
 constexpr std::string_view kDictSet[] = {"-o", "--seed"};
 constexpr std::string_view kClueSuggest[] = {"--all", "--database"};
 constexpr std::string_view kClueAdd[] = {"--database"};
 constexpr std::string_view kClueImport[] = {"--database", "--clue-language"};
 constexpr std::string_view kClueExport[] = {"-o", "--database"};
 
-const std::array<CommandOptions, 14>& all() {
-  static const std::array<CommandOptions, 14> commands = {{
+const std::array<CommandOptions, 15>& all() {
+  static const std::array<CommandOptions, 15> commands = {{
       {"generate", generateOptions(), {}},
       {"template new", templateOptions(), {}},
       {"path auto", pathOptions(), {}},
@@ -29,6 +30,7 @@ const std::array<CommandOptions, 14>& all() {
       {"dict export", dictOptions(), kDictExport},
       {"dict stats", dictOptions(), kDictStats},
       {"dict search", dictOptions(), kDictSearch},
+      {"dict index", dictOptions(), kDictIndex},
       {"dict union", dictSetOptions(), kDictSet},
       {"anagram", anagramOptions(), {}},
       {"clue suggest", clueOptions(), kClueSuggest},

@@ -9,6 +9,7 @@
 //   stats FILE           the statistics text
 //   search PATTERN FILE  every match of PATTERN in the store's order (or
 //                        sorted, or counted)
+//   index FILE           makes the fast fill's word index kept beside FILE
 //
 // union, sub, join and test are in cli/DictSetCommand.cpp.
 
@@ -30,6 +31,7 @@
 #include "dictionary/WordStore.h"
 #include "dictionary/WordFile.h"
 #include "dictionary/WordScores.h"
+#include "engine/KeptWordIndex.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
 
@@ -61,7 +63,7 @@ constexpr Option kOptions[] = {
      "the words' scores (UTF-8, \"word<TAB>score\" a line, 0..100) go into the score file "
      "beside OUT.dic (OUT.score); lines of words the import leaves out are skipped, and a word "
      "stored without a score stops the import (nothing written)"},
-    {"--min-score", nullptr, true, "N", "with --scores, store only the words scored N or more", 0,
+    {"--min-score", nullptr, true, "N", "import with --scores, and index: only the words scored N or more", 0,
      WordScores::MaxScore},
     {"--with-scores", nullptr, false, nullptr,
      "each line is the word, a tab and its score, from the score file beside FILE (FILE.score); "
@@ -110,6 +112,18 @@ std::string searchUsage() {
          optionLines(*findCommandOptions("dict search"));
 }
 
+std::string indexUsage() {
+  return "usage: vorkel dict index FILE [--min-score N] [--language N] [--encoding E]\n"
+         "\n"
+         "Makes the word index that vorkel generate keeps beside the dictionary FILE\n"
+         "(FILE.<floor>.index), as the first run of a template with that dictionary would:\n"
+         "every word, with the scores of the score file beside FILE (FILE.score) and\n"
+         "none scored below N (default 1: the words scored 0 are never used; without a\n"
+         "score file every word). Says whether it was made or was already up to date.\n"
+         "\n" +
+         optionLines(*findCommandOptions("dict index"));
+}
+
 std::string dictUsage() {
   return std::string(
              "usage: vorkel dict COMMAND ...\n"
@@ -118,6 +132,7 @@ std::string dictUsage() {
              "  export FILE [-o LIST]      a dictionary to a word list\n"
              "  stats FILE                 words per length\n"
              "  search PATTERN FILE        words that match a pattern\n"
+             "  index FILE                 the fast fill's word index beside FILE\n"
              "  test WORD FILE             whether a word is there (exit 0 yes, 1 no)\n"
              "  union|sub|join BASE FILE -o OUT.dic   the dictionary menu's set operations\n"
              "\n"
@@ -377,6 +392,36 @@ int runSearch(const Arguments& a, DictSupport& d, std::ostream& out) {
   return ExitOk;
 }
 
+int runIndex(const Arguments& a, DictSupport& d, WordListEncoding encoding, std::ostream& out) {
+  Console& console = d.console();
+  if (a.positional.size() != 1) return usageError(console, "needs one dictionary");
+  const std::string dictionary = Files::absolutePath(a.positional[0]);
+  if (!Files::isFile(dictionary)) return console.fail("cannot open '" + a.positional[0] + "'");
+  const std::string scores = scorePathBeside(dictionary);
+  const bool scored = Files::exists(scores);
+  int minScore = 1;
+  if (a.has("--min-score") && !a.number("--min-score", minScore, console)) return ExitUsage;
+  if (!scored && a.has("--min-score") && minScore > 0)
+    return console.fail("--min-score needs the score file " + scores + " beside the dictionary");
+  const KeptWordIndex index = loadKeptWordIndex(
+      {dictionary, scored ? scores : "", encoding, scored ? std::max(minScore, 1) : 0}, d.language(),
+      console);
+  if (!index.problem.empty()) return console.fail(index.problem);
+  if (!index.index) return ExitFailed;
+  switch (index.from) {
+    case KeptWordIndex::From::Kept: out << index.path << ": up to date\n"; break;
+    case KeptWordIndex::From::BuiltAndKept:
+      out << index.path << ": made, " << index.index->totalCount() << " words\n";
+      break;
+    case KeptWordIndex::From::Built:
+      return console.fail("cannot write " + index.path +
+                          (index.index->skippedWords() > 0
+                               ? " (words the language cannot spell are left out)"
+                               : ""));
+  }
+  return ExitOk;
+}
+
 }  // namespace
 
 std::span<const Option> dictOptions() { return kOptions; }
@@ -392,14 +437,15 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
                           : command == "export" ? exportUsage
                           : command == "stats"  ? statsUsage
                           : command == "search" ? searchUsage
+                          : command == "index"  ? indexUsage
                                                 : nullptr;
   if (usage == nullptr) return unknownCommand(err, "dict", command, dictUsage());
   Arguments a;
   if (!a.parse(Args(args.begin() + 1, args.end()), kOptions, console)) return ExitUsage;
   if (a.help) return printUsage(out, usage() + dictOptionsUsage());
   // Options of another dict command are mistakes here.
-  const bool misplaced = ((a.has("--stock") || a.has("--scores") || a.has("--min-score")) &&
-                          command != "import") ||
+  const bool misplaced = ((a.has("--stock") || a.has("--scores")) && command != "import") ||
+                         (a.has("--min-score") && command != "import" && command != "index") ||
                          (a.has("--with-scores") && command != "export") ||
                          (a.has("-o") && command != "export") ||
                          ((a.has("--sort") || a.has("--count")) && command != "search") ||
@@ -414,6 +460,7 @@ int runDictCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (command == "import") return runImport(a, d);
   if (command == "export") return runExport(a, d, out);
   if (command == "stats") return runStats(a, d, out);
+  if (command == "index") return runIndex(a, d, options.encoding, out);
   return runSearch(a, d, out);
 }
 

@@ -22,6 +22,7 @@
 #include "engine/ForcedWords.h"
 #include "engine/RawCrossword.h"
 #include "engine/RawCrosswordGroup.h"
+#include "engine/KeptWordIndex.h"
 #include "engine/WorkingGrid.h"
 #include "engine/SlotGraph.h"
 #include "platform/Files.h"
@@ -121,40 +122,27 @@ bool GenerateJob::load(const std::string& templatePath) {
 void GenerateJob::loadWordIndex() {
   Template& t = context_.currentTemplate;
   if (t.dictionaryPath.empty()) return;
-  // Only the lengths the model has words of: a smaller index is made
-  // sooner, and loading is most of a short run.
-  const WorkingGrid shape = WorkingGrid::fromDocument(context_.document, ui_, false);
   const std::string dictionary = context_.locate(t.dictionaryPath);
   const std::string scorePath = scorePathBeside(dictionary);
-  std::optional<WordScores> scores;
-  if (Files::exists(scorePath)) {
-    std::string error;
-    scores = WordScores::load(scorePath, context_.language, error);
-    std::string bytes;
-    if (!scores) {
-      scoreProblem_ = error;
-    } else if (readWordFile(dictionary, context_.wordListEncoding, bytes)) {
-      // A score file made for another version of the dictionary would
-      // leave words unscored or score words that are not there: both are
-      // said rather than guessed at.
-      const ScoreCoverage coverage = scoreCoverage(*scores, bytes, context_.language);
-      if (!coverage.matches()) scoreProblem_ = coverage.message(scorePath);
-    }
-  } else if (batch_.minScore > 0) {
+  const bool scored = Files::exists(scorePath);
+  // The run's floor, else the template's; a word scored 0 (an offensive
+  // one, an abbreviation) is never used, whatever the floor.
+  const int floor = scored ? std::max(batch_.minScore >= 0 ? batch_.minScore : t.minScore, 1) : 0;
+  if (!scored && batch_.minScore > 0) {
     scoreProblem_ = "--min-score needs the score file " + scorePath + " beside the dictionary";
+    return;
   }
+  const WorkingGrid shape = WorkingGrid::fromDocument(context_.document, ui_, false);
+  KeptWordIndex words = loadKeptWordIndex(
+      {dictionary, scored ? scorePath : "", context_.wordListEncoding, floor}, context_.language,
+      ui_, SlotGraph::of(shape).lengths());
+  scoreProblem_ = words.problem;
   if (!scoreProblem_.empty()) return;
-  std::optional<WordIndex> words = WordIndex::loadWordFile(
-      dictionary, context_.language, ui_, SlotGraph::of(shape).lengths(),
-      context_.wordListEncoding, scores ? &*scores : nullptr,
-      // The run's floor, else the template's; a word scored 0 (an offensive
-      // one, an abbreviation) is never used, whatever the floor.
-      scores ? std::max(batch_.minScore >= 0 ? batch_.minScore : t.minScore, 1) : 0);
-  if (!words) {
+  if (!words.index) {
     t.dictionaryPath.clear();  // as a failed load of the word store leaves it
     return;
   }
-  batch_.words = std::make_shared<const WordIndex>(std::move(*words));
+  batch_.words = std::make_shared<const WordIndex>(std::move(*words.index));
 }
 
 std::vector<std::string> GenerateJob::loadProblems() {

@@ -30,6 +30,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -84,7 +85,7 @@ class WordIndex {
 
   // The letter codes of word `word` of `length`: `length` bytes, 0..31.
   const std::uint8_t* letters(int length, int word) const {
-    return buckets_[length].letters.data() +
+    return buckets_[length].letters +
            static_cast<std::size_t>(word) * static_cast<std::size_t>(length);
   }
 
@@ -93,7 +94,7 @@ class WordIndex {
   // 2 <= length <= 25 and 0 <= position < length.
   const Block* withLetter(int length, int position, int code) const {
     const Bucket& b = buckets_[length];
-    return b.sets.data() + b.setOffset[static_cast<std::size_t>(position * 32 + (code & 31))];
+    return b.sets + b.setOffset[static_cast<std::size_t>(position * 32 + (code & 31))];
   }
 
   // The blocks of withLetter(length, position, code) that are not zero, in
@@ -108,7 +109,7 @@ class WordIndex {
     const Bucket& b = buckets_[length];
     const auto [first, last] = b.listRange[static_cast<std::size_t>(position * 32 + (code & 31))];
     if (first == kNoList) return {};
-    return {b.lists.data() + first, b.lists.data() + last};
+    return {b.lists + first, b.lists + last};
   }
 
   // The codes that stand at `position` in some word of `length`.
@@ -118,12 +119,16 @@ class WordIndex {
                : 0;
   }
 
+  // Words of the file left out because the language cannot spell them
+  // (each was reported through the ui).
+  int skippedWords() const { return skippedWords_; }
+
   // Whether the words carry scores, and the score (0..100) of word `word`
   // of `length`; 100 for every word of an index made without scores.
   bool hasScores() const { return hasScores_; }
   int score(int length, int word) const {
     const Bucket& b = buckets_[length];
-    return b.scores.empty() ? MaxScore : b.scores[static_cast<std::size_t>(word)];
+    return b.scores == nullptr ? MaxScore : b.scores[static_cast<std::size_t>(word)];
   }
 
   // The number of the word with these `length` letter codes; -1 when the
@@ -133,27 +138,38 @@ class WordIndex {
   // Bytes held, for the memory figures.
   std::size_t memoryBytes() const;
 
- private:
+  // One length's part of the index, as WordIndexFile stores and maps it:
+  // the arrays point into memory the index keeps alive (its own vectors,
+  // or a mapped file).
   struct Bucket {
     int count = 0;
     int blocks = 0;
-    std::vector<std::uint8_t> letters;  // count x length codes, in word order
-    std::vector<Block> sets;            // the present sets, then one zero set
+    const std::uint8_t* letters = nullptr;  // count x length codes, in word order
+    const Block* sets = nullptr;            // the present sets, then one zero set
+    std::size_t setBlocks = 0;
     std::array<std::size_t, MaxLength * 32> setOffset{};  // in blocks, per (position, code)
-    std::vector<std::uint32_t> lists;  // the non-zero blocks of the rarer letters
+    const std::uint32_t* lists = nullptr;  // the non-zero blocks of the rarer letters
+    std::size_t listCount = 0;
     std::array<std::pair<std::uint32_t, std::uint32_t>, MaxLength * 32> listRange{};
     std::array<LetterSet, MaxLength> present{};
-    std::vector<std::uint8_t> scores;  // per word, when the index has scores
+    const std::uint8_t* scores = nullptr;  // per word, when the index has scores
   };
-
   static constexpr std::uint32_t kNoList = ~std::uint32_t{0};
+  const Bucket& bucket(int length) const { return buckets_[length]; }
+  // An index over buckets whose arrays live in `storage` (a mapped file).
+  static WordIndex fromBuckets(const std::array<Bucket, MaxLength + 1>& buckets, bool hasScores,
+                               std::shared_ptr<const void> storage);
 
+ private:
+  struct Storage;
   static bool inRange(int length) { return length >= MinLength && length <= MaxLength; }
   // Sorts the words, drops repeats and makes the sets.
-  void buildBucket(int length, const std::vector<std::uint8_t>& letters);
+  void buildBucket(int length, const std::vector<std::uint8_t>& words, Storage& storage);
 
   std::array<Bucket, MaxLength + 1> buckets_{};
   bool hasScores_ = false;
+  int skippedWords_ = 0;
+  std::shared_ptr<const void> storage_;  // what the buckets' arrays point into
 };
 
 }  // namespace vorkel

@@ -464,12 +464,17 @@ std::string Files::resolvedPath(std::string_view path) {
   return out;
 }
 
-std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t maxBytes,
-                                           ReadFailure* why) {
+namespace {
+
+// Reads a regular file, found without regard to case: all of it, refused
+// when it holds more than `maxBytes` (`cut` false), or only its first
+// `maxBytes` bytes (`cut` true).
+std::optional<std::string> readRegular(std::string_view path, std::uint64_t maxBytes, bool cut,
+                                       ReadFailure* why) {
   ReadFailure ignored;
   ReadFailure& failure = why ? *why : ignored;
   failure = ReadFailure::None;
-  const std::string p = findCaseInsensitive(path);
+  const std::string p = Files::findCaseInsensitive(path);
   // Non-blocking, so that opening a FIFO without a writer does not wait;
   // only regular files are read, and those never block.
   const int fd = p.empty() ? -1 : ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -488,13 +493,13 @@ std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t 
     failure = ReadFailure::NotAFile;
     return std::nullopt;
   }
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+  if (!cut && static_cast<std::uint64_t>(st.st_size) > maxBytes) {
     failure = ReadFailure::TooLarge;
     return std::nullopt;
   }
   try {
     std::string data;
-    data.reserve(static_cast<std::size_t>(st.st_size));
+    data.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, maxBytes)));
     // The file may grow while it is read (or be a file of the kernel's that
     // reports no size): the cap holds for what is read, not for what stat said.
     char buf[65536];
@@ -507,6 +512,10 @@ std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t 
       }
       if (n == 0) break;
       if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
+        if (cut) {
+          data.append(buf, static_cast<std::size_t>(maxBytes - data.size()));
+          break;
+        }
         failure = ReadFailure::TooLarge;
         return std::nullopt;
       }
@@ -517,6 +526,18 @@ std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t 
     failure = ReadFailure::TooLarge;  // below the cap, but more than the memory left
     return std::nullopt;
   }
+}
+
+}  // namespace
+
+std::optional<std::string> Files::readFile(std::string_view path, std::uint64_t maxBytes,
+                                           ReadFailure* why) {
+  return readRegular(path, maxBytes, false, why);
+}
+
+std::optional<std::string> Files::readFileStart(std::string_view path, std::size_t bytes,
+                                                ReadFailure* why) {
+  return readRegular(path, bytes, true, why);
 }
 
 const char* Files::describe(ReadFailure why) {

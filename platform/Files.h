@@ -201,6 +201,12 @@ class Files {
   // file is left behind.
   static bool writeFileAtomically(std::string_view path, std::string_view bytes);
 
+  // The first `bytes` bytes of a file (all of a shorter one), found and
+  // checked as readFile does but with no cap on the file's size: enough to
+  // tell what kind of file a large one is.
+  static std::optional<std::string> readFileStart(std::string_view path, std::size_t bytes,
+                                                  ReadFailure* why = nullptr);
+
   // A few English words for a failed read, for messages on the terminal:
   // "no such file", "not a regular file", "too large", "cannot be read".
   static const char* describe(ReadFailure why);

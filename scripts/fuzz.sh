@@ -44,6 +44,7 @@ for t in $targets; do
   case "$t" in
     DocumentFile) max_len=16384 ;;
     WordFile | AnagramWordList) max_len=8192 ;;
+    WordIndexFile) max_len=262144 ;;  # every length's tables, even with no words
     *) max_len=4096 ;;
   esac
   start=$(date +%s)

@@ -22,6 +22,7 @@ packages=(
   libhunspell-dev
   pkgconf
   libsqlite3-dev
+  libxxhash-dev
   myspell-da
   mythes-da
   ninja-build

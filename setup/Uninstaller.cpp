@@ -1,5 +1,6 @@
 #include "setup/Uninstaller.h"
 
+#include <dirent.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +24,25 @@ namespace {
 bool isDictionary(const std::string& path) {
   std::string_view name = Files::fileName(path);
   return name.size() > 4 && Files::sameNameIgnoringCase(name.substr(name.size() - 4), ".dic");
+}
+
+// Removes the word indexes the generator keeps beside a dictionary
+// ("NAME.dic.<floor>.index"): they are made from it and go with it.
+void removeKeptIndexes(const std::string& dictionary) {
+  const std::string folder = Files::parentFolder(dictionary);
+  const std::string prefix = std::string(Files::fileName(dictionary)) + ".";
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> kept;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (!name.starts_with(prefix) || !name.ends_with(".index")) continue;
+    const std::string_view floor = name.substr(prefix.size(), name.size() - prefix.size() - 6);
+    if (!floor.empty() && floor.find_first_not_of("0123456789") == std::string_view::npos)
+      kept.push_back(Files::joinPath(folder, name));
+  }
+  ::closedir(dir);
+  for (const std::string& path : kept) Files::removeFile(path);
 }
 
 bool below(const std::string& path, std::string folder) {
@@ -141,7 +161,9 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
                                                     Icon::Question, Buttons::YesNo) == Answer::Yes;
       if (!remove) continue;
     }
-    if (Files::removeFile(path) && below(path, fonts)) fontsRemoved = true;
+    if (!Files::removeFile(path)) continue;
+    if (below(path, fonts)) fontsRemoved = true;
+    if (isDictionary(path)) removeKeptIndexes(path);
   }
   if (fontsRemoved) system_.refreshFonts(fonts);
 

@@ -54,6 +54,7 @@ TEST(OptionTable, HelpAndManualListEveryOptionOfEveryCommand) {
       {"dict export", {runDictCommand, {"export", "--help"}}},
       {"dict stats", {runDictCommand, {"stats", "--help"}}},
       {"dict search", {runDictCommand, {"search", "--help"}}},
+      {"dict index", {runDictCommand, {"index", "--help"}}},
       {"dict union", {runDictCommand, {"union", "--help"}}},
       {"anagram", {runAnagramCommand, {"--help"}}},
       {"clue suggest", {runClueCommand, {"suggest", "--help"}}},

@@ -238,5 +238,45 @@ TEST_F(GenerateTest, CtrlCOrAKillLeavesOnlyWholeFiles) {
   }
 }
 
+// The word index a run keeps beside the dictionary: made by the first run
+// (two at once agree), used by the next, made again when the dictionary
+// changes or the index is damaged.
+TEST_F(GenerateTest, TheKeptWordIndexIsRebuiltWhenItsDictionaryChangesOrItIsDamaged) {
+  for (const char* name : {"dksort.dic", "dksort.score", "Model1.ktd", "Model1.vej", "default.par"})
+    fs::copy_file(fs::path(kStock) / name, fs::path(dir.path()) / name);
+  dir.write("m.skb", "[Skabelon]\nModel=Model1.ktd\nTrie=dksort.dic\nVej=Model1.vej\n"
+                     "Parametre=default.par\nMinScore=50\n");
+  const std::string index = dir / "dksort.dic.50.index";
+  const auto generate = [&](const std::string& out) {
+    return spawnVorkel({"generate", dir / "m.skb", "-n", "2", "-o", dir / out}, dir / (out + ".out"),
+                       dir / (out + ".err"));
+  };
+  const pid_t a = generate("a"), b = generate("b");
+  ASSERT_EQ(waitFor(a), 0) << dir.read("a.err");
+  ASSERT_EQ(waitFor(b), 0) << dir.read("b.err");
+  ASSERT_TRUE(fs::exists(index));
+  const std::string made = dir.read("dksort.dic.50.index");
+  const auto madeAt = fs::last_write_time(index);
+
+  ASSERT_EQ(waitFor(generate("c")), 0);
+  EXPECT_EQ(fs::last_write_time(index), madeAt) << "a sound index is used, not made again";
+  const Outcome byHand = vorkel({"dict", "index", dir / "dksort.dic", "--min-score", "50"});
+  EXPECT_EQ(byHand.out, index + ": up to date\n") << byHand.err;
+
+  const auto touch = [](const std::string& path) {
+    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(5));
+  };
+  touch(dir / "dksort.dic");
+  ASSERT_EQ(waitFor(generate("d")), 0) << dir.read("d.err");
+  EXPECT_NE(dir.read("dksort.dic.50.index"), made) << "made again for the changed dictionary";
+
+  std::string damaged = dir.read("dksort.dic.50.index");
+  damaged[damaged.size() / 2] ^= 0x10;
+  dir.write("dksort.dic.50.index", damaged);
+  ASSERT_EQ(waitFor(generate("e")), 0) << dir.read("e.err");
+  EXPECT_NE(dir.read("dksort.dic.50.index"), damaged);
+  EXPECT_EQ(files(dir / "e").size(), 2u);
+}
+
 }  // namespace
 }  // namespace vorkel::e2e
