@@ -7,6 +7,19 @@
 
 namespace vorkel {
 
+namespace {
+
+// Reads the grid from the file; the grid as read is the saved state.
+bool readModel(ApplicationContext& context, const std::string& path) {
+  if (!readDocument(context.document, context.locate(path), context.language, context.ui))
+    return false;
+  context.documentModified = false;
+  context.unsaved.markGridSaved(context.document);
+  return true;
+}
+
+}  // namespace
+
 bool openModelCommand(ApplicationContext& context) {
   Ui& ui = context.ui;
   if (ui.messageBox(texts::openModelQuestion, texts::openModelCaption, Icon::Stop,
@@ -14,11 +27,12 @@ bool openModelCommand(ApplicationContext& context) {
     return false;
   if (!mayDiscardWork(context, Grid)) return false;
   if (!ui.openFileDialog(context.documentDialog)) return false;
-  if (!readDocument(context.document, context.locate(context.documentDialog.fileName),
-                    context.language, ui))
-    return false;
-  context.documentModified = false;
-  context.unsaved.markGridSaved(context.document);
+  return readModel(context, context.documentDialog.fileName);
+}
+
+bool openModelFile(ApplicationContext& context, const std::string& path) {
+  if (!mayDiscardWork(context, Grid) || !readModel(context, path)) return false;
+  context.documentDialog.fileName = path;
   return true;
 }
 

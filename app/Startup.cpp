@@ -33,11 +33,12 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
 }
 
 std::string startupUsage() {
-  return "usage: q4 [/u | -unregister] [TEMPLATE.skb]\n"
+  return "usage: q4 [/u | -unregister] [TEMPLATE.skb | GRID.ktd]\n"
          "       q4 --version | --help\n"
          "\n"
          "Krydsords-vorkel, the crossword generator's window.\n"
          "  TEMPLATE.skb      load this template once the window is open\n"
+         "  GRID.ktd          read this crossword grid as the model instead\n"
          "  /u, -unregister   remove the .skb file type from the registry store\n"
          "                    instead of writing it\n";
 }

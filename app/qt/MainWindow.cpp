@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/DocumentCommands.h"
 #include "app/HelpPages.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
@@ -28,6 +29,7 @@
 #include "app/qt/GridViewWidget.h"
 #include "app/qt/ProgramIcon.h"
 #include "app/qt/Version.h"
+#include "platform/Files.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Profile.h"
 #include "platform/qt/QtWindowEndpoint.h"
@@ -253,8 +255,14 @@ void MainWindow::chooseRecentFile(int index) {
 void MainWindow::saveRecentFiles() {
   Profile recent(context_->programProfilePath, kRecentSection);
   const auto& entries = context_->recentFiles.entries();
-  for (std::size_t i = 0; i < RecentFiles::Capacity; ++i)
-    recent.writeString("File" + std::to_string(i + 1), i < entries.size() ? entries[i] : "");
+  // Only what changed is written: a window that opened no file leaves the
+  // profile as it was (an installed profile stays the installation's, and
+  // its uninstall removes it).
+  for (std::size_t i = 0; i < RecentFiles::Capacity; ++i) {
+    const std::string key = "File" + std::to_string(i + 1);
+    const std::string entry = i < entries.size() ? entries[i] : "";
+    if (recent.getString(key, "", 259) != entry) recent.writeString(key, entry);
+  }
 }
 
 void MainWindow::afterFirstPaint() {
@@ -262,6 +270,14 @@ void MainWindow::afterFirstPaint() {
   if (named.empty()) {
     // The program's first face: the model wizard.
     if (setup_.wizardAtStart) runCommand(command::wizard);
+    return;
+  }
+  // A grid named on the command line (a double click on a .ktd file) is
+  // read as the model, as "Hent som model" reads one.
+  const std::string_view name = Files::fileName(named);
+  if (name.size() > 4 && Files::sameNameIgnoringCase(name.substr(name.size() - 4), ".ktd")) {
+    if (openModelFile(*context_, named)) ui_.setCaption(std::string("Vorkel - ") + named);
+    repaintView();
     return;
   }
   // A template named on the command line (a double click on a .skb file)
