@@ -35,5 +35,16 @@ inline constexpr const char* GeneratorHelpPage = "index.html";
 // The uninstaller on the medium and in the install root.
 inline constexpr const char* UninstallerName = "uninst";
 inline constexpr const char* UninstallLogName = "UnInst.inf";
+// The programs' icon, on the medium and in the install root, where every
+// menu entry of a program names it by its full path.
+inline constexpr const char* IconName = "vorkel.svg";
+// The MIME types of templates and crosswords on the medium, and under the
+// name the user's MIME database gets it ($XDG_DATA_HOME/mime/packages/).
+inline constexpr const char* MimeTypesName = "vorkel-mime.xml";
+inline constexpr const char* InstalledMimeTypesName = "vorkel.xml";
+// The types the generator's menu entry opens: templates (.skb) and
+// crosswords (.ktd).
+inline constexpr const char* GeneratorMimeTypes =
+    "application/x-vorkel-skabelon;application/x-vorkel-kryds;";
 
 }  // namespace vorkel::setup

@@ -150,16 +150,30 @@ InstallRecord InstallRecord::load(const std::string& path) {
   return record;
 }
 
-bool createFoldersRecorded(const std::string& path, InstallRecord& record) {
+namespace {
+
+// The levels of the folder that do not exist, the outermost first.
+std::vector<std::string> missingLevels(const std::string& path) {
   std::string p = Files::toSlashes(path);
   while (p.size() > 1 && p.back() == '/') p.pop_back();
   std::vector<std::string> missing;
-  for (std::string level = p; !level.empty() && level != "/" && !Files::isFolder(level);
+  for (std::string level = p; !level.empty() && level != "/" && !Files::exists(level);
        level = Files::parentFolder(level))
-    missing.push_back(level);
-  if (!Files::createFolders(p)) return false;
-  for (auto it = missing.rbegin(); it != missing.rend(); ++it) record.addFolder(*it);
+    missing.insert(missing.begin(), level);
+  return missing;
+}
+
+}  // namespace
+
+bool createFoldersRecorded(const std::string& path, InstallRecord& record) {
+  const std::vector<std::string> missing = missingLevels(path);
+  if (!Files::createFolders(Files::toSlashes(path))) return false;
+  for (const std::string& level : missing) record.addFolder(level);
   return true;
+}
+
+void recordMissingFolders(const std::string& path, InstallRecord& record) {
+  for (const std::string& level : missingLevels(path)) record.addFolder(level);
 }
 
 void RecordingRegistry::recordNewKeys(RegistryRoot root, std::string_view key) {

@@ -86,6 +86,9 @@ class InstallRecord {
 // made, so the uninstaller can remove them again once they are empty.
 // False when the folder does not exist afterwards.
 bool createFoldersRecorded(const std::string& path, InstallRecord& record);
+// Records the levels of the folder that are missing now without making
+// them: for a folder that a program of the installation makes later.
+void recordMissingFolders(const std::string& path, InstallRecord& record);
 
 // Writes registry values and keys, remembers what it made in a record, and
 // ignores failures, as every registry write of the installer does.

@@ -15,6 +15,7 @@
 #include "setup/InstallerTexts.h"
 #include "setup/MediumContents.h"
 #include "setup/ProgramFolder.h"
+#include "setup/ProgramTraces.h"
 
 namespace vorkel::setup {
 
@@ -249,17 +250,37 @@ void InstallationRun::generatorChecks() {
         "'" + file + "'" + texts::generatorSubjectSuffix);
 }
 
-void InstallationRun::shortcut(const std::string& target, const char* link,
-                               const char* description, const std::string& workingFolder,
-                               bool program) {
+void InstallationRun::shortcut(Shortcut shortcut, const char* link) {
   // A menu entry for a file that is not there (the medium lacks it, or the
   // user kept the installed one elsewhere) would only fail when chosen.
-  if (!Files::isFile(target)) return;
+  if (!Files::isFile(shortcut.target)) return;
+  // Help pages show the theme's help icon; the programs show the icon the
+  // run copied into the install root (the theme's "vorkel" when the medium
+  // had none).
+  const std::string icon = paths_.installRoot + IconName;
+  if (shortcut.kind == ShortcutKind::Document) shortcut.icon = "help-browser";
+  else shortcut.icon = Files::isFile(icon) ? icon : "vorkel";
   // A shortcut that cannot be written is skipped; the run goes on.
   const std::string file = paths_.programFolder + link + ".desktop";
-  if (createShortcut(target, file, description, workingFolder,
-                     program ? ShortcutKind::Program : ShortcutKind::Document))
+  if (createShortcut(shortcut, file))
     if (auto print = fingerprint(file)) record_.addFile(*print);
+}
+
+bool InstallationRun::copyRecorded(const std::string& source, const std::string& destination) {
+  const std::string from = Files::findCaseInsensitive(source);
+  if (!Files::isFile(from) || !createFoldersRecorded(Files::parentFolder(destination), record_) ||
+      !Files::copyFile(from, destination, /*failIfExists=*/false))
+    return false;
+  if (auto print = fingerprint(destination)) record_.addFile(*print);
+  return true;
+}
+
+void InstallationRun::installDesktopTypes() {
+  // Templates and crosswords open in the generator with a double click: the
+  // types go into the user's MIME database, the generator's menu entry
+  // names them.
+  copyRecorded(paths_.sourceRoot + MimeTypesName,
+               ports_.folders.dataHome + "/mime/packages/" + InstalledMimeTypesName);
 }
 
 bool InstallationRun::programsOnMedium() {
@@ -295,10 +316,12 @@ void InstallationRun::installSolver() {
                  paths_.solverFolder + item.name);
   // The help entry opens the help file that was copied: the one of the
   // help language chosen for the solver.
-  shortcut(paths_.solverFolder + help, texts::solverHelpLink, texts::solverHelpLink,
-           paths_.installRoot, false);
-  shortcut(paths_.solverFolder + SolverProgramName, texts::solverLink, texts::solverDescription,
-           paths_.solverFolder, true);
+  shortcut({.target = paths_.solverFolder + help, .description = texts::solverHelpLink,
+            .workingFolder = paths_.installRoot, .kind = ShortcutKind::Document},
+           texts::solverHelpLink);
+  shortcut({.target = paths_.solverFolder + SolverProgramName,
+            .description = texts::solverDescription, .workingFolder = paths_.solverFolder},
+           texts::solverLink);
   advance();
   RecordingRegistry registry(ports_.registry, record_);
   writeSolverValues(registry, state_, paths_, BuildLanguage);
@@ -332,9 +355,15 @@ void InstallationRun::installGenerator() {
 
   RecordingRegistry registry(ports_.registry, record_);
   writeGeneratorValues(registry, paths_);
-  shortcut(dst + GeneratorHelpFolder + "/" + GeneratorHelpPage, texts::generatorHelpLink,
-           texts::generatorHelpLink, paths_.installRoot, false);
-  shortcut(dst + generatorProgramName(language), texts::generatorLink, texts::generatorDescription, dst, true);
+  shortcut({.target = dst + GeneratorHelpFolder + "/" + GeneratorHelpPage,
+            .description = texts::generatorHelpLink, .workingFolder = paths_.installRoot,
+            .kind = ShortcutKind::Document},
+           texts::generatorHelpLink);
+  installDesktopTypes();
+  shortcut({.target = dst + generatorProgramName(language), .takesFile = true,
+            .description = texts::generatorDescription, .workingFolder = dst,
+            .mimeTypes = GeneratorMimeTypes},
+           texts::generatorLink);
   advance();
 }
 
@@ -371,9 +400,12 @@ void InstallationRun::installDrawer() {
     step_ = 1;
     copyLogged(src + source + "bmps.ext", paths_.installRoot + pictures + "bmps.ext");
   }
-  shortcut(dst + n.help, texts::drawerHelpLink, texts::drawerHelpDescription, paths_.installRoot,
-           false);
-  shortcut(dst + n.program, texts::drawerLink, texts::drawerDescription, dst, true);
+  shortcut({.target = dst + n.help, .description = texts::drawerHelpDescription,
+            .workingFolder = paths_.installRoot, .kind = ShortcutKind::Document},
+           texts::drawerHelpLink);
+  shortcut({.target = dst + n.program, .takesFile = true, .description = texts::drawerDescription,
+            .workingFolder = dst},
+           texts::drawerLink);
   advance();
   RecordingRegistry registry(ports_.registry, record_);
   writeDrawerValue(registry, state_, paths_);
@@ -388,6 +420,8 @@ bool InstallationRun::run() {
   try {
     // Nothing is copied for a selection whose program the medium lacks.
     if (!programsOnMedium()) throw Stopped{};
+    // Before the first write makes the registry store's folder.
+    recordProgramFolders(ports_.registry.filePath(), ports_.folders, record_);
     writeMediumLocation(registry, paths_);
     if (state_.selection.drawer) drawerChecks();
     if (state_.selection.generator) generatorChecks();
@@ -398,6 +432,7 @@ bool InstallationRun::run() {
     createFolder(paths_.programFolder);
 
     copyLogged(paths_.sourceRoot + UninstallerName, paths_.installRoot + UninstallerName);
+    copyRecorded(paths_.sourceRoot + IconName, paths_.installRoot + IconName);
     installFonts(registry, paths_, ports_.folders, ports_.system, record_);
     // The Danish medium carries a start-up picture for the install root.
     copyLogged(paths_.sourceRoot + "Startup.bmp", paths_.installRoot + "Startup.bmp");
@@ -405,12 +440,20 @@ bool InstallationRun::run() {
     writeUninstallInfo(registry, paths_);
     if (state_.selection.generator) installGenerator();
     if (state_.selection.drawer) installDrawer();
+    // The installation's own entry for taking it away again.
+    shortcut({.target = paths_.installRoot + UninstallerName,
+              .argument = paths_.installRoot,
+              .description = texts::uninstallDescription,
+              .workingFolder = paths_.installRoot,
+              .kind = ShortcutKind::Uninstaller},
+             texts::uninstallLink);
 
     // The group is shown only when the Programs folder is still the one the
     // program-folder page listed.
     std::string programs = programsFolder(ports_.registry, ports_.folders);
     if (Files::sameNameIgnoringCase(programs, state_.programsFolder))
       showProgramGroup(programs, state_.programFolderName, ports_.folders, record_);
+    ports_.system.refreshDesktopDatabases(ports_.folders.dataHome);
 
     // The settings files as they are now are what this installation made:
     // the uninstaller keeps them only when they were changed after this.

@@ -23,6 +23,7 @@
 #include "setup/InstallPaths.h"
 #include "setup/InstallRecord.h"
 #include "setup/InstallerSystem.h"
+#include "setup/ProgramFolder.h"
 #include "setup/WizardState.h"
 
 namespace vorkel {
@@ -90,8 +91,12 @@ class InstallationRun {
   void installSolver();
   void installGenerator();
   void installDrawer();
-  void shortcut(const std::string& target, const char* link, const char* description,
-                const std::string& workingFolder, bool program);
+  // Makes the menu entry `link` in the program folder, with its icon.
+  void shortcut(Shortcut shortcut, const char* link);
+  // Copies a file of the medium that the uninstall log does not list (the
+  // icon, the MIME types) and records it; false when it was not copied.
+  bool copyRecorded(const std::string& source, const std::string& destination);
+  void installDesktopTypes();
 
   const WizardState& state_;
   InstallerPorts& ports_;

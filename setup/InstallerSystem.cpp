@@ -1,7 +1,9 @@
 #include "setup/InstallerSystem.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
+#include <thread>
 
 #include "platform/Files.h"
 #include "platform/Process.h"
@@ -35,6 +37,12 @@ DesktopFolders DesktopFolders::fromEnvironment() {
   f.dataHome = !data.empty() && data[0] == '/' ? data : f.home + "/.local/share";
   std::string config = environment("XDG_CONFIG_HOME");
   f.configHome = !config.empty() && config[0] == '/' ? config : f.home + "/.config";
+  std::string state = environment("XDG_STATE_HOME");
+  f.stateHome = !state.empty() && state[0] == '/' ? state : f.home + "/.local/state";
+  std::string cache = environment("XDG_CACHE_HOME");
+  f.cacheHome = !cache.empty() && cache[0] == '/' ? cache : f.home + "/.cache";
+  std::string runtime = environment("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && runtime[0] == '/' && Files::isFolder(runtime)) f.runtimeDir = runtime;
   f.dataDirs = folderList(environment("XDG_DATA_DIRS"), {"/usr/local/share", "/usr/share"});
   f.configDirs = folderList(environment("XDG_CONFIG_DIRS"), {"/etc/xdg"});
   return f;
@@ -52,6 +60,18 @@ void DesktopSystem::refreshFonts(const std::string& folder) {
   // fc-cache may be missing (no fontconfig); the fonts are then found at the
   // next cache rebuild, which is no reason to stop an installation.
   Process::start("fc-cache \"" + folder + "\"");
+}
+
+void DesktopSystem::refreshDesktopDatabases(const std::string& dataHome) {
+  // Either tool may be missing (no shared-mime-info, no desktop-file-utils):
+  // the desktop then finds the types and entries at its next rebuild.
+  for (const std::string& command :
+       {"update-mime-database \"" + dataHome + "/mime\"",
+        "update-desktop-database -q \"" + dataHome + "/applications\""}) {
+    std::optional<StartedProgram> started = Process::startWatched(command);
+    for (int i = 0; started && !started->ended() && i < 300; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
 }
 
 std::vector<std::string> mimeDefaultFiles(const DesktopFolders& folders) {

@@ -14,6 +14,9 @@ struct DesktopFolders {
   std::string home;        // $HOME
   std::string dataHome;    // $XDG_DATA_HOME, else $HOME/.local/share
   std::string configHome;  // $XDG_CONFIG_HOME, else $HOME/.config
+  std::string stateHome;   // $XDG_STATE_HOME, else $HOME/.local/state
+  std::string cacheHome;   // $XDG_CACHE_HOME, else $HOME/.cache
+  std::string runtimeDir;  // $XDG_RUNTIME_DIR when it is an absolute folder, else empty
   std::vector<std::string> dataDirs;    // $XDG_DATA_DIRS, else /usr/local/share, /usr/share
   std::vector<std::string> configDirs;  // $XDG_CONFIG_DIRS, else /etc/xdg
 
@@ -33,6 +36,10 @@ class InstallerSystem {
   virtual bool hasDefaultApplication(const std::string& mimeType) = 0;
   // Tells the font cache about new or removed fonts in the folder.
   virtual void refreshFonts(const std::string& folder) = 0;
+  // Rebuilds the user's MIME database ($XDG_DATA_HOME/mime) and the cache of
+  // which desktop entry opens which type ($XDG_DATA_HOME/applications), and
+  // waits for both, so that what they write is there when this returns.
+  virtual void refreshDesktopDatabases(const std::string& dataHome) = 0;
 };
 
 // The machine itself.
@@ -43,6 +50,7 @@ class DesktopSystem : public InstallerSystem {
   bool start(const std::string& commandLine) override;
   bool hasDefaultApplication(const std::string& mimeType) override;
   void refreshFonts(const std::string& folder) override;
+  void refreshDesktopDatabases(const std::string& dataHome) override;
 
  private:
   DesktopFolders folders_;

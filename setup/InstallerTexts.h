@@ -162,6 +162,9 @@ inline constexpr const char* generatorDescription = "Generator";
 inline constexpr const char* drawerLink = "Penvik";
 inline constexpr const char* drawerDescription = "Designer";
 inline constexpr const char* uninstallDisplayName = "Plindra programmer";
+// The menu entry that starts the uninstaller for its installation.
+inline constexpr const char* uninstallLink = "Afinstaller";
+inline constexpr const char* uninstallDescription = "Fjern Plindra programmerne fra computeren";
 
 // --- the uninstaller ---
 inline constexpr const char* uninstallCaption = "Afinstallation";

@@ -88,22 +88,32 @@ std::vector<std::string> existingProgramFolders(const std::string& programsFolde
   return names;
 }
 
-bool createShortcut(const std::string& target, const std::string& linkFile,
-                    const std::string& description, const std::string& workingFolder,
-                    ShortcutKind kind) {
+bool createShortcut(const Shortcut& shortcut, const std::string& linkFile) {
   std::string name(Files::fileName(linkFile));
   if (auto dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
-  std::string exec = kind == ShortcutKind::Program ? execArgument(target)
-                                                   : "xdg-open " + execArgument(target);
+  std::string exec = execArgument(shortcut.target);
+  if (shortcut.kind == ShortcutKind::Document) exec = "xdg-open " + exec;
+  if (!shortcut.argument.empty()) exec += " " + execArgument(shortcut.argument);
+  if (shortcut.takesFile) exec += " %f";
+  // Where a desktop has no submenu for the program folder, the entries
+  // still stand together: the programs and their help among the games, the
+  // uninstaller among the settings.
+  const char* categories = shortcut.kind == ShortcutKind::Program ? "Game;LogicGame;"
+                           : shortcut.kind == ShortcutKind::Document
+                               ? "Game;LogicGame;Documentation;"
+                               : "Settings;PackageManager;";
   std::string text = "[Desktop Entry]\n"
                      "Type=Application\n"
-                     "Name=" + entryValue(name) + "\n"
-                     "Comment=" + entryValue(description) + "\n"
-                     "Exec=" + entryValue(exec) + "\n"
-                     "Path=" + entryValue(workingFolder) + "\n"
-                     "Terminal=false\n";
-  if (kind == ShortcutKind::Program) text += "Icon=vorkel\n";
-  else text += "Icon=help-browser\n";
+                     "Name=" + entryValue(name) + "\n";
+  // A comment that only repeats the name ("Hjælp til Vorkelen") is left
+  // out: menus show it as a tooltip, and the desktop's checker warns.
+  if (shortcut.description != name) text += "Comment=" + entryValue(shortcut.description) + "\n";
+  text += "Exec=" + entryValue(exec) + "\n" +
+          "Path=" + entryValue(shortcut.workingFolder) + "\n" +
+          "Terminal=false\n" +
+          "Icon=" + entryValue(shortcut.icon) + "\n" +
+          "Categories=" + categories + "\n";
+  if (!shortcut.mimeTypes.empty()) text += "MimeType=" + entryValue(shortcut.mimeTypes) + "\n";
   return Files::writeFileAtomically(linkFile, text);
 }
 

@@ -39,14 +39,24 @@ std::vector<std::string> existingProgramFolders(const std::string& programsFolde
 
 // How a shortcut starts its target: a program is run, any other file
 // (help pages) is opened with the desktop's handler.
-enum class ShortcutKind { Program, Document };
+enum class ShortcutKind { Program, Document, Uninstaller };
 
-// Writes a desktop entry `linkFile` (a ".desktop" path) that starts
-// `target` in `workingFolder`, with `description` as its comment. False
-// when it cannot be written.
-bool createShortcut(const std::string& target, const std::string& linkFile,
-                    const std::string& description, const std::string& workingFolder,
-                    ShortcutKind kind);
+// One menu entry: what it starts and how the menu shows it.
+struct Shortcut {
+  std::string target;         // the program, or the file it opens
+  std::string argument;       // one argument after a program ("" for none)
+  bool takesFile = false;     // the program opens the file it is given ("%f")
+  std::string description;    // the entry's comment
+  std::string workingFolder;
+  ShortcutKind kind = ShortcutKind::Program;
+  std::string icon;           // an absolute file, or a name of the icon theme
+  std::string mimeTypes;      // the types it opens, each followed by ";"
+};
+
+// Writes the desktop entry `linkFile` (a ".desktop" path) for `shortcut`,
+// its name the file's name without ".desktop". False when it cannot be
+// written.
+bool createShortcut(const Shortcut& shortcut, const std::string& linkFile);
 
 // The names the menu files of a program folder get (without folders).
 std::string menuFileName(std::string_view programFolderName);

@@ -16,6 +16,7 @@
 #include "setup/Installations.h"
 #include "setup/InstallerTexts.h"
 #include "setup/ProgramFolder.h"
+#include "setup/ProgramTraces.h"
 
 namespace vorkel::setup {
 
@@ -106,6 +107,18 @@ bool Uninstaller::mayRemove(const std::string& path, const std::string& installR
   return false;
 }
 
+bool Uninstaller::mayRemoveFolder(const std::string& folder, const std::string& installRoot) const {
+  // Besides the folders where an installation writes, the ones the programs
+  // made in the user's home (~/.local/state/vorkel, ~/.cache, ~/.local):
+  // an empty folder below the home, never the home itself.
+  if (mayRemove(Files::withTrailingSeparator(folder), installRoot) || folder + "/" == installRoot)
+    return true;
+  if (hasDotPart(Files::toSlashes(folder)) || folders_.home.empty()) return false;
+  const std::string home = Files::resolvedPath(folders_.home);
+  const std::string resolved = Files::resolvedPath(folder);
+  return !home.empty() && !resolved.empty() && resolved != home && below(resolved, home);
+}
+
 bool Uninstaller::run(const std::string& root, bool confirm) {
   kept_.clear();
   const std::string installRoot = Files::withTrailingSeparator(Files::absolutePath(root));
@@ -179,16 +192,22 @@ bool Uninstaller::run(const std::string& root, bool confirm) {
       continue;
     registry_.deleteValue(it->root, it->key, it->name);
   }
+  // What the installed programs wrote themselves while they were used.
+  removeGeneratorRegistration(registry_, installRoot);
   removeInstallation(registry_, installRoot);
   const auto& keys = record.keys();
   for (auto it = keys.rbegin(); it != keys.rend(); ++it)
     if (keyIsEmpty(registry_, it->root, it->key)) registry_.deleteKey(it->root, it->key);
+  removeEmptyStore(registry_);
 
   Files::removeFile(logPath);
   Files::removeFile(recordPath);
+  removeHandOverLog(folders_, installRoot);
+  removeIdleWindowFolder(folders_);
   const auto& folders = record.folders();
+  removeDesktopCaches(folders_, folders, system_);
   for (auto it = folders.rbegin(); it != folders.rend(); ++it)
-    if (mayRemove(Files::withTrailingSeparator(*it), installRoot) || *it + "/" == installRoot)
+    if (mayRemoveFolder(*it, installRoot))
       ::rmdir(it->c_str());  // fails, as it should, while the folder holds anything
 
   if (Files::isFolder(installRoot))

@@ -12,6 +12,9 @@
 // crosswords in the output folder, say) stay, and so do the folders that
 // hold them. Registry keys and folders go when they are empty. Last go the
 // log, the record and the install root itself when nothing is left in it.
+// What the programs wrote on their own while they were used goes too, as
+// long as it is this installation's (setup/ProgramTraces.h); the registry
+// store goes once it holds nothing.
 
 #include <string>
 #include <vector>
@@ -41,6 +44,7 @@ class Uninstaller {
 
  private:
   bool mayRemove(const std::string& path, const std::string& installRoot) const;
+  bool mayRemoveFolder(const std::string& folder, const std::string& installRoot) const;
   Ui& ui_;
   Registry& registry_;
   InstallerSystem& system_;

@@ -123,12 +123,14 @@ TEST_F(InstallationRunTest, GeneratorOnlyInstallation) {
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(values, expected);
 
-  // Exactly two shortcuts, and the group in the desktop's menu.
+  // The two shortcuts of the generator and the uninstaller's, and the group
+  // in the desktop's menu.
   std::vector<std::string> entries;
   for (const auto& e : fs::directory_iterator(state.programsFolder + "Plindra"))
     entries.push_back(e.path().filename().string());
   std::sort(entries.begin(), entries.end());
-  EXPECT_EQ(entries, (std::vector<std::string>{"Hjælp til Vorkelen.desktop", "Vorkel.desktop"}));
+  EXPECT_EQ(entries, (std::vector<std::string>{"Afinstaller.desktop", "Hjælp til Vorkelen.desktop",
+                                               "Vorkel.desktop"}));
   std::string menu = m.tmp.read("home/.config/menus/applications-merged/vendrik-Plindra.menu");
   EXPECT_NE(menu.find("<Filename>Plindra-Vorkel.desktop</Filename>"), std::string::npos);
   EXPECT_NE(menu.find("<Directory>vendrik-Plindra.directory</Directory>"), std::string::npos);
@@ -201,10 +203,10 @@ TEST_F(InstallationRunTest, EverythingSelectedWritesTheSolverAndDrawerValues) {
   std::vector<std::string> lines = logLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), m.installRoot() + "XRundel/sv3.cff"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), m.installRoot() + "Penvik/penvik.ini"), lines.end());
-  // Six shortcuts: three help entries and three programs.
+  // Seven shortcuts: three help entries, three programs and the uninstaller.
   int shortcuts = 0;
   for (const auto& e : fs::directory_iterator(state.programsFolder + "Plindra")) shortcuts += e.is_regular_file();
-  EXPECT_EQ(shortcuts, 6);
+  EXPECT_EQ(shortcuts, 7);
 }
 
 // A menu entry is made only for a file the run installed: help the medium
@@ -219,13 +221,13 @@ TEST_F(InstallationRunTest, MenuEntriesOnlyForInstalledFiles) {
     std::vector<std::string> entries;
   } cases[] = {
       {"all help", true, true, 6,
-       {"Hjælp til Penviken", "Hjælp til Rundelen", "Hjælp til Vorkelen", "Penvik", "Rundel",
-        "Vorkel"}},
+       {"Afinstaller", "Hjælp til Penviken", "Hjælp til Rundelen", "Hjælp til Vorkelen", "Penvik",
+        "Rundel", "Vorkel"}},
       {"no help but the generator's", false, true, 6,
-       {"Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
-      {"no help at all", false, false, 6, {"Penvik", "Rundel", "Vorkel"}},
+       {"Afinstaller", "Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
+      {"no help at all", false, false, 6, {"Afinstaller", "Penvik", "Rundel", "Vorkel"}},
       {"solver help in English, which the medium lacks", true, true, 9,
-       {"Hjælp til Penviken", "Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
+       {"Afinstaller", "Hjælp til Penviken", "Hjælp til Vorkelen", "Penvik", "Rundel", "Vorkel"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -23,6 +23,7 @@ class FakeSystem : public InstallerSystem {
   std::set<std::string> mimeTypes{"text/html"};
   std::vector<std::string> started;
   int fontRefreshes = 0;
+  int databaseRefreshes = 0;
 
   double freeBytes(const std::string&) override { return free; }
   bool start(const std::string& commandLine) override {
@@ -33,6 +34,7 @@ class FakeSystem : public InstallerSystem {
     return mimeTypes.count(mimeType) != 0;
   }
   void refreshFonts(const std::string&) override { ++fontRefreshes; }
+  void refreshDesktopDatabases(const std::string&) override { ++databaseRefreshes; }
 };
 
 class NoProgress : public ProgressPort {
@@ -58,6 +60,8 @@ struct Machine {
     f.home = tmp / "home";
     f.dataHome = tmp / "home/.local/share";
     f.configHome = tmp / "home/.config";
+    f.stateHome = tmp / "home/.local/state";
+    f.cacheHome = tmp / "home/.cache";
     f.dataDirs = {tmp / "usr/share"};
     f.configDirs = {tmp / "etc/xdg"};
     return f;
@@ -89,6 +93,8 @@ struct Machine {
     std::filesystem::create_directories(tmp / "medium/DK/Lager");
     tmp.write("medium/Fonts/techncln.ttf", "font n");
     tmp.write("medium/Fonts/techncli.ttf", "font i");
+    tmp.write("medium/vorkel.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+    tmp.write("medium/vorkel-mime.xml", "<mime-info/>");
   }
 
   // The solver's and the drawing program's files, beside makeMedium's.

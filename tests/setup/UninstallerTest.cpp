@@ -221,6 +221,70 @@ TEST_F(UninstallerTest, WithoutQuestionsAChangedDictionaryStays) {
   EXPECT_EQ(u.kept(), std::vector<std::string>{m.installRoot() + "Dic/SVsmall.dic"});
 }
 
+// What the programs write on their own while they are used goes with the
+// installation while it is this installation's: the generator's file type
+// naming its program, the drawing program's log of crossword hand-overs,
+// the window link's session key once no window is open, the folders they
+// made. What names anything else, or is in use, stays.
+TEST_F(UninstallerTest, WhatTheProgramsWroteGoesWhileItIsTheInstallations) {
+  const std::string root = m.installRoot();
+  const struct {
+    const char* name;
+    std::string program;  // the generator that registered the file type
+    std::string handedOver;  // the crossword in the drawing program's log
+    bool windowOpen;  // a program's window has its socket beside the key
+    bool registrationStays;
+    bool logStays;
+  } cases[] = {
+      {"this installation's generator and crosswords", root + "Vorkel/q4",
+       root + "Lager/x10_001.010", false, false, false},
+      {"the generator named through a link to the installation", "LINK/Vorkel/q4",
+       "LINK/Lager/x10_002.010", false, false, false},
+      {"the package's generator, a crossword elsewhere, a window open", "/usr/lib/vorkel/q4",
+       m.tmp.path() + "/home/Vorkel/Lager/x10_001.010", true, true, true},
+  };
+  const std::string link = m.tmp / "link";
+  fs::create_directory_symlink(m.tmp / "home/Vendrik", link);
+  auto linked = [&](std::string path) {
+    if (path.rfind("LINK/", 0) == 0) path = link + path.substr(4);
+    return path;
+  };
+  const std::string log = m.tmp / "home/.local/state/vorkel/penvik.log";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (&c != &cases[0]) SetUp();  // installed again
+    const std::string program = linked(c.program);
+    m.registry.setString(RegistryRoot::ClassesRoot, "Q4.Application\\DefaultIcon", "", program);
+    m.registry.setString(RegistryRoot::ClassesRoot, ".skb", "", program);
+    m.registry.setString(RegistryRoot::ClassesRoot, "Q4.Document.1\\DefaultIcon", "", program + ",1");
+    m.tmp.write("home/.local/state/vorkel/penvik.log",
+                "2026-12-10T11:00:00+01:00\t" + linked(c.handedOver) +
+                    "\n2026-12-10T11:00:01+01:00\t\tno name in the shared block\n");
+    m.tmp.write("home/.cache/vorkel-windows/session-key", std::string(32, 'k'));
+    if (c.windowOpen) m.tmp.write("home/.cache/vorkel-windows/Penvik", "a socket");
+    ASSERT_TRUE(uninstaller().run(root, /*confirm=*/false));
+    EXPECT_EQ(m.registry.readString(RegistryRoot::ClassesRoot, ".skb") == program, c.registrationStays);
+    EXPECT_EQ(m.registry.readString(RegistryRoot::ClassesRoot, "Q4.Document.1\\DefaultIcon") ==
+                  program + ",1",
+              c.registrationStays);
+    EXPECT_EQ(fs::exists(log), c.logStays);
+    EXPECT_EQ(fs::exists(m.tmp / "home/.cache/vorkel-windows/session-key"), c.windowOpen);
+    if (!c.registrationStays) {
+      EXPECT_EQ(m.tmp.read("registry.ini"), registryBefore);
+      EXPECT_EQ(tree(m.tmp / "home"), before);  // the state folders the log made go too
+    }
+  }
+}
+
+// The registry store goes with the last thing in it, and its lock with it.
+TEST_F(UninstallerTest, AnEmptyRegistryStoreGoesWithItsLock) {
+  m.registry.deleteKey(RegistryRoot::ClassesRoot, ".txt");
+  ASSERT_TRUE(fs::exists(m.tmp / "registry.ini.lock"));
+  ASSERT_TRUE(uninstaller().run(m.installRoot(), /*confirm=*/false));
+  EXPECT_FALSE(fs::exists(m.tmp / "registry.ini"));
+  EXPECT_FALSE(fs::exists(m.tmp / "registry.ini.lock"));
+}
+
 TEST(InstallRecord, ReadsBackWhatItWroteAndSkipsDamage) {
   vorkel::testing::TempFolder t;
   InstallRecord r;

@@ -104,6 +104,9 @@ class Home {
     ::setenv("XDG_DATA_DIRS", (tmp / "usr/share").c_str(), 1);
     ::setenv("XDG_CONFIG_DIRS", (tmp / "etc/xdg").c_str(), 1);
     ::setenv("VORKEL_REGISTRY", (tmp / "registry.ini").c_str(), 1);
+    // The state and cache folders and the drawing program's log lie in the
+    // home, where their defaults put them.
+    for (const char* name : {"XDG_STATE_HOME", "XDG_CACHE_HOME", "PENVIK_LOG"}) ::unsetenv(name);
     fs::create_directories(tmp / "home");
   }
   ~Home() {
@@ -116,8 +119,10 @@ class Home {
   vorkel::testing::TempFolder tmp;
 
  private:
-  static constexpr const char* kNames[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME",
-                                           "XDG_DATA_DIRS", "XDG_CONFIG_DIRS", "VORKEL_REGISTRY"};
+  static constexpr const char* kNames[] = {"HOME",           "XDG_DATA_HOME",   "XDG_CONFIG_HOME",
+                                           "XDG_DATA_DIRS",  "XDG_CONFIG_DIRS", "VORKEL_REGISTRY",
+                                           "XDG_STATE_HOME", "XDG_CACHE_HOME",  "XDG_RUNTIME_DIR",
+                                           "PENVIK_LOG"};
   std::map<std::string, std::string> saved_;
 };
 
@@ -339,6 +344,58 @@ TEST(InstallerWindow, QuietInstallationAndRemoval) {
   EXPECT_EQ(readAll(err).rfind("Advarsel: Installationen må desværre afbrydes", 0), 0u) << readAll(err);
 }
 
+// Installed, used as a user uses it, uninstalled: of the home nothing is
+// left but the crosswords the user made. Used means: the registry store in
+// its own place in the home (~/.config/vorkel), the window program started
+// (it registers the template file type naming itself, and its window link
+// makes its folder when there is no runtime folder), a crossword made, and
+// the crossword handed over to the drawing program, which logs it in the
+// state folder (~/.local/state/vorkel/penvik.log; written here as it
+// writes it, the default route installs no drawing program).
+TEST(InstallerWindow, AnUninstallLeavesOnlyTheUsersCrosswords) {
+  ASSERT_TRUE(fs::exists(kMedium + "setup")) << "build the medium first";
+  Home home;
+  ::unsetenv("VORKEL_REGISTRY");
+  ::unsetenv("XDG_RUNTIME_DIR");
+  const std::string home_ = home.tmp / "home/";
+  const std::string root = home_ + "Vendrik/";
+  const std::string err = home.tmp / "err.txt";
+  ASSERT_EQ(run("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"" + kMedium +
+                "setup\" --quiet > /dev/null 2> \"" + err + "\""),
+            0)
+      << readAll(err);
+  const std::string store = home_ + ".config/vorkel/registry.ini";
+  ASSERT_TRUE(fs::exists(store));
+
+  if (fs::exists(root + "Vorkel/q4")) {
+    const std::string pid = home.tmp / "q4.pid";
+    ASSERT_EQ(run("cd \"" + root + "Vorkel\" && (QT_QPA_PLATFORM=offscreen exec ./q4 > \"" +
+                  home.tmp.path() + "/q4.out\" 2>&1 &  echo $! > \"" + pid + "\")"),
+              0);
+    for (int i = 0; i < 300 && readAll(store).find("Q4.Document.1") == std::string::npos; ++i)
+      QTest::qWait(100);
+    ASSERT_NE(readAll(store).find("Q4.Document.1"), std::string::npos) << readAll(home.tmp / "q4.out");
+    const std::string q4 = "/proc/" + std::to_string(std::stol(readAll(pid)));
+    run("kill -TERM " + std::to_string(std::stol(readAll(pid))));
+    for (int i = 0; i < 300 && fs::exists(q4); ++i) QTest::qWait(100);
+    ASSERT_FALSE(fs::exists(q4)) << "q4 did not end on SIGTERM";
+  }
+  ASSERT_EQ(run("cd \"" + root + "Vorkel\" && ./vorkel generate Model1.skb -n 1 --seed 3 > /dev/null 2>&1"), 0);
+  const std::set<std::string> made = tree(root + "Lager");
+  ASSERT_EQ(made.size(), 1u);
+  const std::string crossword = root + "Lager/" + *made.begin();
+  fs::create_directories(home_ + ".local/state/vorkel");
+  std::ofstream(home_ + ".local/state/vorkel/penvik.log")
+      << "2026-12-10T11:00:00+01:00\t" << crossword << "\n";
+
+  ASSERT_EQ(run("QT_QPA_PLATFORM=offscreen \"" + root + "uninst\" --quiet \"" + root + "\" 2> \"" +
+                err + "\""),
+            0)
+      << readAll(err);
+  EXPECT_EQ(tree(home_), (std::set<std::string>{"Vendrik", "Vendrik/Lager",
+                                                "Vendrik/Lager/" + *made.begin()}));
+}
+
 TEST(InstallerWindow, InstallGenerateAndUninstall) {
   ASSERT_TRUE(fs::exists(kMedium + "setup")) << "build the medium first";
   Home home;
@@ -454,10 +511,11 @@ TEST(InstallerWindow, InstallGenerateAndUninstall) {
   EXPECT_EQ(values, registry);
 
   // The two desktop entries, and the fonts.
-  EXPECT_EQ(tree(programs + "Plindra"),
-            (std::set<std::string>{"Hjælp til Vorkelen.desktop", "Vorkel.desktop"}));
+  EXPECT_EQ(tree(programs + "Plindra"), (std::set<std::string>{"Afinstaller.desktop",
+                                                               "Hjælp til Vorkelen.desktop",
+                                                               "Vorkel.desktop"}));
   std::string entry = readAll(programs + "Plindra/Vorkel.desktop");
-  EXPECT_NE(entry.find("Exec=\"" + gen + "q4\"\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("Exec=\"" + gen + "q4\" %f\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("Path=" + gen + "\n"), std::string::npos) << entry;
   EXPECT_NE(readAll(programs + "Plindra/Hjælp til Vorkelen.desktop")
                 .find("Exec=xdg-open \"" + gen + "help/index.html\""),
@@ -492,7 +550,7 @@ TEST(InstallerWindow, InstallGenerateAndUninstall) {
   std::set<std::string> expectedAfter = before;
   expectedAfter.insert({"Plindra Test", "Plindra Test/Lager", "Plindra Test/Lager/" + *made.begin()});
   EXPECT_EQ(after, expectedAfter);
-  EXPECT_EQ(lines(readAll(home.tmp / "registry.ini")).size(), 1u);  // the store's heading alone
+  EXPECT_FALSE(fs::exists(home.tmp / "registry.ini"));  // nothing was left in it
 }
 
 }  // namespace
