@@ -4,8 +4,10 @@
 set -euo pipefail
 packages=(
   an
+  appstream
   clang
   cmake
+  desktop-file-utils
   dict-freedict-dan-eng
   dpkg-dev
   file
@@ -23,6 +25,7 @@ packages=(
   pkgconf
   libsqlite3-dev
   libxxhash-dev
+  lintian
   myspell-da
   mythes-da
   ninja-build
@@ -33,6 +36,7 @@ packages=(
   qt6-translations-l10n
   qxw
   scdoc
+  shared-mime-info
   wbritish
   wbritish-small
   wdanish
@@ -41,6 +45,7 @@ packages=(
   wspanish
   wswedish
   xauth
+  xdg-utils
 )
 missing=()
 for p in "${packages[@]}"; do

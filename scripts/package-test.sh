@@ -7,6 +7,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build"/vorkel_*.deb | head -n 1)
+# Debian's package checker: no error (the warnings that stay are listed in
+# the README's package section).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$deb" >&2
+fi
 
 # dpkg may be busy with another installation: wait for its lock.
 dpkg_retry() {
@@ -17,8 +22,10 @@ dpkg_retry() {
   done
   return 1
 }
-dpkg_retry dpkg -i "$deb"
+# Removed again however the test ends, also when dpkg -i leaves it
+# unconfigured (a dependency missing: scripts/install-deps.sh installs them).
 trap 'dpkg_retry dpkg -r vorkel >/dev/null' EXIT
+dpkg_retry dpkg -i "$deb"
 
 # The command line, and the stock data through a user's own folder, as the
 # window program of the package starts it.
@@ -31,6 +38,28 @@ if [ -x /usr/bin/q4 ]; then
   QT_QPA_PLATFORM=offscreen /usr/bin/q4 --version
 fi
 test -f /usr/share/mime/packages/vorkel.xml
-test -f /usr/share/man/man1/vorkel.1
+grep -q '"\*.ktd"' /usr/share/mime/packages/vorkel.xml
+# The manual pages (compressed or not, as the build made them).
+for page in vorkel q4 penvik; do
+  if [ "$page" = vorkel ] || [ -x "/usr/bin/$page" ]; then
+    ls /usr/share/man/man1/"$page".1* >/dev/null
+  fi
+done
+test -f /usr/share/doc/vorkel/copyright
+head -n 1 /usr/share/doc/vorkel/copyright | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'
+gzip -t /usr/share/doc/vorkel/changelog.Debian.gz
+test -f /usr/share/metainfo/dk.vendrik.vorkel.metainfo.xml
+dpkg-query -W -f='${Depends}\n' vorkel | grep -q 'xdg-utils'
+entries=(/usr/share/applications/vorkel.desktop)
+[ -x /usr/bin/penvik ] && entries+=(/usr/share/applications/penvik.desktop)
+for entry in "${entries[@]}"; do test -f "$entry"; done
+# The desktop's own checkers, where they are installed (scripts/install-deps.sh
+# installs them).
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "${entries[@]}"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net /usr/share/metainfo/dk.vendrik.vorkel.metainfo.xml >/dev/null
+fi
 rm -rf "$home"
 echo "package $(basename "$deb"): installed, started and removed"
