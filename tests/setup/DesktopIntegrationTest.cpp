@@ -18,15 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> tree(const std::string& folder) {
-  std::vector<std::string> out;
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(folder, ec);
-       !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-    out.push_back(fs::relative(it->path(), folder).string());
-  std::sort(out.begin(), out.end());
-  return out;
-}
+using testing::tree;
 
 // The keys of a desktop entry's group.
 std::map<std::string, std::string> entryKeys(const std::string& text) {

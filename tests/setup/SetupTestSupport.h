@@ -4,6 +4,7 @@
 // and a system whose free space, MIME defaults and program starts the test
 // sets.
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -16,6 +17,18 @@
 #include "setup/InstallerSystem.h"
 
 namespace vorkel::setup::testing {
+
+// Every file and folder below `folder`, relative to it, sorted.
+inline std::vector<std::string> tree(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> out;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(folder, ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+    out.push_back(fs::relative(it->path(), folder).string());
+  std::sort(out.begin(), out.end());
+  return out;
+}
 
 class FakeSystem : public InstallerSystem {
  public:

@@ -17,16 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file and folder below `folder`, relative to it.
-std::vector<std::string> tree(const std::string& folder) {
-  std::vector<std::string> out;
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(folder, ec);
-       !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-    out.push_back(fs::relative(it->path(), folder).string());
-  std::sort(out.begin(), out.end());
-  return out;
-}
+using testing::tree;
 
 struct UninstallerTest : ::testing::Test {
   testing::Machine m;
