@@ -250,7 +250,11 @@ bool GenerateJob::makeFastCrossword(int index) {
     for (int i = 0; i < length; ++i) codes[i] = static_cast<std::uint8_t>(letters[i] & 31);
     return words.find(length, codes) >= 0;
   };
-  FastFill fill(words, c.language);
+  // One fill for all of the job's crosswords keeps its memory; each
+  // crossword starts without the dead ends of the one before.
+  if (!fastFill_) fastFill_ = std::make_unique<FastFill>(words, c.language);
+  FastFill& fill = *fastFill_;
+  fill.startCrossword();
   FastFillSettings settings;
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;

@@ -35,6 +35,7 @@
 
 namespace vorkel {
 
+class FastFill;
 class ForcedWords;
 class RawCrosswordGroup;
 class WorkingGrid;
@@ -104,6 +105,7 @@ class GenerateJob {
   ApplicationContext context_;
   std::string scoreProblem_;  // why the score file cannot be used; empty when it can
   std::unique_ptr<RawCrosswordGroup> group_;  // while run() runs
+  std::unique_ptr<FastFill> fastFill_;       // made at the first fast crossword
 };
 
 }  // namespace vorkel

@@ -22,6 +22,13 @@ LetterSet lettersOfCell(char cell, const Language& language) {
 
 }  // namespace
 
+FastFill::FastFill(const WordIndex& index, const Language& language)
+    : index_(index), language_(language), workspace_(std::make_unique<FastFillWorkspace>()) {}
+
+FastFill::~FastFill() = default;
+
+void FastFill::startCrossword() { workspace_->conflicts.clear(); }
+
 FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
                                const FastFillSettings& settings) {
   FastFillOutcome outcome;
@@ -37,13 +44,15 @@ FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
       letters[static_cast<std::size_t>(y * graph.width + x)] = lettersOfCell(grid.get(x, y), language_);
 
   FastFillSearch search(index_, graph, random, ui, settings);
-  search.setConflicts(std::move(conflicts_));
+  search.adopt(*workspace_);
   outcome.status = search.setup(letters) ? search.search() : FastFillOutcome::Status::Unfillable;
-  conflicts_ = search.takeConflicts();
   outcome.nodes = search.nodes();
   outcome.failures = search.failures();
   outcome.blocks = search.blocks();
-  if (outcome.status != FastFillOutcome::Status::Filled) return outcome;
+  if (outcome.status != FastFillOutcome::Status::Filled) {
+    search.giveBack(*workspace_);
+    return outcome;
+  }
 
   for (std::size_t s = 0; s < graph.slots.size(); ++s) {
     const SlotGraph::Slot& slot = graph.slots[s];
@@ -54,6 +63,7 @@ FastFillOutcome FastFill::fill(WorkingGrid& grid, Random& random, Ui& ui,
       grid.put(static_cast<char>(language_.nameOf(codes[i])), x, y);
     }
   }
+  search.giveBack(*workspace_);
   return outcome;
 }
 

@@ -41,6 +41,7 @@
 // language's letters; otherwise it is left as it was.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "engine/WordIndex.h"
@@ -86,12 +87,20 @@ struct FastFillOutcome {
   std::uint64_t blocks = 0;    // 64-bit blocks of word sets read or copied
 };
 
+struct FastFillWorkspace;
+
 class FastFill {
  public:
   // The index and the language must outlive the fill. `language` turns the
   // grid's letters into letter codes and back.
-  FastFill(const WordIndex& index, const Language& language)
-      : index_(index), language_(language) {}
+  FastFill(const WordIndex& index, const Language& language);
+  ~FastFill();
+  FastFill(const FastFill&) = delete;
+  FastFill& operator=(const FastFill&) = delete;
+
+  // A new crossword: forgets the dead ends the attempts so far met, so that
+  // it is filled as a fresh FastFill would fill it (its memory is kept).
+  void startCrossword();
 
   // One attempt at filling `grid`. The keyboard queue of `ui` is looked at
   // every 128 placements; Escape stops the attempt.
@@ -100,7 +109,9 @@ class FastFill {
  private:
   const WordIndex& index_;
   const Language& language_;
-  std::vector<double> conflicts_;  // see FastFillSearch: per slot, across attempts
+  // The search's vectors between attempts, and the dead ends per slot that
+  // steer the next attempt (FastFillSearch).
+  std::unique_ptr<FastFillWorkspace> workspace_;
 };
 
 }  // namespace vorkel

@@ -34,7 +34,11 @@
 
 namespace vorkel {
 
+struct FastFillWorkspace;
+
 class FastFillSearch {
+  friend struct FastFillWorkspace;
+
  public:
   using Block = WordIndex::Block;
 
@@ -56,9 +60,12 @@ class FastFillSearch {
   std::uint64_t blocks() const { return blocks_; }
   std::uint64_t failures() const { return failures_; }
   LetterSet cellLetters(int cell) const { return cellLetters_[static_cast<std::size_t>(cell)]; }
-  // The dead ends per slot, carried from one attempt to the next.
-  void setConflicts(std::vector<double> conflicts) { conflicts_ = std::move(conflicts); }
-  std::vector<double> takeConflicts() { return std::move(conflicts_); }
+  // The vectors an attempt works in (FastFillWorkspace, below). An attempt takes
+  // them from the one before and gives them back, so the attempts of a run
+  // allocate once; setup() sets each afresh but the dead ends per slot,
+  // which are carried from one attempt to the next on purpose.
+  void adopt(FastFillWorkspace& workspace);
+  void giveBack(FastFillWorkspace& workspace);
 
   // --- trail (FastFillBacktrack.cpp) ---
   struct Mark {
@@ -169,6 +176,23 @@ class FastFillSearch {
   mutable std::uint64_t blocks_ = 0;
   std::uint64_t failures_ = 0;
   bool stopped_ = false;
+};
+
+// What a fill keeps between its attempts: the search's vectors, with their
+// capacity, and the dead ends per slot.
+struct FastFillWorkspace {
+  std::vector<FastFillSearch::SlotState> slots;
+  std::vector<FastFillSearch::Block> candidates;
+  std::vector<LetterSet> seen;
+  std::vector<LetterSet> cellLetters;
+  std::vector<std::uint32_t> support;
+  std::vector<std::size_t> supportAt;
+  std::vector<int> slotsByLength[SlotGraph::MaxLength + 1];
+  std::vector<int> queue, nextQueue;
+  std::vector<std::uint32_t> queuedIn;
+  std::vector<FastFillSearch::TrailEntry> trail;
+  std::vector<FastFillSearch::Block> saved;
+  std::vector<double> conflicts;
 };
 
 }  // namespace vorkel

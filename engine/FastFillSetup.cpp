@@ -12,6 +12,25 @@ FastFillSearch::FastFillSearch(const WordIndex& index, const SlotGraph& graph, R
                                Ui& ui, const FastFillSettings& settings)
     : index_(index), graph_(graph), random_(random), ui_(ui), settings_(settings) {}
 
+void FastFillSearch::adopt(FastFillWorkspace& w) {
+  slots_.swap(w.slots);
+  candidates_.swap(w.candidates);
+  seen_.swap(w.seen);
+  cellLetters_.swap(w.cellLetters);
+  support_.swap(w.support);
+  supportAt_.swap(w.supportAt);
+  for (int length = 0; length <= SlotGraph::MaxLength; ++length)
+    slotsByLength_[length].swap(w.slotsByLength[length]);
+  queue_.swap(w.queue);
+  nextQueue_.swap(w.nextQueue);
+  queuedIn_.swap(w.queuedIn);
+  trail_.swap(w.trail);
+  saved_.swap(w.saved);
+  conflicts_.swap(w.conflicts);
+}
+
+void FastFillSearch::giveBack(FastFillWorkspace& w) { adopt(w); }
+
 bool FastFillSearch::setup(const std::vector<LetterSet>& cellLetters) {
   cellLetters_ = cellLetters;
   const std::size_t slotCount = graph_.slots.size();
@@ -50,6 +69,7 @@ bool FastFillSearch::setup(const std::vector<LetterSet>& cellLetters) {
 
   trail_.clear();
   saved_.clear();
+  queue_.clear();
   nextQueue_.clear();
   nextTag_ = ++tagCounter_;
   for (std::size_t s = 0; s < slotCount; ++s) {
