@@ -1,6 +1,7 @@
 #include "setup/ProgramTraces.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <sstream>
 
@@ -62,10 +63,15 @@ std::string loggedName(const std::string& line) {
       continue;
     }
     const char c = field[++i];
+    unsigned byte = 0;
+    // A damaged escape ("\xZZ") is taken as written, without its backslash.
+    const bool hex = c == 'x' && i + 2 < field.size() &&
+                     std::from_chars(field.data() + i + 1, field.data() + i + 3, byte, 16).ptr ==
+                         field.data() + i + 3;
     if (c == 't') name += '\t';
     else if (c == 'n') name += '\n';
-    else if (c == 'x' && i + 2 < field.size()) {
-      name += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
+    else if (hex) {
+      name += static_cast<char>(byte);
       i += 2;
     } else name += c;
   }

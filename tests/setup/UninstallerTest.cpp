@@ -250,7 +250,9 @@ TEST_F(UninstallerTest, WhatTheProgramsWroteGoesWhileItIsTheInstallations) {
     m.registry.setString(RegistryRoot::ClassesRoot, "Q4.Document.1\\DefaultIcon", "", program + ",1");
     m.tmp.write("home/.local/state/vorkel/penvik.log",
                 "2026-12-10T11:00:00+01:00\t" + linked(c.handedOver) +
-                    "\n2026-12-10T11:00:01+01:00\t\tno name in the shared block\n");
+                    "\n2026-12-10T11:00:01+01:00\t\tno name in the shared block\n"
+                    // A damaged escape in a name (the log is the user's file).
+                    "2026-12-10T11:00:02+01:00\t" + linked(c.handedOver) + "\\xZZ\n");
     m.tmp.write("home/.cache/vorkel-windows/session-key", std::string(32, 'k'));
     if (c.windowOpen) m.tmp.write("home/.cache/vorkel-windows/Penvik", "a socket");
     ASSERT_TRUE(uninstaller().run(root, /*confirm=*/false));
