@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "app/EditHistory.h"
+#include "app/FastFillWords.h"
 #include "app/ForcedSettings.h"
 #include "app/RecentFiles.h"
 #include "app/Template.h"
@@ -135,6 +136,12 @@ class ApplicationContext {
   // instead (engine/WordIndex.h) and leaves the store as it is; the
   // template's Trie name is still taken.
   bool loadWordStore = true;
+  // Whether the store takes only the words at the template's floor
+  // (MinScore, with a score file beside the dictionary), as the window's
+  // runs do; `vorkel generate --fill path` takes every word.
+  bool storeAtTemplateFloor = true;
+  // The fast fill's words of the last fast run (app/FastAttempt.h).
+  FastFillWords fastFillWords;
   // How a word list named as the template's dictionary is read; the window
   // program's files are Windows-1252, the command line takes its --encoding.
   WordListEncoding wordListEncoding = WordListEncoding::Cp1252;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ApplicationContext.h"
+#include "app/FastAttempt.h"
 #include "app/FillAttempt.h"
 #include "app/ForcedWordsDialog.h"
 #include "app/HandOver.h"
@@ -40,7 +41,9 @@ bool havePath(const ApplicationContext& context) { return context.path.length() 
 // What one attempt tells the run loop.
 struct AttemptOutcome {
   FillResult result = FillResult::NotFilled;
-  bool saveFailed = false;  // a filled crossword could not be written
+  // A filled crossword could not be written, or no crossword can be made:
+  // every later attempt would end the same way.
+  bool endsRun = false;
 };
 
 // A filled grid: saved as a raw crossword and counted, the user warned
@@ -52,7 +55,7 @@ void saveFilled(ApplicationContext& context, const WorkingGrid& grid, bool intoD
   if (grid.hasEmptyLetterCell()) {
     // Every later attempt would end the same way: the run stops here.
     ui.messageBox(texts::unfilledCells, texts::invalidFileName, Icon::Error);
-    outcome.saveFailed = true;
+    outcome.endsRun = true;
     return;
   }
   const std::string folder = context.outputFolder();
@@ -69,7 +72,7 @@ void saveFilled(ApplicationContext& context, const WorkingGrid& grid, bool intoD
     // Not counted: a run told to save n crosswords must not stop after n
     // failures believing they were saved.
     ui.messageBox(saved.path, texts::invalidFileName, Icon::Error);
-    outcome.saveFailed = true;
+    outcome.endsRun = true;
   }
   if (intoDocument) grid.copyLettersTo(context.document);
 }
@@ -84,6 +87,19 @@ AttemptOutcome attempt(ApplicationContext& context, FillAttempt& attempts, Attem
   AttemptOutcome outcome;
   outcome.result = filled.result;
   if (outcome.result == FillResult::Filled) saveFilled(context, attempts.grid(), !withLetters, outcome);
+  return outcome;
+}
+
+// One crossword with the fast fill, saved as `attempt` saves it. A grid
+// the fast fill proves cannot be filled ends the run.
+AttemptOutcome fastAttempt(ApplicationContext& context, FastAttempt& attempts, AttemptKind kind) {
+  const bool withLetters = kind == AttemptKind::WithLetters;
+  AttemptOutcome outcome;
+  outcome.result = attempts.make(withLetters);
+  if (outcome.result == FillResult::Filled)
+    saveFilled(context, attempts.grid(), !withLetters, outcome);
+  else if (outcome.result == FillResult::NotFilled)
+    outcome.endsRun = true;
   return outcome;
 }
 
@@ -108,7 +124,7 @@ void runLoop(ApplicationContext& context, const std::function<std::optional<Atte
     const std::optional<AttemptOutcome> outcome = next();
     // An output folder that takes no file takes none the next time either;
     // going on would only repeat the message after every crossword.
-    if (!outcome || outcome->saveFailed || context.stopRequested) break;
+    if (!outcome || outcome->endsRun || context.stopRequested) break;
     const bool reachedLimit = context.simpleMode && context.run.saved >= context.RunLimit;
     if (options.handOver && context.run.saved > savedBefore) {
       options.handOver->handOver(context.LastRawCrossword, reachedLimit);
@@ -181,11 +197,24 @@ bool drawWords(ApplicationContext& context, ForcedWords& words) {
 
 FillResult runAttempt(ApplicationContext& context, AttemptKind kind) {
   context.run.crowdingWarned = false;  // a run of its own
+  if (context.currentTemplate.fastFill) {
+    FastAttempt attempts(context);
+    return attempts.ready() ? fastAttempt(context, attempts, kind).result : FillResult::NotFilled;
+  }
   FillAttempt attempts(context);
   return attempt(context, attempts, kind).result;
 }
 
 bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options) {
+  if (context.currentTemplate.fastFill) {
+    FastAttempt attempts(context);
+    if (!attempts.ready()) return false;
+    runLoop(context, [&]() -> std::optional<AttemptOutcome> {
+      return fastAttempt(context, attempts, kind);
+    }, options);
+    if (kind == AttemptKind::WithoutLetters) markDocumentChanged(context);
+    return true;
+  }
   if (!havePath(context)) {
     context.ui.messageBox(texts::noPathForRun, texts::noPathForRunCaption);
     return false;

@@ -22,7 +22,8 @@ enum class AttemptKind {
 };
 
 // One attempt: builds the working grid, fills it, and saves a filled grid
-// as a raw crossword. Returns how the fill ended.
+// as a raw crossword. Returns how the fill ended. With the fast fill, the
+// attempt goes on until the grid is filled, stopped, or shown unfillable.
 FillResult runAttempt(ApplicationContext& context, AttemptKind kind);
 
 // How a run differs from the advanced menu's.
@@ -36,7 +37,9 @@ struct RunOptions {
   bool setStatusText = true;
 };
 
-// The run loop. False when nothing ran (no path).
+// The run loop. A template that asks for the fast fill (Fyld=hurtig) is
+// filled by it (app/FastAttempt.h) and needs no path. False when nothing
+// ran (no path; for the fast fill, no words).
 bool runGeneration(ApplicationContext& context, AttemptKind kind, const RunOptions& options = {});
 
 // "Generer  &Tvang": the dialog "Lav krydsord med bestemte ord"

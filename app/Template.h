@@ -41,6 +41,8 @@ struct Template {
   // The file whose words are in memory, so that the next template naming
   // the same file keeps them; empty when none was loaded from a file.
   std::string dictionaryPath;
+  // The floor the store in memory was loaded at; 0: every word.
+  int dictionaryFloor = 0;
   std::string pathFileName;
   std::string parameterFileName;
   std::string destDir;
@@ -48,6 +50,11 @@ struct Template {
   // MinScore: the floor of word scores a fill uses; -1 when the template
   // names none (then a fill uses every word not scored 0).
   int minScore = -1;
+  // Fyld=hurtig: the window's runs fill with the fast fill (engine/FastFill.h)
+  // from the dictionary's words at the floor, instead of following the path;
+  // forced-word runs and "&Tjek" keep the path fill. False when the template
+  // has no such key, so a template made without it runs as it always did.
+  bool fastFill = false;
   // The profile of the last loaded template, kept until the next load.
   std::optional<Profile> templateProfile;
   // Template loads in this run: the first is not put on the recent-files list.

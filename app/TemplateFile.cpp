@@ -1,6 +1,7 @@
 #include "app/TemplateFile.h"
 
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -21,6 +22,18 @@ namespace vorkel {
 namespace {
 
 constexpr const char* kSection = "Skabelon";
+// Fyld=hurtig (any case) asks the window's runs for the fast fill.
+constexpr const char* kFillKey = "Fyld";
+constexpr std::string_view kFastFillValue = "hurtig";
+
+bool namesFastFill(std::string_view value) {
+  if (value.size() != kFastFillValue.size()) return false;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char lower = value[i] >= 'A' && value[i] <= 'Z' ? static_cast<char>(value[i] + 32) : value[i];
+    if (lower != kFastFillValue[i]) return false;
+  }
+  return true;
+}
 
 std::string formatText(const char* pattern, const std::string& arg) {
   int n = std::snprintf(nullptr, 0, pattern, arg.c_str());
@@ -53,12 +66,36 @@ std::optional<std::string> templateFile(ApplicationContext& context, const Profi
   return resolveInFolder(context, name, folder);
 }
 
+// The floor of the store: the template's MinScore where a score file lies
+// beside the dictionary (a word scored 0 is then never taken); 0 otherwise,
+// and for a template that names no floor.
+int storeFloor(const ApplicationContext& context, const std::string& dictionary) {
+  const int floor = context.currentTemplate.minScore;
+  if (!context.storeAtTemplateFloor || floor < 0) return 0;
+  return Files::exists(scorePathBeside(dictionary)) ? std::max(floor, 1) : 0;
+}
+
+// The scores of the words a store at `floor` takes; nullopt, shown, when the
+// score file cannot be read.
+std::optional<WordScores> storeScores(ApplicationContext& context, const std::string& dictionary) {
+  std::string error;
+  std::optional<WordScores> scores =
+      WordScores::load(scorePathBeside(dictionary), context.language, error);
+  if (!scores)
+    context.ui.messageBox(std::string(texts::scoresUnusable) + "\n" + error,
+                          texts::scoresUnusableCaption, Icon::Error);
+  return scores;
+}
+
 void loadDictionary(ApplicationContext& context, const std::string& name) {
   Template& t = context.currentTemplate;
   t.dictionaryName = name;
-  // The same name (exactly) keeps the store: reloading 100000 words is what
-  // the user waits for when switching between models of one dictionary.
-  if (name == t.dictionaryPath) return;
+  const std::string located = context.locate(name);
+  int floor = context.loadWordStore ? storeFloor(context, located) : 0;
+  // The same name (exactly) at the same floor keeps the store: reloading
+  // 100000 words is what the user waits for when switching between models
+  // of one dictionary.
+  if (name == t.dictionaryPath && floor == t.dictionaryFloor) return;
   if (!context.loadWordStore) {
     t.dictionaryPath = name;
     return;
@@ -66,13 +103,21 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
   Ui& ui = context.ui;
   ui.setStatusText(texts::loadingDictionary);
   ui.setCursor(Cursor::Wait);
+  std::optional<WordScores> scores;
+  if (floor > 0 && !(scores = storeScores(context, located))) floor = 0;
   context.replaceDictionary(ApplicationContext::TemplateDictionaryWords);
-  bool loaded = loadWordFile(*context.dictionary, context.locate(name), context.wordListEncoding);
+  const auto atFloor = [&](std::string_view word) {
+    return scores->scoreOfText(word, context.language) >= floor;
+  };
+  const bool loaded =
+      floor > 0 ? loadWordFile(*context.dictionary, located, context.wordListEncoding, atFloor)
+                : loadWordFile(*context.dictionary, located, context.wordListEncoding);
   ui.setStatusText("");
   ui.setCursor(Cursor::Arrow);
   // A failed load leaves an empty store; forgetting the name makes the next
   // template that names the file try again instead of keeping the empty one.
   t.dictionaryPath = loaded ? name : std::string();
+  t.dictionaryFloor = floor;
 }
 
 bool writeTemplate(ApplicationContext& context) {
@@ -83,7 +128,8 @@ bool writeTemplate(ApplicationContext& context) {
             skb.writeString("Vej", t.pathFileName) &&
             skb.writeString("Parametre", t.parameterFileName) &&
             skb.writeString("DestDir", t.destDir) && skb.writeInt("Sprog", toNumber(t.language)) &&
-            (t.minScore < 0 || skb.writeInt("MinScore", t.minScore));
+            (t.minScore < 0 || skb.writeInt("MinScore", t.minScore)) &&
+            (!t.fastFill || skb.writeString(kFillKey, kFastFillValue));
   if (!ok)
     context.ui.messageBox(formatText(texts::templateSaveFailed, t.templatePath),
                           texts::templateSaveFailedCaption, Icon::Error);
@@ -109,6 +155,7 @@ bool readTemplateFiles(ApplicationContext& context, std::string_view path) {
   // A floor outside 0..100 names none.
   t.minScore = skb.getInt("MinScore", -1);
   if (t.minScore < 0 || t.minScore > WordScores::MaxScore) t.minScore = -1;
+  t.fastFill = namesFastFill(skb.getString(kFillKey, "", Template::MaxValue));
 
   std::optional<std::string> trie =
       templateFile(context, skb, "Trie", "dksort.dic", "Dictionary", "Dictionary");

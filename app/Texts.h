@@ -56,6 +56,14 @@ inline constexpr const char* crowdedOutputCaption = "Advarsel";
 inline constexpr const char* cannotBuildCaption = "Kan ikke bygge";
 inline constexpr const char* missingDictionary = "Mangler en ordliste";
 inline constexpr const char* missingPath = "Mangler en vej-liste der passer til krydsen";
+// The fast fill found that no crossword can be made of the model (and its
+// letters) with the dictionary's words at the template's floor.
+inline constexpr const char* noFastFill = "Krydsen kan ikke fyldes med ordbogens ord";
+// A score file beside the template's dictionary that cannot be used (the
+// reason follows on the next line): the store takes every word.
+inline constexpr const char* scoresUnusable =
+    "Ordenes point kan ikke bruges, så alle ordbogens ord tages med:";
+inline constexpr const char* scoresUnusableCaption = "Fejl";
 
 // --- Simple mode ---
 inline constexpr const char* wizardTitle = "Lav dine første krydsord ";

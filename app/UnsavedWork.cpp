@@ -14,7 +14,7 @@ std::vector<std::string> UnsavedWork::templateNames(const ApplicationContext& co
   const Template& t = context.currentTemplate;
   return {context.documentDialog.fileName, t.dictionaryName, t.pathFileName,
           t.parameterFileName, std::to_string(toNumber(t.language)),
-          std::to_string(t.minScore)};
+          std::to_string(t.minScore), t.fastFill ? "hurtig" : ""};
 }
 
 void UnsavedWork::markTemplateSaved(const ApplicationContext& context) {

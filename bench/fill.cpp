@@ -35,7 +35,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "cli/RestartPolicy.h"
+#include "engine/RestartPolicy.h"
 #include "dictionary/Language.h"
 #include "dictionary/WordStore.h"
 #include "engine/FastFill.h"

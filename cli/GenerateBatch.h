@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/RestartPolicy.h"
+#include "engine/RestartPolicy.h"
 #include "engine/WordIndex.h"
 #include "dictionary/WordListEncoding.h"
 

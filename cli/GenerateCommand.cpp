@@ -49,7 +49,7 @@
 #include "cli/LanguageOption.h"
 #include "cli/GenerateBatch.h"
 #include "cli/GenerateJob.h"
-#include "cli/RestartPolicy.h"
+#include "engine/RestartPolicy.h"
 #include "engine/ForcedWords.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"

@@ -114,6 +114,9 @@ GenerateJob::GenerateJob(GenerateBatch& batch, Console& console, const std::stri
 
 bool GenerateJob::load(const std::string& templatePath) {
   context_.loadWordStore = batch_.fill == FillKind::Path;
+  // The path fill of the command line takes every word, as it always did
+  // (--min-score is the fast fill's).
+  context_.storeAtTemplateFloor = false;
   if (!loadTemplate(context_, templatePath)) return false;
   if (batch_.fill == FillKind::Fast && !batch_.words) loadWordIndex();
   return true;

@@ -134,13 +134,18 @@ bool readWordFile(const std::string& path, WordListEncoding encoding, std::strin
 }
 
 bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding encoding) {
+  return loadWordFile(dict, path, encoding, nullptr);
+}
+
+bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding encoding,
+                  const std::function<bool(std::string_view)>& keep) {
   std::string bytes;
   if (!readWordFile(path, encoding, bytes)) {
     dict.ui().messageBox(texts::loadOpenFailed, path);
     return false;
   }
   forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
-    dict.insertWord(word);
+    if (!keep || keep(word)) dict.insertWord(word);
     return true;
   });
   return true;

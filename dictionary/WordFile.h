@@ -23,6 +23,7 @@
 // Failures are shown through the store's Ui; the functions answer false.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,10 @@ inline constexpr std::uint64_t MaxWordFileBytes = 64u << 20;
 // be read; otherwise true, whatever the file holds.
 bool loadWordFile(WordStore& dict, const std::string& path,
                   WordListEncoding encoding = WordListEncoding::Cp1252);
+// The same, taking only the words `keep` answers true for (given as the
+// store takes them: Windows-1252 text).
+bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding encoding,
+                  const std::function<bool(std::string_view)>& keep);
 
 // Writes every word of `dict` as `.dic`, in the order of forEachWord, with
 // filler bits from `random`. The file is written beside the target and then

@@ -196,5 +196,36 @@ TEST(GenerationRuns, ContextsWritingIntoOneFolderNeverCollide) {
   for (const std::string& n : names) EXPECT_EQ(dir.read("ud/" + n).size(), 13u) << n;
 }
 
+// A template that asks for the fast fill fills from the words at its floor
+// and needs no path; one whose floor leaves no fill says so and ends the run.
+TEST_F(GenerationRunTest, AFastFillTemplateFillsFromTheWordsAtItsFloor) {
+  // a b / c d at the floor; e f / g h only below it.
+  dir.write("words.dic", "ab\r\ncd\r\nac\r\nbd\r\nef\r\ngh\r\neg\r\nfh\r\n");
+  dir.write("words.score", "ab\t80\ncd\t80\nac\t80\nbd\t80\nef\t10\ngh\t10\neg\t10\nfh\t10\n");
+  c.currentTemplate.dictionaryName = "words.dic";
+  c.currentTemplate.fastFill = true;
+  c.path.free();
+  c.simpleMode = true;
+  c.RunLimit = 4;
+  for (const int floor : {50, 90}) {
+    SCOPED_TRACE(floor);
+    c.currentTemplate.minScore = floor;
+    c.run.saved = 0;
+    s.ui.messages.clear();
+    ASSERT_TRUE(runGeneration(c, AttemptKind::WithoutLetters));
+    if (floor == 90) {
+      EXPECT_EQ(c.run.saved, 0);
+      EXPECT_EQ(s.countMessages(texts::noFastFill), 1);
+      continue;
+    }
+    EXPECT_TRUE(s.ui.messages.empty());
+    ASSERT_EQ(c.run.saved, 4);
+    for (const std::string& name : filesIn(dir / "ud")) {
+      const std::string rows = dir.read("ud/" + name).substr(5);
+      EXPECT_EQ(rows.find_first_of("EFGHefgh"), std::string::npos) << name << ": " << rows;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vorkel

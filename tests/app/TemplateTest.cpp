@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/InstallationFolders.h"
 #include "app/TemplateFile.h"
 #include "app/Texts.h"
@@ -33,6 +35,14 @@ class TemplateTest : public ::testing::Test {
   TempFolder dir;
   Session s{dir.path()};
   ApplicationContext& c = s.context;
+
+  // The files a template that names none reads.
+  void writeDefaultFiles() {
+    dir.write("PuslFlad.ktd", documentBytes(3, 2));
+    dir.write("dksort.dic", "kat\r\n");
+    dir.write("Puslflad.vej", pathBytes());
+    dir.write("Default.par", formatParameterFile(SearchParameters{}));
+  }
 
   void setRegistry(const std::string& name, const std::string& value) {
     s.registry.setString(RegistryRoot::ClassesRoot, "Q4.Application\\" + name, "", value);
@@ -70,10 +80,7 @@ TEST_F(TemplateTest, TemplateWithoutKeysLoadsTheDefaultFilesFromTheWorkFolder) {
 // MinScore: a floor of 0..100 is taken and saved again with the template;
 // anything else names none.
 TEST_F(TemplateTest, AFloorIsReadWithinItsRangeAndSavedAgain) {
-  dir.write("PuslFlad.ktd", documentBytes(3, 2));
-  dir.write("dksort.dic", "kat\r\n");
-  dir.write("Puslflad.vej", pathBytes());
-  dir.write("Default.par", formatParameterFile(SearchParameters{}));
+  writeDefaultFiles();
   const struct {
     const char* value;
     int floor;
@@ -89,6 +96,69 @@ TEST_F(TemplateTest, AFloorIsReadWithinItsRangeAndSavedAgain) {
   c.currentTemplate.templatePath = "kopi.skb";
   ASSERT_TRUE(saveTemplate(c));
   EXPECT_NE(dir.read("kopi.skb").find("MinScore=40"), std::string::npos);
+}
+
+// Fyld=hurtig (any case) asks for the fast fill; a template without the new
+// keys is saved without them, as the program always saved it.
+TEST_F(TemplateTest, TheFillKeyIsReadInAnyCaseAndSavedOnlyWhenSet) {
+  writeDefaultFiles();
+  const struct {
+    const char* line;
+    bool fast;
+  } cases[] = {{"Fyld=hurtig", true}, {"FYLD=Hurtig", true}, {"Fyld=vej", false},
+               {"Fyld=", false},      {"", false}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.line);
+    dir.write("t.skb", std::string("[Skabelon]\r\n") + k.line + "\r\n");
+    ASSERT_TRUE(loadTemplate(c, "t.skb"));
+    EXPECT_EQ(c.currentTemplate.fastFill, k.fast);
+    c.currentTemplate.templatePath = "kopi.skb";
+    dir.write("kopi.skb", "");
+    ASSERT_TRUE(saveTemplate(c));
+    EXPECT_EQ(dir.read("kopi.skb").find("Fyld"), k.fast ? dir.read("kopi.skb").find("Fyld=hurtig")
+                                                         : std::string::npos);
+    EXPECT_EQ(dir.read("kopi.skb").find("MinScore"), std::string::npos);
+  }
+}
+
+// The store holds the words scored at the template's floor or above, where a
+// score file lies beside the dictionary; a word scored 0 or not at all is
+// then never taken. Without a floor, a score file or a readable one, every
+// word; a change of floor reloads the same file.
+TEST_F(TemplateTest, TheStoreHoldsTheWordsAtTheTemplatesFloor) {
+  dir.write("m.ktd", documentBytes(2, 2));
+  dir.write("words.dic", "kat\r\nhund\r\nhest\r\nko\r\n");
+  dir.write("m.vej", pathBytes());
+  dir.write("m.par", formatParameterFile(SearchParameters{}));
+  const std::string common =
+      "Model=m.ktd\r\nVej=m.vej\r\nParametre=m.par\r\nTrie=words.dic\r\nDestDir=ud\r\n";
+  const std::string scores = "kat\t80\nhund\t40\nhest\t0\n";
+  const struct {
+    const char* floor;       // the template's MinScore line
+    const char* scoreFile;   // nullptr: none
+    bool atFloor;            // as the window loads; false: as vorkel generate --fill path
+    int words;
+  } cases[] = {
+      {"MinScore=50", scores.c_str(), true, 1},  {"MinScore=0", scores.c_str(), true, 2},
+      {"", scores.c_str(), true, 4},             {"MinScore=50", nullptr, true, 4},
+      {"MinScore=50", scores.c_str(), false, 4}, {"MinScore=50", "kat\tmange\n", true, 4},
+      {"MinScore=40", scores.c_str(), true, 2},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.floor) + (k.scoreFile ? k.scoreFile : "(no scores)"));
+    std::filesystem::remove(dir / "words.score");
+    if (k.scoreFile) dir.write("words.score", k.scoreFile);
+    c.storeAtTemplateFloor = k.atFloor;
+    s.ui.messages.clear();
+    dir.write("t.skb", "[Skabelon]\r\n" + common + k.floor + "\r\n");
+    ASSERT_TRUE(loadTemplate(c, "t.skb"));
+    EXPECT_EQ(c.dictionary->wordCount(), k.words);
+    const bool unusable = k.scoreFile && std::string(k.scoreFile).find("mange") != std::string::npos;
+    ASSERT_EQ(s.ui.messages.size(), unusable ? 1u : 0u) << s.ui.lastMessage().text;
+    if (unusable) {
+      EXPECT_EQ(s.ui.lastMessage().text.find(texts::scoresUnusable), 0u);
+    }
+  }
 }
 
 TEST_F(TemplateTest, SameDictionaryNameKeepsTheStoreAnyDifferenceReloads) {

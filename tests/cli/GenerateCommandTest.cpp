@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/RestartPolicy.h"
+#include "engine/RestartPolicy.h"
 #include "engine/ParameterFile.h"
 #include "engine/Path.h"
 #include "../platform/TempFolder.h"

@@ -61,7 +61,7 @@ TEST(ProcessFind, NeverLooksInTheCurrentDirectory) {
   const std::string planted = makeScript(t, "here/helper-tool", "exit 0");
   const std::string installed = makeScript(t, "bin/helper-tool", "exit 0");
   testing::InFolder here(t / "here");
-  for (const std::string path : {t / "bin", "." + (":" + t / "bin"), ":" + t / "bin", "here:" + t / "bin"}) {
+  for (const std::string& path : {t / "bin", "." + (":" + t / "bin"), ":" + t / "bin", "here:" + t / "bin"}) {
     testing::ScopedEnvironment env(std::map<std::string, std::string>{{"PATH", path}});
     EXPECT_EQ(Process::findProgram("helper-tool"), installed) << path;
   }

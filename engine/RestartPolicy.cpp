@@ -1,4 +1,4 @@
-#include "cli/RestartPolicy.h"
+#include "engine/RestartPolicy.h"
 
 #include <limits>
 

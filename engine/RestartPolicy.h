@@ -1,5 +1,5 @@
 #pragma once
-// When a batch run gives up on an attempt and starts a new one.
+// When a run gives up on an attempt and starts a new one.
 //
 // A randomised depth-first fill has a heavy tail: most attempts on a model
 // finish within a few thousand entries into the search, a few wander for
