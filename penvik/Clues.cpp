@@ -10,6 +10,8 @@ namespace penvik {
 namespace {
 
 constexpr std::string_view kMagic = "PENVIK LEDEORD 1";
+constexpr std::string_view kMagicWithDrafts = "PENVIK LEDEORD 2";
+constexpr std::string_view kDraftMark = "udkast";
 // Header, size line, 50 rows of 50 and some thousand clues of full length.
 constexpr std::size_t kMaxClueFileBytes = 1024 * 1024;
 
@@ -79,15 +81,17 @@ const std::string& Clues::text(const ClueKey& key) const {
   return it == texts_.end() ? none : it->second;
 }
 
-void Clues::set(const ClueKey& key, std::string_view text) {
+void Clues::set(const ClueKey& key, std::string_view text, bool draft) {
   if (text.empty()) texts_.erase(key);
   else texts_[key] = std::string(text.substr(0, MaxClueText));
+  if (draft && !text.empty()) drafts_.insert(key);
+  else drafts_.erase(key);
 }
 
 std::string clueFilePath(std::string_view rawPath) { return std::string(rawPath) + ".ledeord"; }
 
 std::string formatClueFile(const RawGrid& grid, const Clues& clues) {
-  std::string out(kMagic);
+  std::string out(clues.draftCount() > 0 ? kMagicWithDrafts : kMagic);
   out += "\r\n" + std::to_string(grid.width) + "\t" + std::to_string(grid.height) + "\r\n";
   for (int r = 0; r < grid.height; ++r) {
     out.append(grid.cells, static_cast<std::size_t>(r * grid.width),
@@ -96,7 +100,8 @@ std::string formatClueFile(const RawGrid& grid, const Clues& clues) {
   }
   for (const auto& [key, text] : clues.all()) {
     out += std::to_string(key.column + 1) + "\t" + std::to_string(key.row + 1) + "\t" +
-           (key.direction == Direction::Across ? "V" : "L") + "\t" + escape(text) + "\r\n";
+           (key.direction == Direction::Across ? "V" : "L") + "\t" + escape(text) +
+           (clues.isDraft(key) ? "\t" + std::string(kDraftMark) : std::string()) + "\r\n";
   }
   return out;
 }
@@ -108,7 +113,7 @@ ClueFileResult parseClueFile(std::string_view bytes, const RawGrid& grid) {
     return result;
   }
   const std::vector<std::string_view> lines = splitLines(bytes);
-  if (lines.empty() || lines[0] != kMagic) {
+  if (lines.empty() || (lines[0] != kMagic && lines[0] != kMagicWithDrafts)) {
     result.error = "Filen er ingen ledeordsfil fra Penvik.";
     return result;
   }
@@ -130,6 +135,12 @@ ClueFileResult parseClueFile(std::string_view bytes, const RawGrid& grid) {
     const std::string_view columnText = takeField(line, ok);
     const std::string_view rowText = takeField(line, ok);
     const std::string_view directionText = takeField(line, ok);
+    // A text holds no tab (it is written as "\t"): a tab after it starts
+    // the draft mark.
+    const std::size_t markAt = line.find('\t');
+    const bool draft = markAt != std::string_view::npos;
+    ok = ok && (!draft || line.substr(markAt + 1) == kDraftMark);
+    if (draft) line = line.substr(0, markAt);
     std::string text;
     ok = ok && wholeNumber(columnText, column) && wholeNumber(rowText, row) &&
          (directionText == "V" || directionText == "L") && unescape(line, text) &&
@@ -141,7 +152,7 @@ ClueFileResult parseClueFile(std::string_view bytes, const RawGrid& grid) {
       ++result.skipped;
       continue;
     }
-    result.clues.set({column - 1, row - 1, d}, text);
+    result.clues.set({column - 1, row - 1, d}, text, draft);
   }
   return result;
 }

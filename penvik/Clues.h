@@ -10,9 +10,13 @@
 //   #OST#...                      its rows, exactly as in the raw crossword
 //   ...
 //   2<TAB>1<TAB>V<TAB>Mejeriprodukt   one line per clue: column and row of
-//   2<TAB>1<TAB>L<TAB>Fugl            the clue cell (1-based), V across
+//   2<TAB>1<TAB>L<TAB>Fugl<TAB>udkast the clue cell (1-based), V across
 //                                     ("vandret") or L down ("lodret"),
-//                                     then the text
+//                                     then the text, and "udkast" for a
+//                                     draft the user has not yet accepted
+//
+// A file that holds drafts says "PENVIK LEDEORD 2"; one without is written
+// as version 1, byte for byte as before drafts were kept, and both are read.
 //
 // The rows make sure the clues are only ever used for the crossword they
 // were written for: when the raw crossword under that name is another one
@@ -30,6 +34,7 @@
 #include <compare>
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -53,8 +58,12 @@ class Clues {
  public:
   // The text of a clue; empty when none was written.
   const std::string& text(const ClueKey& key) const;
-  // Sets a text (Windows-1252, cut to MaxClueText); an empty text removes it.
-  void set(const ClueKey& key, std::string_view text);
+  // Sets a text (Windows-1252, cut to MaxClueText), a draft or typed; an
+  // empty text removes it.
+  void set(const ClueKey& key, std::string_view text, bool draft = false);
+  // A draft: proposed by the program, not yet accepted or edited.
+  bool isDraft(const ClueKey& key) const { return drafts_.contains(key); }
+  std::size_t draftCount() const { return drafts_.size(); }
   bool empty() const { return texts_.empty(); }
   std::size_t size() const { return texts_.size(); }
   const std::map<ClueKey, std::string>& all() const { return texts_; }
@@ -62,6 +71,7 @@ class Clues {
 
  private:
   std::map<ClueKey, std::string> texts_;
+  std::set<ClueKey> drafts_;
 };
 
 // "<raw crossword>.ledeord".

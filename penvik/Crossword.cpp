@@ -29,13 +29,39 @@ Crossword Crossword::open(std::string path) {
   return c;
 }
 
-bool Crossword::setClue(const ClueKey& key, std::string_view text, std::string& message) {
+bool Crossword::setClue(const ClueKey& key, std::string_view text, std::string& message,
+                        bool draft) {
   if (!grid || !clueCellAt(*grid, key.column, key.row).starts(key.direction)) {
     message = "Feltet starter intet ord i den retning.";
     return false;
   }
-  if (clues.text(key) == text.substr(0, MaxClueText)) return true;
-  clues.set(key, text);
+  if (clues.text(key) == text.substr(0, MaxClueText) && clues.isDraft(key) == (draft && !text.empty()))
+    return true;
+  clues.set(key, text, draft);
+  return save(message);
+}
+
+bool Crossword::addDrafts(const Clues& drafts, std::string& message) {
+  if (!grid) return true;
+  bool added = false;
+  for (const auto& [key, text] : drafts.all()) {
+    if (!clues.text(key).empty() || !clueCellAt(*grid, key.column, key.row).starts(key.direction))
+      continue;
+    clues.set(key, text, true);
+    added = true;
+  }
+  return !added || save(message);
+}
+
+bool Crossword::acceptDrafts(std::string& message) {
+  if (clues.draftCount() == 0) return true;
+  const Clues before = clues;
+  for (const auto& [key, text] : before.all())
+    if (before.isDraft(key)) clues.set(key, text);
+  return save(message);
+}
+
+bool Crossword::save(std::string& message) {
   if (foreignClueFile) {
     const std::string old = clueFilePath(path);
     if (std::rename(old.c_str(), (old + ".gammel").c_str()) != 0) {

@@ -36,11 +36,21 @@ struct Crossword {
   // Reads the raw crossword and its clues.
   static Crossword open(std::string path);
 
-  // Sets the clue's text (empty removes it) and saves the clue file. The
-  // clue must be one the crossword has (a clue cell that starts a word that
-  // way). False with a message when it is not, or the file could not be
+  // Sets the clue's text (empty removes it), a draft or typed, and saves
+  // the clue file. The clue must be one the crossword has (a clue cell that
+  // starts a word that way). False with a message when it is not, or the file could not be
   // written; the text is kept in memory either way when the clue is valid.
-  bool setClue(const ClueKey& key, std::string_view text, std::string& error);
+  bool setClue(const ClueKey& key, std::string_view text, std::string& error, bool draft = false);
+  // Adds drafts for clues that have no text yet (penvik/ClueDrafts.h) and
+  // saves the clue file once; a clue with a text keeps it. False with a
+  // message when the file could not be written.
+  bool addDrafts(const Clues& drafts, std::string& error);
+  // Every draft becomes a clue, saved once.
+  bool acceptDrafts(std::string& error);
+
+ private:
+  // Writes the clue file, setting a foreign one aside first.
+  bool save(std::string& error);
 };
 
 class CrosswordList {

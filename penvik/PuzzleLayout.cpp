@@ -91,6 +91,7 @@ GridPicture layoutGrid(const RawGrid& grid, const Clues& clues, Rect area, doubl
       }
     }
   }
+  for (ClueBox& b : g.clues) b.draft = clues.isDraft(b.key);
   return g;
 }
 

@@ -62,6 +62,7 @@ struct ClueBox {
   ClueKey key;
   Rect box;          // where the text goes
   std::string text;  // Windows-1252; empty when not written yet
+  bool draft = false;  // a draft not yet accepted (penvik/Clues.h)
 };
 
 struct GridPicture {

@@ -1,14 +1,15 @@
 // Takes the README's pictures of the drawing program from the real program:
 //   penvik_screenshots RAWCROSSWORD OUTFOLDER [STOCKSCORES]
 //   penvik-window.png   the window after the generator handed it the crossword
-//                       and a user filled its clue cells with "Foreslå"
+//                       and a user had its clues drafted ("Foreslå ledeord")
+//                       and accepted the upper half
 //   penvik.pdf          the crossword saved as PDF (scripts/screenshots.sh
 //                       renders its first page to penvik-pdf.png)
 // The crossword is handed over as the generator does it, from another
 // process, through a private folder of windows and shared block, so a penvik
 // that is running meanwhile is not disturbed. The clues are the drafts
-// "Foreslå" brings; where there is none, a placeholder that says how long
-// the word is.
+// "Foreslå ledeord" brings; where there is none, a placeholder that says how
+// long the word is.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +28,7 @@
 #include "penvik/qt/GridWidget.h"
 #include "penvik/qt/PenvikWindow.h"
 #include "penvik/qt/PuzzleExport.h"
+#include "penvik/qt/Texts.h"
 #include "platform/SharedBlock.h"
 #include "platform/WindowMessages.h"
 #include "tools/TitledShot.h"
@@ -110,21 +112,25 @@ int main(int argc, char** argv) {
   }
   settle();
 
-  // A user fills every clue cell: a click, then "Foreslå"; where there is
-  // no proposal, typing.
+  // A user has every clue drafted ("Foreslå ledeord"), types where there
+  // was no proposal, and accepts the drafts of the upper half ("Godkend"):
+  // the lower half still shows its drafts in italics.
   const RawGrid grid = *window.current()->grid;
+  window.action(penvik::texts::proposeAll)->trigger();
   for (const ClueCell& cell : findClueCells(grid)) {
     for (Direction d : {Direction::Across, Direction::Down}) {
       if (!cell.starts(d)) continue;
       QTest::mouseClick(window.grid(), Qt::LeftButton, Qt::NoModifier,
                         window.grid()->cellCentre(cell.column, cell.row));
-      QTest::mouseClick(window.findChild<QPushButton*>(d == Direction::Across ? "acrossPropose"
-                                                                              : "downPropose"),
-                        Qt::LeftButton);
       QLineEdit* edit = window.clueEdit(d);
-      if (!edit->text().isEmpty()) continue;
-      edit->setFocus();
-      QTest::keyClicks(edit, QString("%1 bogstaver").arg(wordLength(grid, cell.column, cell.row, d)));
+      if (edit->text().isEmpty()) {
+        edit->setFocus();
+        QTest::keyClicks(edit, QString("%1 bogstaver").arg(wordLength(grid, cell.column, cell.row, d)));
+      } else if (cell.row < grid.height / 2) {
+        QTest::mouseClick(window.findChild<QPushButton*>(d == Direction::Across ? "acrossAccept"
+                                                                                : "downAccept"),
+                          Qt::LeftButton);
+      }
     }
   }
   const std::vector<ClueCell> cells = findClueCells(grid);

@@ -63,6 +63,7 @@ void GridWidget::paintEvent(QPaintEvent*) {
   style.letters = true;
   style.selectedCell = selectedCell_;
   style.highlighted = selectedClue_;
+  style.markDrafts = true;
   paintGrid(painter, picture(), 1.0, style);
 }
 

@@ -145,6 +145,12 @@ void PenvikWindow::buildMenus() {
   QAction* exit = file->addAction(texts::exit, this, [this] { close(); });
   exit->setShortcut(QKeySequence::Quit);
   exit->setStatusTip(texts::exitHint);
+  QMenu* clues = menuBar()->addMenu(texts::clueMenu);
+  QAction* proposeAll = clues->addAction(texts::proposeAll, this, [this] { proposeAllClues(); });
+  proposeAll->setStatusTip(texts::proposeAllHint);
+  proposeAll->setEnabled(static_cast<bool>(setup_.proposals));
+  clues->addAction(texts::acceptAll, this, [this] { acceptAllDrafts(); })
+      ->setStatusTip(texts::acceptAllHint);
   QMenu* help = menuBar()->addMenu(texts::helpMenu);
   help->addAction(texts::about, this, [this] {
     QMessageBox::about(this, QStringLiteral("Om Penvik"), texts::aboutText.arg(PENVIK_VERSION));
@@ -157,6 +163,9 @@ QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
   auto* layout = new QGridLayout(box);
   cellLabel_ = new QLabel(box);
   layout->addWidget(cellLabel_, 0, 0, 1, 2);
+  draftsLabel_ = new QLabel(box);
+  draftsLabel_->setObjectName("drafts");
+  layout->addWidget(draftsLabel_, 0, 2, 1, 2);
   int row = 1;
   for (Direction d : {Direction::Across, Direction::Down}) {
     auto* edit = new QLineEdit(box);
@@ -181,7 +190,14 @@ QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
     // The button does not take the focus: the field keeps its cursor.
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, d] { propose(d); });
-    layout->addWidget(button, row++, 2);
+    layout->addWidget(button, row, 2);
+    auto* accept = new QPushButton(texts::accept, box);
+    accept->setObjectName(d == Direction::Across ? "acrossAccept" : "downAccept");
+    accept->setToolTip(texts::acceptHint);
+    accept->setFocusPolicy(Qt::NoFocus);
+    connect(accept, &QPushButton::clicked, this, [this, d] { acceptDraft(d); });
+    layout->addWidget(accept, row++, 3);
+    (d == Direction::Across ? acrossAccept_ : downAccept_) = accept;
     (d == Direction::Across ? acrossEdit_ : downEdit_) = edit;
   }
   return box;
@@ -310,6 +326,49 @@ void PenvikWindow::propose(Direction d) {
   clueEdited(d, next);
 }
 
+void PenvikWindow::proposeAllClues() {
+  cluesFinished();
+  if (currentIndex_ < 0 || !setup_.proposals) return;
+  Crossword& c = list_.at(static_cast<std::size_t>(currentIndex_));
+  if (!c.grid) {
+    report(texts::chooseFirst);
+    return;
+  }
+  const Clues drafts = draftClues(*c.grid, c.clues, setup_.proposals);
+  std::size_t empty = 0;
+  for (const ClueCell& cell : findClueCells(*c.grid))
+    for (const Direction d : {Direction::Across, Direction::Down}) {
+      const ClueKey key{cell.column, cell.row, d};
+      if (cell.starts(d) && c.clues.text(key).empty() && drafts.text(key).empty()) ++empty;
+    }
+  std::string error;
+  if (!c.addDrafts(drafts, error)) report(qs(error));
+  else report(texts::draftsWritten.arg(drafts.size()).arg(empty));
+  grid_->update();
+  updateClueEditor();
+}
+
+void PenvikWindow::acceptDraft(Direction d) {
+  const Crossword* c = current();
+  if (!c || !c->grid || !selectedCell_) return;
+  const ClueCell cell = clueCellAt(*c->grid, selectedCell_->first, selectedCell_->second);
+  const ClueKey key{cell.column, cell.row, d};
+  if (!c->clues.isDraft(key)) return;
+  std::string error;
+  if (!list_.at(static_cast<std::size_t>(currentIndex_)).setClue(key, c->clues.text(key), error))
+    report(qs(error));
+  grid_->update();
+  updateClueEditor();
+}
+
+void PenvikWindow::acceptAllDrafts() {
+  if (currentIndex_ < 0) return;
+  std::string error;
+  if (!list_.at(static_cast<std::size_t>(currentIndex_)).acceptDrafts(error)) report(qs(error));
+  grid_->update();
+  updateClueEditor();
+}
+
 void PenvikWindow::clueFinished(Direction d) {
   std::optional<TypedClue>& typed = typed_[d == Direction::Across ? 0 : 1];
   if (!typed) return;
@@ -341,9 +400,17 @@ void PenvikWindow::updateClueEditor() {
     // the user types would move the cursor.
     if (edit->text() != text) edit->setText(text);
     edit->setEnabled(active);
+    // A draft reads in italics until it is accepted or edited.
+    const bool draft = active && c->clues.isDraft({cell.column, cell.row, d});
+    QFont font = edit->font();
+    font.setItalic(draft);
+    edit->setFont(font);
+    (d == Direction::Across ? acrossAccept_ : downAccept_)->setEnabled(draft);
     if (active && edit->hasFocus()) highlighted = ClueKey{cell.column, cell.row, d};
   }
   grid_->setSelection(cell.startsAny() ? selectedCell_ : std::nullopt, highlighted);
+  const std::size_t drafts = c && c->grid ? c->clues.draftCount() : 0;
+  draftsLabel_->setText(drafts > 0 ? texts::draftsLeft.arg(drafts) : QString());
 }
 
 void PenvikWindow::openFromDisk() {

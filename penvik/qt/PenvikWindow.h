@@ -31,6 +31,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace vorkel {
 class QtWindowEndpoint;
@@ -101,6 +102,11 @@ class PenvikWindow : public QMainWindow {
   QLabel* cellLabel_ = nullptr;
   // "Foreslå": the next draft for the word of the clue in that direction.
   void propose(Direction d);
+  // "Foreslå ledeord": a draft in every clue without text, marked as a
+  // draft (italics) until it is accepted ("Godkend") or edited.
+  void proposeAllClues();
+  void acceptDraft(Direction d);
+  void acceptAllDrafts();
   // The field was left, or the selection moves on: a clue the user typed
   // into it is learnt.
   void clueFinished(Direction d);
@@ -108,6 +114,9 @@ class PenvikWindow : public QMainWindow {
 
   QLineEdit* acrossEdit_ = nullptr;
   QLineEdit* downEdit_ = nullptr;
+  QPushButton* acrossAccept_ = nullptr;
+  QPushButton* downAccept_ = nullptr;
+  QLabel* draftsLabel_ = nullptr;
   // What was typed since the field was last left, per direction: the word
   // and the clue as it stands.
   struct TypedClue {

@@ -12,6 +12,8 @@ namespace penvik {
 namespace {
 
 const QColor kClueShade(215, 215, 215);
+// Drafts on screen: a muted blue, in italics.
+const QColor kDraftInk(40, 80, 160);
 const QColor kHighlight(255, 236, 150);
 const QColor kSelectedCell(170, 200, 240);
 
@@ -77,8 +79,12 @@ void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const G
     if (clue.text.empty()) continue;
     const QRectF box = scaled(clue.box, scale);
     const QString text = fromCp1252(clue.text);
-    painter.setFont(fittingFont(text, box, style.minimumTextSize, grid.cellSize * scale * 0.17));
+    QFont font = fittingFont(text, box, style.minimumTextSize, grid.cellSize * scale * 0.17);
+    const bool draft = style.markDrafts && clue.draft;
+    font.setItalic(draft);
+    painter.setFont(font);
     painter.save();
+    if (draft) painter.setPen(kDraftInk);
     painter.setClipRect(box);
     painter.drawText(box, Qt::TextWordWrap | Qt::AlignCenter, text);
     painter.restore();

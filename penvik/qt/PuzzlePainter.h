@@ -22,6 +22,9 @@ struct GridStyle {
   std::optional<ClueKey> highlighted;  // a clue box to mark (the one being edited)
   std::optional<std::pair<int, int>> selectedCell;
   double minimumTextSize = 5;          // in device units
+  // Drafts set apart from the accepted clues (on screen; paper prints them
+  // as clues).
+  bool markDrafts = false;
 };
 
 void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const GridStyle& style);

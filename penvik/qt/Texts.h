@@ -44,6 +44,18 @@ inline const QString proposeHint =
     QStringLiteral("Skriv et forslag til ledeordet; tryk igen for det næste");
 inline const QString noWordToPropose = QStringLiteral("Ordet er ikke helt udfyldt.");
 inline const QString noProposal = QStringLiteral("Intet forslag til %1.");
+inline const QString clueMenu = QStringLiteral("&Ledeord");
+inline const QString proposeAll = QStringLiteral("&Foreslå ledeord");
+inline const QString proposeAllHint = QStringLiteral(
+    "Skriv et udkast i hvert ledefelt uden ledeord; skrevne ledeord bliver stående");
+inline const QString acceptAll = QStringLiteral("&Godkend alle udkast");
+inline const QString acceptAllHint = QStringLiteral("Gør alle krydsordets udkast til ledeord");
+inline const QString accept = QStringLiteral("Godkend");
+inline const QString acceptHint =
+    QStringLiteral("Gør udkastet til et ledeord; at rette i det gør det samme");
+inline const QString draftsWritten = QStringLiteral("%1 udkast skrevet, %2 ord uden forslag.");
+inline const QString draftsLeft =
+    QStringLiteral("%1 udkast (kursiv) venter på at blive godkendt eller rettet.");
 
 inline const QString errorCaption = QStringLiteral("Penvik");
 inline const QString chooseFirst = QStringLiteral("Vælg først et krydsord, der kan læses.");

@@ -40,6 +40,46 @@ TEST(Clues, FileKeepsTextsWithAnyCharacterAndReadsBackTheSame) {
   EXPECT_EQ(clues.size(), 1u);
 }
 
+// A draft is marked in the file ("udkast", version 2) until it becomes a
+// clue; a file without drafts stays version 1. A mark that is not "udkast"
+// makes the line bad.
+TEST(Clues, DraftsAreMarkedInTheFileUntilAccepted) {
+  Clues clues;
+  clues.set(kAcross, "Fugl", true);
+  clues.set(kDown, "Ost");
+  const std::string file = formatClueFile(grid(), clues);
+  EXPECT_EQ(file, "PENVIK LEDEORD 2\r\n4\t3\r\n#OST\r\nORM#\r\nSY##\r\n"
+                  "1\t1\tV\tFugl\tudkast\r\n1\t1\tL\tOst\r\n");
+  const ClueFileResult back = parseClueFile(file, grid());
+  EXPECT_EQ(back.clues, clues);
+  EXPECT_TRUE(back.clues.isDraft(kAcross));
+  EXPECT_FALSE(back.clues.isDraft(kDown));
+  const ClueFileResult bad = parseClueFile(
+      "PENVIK LEDEORD 2\n4\t3\n#OST\nORM#\nSY##\n1\t1\tV\tFugl\tkladde\n", grid());
+  EXPECT_EQ(bad.skipped, 1);
+
+  clues.set(kAcross, "Fugl");  // accepted
+  EXPECT_EQ(clues.draftCount(), 0u);
+  EXPECT_EQ(formatClueFile(grid(), clues).substr(0, 17), "PENVIK LEDEORD 1\r");
+
+  // A crossword adds drafts only where no clue stands, saves once, and
+  // accepts them all.
+  TempFolder dir;
+  Crossword c = Crossword::open(dir.write("x4_000.003", kRaw));
+  std::string error;
+  ASSERT_TRUE(c.setClue(kDown, "Ost", error));
+  Clues drafts;
+  drafts.set(kAcross, "Fugl");
+  drafts.set(kDown, "Mejeriprodukt");
+  ASSERT_TRUE(c.addDrafts(drafts, error));
+  EXPECT_EQ(c.clues.text(kDown), "Ost");
+  EXPECT_TRUE(c.clues.isDraft(kAcross));
+  EXPECT_TRUE(Crossword::open(c.path).clues.isDraft(kAcross));
+  ASSERT_TRUE(c.acceptDrafts(error));
+  EXPECT_EQ(Crossword::open(c.path).clues.draftCount(), 0u);
+  EXPECT_EQ(Crossword::open(c.path).clues.text(kAcross), "Fugl");
+}
+
 TEST(Clues, BadLinesAreSkippedAndCountedTheRestIsUsed) {
   const std::string head = "PENVIK LEDEORD 1\n4\t3\n#OST\nORM#\nSY##\n";
   const ClueFileResult r = parseClueFile(head +

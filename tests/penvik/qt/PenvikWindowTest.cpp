@@ -22,6 +22,7 @@
 
 #include "penvik/qt/GridWidget.h"
 #include "penvik/qt/Texts.h"
+#include "penvik/qt/Texts.h"
 #include "platform/Files.h"
 #include "platform/SharedBlock.h"
 #include "platform/WindowMessages.h"
@@ -228,6 +229,44 @@ TEST_F(PenvikWindowTest, ProposeWritesTheNextDraftForTheWordAndKeepsIt) {
   EXPECT_NE(dir.read("x4_000.003.ledeord").find("1\t1\tV\tKnogler\r\n"), std::string::npos);
   click(1, 1);
   EXPECT_TRUE(learnt.empty());  // a draft taken is not a clue the user typed
+}
+
+// "Foreslå ledeord" drafts every clue without text; a typed clue stays. A
+// draft reads in italics until "Godkend" or an edit makes it a clue.
+TEST_F(PenvikWindowTest, ProposeAllDraftsEmptyCluesUntilAcceptedOrEdited) {
+  const std::string raw = dir.write("x4_000.003", kRaw);
+  PenvikWindow& w = start({raw}, [](std::string_view word) {
+    return std::vector<std::string>{"Ét " + std::string(word), "To " + std::string(word)};
+  });
+  click(3, 0);
+  QTest::keyClicks(QApplication::focusWidget(), "Ab");
+  w.action(texts::proposeAll)->trigger();
+  const Clues& clues = w.current()->clues;
+  const ClueKey os1{0, 0, Direction::Across}, os2{0, 0, Direction::Down};
+  EXPECT_EQ(clues.text({3, 0, Direction::Down}), "Ab");
+  EXPECT_FALSE(clues.isDraft({3, 0, Direction::Down}));
+  // Both words of (0,0) are OS: the second takes the next proposal.
+  EXPECT_EQ(clues.text(os1), "\xC9t OS");
+  EXPECT_EQ(clues.text(os2), "To OS");
+  EXPECT_EQ(clues.draftCount(), 3u);  // and AB across at (1,2)
+  EXPECT_EQ(dir.read("x4_000.003.ledeord").rfind("PENVIK LEDEORD 2", 0), 0u);
+
+  click(0, 0);
+  auto* acceptAcross = w.findChild<QPushButton*>("acrossAccept");
+  ASSERT_NE(acceptAcross, nullptr);
+  EXPECT_TRUE(across()->font().italic());
+  EXPECT_TRUE(acceptAcross->isEnabled());
+  QTest::mouseClick(acceptAcross, Qt::LeftButton);
+  EXPECT_FALSE(clues.isDraft(os1));
+  EXPECT_FALSE(across()->font().italic());
+  EXPECT_FALSE(acceptAcross->isEnabled());
+  down()->setFocus();
+  QTest::keyClicks(down(), "!");
+  EXPECT_EQ(clues.text(os2), "To OS!");
+  EXPECT_FALSE(clues.isDraft(os2));
+  w.action(texts::acceptAll)->trigger();
+  EXPECT_EQ(clues.draftCount(), 0u);
+  EXPECT_EQ(dir.read("x4_000.003.ledeord").rfind("PENVIK LEDEORD 1", 0), 0u);
 }
 
 TEST_F(PenvikWindowTest, OpenTakesFilesFromDiskAndSaysWhyOneCannotBeRead) {
