@@ -3,6 +3,7 @@
 # a crossword editor to judge (tally.sh reads the verdicts back).
 #
 #   bash bench/words/sample.sh [BUILD] [CROSSWORDS-PER-MODEL] [WORDS-PER-TIER] [OUT]
+#   LANGUAGE=en bash bench/words/sample.sh ...   # the English templates (ModelN-en.skb)
 #
 # Tiers: "default" (vorkel generate Stock/ModelN.skb as it stands: the
 # template's floor, which the window's runs use as well) and "full"
@@ -17,6 +18,7 @@ build="${1:-build/release}"
 count="${2:-10}"
 per_tier="${3:-150}"
 out="${4:-bench/words}"
+suffix="${LANGUAGE:+-$LANGUAGE}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 seeded() { openssl enc -aes-256-ctr -pass pass:"$1" -nosalt </dev/zero 2>/dev/null; }
@@ -28,7 +30,7 @@ for tier in default full; do
     dir="$work/$tier/m$n"
     mkdir -p "$dir"
     for seed in $(seq 1 "$count"); do
-      "$build/vorkel" generate "$build/Stock/Model$n.skb" -n 1 --seed "$seed" -o "$dir" \
+      "$build/vorkel" generate "$build/Stock/Model$n$suffix.skb" -n 1 --seed "$seed" -o "$dir" \
         "${options[@]}" >/dev/null
     done
     for raw in "$dir"/*; do

@@ -200,6 +200,18 @@ QWidget* PenvikWindow::buildClueEditor(QWidget* parent) {
     (d == Direction::Across ? acrossAccept_ : downAccept_) = accept;
     (d == Direction::Across ? acrossEdit_ : downEdit_) = edit;
   }
+  layout->addWidget(new QLabel(texts::alternatives, box), row, 0);
+  alternatives_ = new QListWidget(box);
+  alternatives_->setObjectName("alternatives");
+  alternatives_->setToolTip(texts::alternativesHint);
+  alternatives_->setFlow(QListView::LeftToRight);
+  alternatives_->setWrapping(true);
+  alternatives_->setSpacing(2);
+  alternatives_->setFocusPolicy(Qt::NoFocus);
+  alternatives_->setFixedHeight(alternatives_->fontMetrics().height() * 3);
+  connect(alternatives_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { takeAlternative(item->text()); });
+  layout->addWidget(alternatives_, row, 1, 1, 3);
   return box;
 }
 
@@ -259,6 +271,9 @@ void PenvikWindow::showSelected() {
   cluesFinished();
   currentIndex_ = listView_->currentRow();
   selectedCell_.reset();
+  // The same clue cell of another crossword has another word.
+  alternatives_->clear();
+  alternativesFor_.reset();
   const Crossword* c = current();
   grid_->setCrossword(c);
   updateClueEditor();
@@ -310,11 +325,7 @@ void PenvikWindow::propose(Direction d) {
   }
   // Each press gives the next proposal that fits a clue, round again after
   // the last; what stands in the field is where it goes on from.
-  std::vector<QString> fitting;
-  for (const std::string& p : setup_.proposals(word)) {
-    std::string bytes;
-    if (vorkel::utf8ToCp1252Exact(p, bytes) && bytes.size() <= MaxClueText) fitting.push_back(qs(p));
-  }
+  const std::vector<QString> fitting = fittingProposals(word);
   if (fitting.empty()) {
     report(texts::noProposal.arg(qs(word)));
     return;
@@ -324,6 +335,34 @@ void PenvikWindow::propose(Direction d) {
   const QString next = at == fitting.end() || at + 1 == fitting.end() ? fitting.front() : *(at + 1);
   edit->setText(next);
   clueEdited(d, next);
+}
+
+std::vector<QString> PenvikWindow::fittingProposals(const std::string& word) const {
+  std::vector<QString> fitting;
+  for (const std::string& p : setup_.proposals(word)) {
+    std::string bytes;
+    if (vorkel::utf8ToCp1252Exact(p, bytes) && bytes.size() <= MaxClueText) fitting.push_back(qs(p));
+  }
+  return fitting;
+}
+
+void PenvikWindow::showAlternatives(const std::optional<ClueKey>& key) {
+  if (key == alternativesFor_) return;
+  alternativesFor_ = key;
+  alternatives_->clear();
+  const Crossword* c = current();
+  if (!key || !c || !c->grid || !setup_.proposals) return;
+  const std::string word = clueWord(*c->grid, *key);
+  if (word.empty()) return;
+  for (const QString& p : fittingProposals(word)) alternatives_->addItem(p);
+}
+
+void PenvikWindow::takeAlternative(const QString& text) {
+  if (!alternativesFor_) return;
+  QLineEdit* edit = clueEdit(alternativesFor_->direction);
+  edit->setText(text);
+  clueEdited(alternativesFor_->direction, text);
+  updateClueEditor();
 }
 
 void PenvikWindow::proposeAllClues() {
@@ -409,6 +448,12 @@ void PenvikWindow::updateClueEditor() {
     if (active && edit->hasFocus()) highlighted = ClueKey{cell.column, cell.row, d};
   }
   grid_->setSelection(cell.startsAny() ? selectedCell_ : std::nullopt, highlighted);
+  // The alternatives are those of the clue being edited, else of the
+  // cell's first clue.
+  std::optional<ClueKey> shown = highlighted;
+  if (!shown && cell.startsAny())
+    shown = ClueKey{cell.column, cell.row, cell.across ? Direction::Across : Direction::Down};
+  showAlternatives(shown);
   const std::size_t drafts = c && c->grid ? c->clues.draftCount() : 0;
   draftsLabel_->setText(drafts > 0 ? texts::draftsLeft.arg(drafts) : QString());
 }

@@ -31,6 +31,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QString;
 class QPushButton;
 
 namespace vorkel {
@@ -107,6 +108,12 @@ class PenvikWindow : public QMainWindow {
   void proposeAllClues();
   void acceptDraft(Direction d);
   void acceptAllDrafts();
+  // The proposals for a word that a clue can hold, best first.
+  std::vector<QString> fittingProposals(const std::string& word) const;
+  // The alternatives under the fields: the proposals for the clue being
+  // edited; a click writes one into its field.
+  void showAlternatives(const std::optional<ClueKey>& key);
+  void takeAlternative(const QString& text);
   // The field was left, or the selection moves on: a clue the user typed
   // into it is learnt.
   void clueFinished(Direction d);
@@ -117,6 +124,8 @@ class PenvikWindow : public QMainWindow {
   QPushButton* acrossAccept_ = nullptr;
   QPushButton* downAccept_ = nullptr;
   QLabel* draftsLabel_ = nullptr;
+  QListWidget* alternatives_ = nullptr;
+  std::optional<ClueKey> alternativesFor_;
   // What was typed since the field was last left, per direction: the word
   // and the clue as it stands.
   struct TypedClue {

@@ -51,6 +51,9 @@ inline const QString proposeAllHint = QStringLiteral(
 inline const QString acceptAll = QStringLiteral("&Godkend alle udkast");
 inline const QString acceptAllHint = QStringLiteral("Gør alle krydsordets udkast til ledeord");
 inline const QString accept = QStringLiteral("Godkend");
+inline const QString alternatives = QStringLiteral("Forslag");
+inline const QString alternativesHint =
+    QStringLiteral("Forslag til ledeordet der skrives i; klik på et for at tage det");
 inline const QString acceptHint =
     QStringLiteral("Gør udkastet til et ledeord; at rette i det gør det samme");
 inline const QString draftsWritten = QStringLiteral("%1 udkast skrevet, %2 ord uden forslag.");

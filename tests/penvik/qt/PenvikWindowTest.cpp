@@ -222,7 +222,20 @@ TEST_F(PenvikWindowTest, ProposeWritesTheNextDraftForTheWordAndKeepsIt) {
   QTest::mouseClick(across, Qt::LeftButton);  // round again
   EXPECT_EQ(this->across()->text(), "Knogler");
   QTest::mouseClick(down, Qt::LeftButton);
-  EXPECT_EQ(asked, (std::vector<std::string>{"OS", "OS", "OS", "OS"}));
+  ASSERT_FALSE(asked.empty());
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), "OS"), static_cast<long>(asked.size()));
+  // The alternatives under the fields are those of the clue being edited;
+  // a click writes one into its field.
+  auto* alternatives = w.findChild<QListWidget*>("alternatives");
+  ASSERT_NE(alternatives, nullptr);
+  ASSERT_EQ(alternatives->count(), 2);
+  EXPECT_EQ(alternatives->item(1)->text(), QString::fromUtf8("Øst for"));
+  this->across()->setFocus();
+  QTest::mouseClick(alternatives->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    alternatives->visualItemRect(alternatives->item(1)).center());
+  EXPECT_EQ(this->across()->text(), QString::fromUtf8("Øst for"));
+  QTest::mouseClick(across, Qt::LeftButton);
+  EXPECT_EQ(this->across()->text(), "Knogler");
   // Kept as a typed clue is, in the clue file too.
   EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Across}), "Knogler");
   EXPECT_EQ(w.current()->clues.text({0, 0, Direction::Down}), "Knogler");
