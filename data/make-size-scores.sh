@@ -6,6 +6,8 @@
 #
 #    0  an offensive word of OFFENSIVE (reviewed by hand) or its
 #       inflection: the word followed by -s -es -ed -ing -er -ers -y
+#    0  a Roman numeral ("ii", "lix", "xxiv"), which the lists hold among
+#       their common words; "mix", "mi" and "xi" are words first
 #   80  a word of CORE, the smaller list
 #   40  every other word of WORDLIST
 #
@@ -43,6 +45,10 @@ LC_ALL=C awk -v core="$core" -v offensive="$offensive" '
       for (i = 1; i <= n; ++i) bad[w endings[i]] = 1
     }
   }
-  { print $0 "\t" (($0 in bad) ? 0 : ($0 in common) ? 80 : 40) }
+  function numeral(w) {
+    return length(w) >= 2 && w !~ /^(mix|mi|xi)$/ &&
+           w ~ /^m?m?m?(cm|cd|d?c?c?c?)(xc|xl|l?x?x?x?)(ix|iv|v?i?i?i?)$/
+  }
+  { print $0 "\t" (($0 in bad) || numeral($0) ? 0 : ($0 in common) ? 80 : 40) }
 ' "$wordlist" > "$out.tmp"
 mv "$out.tmp" "$out"

@@ -196,6 +196,11 @@ TEST_F(WordScoresTest, EnglishScoresComeFromTheSizesOfTheWordLists) {
   for (const char* word : {"FUCK", "SHITS", "WHORES", "CUNT"})
     if (scores.count(word)) EXPECT_EQ(scores.at(word), 0) << word;
   EXPECT_EQ(scores.at("CAT"), 80);
+  // Roman numerals score 0; the words among them do not.
+  for (const char* numeral : {"II", "LII", "XXIV", "CLIX"})
+    if (scores.count(numeral)) EXPECT_EQ(scores.at(numeral), 0) << numeral;
+  EXPECT_EQ(scores.at("MIX"), 80);
+  if (scores.count("CIVIC")) EXPECT_GT(scores.at("CIVIC"), 0);
 }
 
 }  // namespace
