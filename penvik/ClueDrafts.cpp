@@ -36,7 +36,8 @@ std::string folded(std::string_view bytes) {
 
 }  // namespace
 
-Clues draftClues(const RawGrid& grid, const Clues& typed, const ClueLookup& lookup) {
+Clues draftClues(const RawGrid& grid, const Clues& typed, const ClueLookup& lookup,
+                 const ClueFits& fits) {
   Clues drafts;
   std::set<std::string> used;
   for (const auto& [key, text] : typed.all()) used.insert(folded(text));
@@ -47,14 +48,22 @@ Clues draftClues(const RawGrid& grid, const Clues& typed, const ClueLookup& look
       if (!typed.text(key).empty()) continue;
       const std::string word = clueWord(grid, key);
       if (word.empty()) continue;
+      // The first usable proposal that fits its box, else the first usable.
+      std::string first;
       for (const std::string& proposal : lookup(word)) {
         std::string bytes;
         if (proposal.empty() || !vorkel::utf8ToCp1252Exact(proposal, bytes) ||
-            bytes.size() > MaxClueText || !used.insert(folded(bytes)).second)
+            bytes.size() > MaxClueText || used.count(folded(bytes)))
           continue;
-        drafts.set(key, bytes);
-        break;
+        if (first.empty()) first = bytes;
+        if (!fits || fits(key, bytes)) {
+          first = bytes;
+          break;
+        }
       }
+      if (first.empty()) continue;
+      used.insert(folded(first));
+      drafts.set(key, first);
     }
   }
   return drafts;

@@ -27,11 +27,16 @@ using ClueLookup = std::function<std::vector<std::string>(std::string_view word)
 // word (a blank letter cell in it, or no word that way).
 std::string clueWord(const RawGrid& grid, const ClueKey& key);
 
+// Whether a clue text (Windows-1252) fits the box of its clue when printed.
+using ClueFits = std::function<bool(const ClueKey& key, const std::string& text)>;
+
 // Drafts (Windows-1252, like every clue text) for the clue keys of the grid
 // that have no typed text. A proposal that another clue of the puzzle has
 // (typed or drafted, compared without case), that Windows-1252 cannot hold,
-// or that is too long for a clue, is passed over for the next.
-Clues draftClues(const RawGrid& grid, const Clues& typed, const ClueLookup& lookup);
+// or that is too long for a clue, is passed over for the next; so is one
+// that `fits` says does not fit its box, unless none does (then the first).
+Clues draftClues(const RawGrid& grid, const Clues& typed, const ClueLookup& lookup,
+                 const ClueFits& fits = {});
 
 // The typed clues with the drafts filling the keys that have none.
 Clues withDrafts(const Clues& typed, const Clues& drafts);

@@ -16,12 +16,14 @@ packages=(
   g++
   hunspell-is
   hunspell-tools
+  hyphen-da
   libbenchmark-dev
   libclang-rt-14-dev
   libgl-dev
   libgmock-dev
   libgtest-dev
   libhunspell-dev
+  libhyphen-dev
   pkgconf
   libsqlite3-dev
   libxxhash-dev

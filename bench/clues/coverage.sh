@@ -14,7 +14,7 @@ count="${2:-10}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export VORKEL_CLUE_DATABASE="$work/none.sqlite"
-total=0 drafted=0
+total=0 drafted=0 unfit=0
 for n in 1 2 3 4 5 6; do
   mkdir -p "$work/m$n"
   "$build/vorkel" generate "$build/Stock/Model$n.skb" -n "$count" -o "$work/m$n" >/dev/null
@@ -25,10 +25,16 @@ for n in 1 2 3 4 5 6; do
   "$build/vorkel" clue suggest "${words[@]}" >"$work/m$n.tsv"
   w=$(wc -l <"$work/m$n.tsv")
   d=$(awk -F'\t' '$2 != ""' "$work/m$n.tsv" | wc -l)
-  total=$((total + w)) drafted=$((drafted + d))
-  awk -v m="Model$n" -v w="$w" -v d="$d" 'BEGIN {printf "%-7s %5d words %5d drafted %5.1f %%\n", m, w, d, 100 * d / w}'
+  # Clues that do not fit their box at 5.5 pt in the PDF, as penvik reports them.
+  u=0
+  for raw in "$work/m$n"/*[0-9]; do
+    c=$(QT_QPA_PLATFORM=offscreen "$build/penvik" --pdf "$raw.pdf" --auto-clues "$raw" 2>&1 | grep -c 'for langt' || true)
+    u=$((u + c))
+  done
+  total=$((total + w)) drafted=$((drafted + d)) unfit=$((unfit + u))
+  awk -v m="Model$n" -v w="$w" -v d="$d" -v u="$u" 'BEGIN {printf "%-7s %5d words %5d drafted %5.1f %%  %4d too long for their box at 5.5 pt\n", m, w, d, 100 * d / w, u}'
 done
-awk -v w="$total" -v d="$drafted" 'BEGIN {printf "all     %5d words %5d drafted %5.1f %%\n", w, d, 100 * d / w}'
+awk -v w="$total" -v d="$drafted" -v u="$unfit" 'BEGIN {printf "all     %5d words %5d drafted %5.1f %%  %4d too long for their box at 5.5 pt (%.1f %%)\n", w, d, 100 * d / w, u, 100 * u / w}'
 raw=$(ls "$work/m3"/* | head -1)
 start=$(date +%s%N)
 QT_QPA_PLATFORM=offscreen "$build/penvik" --svg "$work/p.svg" --auto-clues "$raw" >/dev/null 2>&1

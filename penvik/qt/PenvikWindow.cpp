@@ -373,7 +373,10 @@ void PenvikWindow::proposeAllClues() {
     report(texts::chooseFirst);
     return;
   }
-  const Clues drafts = draftClues(*c.grid, c.clues, setup_.proposals);
+  // A draft that prints whole is taken before a better one that would not.
+  if (!hyphenation_) hyphenation_ = Hyphenation::load(Hyphenation::DanishPatterns);
+  const Clues drafts =
+      draftClues(*c.grid, c.clues, setup_.proposals, paperFits(*c.grid, hyphenation_));
   std::size_t empty = 0;
   for (const ClueCell& cell : findClueCells(*c.grid))
     for (const Direction d : {Direction::Across, Direction::Down}) {
@@ -502,12 +505,15 @@ void PenvikWindow::saveAs(bool pdf) {
   const PuzzlePages pages =
       layoutPuzzle(*c->grid, c->clues, std::string(vorkel::Files::fileName(c->path)));
   std::string error;
-  if (!(pdf ? savePdf(path, pages, error) : saveSvg(path, pages, error))) {
+  std::vector<ClueKey> unfit;
+  if (!(pdf ? savePdf(path, pages, error, &unfit) : saveSvg(path, pages, error, &unfit))) {
     QMessageBox::warning(this, texts::errorCaption, qs(error));
     return;
   }
   report(pdf ? texts::saved.arg(qs(path))
              : texts::savedTwo.arg(qs(path), qs(solutionSvgPath(path))));
+  // A clue cut on paper is said; the file is kept, the user shortens it.
+  if (!unfit.empty()) report(unfitClueMessage(unfit.front(), c->clues));
 }
 
 void PenvikWindow::report(const QString& message) { statusBar()->showMessage(message); }

@@ -23,6 +23,7 @@
 
 #include "penvik/ClueDrafts.h"
 #include "penvik/Crossword.h"
+#include "penvik/Hyphenation.h"
 #include "penvik/HandOverReceiver.h"
 #include "penvik/Settings.h"
 #include "platform/SystemClock.h"
@@ -126,6 +127,8 @@ class PenvikWindow : public QMainWindow {
   QLabel* draftsLabel_ = nullptr;
   QListWidget* alternatives_ = nullptr;
   std::optional<ClueKey> alternativesFor_;
+  // Danish hyphenation, loaded at the first "Foreslå ledeord".
+  std::shared_ptr<const Hyphenation> hyphenation_;
   // What was typed since the field was last left, per direction: the word
   // and the clue as it stands.
   struct TypedClue {

@@ -7,7 +7,9 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include "penvik/Hyphenation.h"
 #include "penvik/qt/PuzzlePainter.h"
+#include "penvik/qt/Texts.h"
 #include "platform/Files.h"
 
 namespace penvik {
@@ -26,7 +28,7 @@ bool writeWhole(const std::string& path, const QByteArray& bytes, std::string& e
   return false;
 }
 
-QByteArray svgOf(const Page& page) {
+QByteArray svgOf(const Page& page, const Hyphenation* hyphenation, std::vector<ClueKey>* unfit) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
@@ -40,14 +42,16 @@ QByteArray svgOf(const Page& page) {
   svg.setDescription(QStringLiteral("Penvik"));
   QPainter painter(&svg);
   painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-  paintPage(painter, page, scale);
+  paintPage(painter, page, scale, hyphenation, unfit);
   painter.end();
   return buffer.data();
 }
 
 }  // namespace
 
-bool savePdf(const std::string& path, const PuzzlePages& pages, std::string& error) {
+bool savePdf(const std::string& path, const PuzzlePages& pages, std::string& error,
+             std::vector<ClueKey>* unfit) {
+  const std::unique_ptr<Hyphenation> hyphenation = Hyphenation::load(Hyphenation::DanishPatterns);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -62,12 +66,27 @@ bool savePdf(const std::string& path, const PuzzlePages& pages, std::string& err
       error = path + ": PDF-filen kan ikke laves.";
       return false;
     }
-    paintPage(painter, pages.puzzle, scale);
+    paintPage(painter, pages.puzzle, scale, hyphenation.get(), unfit);
     pdf.newPage();
-    paintPage(painter, pages.solution, scale);
+    paintPage(painter, pages.solution, scale, hyphenation.get());
     painter.end();
   }
   return writeWhole(path, buffer.data(), error);
+}
+
+ClueFits paperFits(const RawGrid& grid, std::shared_ptr<const Hyphenation> hyphenation) {
+  const GridPicture page = layoutPuzzle(grid, Clues{}, "").puzzle.grid;
+  return [page, hyphenation](const ClueKey& key, const std::string& text) {
+    const ClueBox* box = page.clueBox(key);
+    return box != nullptr && fitsOnPaper(text, *box, page.cellSize, hyphenation.get());
+  };
+}
+
+QString unfitClueMessage(const ClueKey& key, const Clues& clues) {
+  return texts::unfitClue.arg(key.column + 1)
+      .arg(key.row + 1)
+      .arg(key.direction == Direction::Across ? texts::acrossWord : texts::downWord)
+      .arg(fromCp1252(clues.text(key)));
 }
 
 std::string solutionSvgPath(std::string_view puzzlePath) {
@@ -77,9 +96,11 @@ std::string solutionSvgPath(std::string_view puzzlePath) {
   return stem + "-løsning.svg";
 }
 
-bool saveSvg(const std::string& path, const PuzzlePages& pages, std::string& error) {
-  return writeWhole(path, svgOf(pages.puzzle), error) &&
-         writeWhole(solutionSvgPath(path), svgOf(pages.solution), error);
+bool saveSvg(const std::string& path, const PuzzlePages& pages, std::string& error,
+             std::vector<ClueKey>* unfit) {
+  const std::unique_ptr<Hyphenation> hyphenation = Hyphenation::load(Hyphenation::DanishPatterns);
+  return writeWhole(path, svgOf(pages.puzzle, hyphenation.get(), unfit), error) &&
+         writeWhole(solutionSvgPath(path), svgOf(pages.solution, hyphenation.get(), nullptr), error);
 }
 
 }  // namespace penvik

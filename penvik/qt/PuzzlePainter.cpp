@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "penvik/ClueFit.h"
 #include "platform/Cp1252.h"
 
 namespace penvik {
@@ -16,6 +17,9 @@ const QColor kClueShade(215, 215, 215);
 const QColor kDraftInk(40, 80, 160);
 const QColor kHighlight(255, 236, 150);
 const QColor kSelectedCell(170, 200, 240);
+// Device units per millimetre of a PDF page (Qt's PDF writer: 1200 dpi),
+// at which a clue is measured for paper.
+constexpr double kPaperScale = 1200 / 25.4;
 
 QRectF scaled(const Rect& r, double k) { return QRectF(r.x * k, r.y * k, r.width * k, r.height * k); }
 QPointF scaled(const Point& p, double k) { return QPointF(p.x * k, p.y * k); }
@@ -28,18 +32,20 @@ QFont sized(double pixels, bool bold = false) {
   return font;
 }
 
-// The largest font from `largest` down to `smallest` whose wrapped text fits
-// the box. One largest size for the whole grid keeps the clues alike: a
+// The clue set into its box (penvik/ClueFit.h), measured with the font it
+// is drawn in. One largest size for the whole grid keeps the clues alike: a
 // short clue in a whole cell is not set larger than one in half a cell.
-QFont fittingFont(const QString& text, const QRectF& box, double smallest, double largest) {
-  const int flags = Qt::TextWordWrap | Qt::AlignCenter;
-  for (double size = std::max(smallest, std::min(largest, box.height() * 0.9)); size > smallest;
-       size *= 0.92) {
-    const QFont font = sized(size);
-    const QRectF needed = QFontMetricsF(font).boundingRect(box, flags, text);
-    if (needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5) return font;
-  }
-  return sized(smallest);
+ClueFit fitInto(const std::string& text, const QRectF& box, double smallest, double largest,
+                const Hyphenation* hyphenation) {
+  const TextWidth width = [](std::string_view line, double size) {
+    return QFontMetricsF(sized(size)).horizontalAdvance(fromCp1252(std::string(line)));
+  };
+  ClueBoxSize size;
+  size.width = box.width();
+  size.height = box.height();
+  size.smallest = smallest;
+  size.largest = std::max(smallest, std::min(largest, box.height() * 0.9));
+  return fitClue(text, size, width, hyphenation);
 }
 
 }  // namespace
@@ -78,15 +84,23 @@ void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const G
   for (const ClueBox& clue : grid.clues) {
     if (clue.text.empty()) continue;
     const QRectF box = scaled(clue.box, scale);
-    const QString text = fromCp1252(clue.text);
-    QFont font = fittingFont(text, box, style.minimumTextSize, grid.cellSize * scale * 0.17);
+    const ClueFit fit = fitInto(clue.text, box, style.minimumTextSize,
+                                grid.cellSize * scale * 0.17, style.hyphenation);
+    if (!fit.fits && style.unfit) style.unfit->push_back(clue.key);
+    QFont font = sized(fit.size);
     const bool draft = style.markDrafts && clue.draft;
     font.setItalic(draft);
     painter.setFont(font);
     painter.save();
     if (draft) painter.setPen(kDraftInk);
     painter.setClipRect(box);
-    painter.drawText(box, Qt::TextWordWrap | Qt::AlignCenter, text);
+    // The lines as one block, centred in the box.
+    const double line = fit.size * ClueBoxSize{}.lineHeight;
+    double top = box.center().y() - line * static_cast<double>(fit.lines.size()) / 2;
+    for (const std::string& text : fit.lines) {
+      painter.drawText(QRectF(box.x(), top, box.width(), line), Qt::AlignCenter, fromCp1252(text));
+      top += line;
+    }
     painter.restore();
   }
   // The frame around the whole grid, heavier than the cell lines.
@@ -96,7 +110,15 @@ void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const G
   painter.restore();
 }
 
-void paintPage(QPainter& painter, const Page& page, double scale) {
+bool fitsOnPaper(const std::string& text, const ClueBox& box, double cellSize,
+                 const Hyphenation* hyphenation) {
+  return fitInto(text, scaled(box.box, kPaperScale), SmallestPrintedClue * kPaperScale,
+                 cellSize * kPaperScale * 0.17, hyphenation)
+      .fits;
+}
+
+void paintPage(QPainter& painter, const Page& page, double scale, const Hyphenation* hyphenation,
+               std::vector<ClueKey>* unfit) {
   painter.save();
   painter.setPen(Qt::black);
   const QRectF title = scaled(page.titleBox, scale);
@@ -109,7 +131,9 @@ void paintPage(QPainter& painter, const Page& page, double scale) {
   painter.restore();
   GridStyle style;
   style.letters = page.showLetters;
-  style.minimumTextSize = 1.2 * scale;  // 1.2 mm, about 3.4 pt
+  style.minimumTextSize = SmallestPrintedClue * scale;
+  style.hyphenation = hyphenation;
+  style.unfit = unfit;
   paintGrid(painter, page.grid, scale, style);
 }
 

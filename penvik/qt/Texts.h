@@ -52,6 +52,11 @@ inline const QString acceptAll = QStringLiteral("&Godkend alle udkast");
 inline const QString acceptAllHint = QStringLiteral("Gør alle krydsordets udkast til ledeord");
 inline const QString accept = QStringLiteral("Godkend");
 inline const QString alternatives = QStringLiteral("Forslag");
+// A clue too long for its box on paper: column, row, "vandret"/"lodret", the text.
+inline const QString unfitClue = QStringLiteral(
+    "Ledeordet i kolonne %1, række %2 (%3) er for langt til sit felt, også ved 5,5 punkt: %4");
+inline const QString acrossWord = QStringLiteral("vandret");
+inline const QString downWord = QStringLiteral("lodret");
 inline const QString alternativesHint =
     QStringLiteral("Forslag til ledeordet der skrives i; klik på et for at tage det");
 inline const QString acceptHint =

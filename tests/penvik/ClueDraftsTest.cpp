@@ -80,5 +80,20 @@ TEST(ClueDrafts, DraftOnlyWhereNothingIsTypedAndNeverTheSameClueTwice) {
   }
 }
 
+// A proposal that would not print whole is passed over for one that would;
+// when none would, the first is kept.
+TEST(ClueDrafts, ADraftThatFitsItsBoxComesFirst) {
+  const RawGrid grid = *parseRawGrid("3\t2\r\n#OS\r\n#AB\r\n").grid;
+  const auto lookup = [](std::string_view) {
+    return std::vector<std::string>{"Meget lang ledetekst", "Kort"};
+  };
+  const ClueKey first{0, 0, Direction::Across};
+  const auto shortOnes = [](const ClueKey&, const std::string& text) { return text.size() <= 5; };
+  EXPECT_EQ(draftClues(grid, {}, lookup, shortOnes).text(first), "Kort");
+  EXPECT_EQ(draftClues(grid, {}, lookup).text(first), "Meget lang ledetekst");
+  const auto none = [](const ClueKey&, const std::string&) { return false; };
+  EXPECT_EQ(draftClues(grid, {}, lookup, none).text(first), "Meget lang ledetekst");
+}
+
 }  // namespace
 }  // namespace penvik

@@ -62,8 +62,10 @@ vorkel::ClueSources openDraftSources() {
 // Drafts for the clues not written.
 penvik::Clues autoClues(const penvik::RawGrid& grid, const penvik::Clues& written) {
   const vorkel::ClueSources sources = openDraftSources();
+  // A draft that prints whole is taken before a better one that would not.
   const penvik::Clues drafts = penvik::draftClues(
-      grid, written, [&](std::string_view word) { return sources.draftTexts(word); });
+      grid, written, [&](std::string_view word) { return sources.draftTexts(word); },
+      penvik::paperFits(grid, penvik::Hyphenation::load(penvik::Hyphenation::DanishPatterns)));
   return penvik::withDrafts(written, drafts);
 }
 
@@ -75,14 +77,17 @@ int exportOnly(bool pdf, const std::string& out, const std::string& raw, bool dr
     return 1;
   }
   if (!c.clueNote.empty()) std::fprintf(stderr, "penvik: %s\n", c.clueNote.c_str());
+  const penvik::Clues clues = drafts ? autoClues(*c.grid, c.clues) : c.clues;
   const penvik::PuzzlePages pages =
-      penvik::layoutPuzzle(*c.grid, drafts ? autoClues(*c.grid, c.clues) : c.clues,
-                           std::string(vorkel::Files::fileName(c.path)));
+      penvik::layoutPuzzle(*c.grid, clues, std::string(vorkel::Files::fileName(c.path)));
   std::string error;
-  if (!(pdf ? penvik::savePdf(out, pages, error) : penvik::saveSvg(out, pages, error))) {
+  std::vector<penvik::ClueKey> unfit;
+  if (!(pdf ? penvik::savePdf(out, pages, error, &unfit) : penvik::saveSvg(out, pages, error, &unfit))) {
     std::fprintf(stderr, "penvik: %s\n", error.c_str());
     return 1;
   }
+  for (const penvik::ClueKey& key : unfit)
+    std::fprintf(stderr, "penvik: %s\n", qPrintable(penvik::unfitClueMessage(key, clues)));
   std::printf("%s\n", out.c_str());
   if (!pdf) std::printf("%s\n", penvik::solutionSvgPath(out).c_str());
   return 0;
