@@ -28,6 +28,11 @@ FileDialogData dictionaryDialogData() {
 
 ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registry_,
                                        std::string_view workFolder_, std::uint32_t seed)
+    : ApplicationContext(ui_, clock_, registry_, workFolder_, seed, DictionaryPlan{}) {}
+
+ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registry_,
+                                       std::string_view workFolder_, std::uint32_t seed,
+                                       DictionaryPlan plan)
     : ui(ui_),
       clock(clock_),
       registry(registry_),
@@ -35,7 +40,8 @@ ApplicationContext::ApplicationContext(Ui& ui_, Clock& clock_, Registry& registr
       startDir(Files::absolutePath(workFolder_.empty() ? std::string_view(".") : workFolder_)),
       workFolder(startDir),
       programProfilePath(Files::joinPath(startDir, ProgramProfileName)),
-      dictionary(WordStore::planCapacity(StartupDictionaryWords, language, ui_)),
+      dictionaryPlan(plan),
+      dictionary(WordStore::planCapacity(plan.startupWords, language, ui_)),
       documentDialog(documentDialogData()),
       parameterDialog(parameterFileDialogData()),
       pathDialog(pathFileDialogData()),

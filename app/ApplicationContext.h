@@ -62,11 +62,21 @@ class ApplicationContext {
   static constexpr const char* ProgramProfileName = "Q4DK.ini";
   static constexpr const char* ProgramProfileSection = "Opsat";
 
+  // How many words the dictionaries are planned for; a store grows past its
+  // plan when it must, so a smaller plan only costs time when it is filled
+  // (a test that loads three-word lists plans for a few).
+  struct DictionaryPlan {
+    int startupWords = StartupDictionaryWords;
+    int templateWords = TemplateDictionaryWords;
+  };
+
   // `workFolder` plays the part of the current directory at start-up (made
   // absolute; empty: the process's current directory). The program profile
   // is "Q4DK.ini" in it.
   ApplicationContext(Ui& ui, Clock& clock, Registry& registry, std::string_view workFolder,
                      std::uint32_t seed);
+  ApplicationContext(Ui& ui, Clock& clock, Registry& registry, std::string_view workFolder,
+                     std::uint32_t seed, DictionaryPlan plan);
   ApplicationContext(const ApplicationContext&) = delete;
   ApplicationContext& operator=(const ApplicationContext&) = delete;
 
@@ -102,6 +112,7 @@ class ApplicationContext {
 
   // --- the one-of-each state ---
   Language language;
+  const DictionaryPlan dictionaryPlan;
   std::unique_ptr<WordStore> dictionary;
   CrosswordDocument document;
   bool documentModified = false;

@@ -105,7 +105,7 @@ void loadDictionary(ApplicationContext& context, const std::string& name) {
   ui.setCursor(Cursor::Wait);
   std::optional<WordScores> scores;
   if (floor > 0 && !(scores = storeScores(context, located))) floor = 0;
-  context.replaceDictionary(ApplicationContext::TemplateDictionaryWords);
+  context.replaceDictionary(context.dictionaryPlan.templateWords);
   const auto atFloor = [&](std::string_view word) {
     return scores->scoreOfText(word, context.language) >= floor;
   };

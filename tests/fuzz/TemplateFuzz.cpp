@@ -20,9 +20,12 @@ namespace {
 
 using namespace vorkel;
 
+// The word lists a template here can name hold a few words: dictionaries
+// planned for a few keep each input from allocating (and ASan from
+// clearing) stores of a hundred thousand words it never fills.
 struct Session {
   Session() : registry(fuzz::scratchFolder() + "/registry.ini"),
-              context(ui, clock, registry, fuzz::scratchFolder(), 1) {}
+              context(ui, clock, registry, fuzz::scratchFolder(), 1, {64, 64}) {}
   ScriptedUi ui;
   ManualClock clock;
   Registry registry;
