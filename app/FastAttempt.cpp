@@ -19,7 +19,7 @@ namespace {
 // The template's words at its floor: the context's when they were made from
 // the same files, else loaded (and kept in the context). Null when there
 // are none; the reason was shown.
-std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGrid& shape) {
+std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGrid& shape, int& floorOut) {
   const Template& t = c.currentTemplate;
   Ui& ui = c.ui;
   if (t.dictionaryName.empty() || !Files::isFile(c.locate(t.dictionaryName))) {
@@ -30,6 +30,7 @@ std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGr
   const std::string scores = scorePathBeside(dictionary);
   const bool scored = Files::exists(scores);
   const int floor = scored ? std::max(t.minScore, 1) : 0;
+  floorOut = floor;
   const std::uint32_t lengths = SlotGraph::of(shape).lengths();
   FastFillWords& kept = c.fastFillWords;
   if (kept.index && kept.dictionary == dictionary && kept.floor == floor &&
@@ -59,7 +60,7 @@ std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGr
 
 FastAttempt::FastAttempt(ApplicationContext& context)
     : context_(context), grid_(WorkingGrid::fromDocument(context.document, context.ui, false)) {
-  words_ = wordsFor(context, grid_);
+  words_ = wordsFor(context, grid_, floor_);
   if (words_) fill_ = std::make_unique<FastFill>(*words_, context.language);
 }
 
@@ -67,7 +68,7 @@ FastAttempt::~FastAttempt() = default;
 
 FillResult FastAttempt::make(bool withLetters) {
   ApplicationContext& c = context_;
-  const RestartPolicy restarts(RestartPolicy::Kind::Luby, RestartUnit);
+  const RestartPolicy restarts = fastFillRestart(floor_);
   FastFillSettings settings;
   fill_->startCrossword();
   for (std::uint64_t attempt = 1;; ++attempt) {

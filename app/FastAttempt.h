@@ -30,10 +30,6 @@ class FastFill;
 
 class FastAttempt {
  public:
-  // Failure budget unit of the attempts: the fills of the stock models end
-  // within a few attempts, and a hard grid still gets long attempts soon.
-  static constexpr std::uint64_t RestartUnit = 100;
-
   // Loads the words when the context holds none for this template; a
   // problem (no dictionary, a score file that does not fit it) is shown.
   explicit FastAttempt(ApplicationContext& context);
@@ -52,6 +48,7 @@ class FastAttempt {
  private:
   ApplicationContext& context_;
   std::shared_ptr<const WordIndex> words_;
+  int floor_ = 0;  // of the words
   std::unique_ptr<FastFill> fill_;
   WorkingGrid grid_;
 };

@@ -35,12 +35,15 @@ struct GenerateBatch {
   bool withLetters = false;
   FillKind fill = FillKind::Fast;
   // Budgets per attempt: entries into the search for the path fill, dead
-  // ends for the fast fill.
+  // ends for the fast fill. Without `restartChosen` (--restart) the fast
+  // fill's jobs take fastFillRestart of their floor instead.
   RestartPolicy restart;
+  bool restartChosen = false;
   std::string outputFolder;  // absolute
   // The fast fill's words, read by the first job and shared by all (an
   // index is never changed once built).
   std::shared_ptr<const WordIndex> words;
+  int wordsFloor = 0;  // the score floor `words` were cut at
   // --min-score: the fast fill's index leaves out the words scored below
   // it (the score file beside the dictionary, dictionary/WordScores.h);
   // -1 when not given: the template's MinScore, if it names one.
@@ -74,6 +77,7 @@ struct GenerateBatch {
   };
   std::map<int, ScoreSummary> scoreOf;    // crossword index -> its words' scores
   bool warnedCrowded = false;             // under `lock`
+  RestartPolicy restartUsed;              // under `lock`: the fast fill's, when not chosen
 
   // Tells every job to stop after (or, through the keyboard queue, during)
   // its current attempt.

@@ -77,7 +77,8 @@ constexpr Option kOptions[] = {
     {"--restart", nullptr, true, "P",
      "give up an attempt after a budget of fill steps: none, fixed:N (N steps) or luby:U (U times "
      "1 1 2 1 1 2 4 ...); a step is a dead end of the fast fill, an entry into the search of the "
-     "path fill (default luby:100 and luby:4000)"},
+     "path fill (default: luby:100 for the fast fill, luby:300 on words cut at a score floor, "
+     "luby:4000 for the path fill)"},
     {"--fill", nullptr, true, "F",
      "fast (default): chooses its own order, ignores the path and the search parameters; path: "
      "follows the template's path and parameters, as the window's commands do"},
@@ -126,12 +127,10 @@ std::string usage() {
 // about 93000, fixed:4000 96000, luby:2000 116000, fixed:16000 130000; with
 // no restarts three of the models did not finish 20 crosswords in 60 s).
 constexpr const char* kDefaultRestart = "luby:4000";
-// The fast fill's budgets count dead ends. On the benchmark's hard grids
-// (bench_fill --restart, 40 seeds each) a unit of 100 gave the lowest
-// medians and 90th percentiles: 50 restarts too soon on the hardest grid,
-// 200 and 400 wait too long, and without restarts its 90th percentile is
-// a hundred times its median.
-constexpr const char* kDefaultFastRestart = "luby:100";
+// The fast fill's default is fastFillRestart (engine/RestartPolicy.h): on
+// the benchmark's hard grids (bench_fill --restart, 40 seeds each) a unit of
+// 100 gave the lowest medians and 90th percentiles, and without restarts
+// the 90th percentile of the hardest grid is a hundred times its median.
 
 struct Options {
   std::string templatePath;
@@ -340,7 +339,10 @@ void writeJson(int jobCount, GenerateBatch& batch, const PhaseTimes& times, bool
       << ", \"seed\": " << batch.seed
       << ", \"jobs\": " << jobCount
       << ", \"fill\": " << (batch.fill == FillKind::Path ? "\"path\"" : "\"fast\"")
-      << ", \"restart\": " << jsonString(batch.restart.text())
+      << ", \"restart\": "
+      << jsonString((batch.fill == FillKind::Fast && !batch.restartChosen ? batch.restartUsed
+                                                                          : batch.restart)
+                        .text())
       << ", \"interrupted\": " << (interrupted ? "true" : "false")
       << ", \"gave_up\": " << (batch.gaveUp.load() ? "true" : "false") << ", \"files\": [";
   for (std::size_t i = 0; i < batch.files.size(); ++i)
@@ -399,8 +401,9 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   batch.withLetters = o.withLetters;
   batch.fill = o.fill;
   batch.restart = o.restart ? *o.restart
-                            : *RestartPolicy::parse(o.fill == FillKind::Path ? kDefaultRestart
-                                                                              : kDefaultFastRestart);
+                            : o.fill == FillKind::Path ? *RestartPolicy::parse(kDefaultRestart)
+                                                       : fastFillRestart(0);
+  batch.restartChosen = o.restart.has_value();
   batch.maxTries = o.maxTries;
   batch.encoding = o.encoding;
   batch.forced = o.forced.wanted();

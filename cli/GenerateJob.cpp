@@ -146,6 +146,7 @@ void GenerateJob::loadWordIndex() {
     return;
   }
   batch_.words = std::make_shared<const WordIndex>(std::move(*words.index));
+  batch_.wordsFloor = floor;
 }
 
 std::vector<std::string> GenerateJob::loadProblems() {
@@ -259,13 +260,18 @@ bool GenerateJob::makeFastCrossword(int index) {
   FastFill& fill = *fastFill_;
   fill.startCrossword();
   FastFillSettings settings;
+  const RestartPolicy restarts = batch_.restartChosen ? batch_.restart : fastFillRestart(batch_.wordsFloor);
+  if (!batch_.restartChosen) {
+    const std::lock_guard<std::mutex> hold(batch_.lock);
+    batch_.restartUsed = restarts;
+  }
   for (std::uint64_t attempt = 1;; ++attempt) {
     if (batch_.stop.load()) return false;
     WorkingGrid grid = WorkingGrid::fromDocument(c.document, ui_, batch_.withLetters);
     c.run.attemptStart = c.clock.now();
     if (!commitSaved(false) || !batch_.claimTry()) return false;
     ++c.run.tries;
-    settings.failureBudget = batch_.restart.budget(attempt);
+    settings.failureBudget = restarts.budget(attempt);
     const FastFillOutcome outcome = fill.fill(grid, c.random, ui_, settings);
     batch_.entries.fetch_add(outcome.nodes);
     switch (outcome.status) {

@@ -11,6 +11,11 @@
 #             words among their synonyms, the words people write and look up.
 #   freedict  the headwords of the Danish-English dictionary
 #             (dict-freedict-dan-eng): a learner's core vocabulary.
+#   web       the words of the Danish OCR model (tesseract-ocr-dan): a list
+#             of about 190,000 words seen in Danish text on the web, taken
+#             out with combine_tessdata and dawg2wordlist (tesseract-ocr).
+#             Only its words written in lower case count: a word seen only
+#             capitalised is a name or an abbreviation ("Evert", "EDB").
 #   offensive data/offensive-da.txt, reviewed by hand, and its inflections.
 #
 # The rule, first match wins:
@@ -26,31 +31,40 @@
 #   10  anything else, plus
 #         30 for a base form (a hunspell entry),
 #         40 for a word of the thesaurus,
-#         20 for a freedict headword.
+#         20 for a freedict headword;
+#       then an inflection people write (in the web list, not a base
+#       form) scores at least 50, and a word they do not write loses 40
+#       (keeping at least 1: only the two rules above give 0).
 #
-# So a base form the thesaurus knows scores 80 or more, an inflection the
-# thesaurus knows 50, a rare base form 40 ("mønbo", "valsk") and a rare
-# inflection 10 ("yoyoen", "aede").
+# So an everyday inflection ("ejere", "koder") is in the tier at 50, a base
+# form the thesaurus knows and people write at 80 or more; a word the web
+# list lacks stays in it only when all three dictionaries know it
+# ("strube", "ordspil": 60) and leaves it otherwise ("okapi", "agar": 40):
+# the thesaurus also lists foreign words and rare senses that hardly anyone
+# writes. A base form that only the web list and hunspell know stays out
+# ("mitose", "genera": 40): judged blind, most of those were technical or
+# learned words.
 #
-#   make-word-scores.sh WORDLIST HUNSPELL.dic THESAURUS.dat FREEDICT.index OFFENSIVE OUT
+#   make-word-scores.sh WORDLIST HUNSPELL.dic THESAURUS.dat FREEDICT.index OCR.traineddata OFFENSIVE OUT
 #
 # OUT gets one "word<TAB>score" line per entry of WORDLIST, UTF-8, for
 # `vorkel dict import --scores`. A source that is missing, empty or that
 # yields too few words (a broken package) stops the script with a message
 # naming it, so a build never makes a tier of nothing.
 set -eu
-if [ $# -ne 6 ]; then
-  echo "usage: make-word-scores.sh WORDLIST HUNSPELL.dic THESAURUS.dat FREEDICT.index OFFENSIVE OUT" >&2
+if [ $# -ne 7 ]; then
+  echo "usage: make-word-scores.sh WORDLIST HUNSPELL.dic THESAURUS.dat FREEDICT.index OCR.traineddata OFFENSIVE OUT" >&2
   exit 2
 fi
 wordlist=$1
 hunspell=$2
 thesaurus=$3
 freedict=$4
-offensive=$5
-out=$6
+ocr=$5
+offensive=$6
+out=$7
 for source in "$wordlist:wdanish" "$hunspell:myspell-da" "$thesaurus:mythes-da" \
-              "$freedict:dict-freedict-dan-eng" "$offensive:the source tree"; do
+              "$freedict:dict-freedict-dan-eng" "$ocr:tesseract-ocr-dan" "$offensive:the source tree"; do
   file=${source%:*}
   package=${source##*:}
   if [ ! -s "$file" ]; then
@@ -96,6 +110,10 @@ need "$tmp/thesaurus" 1000 "$thesaurus"
 LC_ALL=C awk -F'\t' '!/^00database/ { print $1 }' "$freedict" | LC_ALL=C sort -u > "$tmp/freedict"
 need "$tmp/freedict" 1000 "$freedict"
 
+# The OCR model's words written in lower case.
+sh "$(dirname "$0")/ocr-words.sh" "$ocr" 'a-zæøåé' "$tmp/web"
+need "$tmp/web" 1000 "$ocr"
+
 LC_ALL=C grep -v '^#' "$offensive" | LC_ALL=C grep -v '^ *$' > "$tmp/offensive"
 need "$tmp/offensive" 10 "$offensive"
 
@@ -105,6 +123,7 @@ LC_ALL=C awk -v tmp="$tmp" '
     while ((getline w < (tmp "/imperatives")) > 0) imperative[w] = 1
     while ((getline w < (tmp "/thesaurus")) > 0) thesaurus[w] = 1
     while ((getline w < (tmp "/freedict")) > 0) freedict[w] = 1
+    while ((getline w < (tmp "/web")) > 0) web[w] = 1
     n = split("s e en ens et ets er erne ernes ne nes n ns r rne rnes de t", endings, " ")
     while ((getline w < (tmp "/offensive")) > 0) {
       offensive[w] = 1
@@ -120,7 +139,11 @@ LC_ALL=C awk -v tmp="$tmp" '
       else if (w !~ /a|e|i|o|u|y|æ|ø|å|é/) score = 0
       else if (!known && (w in imperative)) score = 5
       else if (!(known && (w in stem)) && w ~ /s$/ && (substr(w, 1, length(w) - 1) in inlist)) score = 5
-      else score = 10 + 30 * (w in stem) + 40 * (w in thesaurus) + 20 * (w in freedict)
+      else {
+        score = 10 + 30 * (w in stem) + 40 * (w in thesaurus) + 20 * (w in freedict)
+        if (!(w in web)) score = (score > 40) ? score - 40 : 1
+        else if (score < 50 && !(w in stem)) score = 50
+      }
       print w "\t" score
     }
   }

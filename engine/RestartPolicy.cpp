@@ -6,6 +6,10 @@
 
 namespace vorkel {
 
+RestartPolicy fastFillRestart(int floor) {
+  return RestartPolicy(RestartPolicy::Kind::Luby, floor > 1 ? 300 : 100);
+}
+
 namespace {
 
 std::optional<std::uint64_t> positiveNumber(std::string_view text) {

@@ -39,6 +39,9 @@ packages=(
   qxw
   scdoc
   shared-mime-info
+  tesseract-ocr
+  tesseract-ocr-dan
+  tesseract-ocr-eng
   wbritish
   wbritish-small
   wdanish

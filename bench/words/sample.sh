@@ -36,7 +36,7 @@ for tier in default full; do
     for raw in "$dir"/*; do
       "$build/vorkel" grid show "$raw" --words | awk -v m="Model$n" 'NF==4 {print $4 "\t" m}'
     done
-  done | shuf --random-source=<(seeded "$tier") | awk -F'\t' '!seen[$1]++' | head -n "$per_tier" \
+  done | shuf --random-source=<(seeded "$tier") | awk -F'\t' '!seen[$1]++' | awk -v n="$per_tier" 'NR <= n' \
     | awk -v t="$tier" '{print $0 "\t" t}' >"$work/$tier.tsv"
 done
 

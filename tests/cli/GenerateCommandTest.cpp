@@ -393,6 +393,8 @@ TEST_F(GenerateCommandTest, AScoreFloorKeepsEveryWordBelowItOutAndTheReportSaysH
   }
   const std::string json = out.str();
   EXPECT_NE(json.find("\"word_scores\": [{\"lowest\": 90, \"mean\": 90.000}"), std::string::npos) << json;
+  // Words cut at a floor meet more dead ends: the default restarts wait longer.
+  EXPECT_NE(json.find("\"restart\": \"luby:300\""), std::string::npos) << json;
 
   // Without the floor the report gives the lowest and the mean of the
   // words as they fell: across and down, ten words of 2 and 3 letters.

@@ -66,11 +66,12 @@ TEST_F(WordScoresTest, AScoringWhoseSourcesAreMissingStopsAndSaysWhich) {
   const std::vector<std::string> sources{"/usr/share/dict/danish", "/usr/share/hunspell/da_DK.dic",
                                          "/usr/share/mythes/th_da_DK.dat",
                                          "/usr/share/dictd/freedict-dan-eng.index",
+                                         "/usr/share/tesseract-ocr/5/tessdata/dan.traineddata",
                                          kData + "/offensive-da.txt"};
   for (const std::string& s : sources)
     if (!fs::exists(s)) GTEST_SKIP() << "no " << s << " (scripts/install-deps.sh installs it)";
-  const char* packages[] = {"wdanish", "myspell-da", "mythes-da", "dict-freedict-dan-eng",
-                            "the source tree"};
+  const char* packages[] = {"wdanish",         "myspell-da",        "mythes-da",
+                            "dict-freedict-dan-eng", "tesseract-ocr-dan", "the source tree"};
   for (std::size_t k = 0; k < sources.size(); ++k) {
     std::vector<std::string> some = sources;
     some[k] = dir / "not-there";
@@ -88,6 +89,14 @@ TEST_F(WordScoresTest, AScoringWhoseSourcesAreMissingStopsAndSaysWhich) {
   const ScriptRun r = score(thin);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("thin.dat gives only 2 words"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "scores.txt"));
+  // An OCR model that is no model.
+  dir.write("fake.traineddata", std::string(4096, 'x'));
+  std::vector<std::string> fake = sources;
+  fake[4] = dir / "fake.traineddata";
+  const ScriptRun f = score(fake);
+  EXPECT_EQ(f.exitCode, 1);
+  EXPECT_NE(f.err.find("no word list could be taken out of"), std::string::npos) << f.err;
   EXPECT_FALSE(fs::exists(dir / "scores.txt"));
 }
 
@@ -137,6 +146,11 @@ TEST_F(WordScoresTest, TheStockTiersHoldWhatTheyPromise) {
   }
   for (const char* word : {"HUS", "KAT", "BIL", "ELG", "ÅL", "HOP", "LØB", "SPISE"})
     EXPECT_EQ(small.count(word), 1u) << word;
+  // Words of the thesaurus no one writes leave the tier, everyday forms it
+  // lacks come in, and a word all the dictionaries know stays.
+  for (const char* word : {"AGAR", "EVERT", "ETA", "RAG"}) EXPECT_EQ(small.count(word), 0u) << word;
+  for (const char* word : {"EJERE", "KODER", "STRUBE", "ORDSPIL"})
+    EXPECT_EQ(small.count(word), 1u) << word;
 }
 
 // A run uses no word below its floor: the one it is given, or, given none,
@@ -170,7 +184,8 @@ TEST_F(WordScoresTest, EnglishScoresComeFromTheSizesOfTheWordLists) {
   if (!fs::exists(kStock + "/ensort.score") || !fs::exists(core)) GTEST_SKIP() << "no English scores";
   // The script stops on a missing source and writes nothing.
   const std::string command = "sh '" + kData + "/make-size-scores.sh' /usr/share/dict/british-english '" +
-                              dir / "none" + "' '" + kData + "/offensive-en.txt' '" + dir / "en.txt" +
+                              dir / "none" + "' /usr/share/tesseract-ocr/5/tessdata/eng.traineddata '" +
+                              kData + "/offensive-en.txt' '" + dir / "en.txt" +
                               "' 2> '" + dir / "err" + "'";
   const int status = std::system(command.c_str());
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
@@ -196,6 +211,9 @@ TEST_F(WordScoresTest, EnglishScoresComeFromTheSizesOfTheWordLists) {
   for (const char* word : {"FUCK", "SHITS", "WHORES", "CUNT"})
     if (scores.count(word)) EXPECT_EQ(scores.at(word), 0) << word;
   EXPECT_EQ(scores.at("CAT"), 80);
+  // A word of the common list that no one writes is not common.
+  for (const char* rare : {"FEATHERIEST", "SAFARIING", "GAOLING"})
+    if (scores.count(rare)) EXPECT_EQ(scores.at(rare), 40) << rare;
   // Roman numerals score 0; the words among them do not.
   for (const char* numeral : {"II", "LII", "XXIV", "CLIX"})
     if (scores.count(numeral)) EXPECT_EQ(scores.at(numeral), 0) << numeral;
