@@ -29,6 +29,32 @@ std::vector<std::string> wordsOf(std::string_view text) {
   return words;
 }
 
+// The edit distance of two byte strings (insertions, deletions, changes).
+std::size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// Whether a clue word is the answer spelt another way (ALKYMI: "Alkemi"):
+// one letter apart, two in a long word.
+bool spellingVariant(std::string_view word, std::string_view answer) {
+  if (word.size() < 4 || answer.size() < 4) return false;
+  const std::size_t longer = std::max(word.size(), answer.size());
+  const std::size_t shorter = std::min(word.size(), answer.size());
+  if (longer - shorter > 2) return false;
+  return editDistance(word, answer) <= (shorter >= 8 ? 2u : 1u);
+}
+
 std::size_t characters(std::string_view utf8) {
   return static_cast<std::size_t>(
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
@@ -67,6 +93,7 @@ bool ClueDrafter::givesAway(std::string_view clue, std::string_view answer) cons
       if (base.size() >= kShortestTellingStem && word.find(base) != std::string::npos) return true;
     // ISTAP is no clue's "Is": a word the answer is built of gives it away.
     if (word.size() >= 2 && a.find(word) != std::string::npos) return true;
+    if (spellingVariant(word, a)) return true;
     for (const std::string& base : baseForms(word))
       if (std::find(answerBases.begin(), answerBases.end(), base) != answerBases.end()) return true;
   }
@@ -94,15 +121,20 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     std::string text;
     ClueSource source;
     std::string base;
+    bool shared = false;  // a kind the answer's own terms share
   };
   std::vector<Made> made;
   // A word the scores put at 0 (an offensive word, an abbreviation) never
-  // stands in a drafted clue, whatever the thesaurus says.
+  // stands in a drafted clue, whatever the thesaurus says; nor does a word
+  // neither the word list nor hunspell knows (a Latin name, "Cecidomyiidae"
+  // for GALMYG; hunspell knows compounds such as "pigfinnefisk").
   auto scoredOut = [&](std::string_view base) {
     if (!commonness_) return false;
     for (std::size_t at = 0; at <= base.size();) {
       const std::size_t end = std::min(base.find(' ', at), base.size());
-      if (end > at && commonness_(base.substr(at, end - at)) == 0) return true;
+      const std::string_view word = base.substr(at, end - at);
+      const int score = end > at ? commonness_(word) : 1;
+      if (score == 0 || (score < 0 && !(forms_ && forms_->isWord(word)))) return true;
       at = end + 1;
     }
     return false;
@@ -134,12 +166,31 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     }
   }
   // First the synonyms whose own entry names the answer's word back (the
-  // closest in meaning), then what the answer is a kind of, the most
-  // specific kind first (Rovfugl before Dyr), then the other
+  // closest in meaning), then what the answer is a kind of, a kind its own
+  // terms share first, then the most specific (Rovfugl before Dyr), then the other
   // synonyms in the thesaurus' order, then words that are not common, then
   // clues of several words, shorter first, and last a kind so general that
   // it says little (a kind of "del", "side": hundreds of narrower terms).
   constexpr std::size_t kMostNarrower = 150;
+  // A kind the answer's own terms share (LOV: its synonyms "vedtægt" and
+  // "statut" are a "regel" too) is the answer's main sense; a kind no term
+  // of it shares is often a side sense (LOV under "frihed", as in "få lov").
+  constexpr std::size_t kSharedBy = 2;
+  std::vector<std::string> own = thesaurus_->synonyms(headword);
+  for (std::string& n : thesaurus_->narrowerTerms(headword)) own.push_back(std::move(n));
+  std::vector<std::vector<std::string>> ownRelated;
+  for (const std::string& term : own) {
+    std::vector<std::string> related = thesaurus_->broaderTerms(term);
+    for (std::string& same : thesaurus_->synonyms(term)) related.push_back(std::move(same));
+    ownRelated.push_back(std::move(related));
+  }
+  for (Made& d : made) {
+    if (d.source != ClueSource::ThesaurusKind) continue;
+    const auto count = std::count_if(ownRelated.begin(), ownRelated.end(), [&](const auto& related) {
+      return std::find(related.begin(), related.end(), d.base) != related.end();
+    });
+    d.shared = static_cast<std::size_t>(count) >= kSharedBy;
+  }
   constexpr int kCommon = 50;
   auto reciprocal = [&](const Made& d) {
     const std::vector<std::string> back = thesaurus_->synonyms(d.base);
@@ -155,7 +206,10 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   };
   std::stable_sort(made.begin(), made.end(), [&](const Made& x, const Made& y) {
     if (rank(x) != rank(y)) return rank(x) < rank(y);
-    if (rank(x) == 1) return thesaurus_->narrowerCount(x.base) < thesaurus_->narrowerCount(y.base);
+    if (rank(x) == 1) {
+      if (x.shared != y.shared) return x.shared;
+      return thesaurus_->narrowerCount(x.base) < thesaurus_->narrowerCount(y.base);
+    }
     if (rank(x) == 4) return characters(x.text) < characters(y.text);
     return false;
   });

@@ -97,6 +97,7 @@ std::optional<Thesaurus> Thesaurus::parse(std::string_view text, std::string& er
         if (!term.banned) {
           if (term.narrower) {
             ++entry->narrower;
+            entry->narrowerTerms.push_back(term.text);
             addOnce(t.broader_[term.text], headword);
           }
           else addOnce(entry->synonyms, term.text);
@@ -136,6 +137,11 @@ namespace vorkel {
 std::size_t Thesaurus::narrowerCount(std::string_view word) const {
   const auto it = synonyms_.find(std::string(word));
   return it == synonyms_.end() ? 0 : it->second.narrower;
+}
+
+std::vector<std::string> Thesaurus::narrowerTerms(std::string_view word) const {
+  const auto it = synonyms_.find(std::string(word));
+  return it == synonyms_.end() ? std::vector<std::string>{} : it->second.narrowerTerms;
 }
 
 }  // namespace vorkel

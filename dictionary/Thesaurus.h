@@ -41,11 +41,14 @@ class Thesaurus {
   // How many narrower terms the headword has: a kind with hundreds ("del",
   // "side") says too little to clue by.
   std::size_t narrowerCount(std::string_view word) const;
+  // The narrower terms of a headword (babymad for mad), in the thesaurus' order.
+  std::vector<std::string> narrowerTerms(std::string_view word) const;
   std::size_t headwords() const { return synonyms_.size(); }
 
  private:
   struct Entry {
     std::vector<std::string> synonyms;
+    std::vector<std::string> narrowerTerms;
     std::size_t terms = 0;
     std::size_t narrower = 0;
   };

@@ -28,7 +28,17 @@ const char* kThesaurus =
     "kat|1\n"
     "|mis\n"
     "dyr|1\n"
-    "|kat (underbegreb)|væsen\n";
+    "|kat (underbegreb)|væsen\n"
+    "alkymi|1\n"
+    "|alkemi|guldmageri\n"
+    "galmyg|1\n"
+    "|cecidomyiidae|myg\n"
+    "lov|1\n"
+    "|vedtægt|statut\n"
+    "regel|3\n"
+    "|lov (underbegreb)\n|vedtægt (underbegreb)\n|statut (underbegreb)\n"
+    "frihed|1\n"
+    "|lov (underbegreb)\n";
 
 std::vector<std::string> textsOf(const std::vector<ClueDraft>& drafts) {
   std::vector<std::string> texts;
@@ -76,6 +86,8 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
       {"TÆSK", {"Bank", "Klø"}},                 // no vulgar word, no bracket
       {"ISTAP", {}},                             // "Is" is part of the answer
       {"KATTEN", {"Dyret", "Missen"}},           // katten's doubled t is no ending
+      {"ALKYMI", {"Guldmageri"}},                // Alkemi is the answer spelt otherwise
+      {"LOV", {"Regel", "Frihed", "Vedtægt", "Statut"}},  // the kind its synonyms share first
       {"XYZZY", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
@@ -108,6 +120,10 @@ TEST_F(ClueDrafterTest, TheDatabaseComesFirstAndCommonWordsBeforeRareOnes) {
   const ClueDrafter strict(&*thesaurus_, forms_.get(), db.get(), "da",
                            [](std::string_view w) { return w == "føde" ? 0 : 80; });
   EXPECT_EQ(textsOf(strict.drafts("MAD")), (std::vector<std::string>{"Spise", "Kost", "Ædelse"}));
+  // Nor is a word the word list does not hold (a Latin name).
+  const ClueDrafter known(&*thesaurus_, forms_.get(), nullptr, "da",
+                          [](std::string_view w) { return w == "cecidomyiidae" ? -1 : 80; });
+  EXPECT_TRUE(known.drafts("GALMYG").empty());
   db.reset();
   std::filesystem::remove_all(folder);
 }
