@@ -123,7 +123,9 @@ TEST_F(WordScoresTest, TheStockTiersHoldWhatTheyPromise) {
     if (line.empty() || line[0] == '#') continue;
     const std::string word = upper(line);
     ++offensive;
-    if (all.count(word)) EXPECT_EQ(all.at(word), 0) << word;
+    if (all.count(word)) {
+      EXPECT_EQ(all.at(word), 0) << word;
+    }
     EXPECT_EQ(small.count(word), 0u) << word;
   }
   EXPECT_GT(offensive, 20);
@@ -135,7 +137,9 @@ TEST_F(WordScoresTest, TheStockTiersHoldWhatTheyPromise) {
     return false;
   };
   for (const auto& [word, score] : all)
-    if (!hasVowel(word)) EXPECT_EQ(score, 0) << word;
+    if (!hasVowel(word)) {
+      EXPECT_EQ(score, 0) << word;
+    }
 
   // Genitives and imperatives a Danish editor sends back, and words he keeps.
   for (const char* word : {"AKSELS", "BABYS", "ETATS", "LÅRS", "BELØN", "DVÆL", "HÆDR", "UDLAD",
@@ -209,16 +213,24 @@ TEST_F(WordScoresTest, EnglishScoresComeFromTheSizesOfTheWordLists) {
   // Offensive words score 0.
   const std::map<std::string, int> scores = readScores(kStock + "/ensort.score");
   for (const char* word : {"FUCK", "SHITS", "WHORES", "CUNT"})
-    if (scores.count(word)) EXPECT_EQ(scores.at(word), 0) << word;
+    if (scores.count(word)) {
+      EXPECT_EQ(scores.at(word), 0) << word;
+    }
   EXPECT_EQ(scores.at("CAT"), 80);
   // A word of the common list that no one writes is not common.
   for (const char* rare : {"FEATHERIEST", "SAFARIING", "GAOLING"})
-    if (scores.count(rare)) EXPECT_EQ(scores.at(rare), 40) << rare;
+    if (scores.count(rare)) {
+      EXPECT_EQ(scores.at(rare), 40) << rare;
+    }
   // Roman numerals score 0; the words among them do not.
   for (const char* numeral : {"II", "LII", "XXIV", "CLIX"})
-    if (scores.count(numeral)) EXPECT_EQ(scores.at(numeral), 0) << numeral;
+    if (scores.count(numeral)) {
+      EXPECT_EQ(scores.at(numeral), 0) << numeral;
+    }
   EXPECT_EQ(scores.at("MIX"), 80);
-  if (scores.count("CIVIC")) EXPECT_GT(scores.at("CIVIC"), 0);
+  if (scores.count("CIVIC")) {
+    EXPECT_GT(scores.at("CIVIC"), 0);
+  }
 }
 
 }  // namespace
