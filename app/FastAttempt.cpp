@@ -18,8 +18,10 @@ namespace {
 
 // The template's words at its floor: the context's when they were made from
 // the same files, else loaded (and kept in the context). Null when there
-// are none; the reason was shown.
-std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGrid& shape, int& floorOut) {
+// are none; the reason was shown. `floorOut` gets the floor the words are
+// cut at.
+std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGrid& shape,
+                                          int& floorOut) {
   const Template& t = c.currentTemplate;
   Ui& ui = c.ui;
   if (t.dictionaryName.empty() || !Files::isFile(c.locate(t.dictionaryName))) {

@@ -260,7 +260,8 @@ bool GenerateJob::makeFastCrossword(int index) {
   FastFill& fill = *fastFill_;
   fill.startCrossword();
   FastFillSettings settings;
-  const RestartPolicy restarts = batch_.restartChosen ? batch_.restart : fastFillRestart(batch_.wordsFloor);
+  const RestartPolicy restarts =
+      batch_.restartChosen ? batch_.restart : fastFillRestart(batch_.wordsFloor);
   if (!batch_.restartChosen) {
     const std::lock_guard<std::mutex> hold(batch_.lock);
     batch_.restartUsed = restarts;
