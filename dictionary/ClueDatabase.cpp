@@ -14,11 +14,12 @@ namespace {
 constexpr int schemaVersion = 1;
 constexpr int busyTimeoutMs = 5000;
 
-constexpr std::array<std::pair<ClueSource, std::string_view>, 4> sourceNames{{
+constexpr std::array<std::pair<ClueSource, std::string_view>, 5> sourceNames{{
     {ClueSource::Typed, "typed"},
     {ClueSource::Imported, "imported"},
     {ClueSource::ThesaurusKind, "kind"},
     {ClueSource::ThesaurusSynonym, "synonym"},
+    {ClueSource::Number, "number"},
 }};
 
 // A prepared statement that is finalized when it goes out of scope.

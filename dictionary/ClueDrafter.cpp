@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dictionary/NumberClues.h"
 #include "dictionary/Thesaurus.h"
 #include "dictionary/WordForms.h"
 
@@ -111,6 +112,8 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   };
   if (database_)
     for (const ClueEntry& e : database_->suggestions(answer, language_)) add(e.clue, e.source);
+  if (language_ == "da")
+    if (const auto figure = numberClue(answer)) add(*figure, ClueSource::Number);
   if (!thesaurus_) return out;
 
   const std::string word = lowerCaseWord(answer);

@@ -2,7 +2,8 @@
 // Clue drafts for a crossword answer: first the clues the clue database
 // holds for it (typed by the user before, imported), then clues made from
 // the thesaurus: what the answer is a kind of (ØRN: "Rovfugl") and its
-// synonyms (MAD: "Føde"). An answer in an inflected form gets thesaurus
+// synonyms (MAD: "Føde"); a Danish number word gets its figure first (FEM:
+// "5", TREDJE: "3."). An answer in an inflected form gets thesaurus
 // clues in the same form (MADEN: "Føden"), or none from that word.
 //
 // No draft contains the answer or a word of its stem; vulgar and offensive

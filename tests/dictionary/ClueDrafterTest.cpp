@@ -87,6 +87,8 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
       {"ISTAP", {}},                             // "Is" is part of the answer
       {"KATTEN", {"Dyret", "Missen"}},           // katten's doubled t is no ending
       {"ALKYMI", {"Guldmageri"}},                // Alkemi is the answer spelt otherwise
+      {"FEM", {"5"}},                            // a number word: its figure
+      {"TREDJE", {"3."}},
       {"LOV", {"Regel", "Frihed", "Vedtægt", "Statut"}},  // the kind its synonyms share first
       {"XYZZY", {}},
   };
