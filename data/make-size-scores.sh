@@ -39,13 +39,14 @@ if [ "$(wc -l < "$core")" -lt 1000 ]; then
   echo "make-size-scores.sh: $core holds fewer than 1000 words: is it the right file?" >&2
   exit 1
 fi
-sh "$(dirname "$0")/ocr-words.sh" "$ocr" 'a-z' "$out.web"
-if [ "$(wc -l < "$out.web")" -lt 1000 ]; then
-  rm -f "$out.web"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+sh "$(dirname "$0")/ocr-words.sh" "$ocr" 'a-z' "$tmp/web"
+if [ "$(wc -l < "$tmp/web")" -lt 1000 ]; then
   echo "make-size-scores.sh: $ocr gives fewer than 1000 words: is it the right file?" >&2
   exit 1
 fi
-LC_ALL=C awk -v core="$core" -v web="$out.web" -v offensive="$offensive" '
+LC_ALL=C awk -v core="$core" -v web="$tmp/web" -v offensive="$offensive" '
   BEGIN {
     while ((getline w < web) > 0) written[w] = 1
     while ((getline w < core) > 0) if (w in written) common[w] = 1
@@ -61,6 +62,5 @@ LC_ALL=C awk -v core="$core" -v web="$out.web" -v offensive="$offensive" '
            w ~ /^m?m?m?(cm|cd|d?c?c?c?)(xc|xl|l?x?x?x?)(ix|iv|v?i?i?i?)$/
   }
   { print $0 "\t" (($0 in bad) || numeral($0) ? 0 : ($0 in common) ? 80 : 40) }
-' "$wordlist" > "$out.tmp"
-rm -f "$out.web"
-mv "$out.tmp" "$out"
+' "$wordlist" > "$tmp/scores"
+mv "$tmp/scores" "$out"
