@@ -23,8 +23,8 @@ constexpr std::uint64_t kMaxClueFileBytes = 512ull << 20;
 
 constexpr Option kOptions[] = {
     {"--database", nullptr, true, "FILE",
-     "the clue database (default $VORKEL_CLUE_DATABASE, else "
-     "$XDG_DATA_HOME/vorkel/clues.sqlite)"},
+     "the clue database: a file, or a PostgreSQL connection string shared by a "
+     "team (default $VORKEL_CLUE_DATABASE, else $XDG_DATA_HOME/vorkel/clues.sqlite)"},
     {"--clue-language", nullptr, true, "CODE",
      "import: the language of lines that name none (default da)"},
     {"-o", "--output", true, "FILE", "export: the file to write (default stdout)"},
@@ -43,7 +43,9 @@ std::string cluesUsage() {
          "word's form (myspell-da). add stores a clue as typed by the user: it is\n"
          "the word's first draft from then on.\n"
          "\n"
-         "The clue database that penvik drafts its clues from. The TSV is UTF-8, one\n"
+         "The clue database that penvik drafts its clues from: an SQLite file, or a\n"
+         "team's database on a PostgreSQL server given as a connection string\n"
+         "(postgresql://host/db, or \"host=... dbname=...\"). The TSV is UTF-8, one\n"
          "clue a line: word, clue, language, source (typed, imported, kind, synonym),\n"
          "uses, last used (seconds since 1970); only word and clue are required. An\n"
          "import stores all lines or none.\n"
@@ -68,7 +70,7 @@ std::unique_ptr<ClueDatabase> openDatabase(const Arguments& a, Console& console)
     return nullptr;
   }
   // The first clue stored makes the user's data folder.
-  const std::string folder = Files::parentFolder(path);
+  const std::string folder = isClueDatabaseConnection(path) ? "" : Files::parentFolder(path);
   if (!folder.empty() && !Files::isFolder(folder)) Files::createFolders(folder);
   std::string error;
   auto db = ClueDatabase::open(path, error);

@@ -1,8 +1,9 @@
 #include "dictionary/ClueDatabase.h"
 
-#include "platform/Cp1252.h"
+#include "dictionary/PostgresClueDatabase.h"
+#include "dictionary/SqliteClueDatabase.h"
 
-#include <sqlite3.h>
+#include "platform/Cp1252.h"
 
 #include <array>
 #include <charconv>
@@ -11,9 +12,6 @@ namespace vorkel {
 
 namespace {
 
-constexpr int schemaVersion = 1;
-constexpr int busyTimeoutMs = 5000;
-
 constexpr std::array<std::pair<ClueSource, std::string_view>, 5> sourceNames{{
     {ClueSource::Typed, "typed"},
     {ClueSource::Imported, "imported"},
@@ -21,33 +19,6 @@ constexpr std::array<std::pair<ClueSource, std::string_view>, 5> sourceNames{{
     {ClueSource::ThesaurusSynonym, "synonym"},
     {ClueSource::Number, "number"},
 }};
-
-// A prepared statement that is finalized when it goes out of scope.
-class Statement {
- public:
-  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
-  ~Statement() { sqlite3_finalize(stmt_); }
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-  bool ok() const { return stmt_ != nullptr; }
-  void bind(int index, std::string_view text) {
-    sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-  }
-  void bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
-  int step() { return sqlite3_step(stmt_); }
-  std::string text(int column) const {
-    const auto* p = sqlite3_column_text(stmt_, column);
-    return p ? std::string(reinterpret_cast<const char*>(p),
-                           static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
-             : std::string();
-  }
-  std::int64_t integer(int column) const { return sqlite3_column_int64(stmt_, column); }
-
- private:
-  sqlite3_stmt* stmt_ = nullptr;
-};
-
-std::string describe(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of memory"; }
 
 bool hasForbiddenCharacters(std::string_view text) {
   return text.find_first_of("\t\r\n") != std::string_view::npos;
@@ -109,68 +80,20 @@ std::string clueDatabasePath(const char* overridePath, const char* xdgDataHome, 
   return {};
 }
 
-std::unique_ptr<ClueDatabase> ClueDatabase::open(const std::string& path, std::string& error) {
-  sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &raw,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                                 nullptr);
-  if (rc != SQLITE_OK) {
-    error = "Cannot open the clue database " + path + ": " + describe(raw);
-    sqlite3_close(raw);
-    return nullptr;
-  }
-  std::unique_ptr<ClueDatabase> db(new ClueDatabase(raw));
-  sqlite3_busy_timeout(raw, busyTimeoutMs);
-  auto fail = [&](const std::string& why) {
-    error = "The clue database " + path + " is not usable and is left as it is: " + why;
-    return nullptr;
-  };
-  // Read before anything is written: a file that is not a database, or is
-  // damaged, fails here and is never changed.
-  {
-    Statement check(raw, "PRAGMA quick_check");
-    if (!check.ok()) return fail(describe(raw));
-    const int step = check.step();
-    if (step != SQLITE_ROW) return fail(describe(raw));
-    const auto result = check.text(0);
-    if (result != "ok") return fail(result);
-  }
-  std::int64_t version = 0;
-  {
-    Statement userVersion(raw, "PRAGMA user_version");
-    if (!userVersion.ok() || userVersion.step() != SQLITE_ROW) return fail(describe(raw));
-    version = userVersion.integer(0);
-  }
-  if (version > schemaVersion)
-    return fail("it was written by a newer version (schema " + std::to_string(version) + ")");
-  std::string why;
-  if (!db->execute("PRAGMA journal_mode=WAL", why)) return fail(why);
-  if (version == 0) {
-    const char* schema =
-        "BEGIN IMMEDIATE;"
-        "CREATE TABLE IF NOT EXISTS clues ("
-        " word TEXT NOT NULL, clue TEXT NOT NULL, language TEXT NOT NULL,"
-        " source TEXT NOT NULL, use_count INTEGER NOT NULL DEFAULT 0,"
-        " last_used INTEGER NOT NULL DEFAULT 0,"
-        " PRIMARY KEY (word, language, clue));"
-        "PRAGMA user_version=1;"
-        "COMMIT;";
-    if (!db->execute(schema, why)) {
-      db->execute("ROLLBACK", why);
-      return fail(why);
-    }
-  }
-  return db;
+bool isClueDatabaseConnection(std::string_view location) {
+  if (location.starts_with("postgresql://") || location.starts_with("postgres://")) return true;
+  // libpq's "key=value" form; a file name that merely holds '=' is not one.
+  static constexpr std::string_view keywords[] = {"host=", "hostaddr=", "port=", "dbname=",
+                                                  "user=", "service=", "password="};
+  for (auto keyword : keywords)
+    if (location.starts_with(keyword)) return true;
+  return false;
 }
 
-ClueDatabase::~ClueDatabase() { sqlite3_close(db_); }
-
-bool ClueDatabase::execute(const char* sql, std::string& error) {
-  char* message = nullptr;
-  if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK) return true;
-  error = message ? message : describe(db_);
-  sqlite3_free(message);
-  return false;
+std::unique_ptr<ClueDatabase> ClueDatabase::open(const std::string& location,
+                                                 std::string& error) {
+  if (isClueDatabaseConnection(location)) return openPostgresClueDatabase(location, error);
+  return openSqliteClueDatabase(location, error);
 }
 
 bool ClueDatabase::add(const ClueEntry& entry, std::string& error) {
@@ -185,28 +108,9 @@ bool ClueDatabase::add(const ClueEntry& entry, std::string& error) {
       return false;
     }
   }
-  Statement insert(db_,
-                   "INSERT INTO clues (word, clue, language, source, use_count, last_used)"
-                   " VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
-                   " ON CONFLICT (word, language, clue) DO UPDATE SET"
-                   "  source = CASE WHEN excluded.source = 'typed' THEN 'typed' ELSE source END,"
-                   "  use_count = max(use_count, excluded.use_count),"
-                   "  last_used = max(last_used, excluded.last_used)");
-  if (!insert.ok()) {
-    error = describe(db_);
-    return false;
-  }
-  insert.bind(1, upperCaseWord(entry.word));
-  insert.bind(2, entry.clue);
-  insert.bind(3, entry.language);
-  insert.bind(4, clueSourceName(entry.source));
-  insert.bind(5, entry.useCount);
-  insert.bind(6, entry.lastUsed);
-  if (insert.step() != SQLITE_DONE) {
-    error = describe(db_);
-    return false;
-  }
-  return true;
+  ClueEntry stored = entry;
+  stored.word = upperCaseWord(entry.word);
+  return upsert(stored, error);
 }
 
 bool ClueDatabase::recordUse(std::string_view word, std::string_view clue,
@@ -214,38 +118,12 @@ bool ClueDatabase::recordUse(std::string_view word, std::string_view clue,
   if (!add({std::string(word), std::string(clue), std::string(language), ClueSource::Typed, 0, 0},
            error))
     return false;
-  Statement update(db_,
-                   "UPDATE clues SET use_count = use_count + 1, last_used = max(last_used, ?4)"
-                   " WHERE word = ?1 AND clue = ?2 AND language = ?3");
-  update.bind(1, upperCaseWord(word));
-  update.bind(2, clue);
-  update.bind(3, language);
-  update.bind(4, now);
-  if (update.step() != SQLITE_DONE) {
-    error = describe(db_);
-    return false;
-  }
-  return true;
+  return countUse(upperCaseWord(word), clue, language, now, error);
 }
 
 std::vector<ClueEntry> ClueDatabase::suggestions(std::string_view word,
                                                  std::string_view language) const {
-  Statement query(db_,
-                  "SELECT word, clue, language, source, use_count, last_used FROM clues"
-                  " WHERE word = ?1 AND language = ?2"
-                  " ORDER BY source = 'typed' DESC, use_count DESC, last_used DESC,"
-                  "  CASE source WHEN 'imported' THEN 0 WHEN 'kind' THEN 1 ELSE 2 END,"
-                  "  length(clue), clue");
-  std::vector<ClueEntry> out;
-  if (!query.ok()) return out;
-  query.bind(1, upperCaseWord(word));
-  query.bind(2, language);
-  while (query.step() == SQLITE_ROW) {
-    out.push_back({query.text(0), query.text(1), query.text(2),
-                   clueSourceFromName(query.text(3)).value_or(ClueSource::Imported),
-                   query.integer(4), query.integer(5)});
-  }
-  return out;
+  return select(upperCaseWord(word), language);
 }
 
 std::optional<std::string> ClueDatabase::bestClue(std::string_view word,
@@ -257,14 +135,10 @@ std::optional<std::string> ClueDatabase::bestClue(std::string_view word,
 
 std::string ClueDatabase::exportTsv() const {
   std::string out = "word\tclue\tlanguage\tsource\tuses\tlast_used\n";
-  Statement query(db_,
-                  "SELECT word, clue, language, source, use_count, last_used FROM clues"
-                  " ORDER BY language, word, clue");
-  if (!query.ok()) return out;
-  while (query.step() == SQLITE_ROW) {
-    out += query.text(0) + '\t' + query.text(1) + '\t' + query.text(2) + '\t' + query.text(3) +
-           '\t' + std::to_string(query.integer(4)) + '\t' + std::to_string(query.integer(5)) +
-           '\n';
+  for (const auto& e : selectAll()) {
+    out += e.word + '\t' + e.clue + '\t' + e.language + '\t' +
+           std::string(clueSourceName(e.source)) + '\t' + std::to_string(e.useCount) + '\t' +
+           std::to_string(e.lastUsed) + '\n';
   }
   return out;
 }
@@ -278,7 +152,7 @@ std::optional<std::size_t> ClueDatabase::importTsv(std::string_view text,
     return std::nullopt;
   }
   std::string why;
-  if (!execute("BEGIN IMMEDIATE", why)) {
+  if (!begin(why)) {
     error = "Cannot write the clue database: " + why;
     return std::nullopt;
   }
@@ -286,8 +160,7 @@ std::optional<std::size_t> ClueDatabase::importTsv(std::string_view text,
   std::size_t lineNumber = 0;
   auto failAt = [&](const std::string& message) -> std::optional<std::size_t> {
     error = "Line " + std::to_string(lineNumber) + ": " + message;
-    std::string ignored;
-    execute("ROLLBACK", ignored);
+    rollback();
     return std::nullopt;
   };
   while (!text.empty()) {
@@ -318,10 +191,9 @@ std::optional<std::size_t> ClueDatabase::importTsv(std::string_view text,
     if (!add(entry, why)) return failAt(why);
     ++count;
   }
-  if (!execute("COMMIT", why)) {
+  if (!commit(why)) {
     error = "Cannot write the clue database: " + why;
-    std::string ignored;
-    execute("ROLLBACK", ignored);
+    rollback();
     return std::nullopt;
   }
   return count;

@@ -1,14 +1,15 @@
 #pragma once
 // The clue database: for each crossword word the clues known for it, with
-// where each came from and how often it was used. One SQLite file, shared by
-// every penvik window and vorkel run of the user (WAL journal, busy timeout),
-// so several processes may read and write it at the same time.
+// where each came from and how often it was used. By default one SQLite file
+// of the user (SqliteClueDatabase); a team shares one on a PostgreSQL server
+// (PostgresClueDatabase), chosen by giving a connection string where a file
+// would go. Either is shared by every penvik window and vorkel run at once.
 //
 // Words are kept in upper case (Danish letters included) so that a grid's
 // MADEN finds what was stored for "maden". Texts are UTF-8.
 //
-// A file that cannot be opened, is not a database, fails its integrity check
-// or has a newer schema is reported by open() and left exactly as it is.
+// A database that cannot be opened, is damaged, is not ours or has a newer
+// schema is reported by open() and left exactly as it is.
 
 #include <cstdint>
 #include <memory>
@@ -16,8 +17,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct sqlite3;
 
 namespace vorkel {
 
@@ -46,6 +45,11 @@ struct ClueEntry {
 // (a-z, à-þ without ÷); other characters are kept as they are.
 std::string upperCaseWord(std::string_view utf8);
 
+// True when `location` is a PostgreSQL connection string rather than a file:
+// a postgresql:// or postgres:// URI, or "key=value" settings such as
+// "host=db.example dbname=clues".
+bool isClueDatabaseConnection(std::string_view location);
+
 // The file to use: `overridePath` (the VORKEL_CLUE_DATABASE variable or an
 // option) when set, else $XDG_DATA_HOME/vorkel/clues.sqlite, else
 // $HOME/.local/share/vorkel/clues.sqlite. Empty when none is known.
@@ -53,10 +57,12 @@ std::string clueDatabasePath(const char* overridePath, const char* xdgDataHome, 
 
 class ClueDatabase {
  public:
-  // Opens or creates the database at `path` (its folder must exist). On
-  // failure returns null and sets `error` to a message for the user.
-  static std::unique_ptr<ClueDatabase> open(const std::string& path, std::string& error);
-  ~ClueDatabase();
+  // Opens the database at `location`: a connection string (see
+  // isClueDatabaseConnection) or a file, created when missing (its folder
+  // must exist). On failure returns null and sets `error` to a message for
+  // the user.
+  static std::unique_ptr<ClueDatabase> open(const std::string& location, std::string& error);
+  virtual ~ClueDatabase() = default;
   ClueDatabase(const ClueDatabase&) = delete;
   ClueDatabase& operator=(const ClueDatabase&) = delete;
 
@@ -85,10 +91,23 @@ class ClueDatabase {
   std::optional<std::size_t> importTsv(std::string_view text, std::string_view defaultLanguage,
                                        std::string& error);
 
- private:
-  explicit ClueDatabase(sqlite3* db) : db_(db) {}
-  bool execute(const char* sql, std::string& error);
-  sqlite3* db_;
+ protected:
+  ClueDatabase() = default;
+
+  // What a store does; the public functions check their input first. Words
+  // come upper-cased and every text is valid UTF-8.
+  virtual bool upsert(const ClueEntry& entry, std::string& error) = 0;
+  virtual bool countUse(const std::string& word, std::string_view clue, std::string_view language,
+                        std::int64_t now, std::string& error) = 0;
+  // In the order suggestions() promises.
+  virtual std::vector<ClueEntry> select(const std::string& word,
+                                        std::string_view language) const = 0;
+  // Ordered by language, word and clue, bytewise.
+  virtual std::vector<ClueEntry> selectAll() const = 0;
+  // A write transaction around an import.
+  virtual bool begin(std::string& error) = 0;
+  virtual bool commit(std::string& error) = 0;
+  virtual void rollback() = 0;
 };
 
 }  // namespace vorkel

@@ -135,9 +135,9 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     if (!commonness_) return false;
     for (std::size_t at = 0; at <= base.size();) {
       const std::size_t end = std::min(base.find(' ', at), base.size());
-      const std::string_view word = base.substr(at, end - at);
-      const int score = end > at ? commonness_(word) : 1;
-      if (score == 0 || (score < 0 && !(forms_ && forms_->isWord(word)))) return true;
+      const std::string_view part = base.substr(at, end - at);
+      const int score = end > at ? commonness_(part) : 1;
+      if (score == 0 || (score < 0 && !(forms_ && forms_->isWord(part)))) return true;
       at = end + 1;
     }
     return false;

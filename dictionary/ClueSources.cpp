@@ -18,7 +18,8 @@ ClueSources openClueSources(const ClueSourcePaths& paths) {
   s.forms = WordForms::open(paths.hunspell);
   if (!s.forms)
     s.problems.push_back("no hunspell dictionary " + paths.hunspell + ".aff/.dic (install myspell-da)");
-  if (!paths.database.empty() && (paths.createDatabase || Files::exists(paths.database))) {
+  if (!paths.database.empty() && (paths.createDatabase || isClueDatabaseConnection(paths.database) ||
+                                  Files::exists(paths.database))) {
     error.clear();
     s.database = ClueDatabase::open(paths.database, error);
     if (!s.database) s.problems.push_back(error);

@@ -24,6 +24,7 @@ packages=(
   libgtest-dev
   libhunspell-dev
   libhyphen-dev
+  libpq-dev
   pkgconf
   libsqlite3-dev
   libxxhash-dev
@@ -33,6 +34,7 @@ packages=(
   ninja-build
   nlohmann-json3-dev
   poppler-utils
+  postgresql
   qt6-base-dev
   qt6-svg-dev
   qt6-translations-l10n

@@ -1,6 +1,7 @@
 #include "dictionary/ClueDatabase.h"
 
 #include "platform/Cp1252.h"
+#include "tests/dictionary/TemporaryPostgres.h"
 
 #include <sqlite3.h>
 #include <unistd.h>
@@ -44,6 +45,34 @@ class ClueDatabaseTest : public ::testing::Test {
 
   fs::path folder_;
 };
+
+// The tests every store must pass, run on an SQLite file and on a server.
+enum class Store { Sqlite, Postgres };
+
+class ClueStoreTest : public ClueDatabaseTest, public ::testing::WithParamInterface<Store> {
+ protected:
+  void SetUp() override {
+    ClueDatabaseTest::SetUp();
+    if (GetParam() == Store::Postgres) {
+      server_ = std::make_unique<TemporaryPostgres>(
+          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+      ASSERT_EQ(server_->problem(), "");
+    }
+  }
+  std::unique_ptr<ClueDatabase> openOrFail() {
+    std::string error;
+    auto db = ClueDatabase::open(server_ ? server_->connection() : path(), error);
+    EXPECT_NE(db, nullptr) << error;
+    return db;
+  }
+
+  std::unique_ptr<TemporaryPostgres> server_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, ClueStoreTest, ::testing::Values(Store::Sqlite, Store::Postgres),
+                         [](const auto& store) {
+                           return store.param == Store::Sqlite ? "sqlite" : "postgres";
+                         });
 
 TEST_F(ClueDatabaseTest, DamagedOrForeignFilesAreReportedAndLeftUntouched) {
   struct Case {
@@ -91,7 +120,7 @@ TEST_F(ClueDatabaseTest, NewerSchemaOrMissingFolderIsRefused) {
   EXPECT_NE(error.find("Cannot open"), std::string::npos) << error;
 }
 
-TEST_F(ClueDatabaseTest, SuggestionOrder) {
+TEST_P(ClueStoreTest, SuggestionOrder) {
   auto db = openOrFail();
   ASSERT_NE(db, nullptr);
   std::string error;
@@ -133,7 +162,7 @@ TEST_F(ClueDatabaseTest, SuggestionOrder) {
   EXPECT_EQ(db->bestClue("MADEN", "da"), std::nullopt);
 }
 
-TEST_F(ClueDatabaseTest, BadEntriesAreRefused) {
+TEST_P(ClueStoreTest, BadEntriesAreRefused) {
   auto db = openOrFail();
   ASSERT_NE(db, nullptr);
   const ClueEntry bad[] = {
@@ -152,7 +181,7 @@ TEST_F(ClueDatabaseTest, BadEntriesAreRefused) {
   EXPECT_EQ(db->exportTsv(), "word\tclue\tlanguage\tsource\tuses\tlast_used\n");
 }
 
-TEST_F(ClueDatabaseTest, ImportExportRoundTripKeepsDanishLetters) {
+TEST_P(ClueStoreTest, ImportExportRoundTripKeepsDanishLetters) {
   const std::string tsv =
       "word\tclue\tlanguage\tsource\tuses\tlast_used\n"
       "MADEN\tFøden\tda\tsynonym\t0\t0\n"
@@ -176,7 +205,7 @@ TEST_F(ClueDatabaseTest, ImportExportRoundTripKeepsDanishLetters) {
   EXPECT_EQ(s[1].source, ClueSource::Imported);
 }
 
-TEST_F(ClueDatabaseTest, BadImportStoresNothingAndNamesTheLine) {
+TEST_P(ClueStoreTest, BadImportStoresNothingAndNamesTheLine) {
   struct Case {
     const char* text;
     const char* message;
@@ -199,7 +228,7 @@ TEST_F(ClueDatabaseTest, BadImportStoresNothingAndNamesTheLine) {
   }
 }
 
-TEST_F(ClueDatabaseTest, SeveralConnectionsWriteAtOnce) {
+TEST_P(ClueStoreTest, SeveralConnectionsWriteAtOnce) {
   auto first = openOrFail();
   auto second = openOrFail();
   ASSERT_NE(first, nullptr);
@@ -223,6 +252,67 @@ TEST_F(ClueDatabaseTest, SeveralConnectionsWriteAtOnce) {
   EXPECT_EQ(all.size(), 2u * perWriter + 1);
   EXPECT_EQ(all.front().clue, "Fugl");
   EXPECT_EQ(all.front().useCount, 2 * perWriter);
+}
+
+TEST(PostgresClueDatabase, ForeignNewerOrUnreachableDatabasesAreReportedAndLeftAlone) {
+  TemporaryPostgres server("refuse");
+  ASSERT_EQ(server.problem(), "");
+  auto openWith = [](const std::string& connection, std::string& error) {
+    return ClueDatabase::open(connection, error);
+  };
+  const struct {
+    const char* database;
+    const char* setup;
+    const char* message;
+  } cases[] = {
+      {"alien", "CREATE TABLE clues (id INTEGER); INSERT INTO clues VALUES (7)",
+       "did not make"},
+      {"newer", "CREATE TABLE clue_schema (version INTEGER); INSERT INTO clue_schema VALUES (2);"
+                " CREATE TABLE clues (id INTEGER); INSERT INTO clues VALUES (7)",
+       "newer version"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(server.psql(std::string("CREATE DATABASE ") + c.database));
+    ASSERT_TRUE(server.psql(c.setup, c.database));
+    std::string error;
+    EXPECT_EQ(openWith(server.connection(c.database), error), nullptr) << c.database;
+    EXPECT_NE(error.find("left as it is"), std::string::npos) << error;
+    EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    // The table is as it was.
+    EXPECT_TRUE(server.psql("SELECT 1/(count(*) = 1 AND min(id) = 7)::int FROM clues",
+                            c.database))
+        << c.database;
+  }
+
+  // A database that is not there, and a server that is not there, are said
+  // without the password of the connection string.
+  std::string error;
+  EXPECT_EQ(openWith(server.connection("missing"), error), nullptr);
+  EXPECT_NE(error.find("Cannot open the clue database"), std::string::npos) << error;
+  EXPECT_EQ(openWith("host=/nonexistent dbname=clues password=secret", error), nullptr);
+  EXPECT_NE(error.find("Cannot open"), std::string::npos) << error;
+  EXPECT_EQ(error.find("secret"), std::string::npos) << error;
+
+  // Two programs opening an empty database at once both get it.
+  ASSERT_TRUE(server.psql("CREATE DATABASE fresh"));
+  std::unique_ptr<ClueDatabase> a, b;
+  std::string errorA, errorB;
+  std::thread ta([&] { a = openWith(server.connection("fresh"), errorA); });
+  std::thread tb([&] { b = openWith(server.connection("fresh"), errorB); });
+  ta.join();
+  tb.join();
+  ASSERT_NE(a, nullptr) << errorA;
+  ASSERT_NE(b, nullptr) << errorB;
+  ASSERT_TRUE(a->add({"ØRN", "Fugl", "da", ClueSource::Typed, 0, 0}, error)) << error;
+  EXPECT_EQ(b->bestClue("ørn", "da"), "Fugl");
+}
+
+TEST(ClueDatabasePath, ConnectionStringsAreToldFromFiles) {
+  for (const char* server : {"postgresql://db.example/clues", "postgres:///clues",
+                             "host=/run/postgresql dbname=clues", "dbname=clues"})
+    EXPECT_TRUE(isClueDatabaseConnection(server)) << server;
+  for (const char* file : {"/home/a/clues.sqlite", "clues.sqlite", "a=b.sqlite", ""})
+    EXPECT_FALSE(isClueDatabaseConnection(file)) << file;
 }
 
 TEST(ClueDatabasePath, ChoosesOverrideThenXdgThenHome) {
