@@ -36,15 +36,12 @@ void LengthBucket::init(int length, int capacity, int growthStep) {
       std::min(static_cast<std::size_t>(std::max(capacity, 0)), maxSlots(length));
   cells_.reset(allocateCells(slots, length));
   capacity_ = cells_ ? static_cast<int>(slots) : 0;
+  allocated_ = static_cast<std::size_t>(capacity_);
   index_.clear();
   indexUsed_ = 0;
 }
 
-bool LengthBucket::grow() {
-  const std::size_t wanted = static_cast<std::size_t>(capacity_) +
-                             static_cast<std::size_t>(std::max(growthStep_, 1));
-  const std::size_t slots = std::min(wanted, maxSlots(length_));
-  if (slots <= static_cast<std::size_t>(capacity_)) return false;  // link limit reached
+bool LengthBucket::reallocate(std::size_t slots) {
   WordCell* fresh = allocateCells(slots, length_);
   if (!fresh) return false;
   if (cells_) {
@@ -52,6 +49,34 @@ bool LengthBucket::grow() {
     std::memcpy(fresh, cells_.get(), used * sizeof(WordCell));
   }
   cells_.reset(fresh);
+  allocated_ = slots;
+  return true;
+}
+
+void LengthBucket::reserve(std::size_t more) {
+  const std::size_t slots =
+      std::min(static_cast<std::size_t>(highestSlot_) + more, maxSlots(length_));
+  if (slots > allocated_) reallocate(slots);
+  // The index as add() would keep it, at most half full, once the words are in.
+  std::size_t size = 64;
+  while (size < (static_cast<std::size_t>(count_) + more + 1) * 2) size *= 2;
+  if (size > index_.size()) rehash(size);
+}
+
+bool LengthBucket::grow() {
+  const std::size_t wanted = static_cast<std::size_t>(capacity_) +
+                             static_cast<std::size_t>(std::max(growthStep_, 1));
+  const std::size_t slots = std::min(wanted, maxSlots(length_));
+  if (slots <= static_cast<std::size_t>(capacity_)) return false;  // link limit reached
+  // The capacity grows by its step. The storage grows only when the next
+  // slot does not fit, and then by half again at least: a list of a million
+  // words would otherwise be copied over thousands of times while it loads.
+  const std::size_t next = static_cast<std::size_t>(highestSlot_) + 1;
+  if (next > allocated_) {
+    const std::size_t ahead =
+        std::min(std::max(slots, allocated_ + allocated_ / 2), maxSlots(length_));
+    if (!reallocate(ahead) && (ahead == slots || !reallocate(slots))) return false;
+  }
   capacity_ = static_cast<int>(slots);
   return true;
 }
@@ -121,6 +146,10 @@ LengthBucket::AddResult LengthBucket::add(const unsigned char* letters) {
     if (!rehash(size)) return AddResult::OutOfMemory;
   }
   if (highestSlot_ + 1 > capacity_ && !grow()) return AddResult::OutOfMemory;
+  // A capacity raised while the storage had room ahead may pass it.
+  if (static_cast<std::size_t>(highestSlot_) + 1 > allocated_ &&
+      !reallocate(std::min(allocated_ + allocated_ / 2 + 1, maxSlots(length_))))
+    return AddResult::OutOfMemory;
 
   const std::uint32_t slot = static_cast<std::uint32_t>(++highestSlot_);
   const std::uint32_t first = slot * static_cast<std::uint32_t>(length_);

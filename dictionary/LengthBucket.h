@@ -1,7 +1,8 @@
 #pragma once
 // Internal to the word store (WordStore): the words of one length.
 //
-// Storage: 32-bit word cells, (capacity + 2) x L of them, zero-filled. Word
+// Storage: 32-bit word cells, at least (capacity + 2) x L of them,
+// zero-filled. Word
 // slot s holds its L letters in cells s*L .. s*L+L-1. A cell carries the
 // letter byte in bits 24-31 and, in bits 0-23, the index of the cell at the
 // same position of the next older word of its chain (0 ends the chain, so
@@ -51,6 +52,11 @@ class LengthBucket {
   // The slot holding `letters` (L letter bytes), 0 when the word is not stored.
   std::uint32_t find(const unsigned char* letters) const;
 
+  // Sizes the storage for `more` words beyond those added so far, so that a
+  // long load copies it once, not at every growth step. The capacity is
+  // unchanged; when the memory is not there nothing happens.
+  void reserve(std::size_t more);
+
   enum class AddResult { Added, OutOfMemory };
   // Appends a word that is not yet stored after the highest slot ever used
   // and makes it the head of its L chains.
@@ -67,6 +73,7 @@ class LengthBucket {
   };
 
   bool grow();
+  bool reallocate(std::size_t slots);
   std::uint32_t hashOf(const unsigned char* letters) const;
   bool sameWord(std::uint32_t slot, const unsigned char* letters) const;
   bool indexInsert(std::uint32_t slot, std::uint32_t hash);
@@ -78,6 +85,7 @@ class LengthBucket {
   int growthStep_ = 0;
   int highestSlot_ = 0;  // highest word slot ever used; slots are not reused
   std::unique_ptr<WordCell[], FreeDeleter> cells_;
+  std::size_t allocated_ = 0;  // slots the storage has room for; capacity_ or more
   std::vector<LetterChain> chains_;  // L x 32, position-major
 
   // Open-addressing hash index: slot numbers, 0 = free, Tombstone = deleted.

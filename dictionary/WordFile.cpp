@@ -128,7 +128,9 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
 
 bool readWordFile(const std::string& path, WordListEncoding encoding, std::string& bytes) {
   if (!readWholeFile(path, bytes)) return false;
-  if (encoding != WordListEncoding::Cp1252 || bytes.starts_with("\xEF\xBB\xBF"))
+  // A "="-coded file is read as it is, whatever the encoding.
+  if (!bytes.starts_with('=') &&
+      (encoding != WordListEncoding::Cp1252 || bytes.starts_with("\xEF\xBB\xBF")))
     bytes = decodeWordList(bytes, encoding).bytes;
   return true;
 }
@@ -144,6 +146,15 @@ bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding enc
     dict.ui().messageBox(texts::loadOpenFailed, path);
     return false;
   }
+  // Count first, so that each length's storage is made once, at its size.
+  std::array<int, WordStore::MaxLength + 1> lengths{};
+  forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
+    char letters[WordStore::MaxLength + 1];
+    const int n = wordLetters(dict.language(), word, letters, nullptr);
+    if (n <= WordStore::MaxLength && (!keep || keep(word))) ++lengths[n];
+    return true;
+  });
+  dict.reserve(lengths);
   forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
     if (!keep || keep(word)) dict.insertWord(word);
     return true;

@@ -231,6 +231,11 @@ bool WordStore::insertWord(std::string_view text) {
   return true;
 }
 
+void WordStore::reserve(const std::array<int, MaxLength + 1>& words) {
+  for (int length = MinLength; length <= MaxLength; ++length)
+    if (words[length] > 0) buckets_[length].reserve(static_cast<std::size_t>(words[length]));
+}
+
 void WordStore::deleteWord(std::string_view text) {
   char word[MaxLength + 1];
   const int length = normaliseWord(text, word);

@@ -103,6 +103,11 @@ class WordStore {
   // outside the language (message shown) or memory ran out (message shown).
   bool insertWord(std::string_view text);
 
+  // Makes room, ahead of a load, for about `words[L]` more words of each
+  // length L (a hint: counted by bytes, not letters). Only the storage is
+  // sized; the capacities the statistics show still grow step by step.
+  void reserve(const std::array<int, MaxLength + 1>& words);
+
   // Removes a stored word; ignores lengths outside 2..25. A word that is not
   // stored changes nothing and is reported once.
   void deleteWord(std::string_view text);

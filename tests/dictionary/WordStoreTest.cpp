@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -258,18 +259,26 @@ TEST_F(WordStoreTest, StatisticsText) {
 }
 
 TEST_F(WordStoreTest, BucketsGrowByTheirStepAndKeepEveryWord) {
-  WordStore small(0, language, ui);
-  EXPECT_EQ(small.figures(3).capacity, 0);
   std::vector<std::string> words;
   for (char a = 'A'; a <= 'Z'; ++a)
     for (char b = 'A'; b <= 'J'; ++b) words.push_back({a, b, 'E'});
-  for (const auto& w : words) ASSERT_TRUE(small.insertWord(w));
-  EXPECT_EQ(small.figures(3).capacity, 300);
-  EXPECT_EQ(small.figures(3).count, 260);
-  for (const auto& w : words) EXPECT_TRUE(small.hasMatch(w));
-  int seen = 0;
-  small.forEachMatch(3, "  E", [&](std::string_view) { return ++seen, true; });
-  EXPECT_EQ(seen, 260);
+  // Room made ahead of a load (too little, exact, too much) changes neither
+  // the capacity the statistics show nor what is stored.
+  for (int reserved : {0, 50, 260, 1000}) {
+    WordStore small(0, language, ui);
+    EXPECT_EQ(small.figures(3).capacity, 0);
+    std::array<int, WordStore::MaxLength + 1> ahead{};
+    ahead[3] = reserved;
+    small.reserve(ahead);
+    EXPECT_EQ(small.figures(3).capacity, 0);
+    for (const auto& w : words) ASSERT_TRUE(small.insertWord(w)) << reserved;
+    EXPECT_EQ(small.figures(3).capacity, 300) << reserved;
+    EXPECT_EQ(small.figures(3).count, 260);
+    for (const auto& w : words) EXPECT_TRUE(small.hasMatch(w));
+    int seen = 0;
+    small.forEachMatch(3, "  E", [&](std::string_view) { return ++seen, true; });
+    EXPECT_EQ(seen, 260);
+  }
 }
 
 // Random dictionaries over a small alphabet against a plain list: every
