@@ -131,13 +131,33 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   // stands in a drafted clue, whatever the thesaurus says; nor does a word
   // neither the word list nor hunspell knows (a Latin name, "Cecidomyiidae"
   // for GALMYG; hunspell knows compounds such as "pigfinnefisk").
+  auto known = [&](std::string_view part) {
+    return commonness_(part) > 0 || (forms_ && forms_->isWord(part));
+  };
+  // A compound of two known words, joined directly or by the linking s or e
+  // ("sports" + "rekvisit"): Danish writes compounds as one word, and neither
+  // list holds them all.
+  auto knownCompound = [&](std::string_view part) {
+    constexpr std::size_t kShortestPart = 3;
+    for (std::size_t at = kShortestPart; at + kShortestPart <= part.size(); ++at) {
+      if ((static_cast<unsigned char>(part[at]) & 0xC0) == 0x80) continue;  // inside a letter
+      const std::string_view head = part.substr(0, at);
+      if (!known(part.substr(at))) continue;
+      if (known(head)) return true;
+      if ((head.back() == 's' || head.back() == 'e') && head.size() > kShortestPart &&
+          known(head.substr(0, head.size() - 1)))
+        return true;
+    }
+    return false;
+  };
   auto scoredOut = [&](std::string_view base) {
     if (!commonness_) return false;
     for (std::size_t at = 0; at <= base.size();) {
       const std::size_t end = std::min(base.find(' ', at), base.size());
       const std::string_view part = base.substr(at, end - at);
       const int score = end > at ? commonness_(part) : 1;
-      if (score == 0 || (score < 0 && !(forms_ && forms_->isWord(part)))) return true;
+      if (score == 0 || (score < 0 && !(forms_ && forms_->isWord(part)) && !knownCompound(part)))
+        return true;
       at = end + 1;
     }
     return false;
@@ -145,23 +165,59 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   auto make = [&](std::string_view text, ClueSource source, std::string_view base) {
     if (!text.empty() && !scoredOut(base)) made.push_back({std::string(text), source, std::string(base)});
   };
+  // What the answer is a kind of. A kind that is the answer made longer
+  // (KRAGE under "kragefugl") stands aside for its own kinds ("fugl"), the
+  // classic short clue. Not so the kind the answer ends in (KNÆLED under
+  // "led"): such a word has many senses, and its kinds are mostly of another
+  // ("låge").
+  std::vector<std::string> inherited;  // kinds of such a kind: after the answer's own terms
+  auto kindsOf = [&](const std::string& base) {
+    std::vector<std::string> kinds;
+    for (const std::string& b : thesaurus_->broaderTerms(base)) {
+      if (base.size() < kShortestTellingStem || b.size() <= base.size() || !b.starts_with(base)) {
+        kinds.push_back(b);
+        continue;
+      }
+      for (const std::string& above : thesaurus_->broaderTerms(b)) {
+        if (std::find(kinds.begin(), kinds.end(), above) != kinds.end()) continue;
+        kinds.push_back(above);
+        inherited.push_back(above);
+      }
+    }
+    return kinds;
+  };
   if (thesaurus_->entrySize(word) > 0 || !thesaurus_->broaderTerms(word).empty()) {
     // The answer is a headword: its terms fit it as they stand.
-    for (const std::string& b : thesaurus_->broaderTerms(word)) make(b, ClueSource::ThesaurusKind, b);
+    for (const std::string& b : kindsOf(word)) make(b, ClueSource::ThesaurusKind, b);
     for (const std::string& s : thesaurus_->synonyms(word)) make(s, ClueSource::ThesaurusSynonym, s);
   } else if (forms_) {
     // An inflected answer: the terms of its base form, put in the answer's
     // form. The base with the larger entry is taken first (MADEN: mad, not
-    // the rarer made).
+    // the rarer made). Hunspell's stems miss some bases (TRONEN gives
+    // "troen"), so the answer less a common ending is tried too, when the
+    // answer is a form of it.
     std::vector<std::string> bases = forms_->stems(word);
+    for (std::string_view ending : {"erne", "ene", "en", "et", "er", "ne", "e", "r", "n", "t"}) {
+      if (word.size() < ending.size() + 2 || !word.ends_with(ending)) continue;
+      std::string base = word.substr(0, word.size() - ending.size());
+      if (std::find(bases.begin(), bases.end(), base) == bases.end() &&
+          forms_->isFormOf(word, base))
+        bases.push_back(std::move(base));
+    }
     std::stable_sort(bases.begin(), bases.end(), [&](const std::string& x, const std::string& y) {
       return thesaurus_->entrySize(x) > thesaurus_->entrySize(y);
     });
     for (const std::string& base : bases) {
-      if (base == word || !word.starts_with(base)) continue;
+      // The answer starts with its base, or with the base less its final e
+      // when a verb's past drops it (LEDTE: lede; not in words of three
+      // letters, where DIT would be a form of "die").
+      const bool past = base.size() > 2 && base.back() == 'e' && word.size() >= 4 &&
+                        word.size() >= base.size() &&
+                        word.starts_with(std::string_view(base).substr(0, base.size() - 1));
+      if (base == word || !(word.starts_with(base) || past)) continue;
       if (thesaurus_->entrySize(base) == 0 && thesaurus_->broaderTerms(base).empty()) continue;
       headword = base;
-      for (const std::string& b : thesaurus_->broaderTerms(base))
+      for (const std::string& b : kindsOf(base))
         if (auto f = forms_->inflectLike(b, word, base)) make(*f, ClueSource::ThesaurusKind, b);
       for (const std::string& s : thesaurus_->synonyms(base))
         if (auto f = forms_->inflectLike(s, word, base)) make(*f, ClueSource::ThesaurusSynonym, s);
@@ -171,8 +227,8 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   // First the synonyms whose own entry names the answer's word back (the
   // closest in meaning), then what the answer is a kind of, a kind its own
   // terms share first, then the most specific (Rovfugl before Dyr), then the other
-  // synonyms in the thesaurus' order, then words that are not common, then
-  // clues of several words, shorter first, and last a kind so general that
+  // synonyms in the thesaurus' order, then words that are not common and the
+  // kinds of a kind that held the answer, then clues of several words, shorter first, and last a kind so general that
   // it says little (a kind of "del", "side": hundreds of narrower terms).
   constexpr std::size_t kMostNarrower = 150;
   // A kind the answer's own terms share (LOV: its synonyms "vedtægt" and
@@ -204,6 +260,9 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
       return 5;
     if (d.text.find(' ') != std::string::npos) return 4;
     if (commonness_ && commonness_(d.base) < kCommon) return 3;
+    if (d.source == ClueSource::ThesaurusKind &&
+        std::find(inherited.begin(), inherited.end(), d.base) != inherited.end())
+      return 3;
     if (d.source == ClueSource::ThesaurusKind) return 1;
     return reciprocal(d) ? 0 : 2;
   };

@@ -88,6 +88,11 @@ bool WordForms::isFormOf(std::string_view form, std::string_view base) const {
 std::optional<std::string> WordForms::inflectLike(std::string_view base, std::string_view answer,
                                                   std::string_view answerStem) const {
   if (base.empty() || answerStem.empty() || base.find(' ') != std::string_view::npos) return std::nullopt;
+  // A verb's past drops the stem's final e (lede: ledte).
+  if (!answer.starts_with(answerStem) && answerStem.size() > 2 && answerStem.back() == 'e' &&
+      answer.size() >= answerStem.size() &&
+      answer.starts_with(answerStem.substr(0, answerStem.size() - 1)))
+    answerStem.remove_suffix(1);
   if (!answer.starts_with(answerStem)) return std::nullopt;
   std::string_view ending = answer.substr(answerStem.size());
   if (ending.empty()) return std::string(base);
@@ -115,6 +120,8 @@ std::optional<std::string> WordForms::inflectLike(std::string_view base, std::st
   for (const std::string& e : endings) {
     forms.push_back(std::string(base) + e);
     if (base.back() == 'e' && e.front() == 'e') forms.push_back(std::string(base) + e.substr(1));
+    if (base.back() == 'e' && consonant(e.front()))  // søge + te: søgte
+      forms.push_back(std::string(base.substr(0, base.size() - 1)) + e);
     if (consonant(base.back()) && !consonant(e.front()))
       forms.push_back(std::string(base) + base.back() + e);
   }

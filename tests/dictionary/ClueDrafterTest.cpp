@@ -38,7 +38,15 @@ const char* kThesaurus =
     "regel|3\n"
     "|lov (underbegreb)\n|vedtægt (underbegreb)\n|statut (underbegreb)\n"
     "frihed|1\n"
-    "|lov (underbegreb)\n";
+    "|lov (underbegreb)\n"
+    "kragefugl|1\n"
+    "|krage (underbegreb)\n"
+    "fugl|1\n"
+    "|kragefugl (underbegreb)\n"
+    "lede|1\n"
+    "|søge|føre\n"
+    "sportsrekvisit|1\n"
+    "|ski (underbegreb)\n";
 
 std::vector<std::string> textsOf(const std::vector<ClueDraft>& drafts) {
   std::vector<std::string> texts;
@@ -90,6 +98,8 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
       {"FEM", {"5"}},                            // a number word: its figure
       {"TREDJE", {"3."}},
       {"LOV", {"Regel", "Frihed", "Vedtægt", "Statut"}},  // the kind its synonyms share first
+      {"KRAGE", {"Fugl"}},           // "Kragefugl" holds the answer: its own kind
+      {"LEDTE", {"Søgte", "Førte"}},  // a past that drops the stem's e, and its clues too
       {"XYZZY", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
@@ -122,10 +132,13 @@ TEST_F(ClueDrafterTest, TheDatabaseComesFirstAndCommonWordsBeforeRareOnes) {
   const ClueDrafter strict(&*thesaurus_, forms_.get(), db.get(), "da",
                            [](std::string_view w) { return w == "føde" ? 0 : 80; });
   EXPECT_EQ(textsOf(strict.drafts("MAD")), (std::vector<std::string>{"Spise", "Kost", "Ædelse"}));
-  // Nor is a word the word list does not hold (a Latin name).
-  const ClueDrafter known(&*thesaurus_, forms_.get(), nullptr, "da",
-                          [](std::string_view w) { return w == "cecidomyiidae" ? -1 : 80; });
+  // Nor is a word the word list does not hold (a Latin name), unless it is a
+  // compound of two words it holds, joined as Danish joins them.
+  const ClueDrafter known(&*thesaurus_, forms_.get(), nullptr, "da", [](std::string_view w) {
+    return w == "sport" || w == "rekvisit" || w == "myg" ? 80 : -1;
+  });
   EXPECT_TRUE(known.drafts("GALMYG").empty());
+  EXPECT_EQ(textsOf(known.drafts("SKI")), (std::vector<std::string>{"Sportsrekvisit"}));
   db.reset();
   std::filesystem::remove_all(folder);
 }
