@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint64_t kMaxThesaurusBytes = 64ull << 20;
 
 struct Term {
-  std::string text;
+  std::string_view text;
   bool narrower = false;
   bool banned = false;
 };
@@ -36,30 +36,42 @@ Term readTerm(std::string_view raw) {
     else if (marker != "daglig tale" && marker != "fagudtryk") break;
     s = trimmed(s.substr(0, open));
   }
-  term.text = std::string(s);
+  term.text = s;
   // A bracket left inside ("(én) på tæven") is no text for a clue cell.
-  if (term.text.find_first_of("()") != std::string::npos) term.banned = true;
+  if (term.text.find_first_of("()") != std::string_view::npos) term.banned = true;
   return term;
 }
 
-void addOnce(std::vector<std::string>& list, std::string_view text) {
-  if (std::find(list.begin(), list.end(), text) == list.end()) list.emplace_back(text);
+void addOnce(std::vector<std::string_view>& list, std::string_view text) {
+  if (std::find(list.begin(), list.end(), text) == list.end()) list.push_back(text);
+}
+
+std::vector<std::string> copies(const std::vector<std::string_view>& views) {
+  return {views.begin(), views.end()};
 }
 
 }  // namespace
 
 std::optional<Thesaurus> Thesaurus::load(const std::string& path, std::string& error) {
-  const auto text = Files::readFile(path, kMaxThesaurusBytes);
+  auto text = Files::readFile(path, kMaxThesaurusBytes);
   if (!text) {
     error = "cannot read the thesaurus '" + path + "'";
     return std::nullopt;
   }
-  auto t = parse(*text, error);
+  auto t = parseOwned(std::make_shared<const std::string>(std::move(*text)), error);
   if (!t) error = path + ": " + error;
   return t;
 }
 
 std::optional<Thesaurus> Thesaurus::parse(std::string_view text, std::string& error) {
+  return parseOwned(std::make_shared<const std::string>(text), error);
+}
+
+std::optional<Thesaurus> Thesaurus::parseOwned(std::shared_ptr<const std::string> source,
+                                               std::string& error) {
+  Thesaurus t;
+  t.text_ = std::move(source);
+  const std::string_view text = *t.text_;
   std::size_t pos = 0;
   auto nextLine = [&]() -> std::optional<std::string_view> {
     if (pos >= text.size()) return std::nullopt;
@@ -75,15 +87,14 @@ std::optional<Thesaurus> Thesaurus::parse(std::string_view text, std::string& er
     error = "not a UTF-8 thesaurus (the first line must be utf-8)";
     return std::nullopt;
   }
-  Thesaurus t;
   Entry* entry = nullptr;
-  std::string headword;
+  std::string_view headword;
   while (const auto line = nextLine()) {
     if (line->empty()) continue;
     if (line->front() != '|') {
       // "word|N": a headword never holds a bar, whatever follows it.
       const std::size_t bar = line->find('|');
-      headword = std::string(trimmed(line->substr(0, bar)));
+      headword = trimmed(line->substr(0, bar));
       entry = headword.empty() ? nullptr : &t.synonyms_[headword];
       continue;
     }
@@ -111,37 +122,33 @@ std::optional<Thesaurus> Thesaurus::parse(std::string_view text, std::string& er
 }
 
 std::vector<std::string> Thesaurus::synonyms(std::string_view word) const {
-  const auto it = synonyms_.find(std::string(word));
-  return it == synonyms_.end() ? std::vector<std::string>{} : it->second.synonyms;
+  const auto it = synonyms_.find(word);
+  return it == synonyms_.end() ? std::vector<std::string>{} : copies(it->second.synonyms);
 }
 
 std::vector<std::string> Thesaurus::broaderTerms(std::string_view word) const {
-  const auto it = broader_.find(std::string(word));
+  const auto it = broader_.find(word);
   if (it == broader_.end()) return {};
   // A broader term in brackets or marked is no clue either.
   std::vector<std::string> out;
-  for (const std::string& b : it->second)
-    if (b.find_first_of("()") == std::string::npos) out.push_back(b);
+  for (const std::string_view b : it->second)
+    if (b.find_first_of("()") == std::string_view::npos) out.emplace_back(b);
   return out;
 }
 
 std::size_t Thesaurus::entrySize(std::string_view word) const {
-  const auto it = synonyms_.find(std::string(word));
+  const auto it = synonyms_.find(word);
   return it == synonyms_.end() ? 0 : it->second.terms;
 }
 
-}  // namespace vorkel
-
-namespace vorkel {
-
 std::size_t Thesaurus::narrowerCount(std::string_view word) const {
-  const auto it = synonyms_.find(std::string(word));
+  const auto it = synonyms_.find(word);
   return it == synonyms_.end() ? 0 : it->second.narrower;
 }
 
 std::vector<std::string> Thesaurus::narrowerTerms(std::string_view word) const {
-  const auto it = synonyms_.find(std::string(word));
-  return it == synonyms_.end() ? std::vector<std::string>{} : it->second.narrowerTerms;
+  const auto it = synonyms_.find(word);
+  return it == synonyms_.end() ? std::vector<std::string>{} : copies(it->second.narrowerTerms);
 }
 
 }  // namespace vorkel

@@ -13,6 +13,7 @@
 //   t->broaderTerms("ørn");  // "rovfugl": what an ørn is a kind of
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,14 +47,20 @@ class Thesaurus {
   std::size_t headwords() const { return synonyms_.size(); }
 
  private:
+  static std::optional<Thesaurus> parseOwned(std::shared_ptr<const std::string> text,
+                                             std::string& error);
+
+  // Every text below is a view into text_, the file read once: a thesaurus
+  // of a million terms is then a few allocations per entry, not per term.
   struct Entry {
-    std::vector<std::string> synonyms;
-    std::vector<std::string> narrowerTerms;
+    std::vector<std::string_view> synonyms;
+    std::vector<std::string_view> narrowerTerms;
     std::size_t terms = 0;
     std::size_t narrower = 0;
   };
-  std::unordered_map<std::string, Entry> synonyms_;
-  std::unordered_map<std::string, std::vector<std::string>> broader_;
+  std::shared_ptr<const std::string> text_;
+  std::unordered_map<std::string_view, Entry> synonyms_;
+  std::unordered_map<std::string_view, std::vector<std::string_view>> broader_;
 };
 
 }  // namespace vorkel
