@@ -221,7 +221,9 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
         if (auto f = forms_->inflectLike(b, word, base)) make(*f, ClueSource::ThesaurusKind, b);
       for (const std::string& s : thesaurus_->synonyms(base))
         if (auto f = forms_->inflectLike(s, word, base)) make(*f, ClueSource::ThesaurusSynonym, s);
-      break;
+      // A base none of whose clues takes the answer's form gives way to the
+      // next (ABER: the clues of "ab" have no such form; those of "abe" do).
+      if (!made.empty()) break;
     }
   }
   // First the synonyms whose own entry names the answer's word back (the

@@ -46,7 +46,11 @@ const char* kThesaurus =
     "lede|1\n"
     "|søge|føre\n"
     "sportsrekvisit|1\n"
-    "|ski (underbegreb)\n";
+    "|ski (underbegreb)\n"
+    "ab|1\n"
+    "|fra\n"
+    "primat|1\n"
+    "|abe (underbegreb)\n";
 
 std::vector<std::string> textsOf(const std::vector<ClueDraft>& drafts) {
   std::vector<std::string> texts;
@@ -100,6 +104,7 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
       {"LOV", {"Regel", "Frihed", "Vedtægt", "Statut"}},  // the kind its synonyms share first
       {"KRAGE", {"Fugl"}},           // "Kragefugl" holds the answer: its own kind
       {"LEDTE", {"Søgte", "Førte"}},  // a past that drops the stem's e, and its clues too
+      {"ABER", {"Primater"}},         // "ab" has the larger entry but no plural clue
       {"XYZZY", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
