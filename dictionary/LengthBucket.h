@@ -51,6 +51,11 @@ class LengthBucket {
 
   // The slot holding `letters` (L letter bytes), 0 when the word is not stored.
   std::uint32_t find(const unsigned char* letters) const;
+  // Asks the processor to fetch the index entry find() will read first, so
+  // that a load can look up several words while their entries arrive.
+  void prefetch(const unsigned char* letters) const {
+    if (!index_.empty()) __builtin_prefetch(&index_[hashOf(letters) & (index_.size() - 1)]);
+  }
 
   // Sizes the storage for `more` words beyond those added so far, so that a
   // long load copies it once, not at every growth step. The capacity is

@@ -155,10 +155,33 @@ bool loadWordFile(WordStore& dict, const std::string& path, WordListEncoding enc
     return true;
   });
   dict.reserve(lengths);
+  // In groups, so that each word's lookup overlaps the next ones'. The
+  // visitor's text lives only for its call: a group keeps copies.
+  constexpr std::size_t kGroup = 256;
+  std::string texts;
+  std::vector<std::size_t> ends;
+  std::vector<std::string_view> group;
+  ends.reserve(kGroup);
+  group.reserve(kGroup);
+  auto flush = [&] {
+    std::size_t start = 0;
+    for (const std::size_t end : ends) {
+      group.emplace_back(texts.data() + start, end - start);
+      start = end;
+    }
+    dict.insertWords(group);
+    texts.clear();
+    ends.clear();
+    group.clear();
+  };
   forEachFileWord(bytes, dict.language(), [&](std::string_view word) {
-    if (!keep || keep(word)) dict.insertWord(word);
+    if (keep && !keep(word)) return true;
+    texts += word;
+    ends.push_back(texts.size());
+    if (ends.size() == kGroup) flush();
     return true;
   });
+  flush();
   return true;
 }
 

@@ -220,6 +220,32 @@ bool WordStore::patternTest(int length, const char* letters) const {
 bool WordStore::insertWord(std::string_view text) {
   char word[MaxLength + 1];
   const int length = normaliseWord(text, word);
+  return insertLetters(word, length);
+}
+
+void WordStore::insertWords(std::span<const std::string_view> texts) {
+  constexpr std::size_t kAhead = 8;
+  struct Pending {
+    char word[MaxLength + 1];
+    int length = 0;
+  };
+  std::array<Pending, kAhead> ring;
+  const std::size_t n = texts.size();
+  auto prepare = [&](std::size_t i) {
+    Pending& p = ring[i % kAhead];
+    p.length = normaliseWord(texts[i], p.word);
+    if (p.length >= MinLength && p.length <= MaxLength)
+      buckets_[p.length].prefetch(reinterpret_cast<const unsigned char*>(p.word));
+  };
+  for (std::size_t i = 0; i < std::min(n, kAhead); ++i) prepare(i);
+  for (std::size_t i = 0; i < n; ++i) {
+    const Pending current = ring[i % kAhead];
+    if (i + kAhead < n) prepare(i + kAhead);
+    insertLetters(current.word, current.length);
+  }
+}
+
+bool WordStore::insertLetters(const char* word, int length) {
   if (length < MinLength || length > MaxLength) return false;
   LengthBucket& bucket = buckets_[length];
   const auto* letters = reinterpret_cast<const unsigned char*>(word);

@@ -48,6 +48,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <span>
 #include <string_view>
 
 #include "dictionary/LengthBucket.h"
@@ -102,6 +103,10 @@ class WordStore {
   // stored, has fewer than 2 or more than 25 letters, holds a character
   // outside the language (message shown) or memory ran out (message shown).
   bool insertWord(std::string_view text);
+  // Adds several words as insertWord does, one after the other, looking each
+  // up while the next ones' index entries are fetched: a long load spends
+  // most of its time waiting for memory otherwise.
+  void insertWords(std::span<const std::string_view> texts);
 
   // Makes room, ahead of a load, for about `words[L]` more words of each
   // length L (a hint: counted by bytes, not letters). Only the storage is
@@ -142,6 +147,7 @@ class WordStore {
   // 0 after a character outside the language (message shown). The word ends
   // at a blank or a NUL.
   int normaliseWord(std::string_view text, char (&out)[MaxLength + 1]) const;
+  bool insertLetters(const char* word, int length);
 
   // Pattern text -> letter bytes and blanks, without messages: ' ', '.' and
   // '?' become blank; a character outside the language becomes 0x01, which

@@ -281,6 +281,32 @@ TEST_F(WordStoreTest, BucketsGrowByTheirStepAndKeepEveryWord) {
   }
 }
 
+// Words added in groups (as a file load does) are stored as one by one:
+// the same words, the same order, duplicates within a group refused.
+TEST_F(WordStoreTest, GroupsOfWordsAreStoredAsOneByOne) {
+  Random random(7);
+  std::vector<std::string> words;
+  for (int i = 0; i < 300; ++i) {
+    std::string w(static_cast<std::size_t>(2 + random.below(4)), 'A');
+    for (char& c : w) c = static_cast<char>('A' + random.below(3));
+    words.push_back(w);
+  }
+  words.push_back("K");  // too short: skipped in either way
+  WordStore single(0, language, ui), grouped(0, language, ui);
+  for (const auto& w : words) single.insertWord(w);
+  const std::vector<std::string_view> views(words.begin(), words.end());
+  grouped.insertWords(views);
+  for (int length = 2; length <= 5; ++length) {
+    EXPECT_EQ(grouped.figures(length).count, single.figures(length).count) << length;
+    std::vector<std::string> a, b;
+    single.forEachMatch(length, std::string(static_cast<std::size_t>(length), ' '),
+                        [&](std::string_view w) { return a.emplace_back(w), true; });
+    grouped.forEachMatch(length, std::string(static_cast<std::size_t>(length), ' '),
+                         [&](std::string_view w) { return b.emplace_back(w), true; });
+    EXPECT_EQ(a, b) << length;
+  }
+}
+
 // Random dictionaries over a small alphabet against a plain list: every
 // query finds exactly the matching words, and with a known letter in the
 // pattern they come newest first.
