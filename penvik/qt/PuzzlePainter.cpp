@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "penvik/ClueFit.h"
 #include "platform/Cp1252.h"
@@ -24,28 +26,51 @@ constexpr double kPaperScale = 1200 / 25.4;
 QRectF scaled(const Rect& r, double k) { return QRectF(r.x * k, r.y * k, r.width * k, r.height * k); }
 QPointF scaled(const Point& p, double k) { return QPointF(p.x * k, p.y * k); }
 
-QFont sized(double pixels, bool bold = false) {
-  QFont font(QStringLiteral("Liberation Sans"));
+QFont sized(double pixels, bool bold = false, bool narrow = false) {
+  QFont font(narrow ? QStringLiteral("Liberation Sans Narrow") : QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(std::max(1, static_cast<int>(pixels)));
   font.setBold(bold);
   return font;
 }
 
+// A clue set into its box, and whether in the narrow face.
+struct SetClue {
+  ClueFit fit;
+  bool narrow = false;
+};
+
 // The clue set into its box (penvik/ClueFit.h), measured with the font it
 // is drawn in. One largest size for the whole grid keeps the clues alike: a
-// short clue in a whole cell is not set larger than one in half a cell.
-ClueFit fitInto(const std::string& text, const QRectF& box, double smallest, double largest,
+// short clue in a whole cell is not set larger than one in half a cell. A
+// clue too long for its box even at the smallest size is tried in the
+// narrow face of the same family (a fifth narrower), which fits the one long
+// word of most such clues into half a cell.
+SetClue fitInto(const std::string& text, const QRectF& box, double smallest, double largest,
                 const Hyphenation* hyphenation) {
-  const TextWidth width = [](std::string_view line, double size) {
-    return QFontMetricsF(sized(size)).horizontalAdvance(fromCp1252(std::string(line)));
-  };
   ClueBoxSize size;
   size.width = box.width();
   size.height = box.height();
   size.smallest = smallest;
   size.largest = std::max(smallest, std::min(largest, box.height() * 0.9));
-  return fitClue(text, size, width, hyphenation);
+  auto attempt = [&](bool narrow) {
+    // Fonts are sized in whole pixels: one measure per size, not per line tried.
+    std::vector<std::pair<int, QFontMetricsF>> metrics;
+    const TextWidth width = [narrow, &metrics](std::string_view line, double pixels) {
+      const QFont font = sized(pixels, false, narrow);
+      auto it = std::find_if(metrics.begin(), metrics.end(),
+                             [&](const auto& m) { return m.first == font.pixelSize(); });
+      if (it == metrics.end())
+        it = metrics.insert(metrics.end(), {font.pixelSize(), QFontMetricsF(font)});
+      return it->second.horizontalAdvance(fromCp1252(std::string(line)));
+    };
+    return fitClue(text, size, width, hyphenation);
+  };
+  ClueFit regular = attempt(false);
+  if (regular.fits) return {std::move(regular), false};
+  ClueFit narrow = attempt(true);
+  if (narrow.fits) return {std::move(narrow), true};
+  return {std::move(regular), false};
 }
 
 }  // namespace
@@ -84,10 +109,11 @@ void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const G
   for (const ClueBox& clue : grid.clues) {
     if (clue.text.empty()) continue;
     const QRectF box = scaled(clue.box, scale);
-    const ClueFit fit = fitInto(clue.text, box, style.minimumTextSize,
+    const SetClue set = fitInto(clue.text, box, style.minimumTextSize,
                                 grid.cellSize * scale * 0.17, style.hyphenation);
+    const ClueFit& fit = set.fit;
     if (!fit.fits && style.unfit) style.unfit->push_back(clue.key);
-    QFont font = sized(fit.size);
+    QFont font = sized(fit.size, false, set.narrow);
     const bool draft = style.markDrafts && clue.draft;
     font.setItalic(draft);
     painter.setFont(font);
@@ -114,7 +140,7 @@ bool fitsOnPaper(const std::string& text, const ClueBox& box, double cellSize,
                  const Hyphenation* hyphenation) {
   return fitInto(text, scaled(box.box, kPaperScale), SmallestPrintedClue * kPaperScale,
                  cellSize * kPaperScale * 0.17, hyphenation)
-      .fits;
+      .fit.fits;
 }
 
 void paintPage(QPainter& painter, const Page& page, double scale, const Hyphenation* hyphenation,

@@ -20,8 +20,9 @@
 #include <map>
 #include <sstream>
 
+#include "penvik/Hyphenation.h"
 #include "penvik/qt/GridWidget.h"
-#include "penvik/qt/Texts.h"
+#include "penvik/qt/PuzzlePainter.h"
 #include "penvik/qt/Texts.h"
 #include "platform/Files.h"
 #include "platform/SharedBlock.h"
@@ -363,6 +364,19 @@ TEST_F(PenvikWindowTest, SavesThePuzzleAndItsSolutionAsPdfAndSvg) {
   EXPECT_EQ(solution.size(), puzzle.size() + 9);
   EXPECT_EQ(std::count(puzzle.begin(), puzzle.end(), "R"), 0);
   EXPECT_EQ(std::count(solution.begin(), solution.end(), "R"), 1);
+}
+
+// A clue too wide for half a cell of a large grid even at 5.5 pt is set in
+// the narrow face of the font when that fits; what fits in neither is still
+// reported.
+TEST(PuzzlePaper, TheNarrowFaceTakesAWordTooWideForHalfACell) {
+  const double cell = 9.47;  // Model3's cells on A4, in millimetres
+  const ClueBox across{{0, 0, Direction::Across}, {0, 0, 7.39, 3.79}, "", false};
+  const ClueBox down{{0, 0, Direction::Down}, {0, 0, 8.52, 2.65}, "", false};
+  const auto hyphenation = Hyphenation::load(Hyphenation::DanishPatterns);
+  EXPECT_TRUE(fitsOnPaper("Beholder", across, cell, hyphenation.get()));
+  EXPECT_TRUE(fitsOnPaper("Fugl", down, cell, hyphenation.get()));
+  EXPECT_FALSE(fitsOnPaper("Befalingsmand", down, cell, hyphenation.get()));
 }
 
 struct ProgramRun {
