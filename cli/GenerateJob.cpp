@@ -105,7 +105,11 @@ GenerateJob::GenerateJob(GenerateBatch& batch, Console& console, const std::stri
       console_(console),
       ui_(console, batch.lock, batch.stop),
       registry_(Registry::defaultFilePath()),
-      context_(ui_, clock_, registry_, workFolder, batch.seed) {
+      // The fast fill reads the kept word index and never fills the word
+      // store: planning it for a hundred thousand words only clears memory.
+      context_(ui_, clock_, registry_, workFolder, batch.seed,
+               batch.fill == FillKind::Fast ? ApplicationContext::DictionaryPlan{0, 0}
+                                            : ApplicationContext::DictionaryPlan{}) {
   context_.idlePriorityForRuns = false;
   context_.simpleMode = false;
   context_.outputFolderGiven = outputFolderGiven;
