@@ -70,7 +70,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # Qt's Danish texts for its standard buttons and dialogs ("Ja", "Nej", "Annuller").
 # Danish hyphenation patterns for the clues penvik prints.
+# PostgreSQL's client library, loaded (not linked) for a team's clue database.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, hyphen-da")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libpq5")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Help pages and templates open with the desktop's handler (xdg-open); the
 # libraries found by shlibdeps are added to this.

@@ -1,10 +1,13 @@
 #include "dictionary/PostgresClueDatabase.h"
 
+#include <dlfcn.h>
 #include <libpq-fe.h>
 
 #include <array>
 #include <charconv>
+#include <memory>
 #include <mutex>
+#include <type_traits>
 
 namespace vorkel {
 
@@ -15,21 +18,85 @@ constexpr int schemaVersion = 1;
 // one program at a time.
 constexpr const char* schemaLockKey = "826114031";
 
+// PostgreSQL's client library, loaded when a connection string is first
+// used. Linked in, it and what it needs (OpenSSL, Kerberos, LDAP) would
+// cost every vorkel start about ten milliseconds, and most runs never
+// touch a server.
+class LibPq {
+ public:
+  static std::shared_ptr<const LibPq> load(std::string& error) {
+    void* handle = ::dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      const char* why = ::dlerror();
+      error = std::string("PostgreSQL's client library libpq.so.5 cannot be loaded (install "
+                          "libpq5): ") + (why ? why : "not found");
+      return nullptr;
+    }
+    auto pq = std::shared_ptr<LibPq>(new LibPq(handle));
+    bool complete = true;
+    auto bind = [&](auto& function, const char* name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
+      complete = complete && function != nullptr;
+    };
+    bind(pq->connectdbParams, "PQconnectdbParams");
+    bind(pq->status, "PQstatus");
+    bind(pq->finish, "PQfinish");
+    bind(pq->reset, "PQreset");
+    bind(pq->errorMessage, "PQerrorMessage");
+    bind(pq->db, "PQdb");
+    bind(pq->host, "PQhost");
+    bind(pq->exec, "PQexec");
+    bind(pq->execParams, "PQexecParams");
+    bind(pq->resultStatus, "PQresultStatus");
+    bind(pq->ntuples, "PQntuples");
+    bind(pq->getvalue, "PQgetvalue");
+    bind(pq->getlength, "PQgetlength");
+    bind(pq->clear, "PQclear");
+    if (!complete) {
+      error = "PostgreSQL's client library libpq.so.5 lacks a function this program needs";
+      return nullptr;
+    }
+    return pq;
+  }
+  ~LibPq() { ::dlclose(handle_); }
+  LibPq(const LibPq&) = delete;
+  LibPq& operator=(const LibPq&) = delete;
+
+  decltype(&::PQconnectdbParams) connectdbParams = nullptr;
+  decltype(&::PQstatus) status = nullptr;
+  decltype(&::PQfinish) finish = nullptr;
+  decltype(&::PQreset) reset = nullptr;
+  decltype(&::PQerrorMessage) errorMessage = nullptr;
+  decltype(&::PQdb) db = nullptr;
+  decltype(&::PQhost) host = nullptr;
+  decltype(&::PQexec) exec = nullptr;
+  decltype(&::PQexecParams) execParams = nullptr;
+  decltype(&::PQresultStatus) resultStatus = nullptr;
+  decltype(&::PQntuples) ntuples = nullptr;
+  decltype(&::PQgetvalue) getvalue = nullptr;
+  decltype(&::PQgetlength) getlength = nullptr;
+  decltype(&::PQclear) clear = nullptr;
+
+ private:
+  explicit LibPq(void* handle) : handle_(handle) {}
+  void* handle_;
+};
+
 // A query result that is cleared when it goes out of scope.
 class Result {
  public:
-  explicit Result(PGresult* result) : result_(result) {}
-  ~Result() { PQclear(result_); }
+  Result(const LibPq& pq, PGresult* result) : pq_(pq), result_(result) {}
+  ~Result() { pq_.clear(result_); }
   Result(const Result&) = delete;
   Result& operator=(const Result&) = delete;
   bool ok() const {
-    const auto status = PQresultStatus(result_);
+    const auto status = pq_.resultStatus(result_);
     return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
   }
-  int rows() const { return PQntuples(result_); }
+  int rows() const { return pq_.ntuples(result_); }
   std::string text(int row, int column) const {
-    return {PQgetvalue(result_, row, column),
-            static_cast<std::size_t>(PQgetlength(result_, row, column))};
+    return {pq_.getvalue(result_, row, column),
+            static_cast<std::size_t>(pq_.getlength(result_, row, column))};
   }
   std::int64_t integer(int row, int column) const {
     const auto value = text(row, column);
@@ -44,12 +111,13 @@ class Result {
   }
 
  private:
+  const LibPq& pq_;
   PGresult* result_;
 };
 
-std::string describe(PGconn* conn) {
+std::string describe(const LibPq& pq, PGconn* conn) {
   if (!conn) return "out of memory";
-  std::string message = PQerrorMessage(conn);
+  std::string message = pq.errorMessage(conn);
   while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
     message.pop_back();
   return message;
@@ -60,13 +128,14 @@ constexpr const char* selectColumns =
 
 class PostgresClueDatabase final : public ClueDatabase {
  public:
-  explicit PostgresClueDatabase(PGconn* conn) : conn_(conn) {}
-  ~PostgresClueDatabase() override { PQfinish(conn_); }
+  PostgresClueDatabase(std::shared_ptr<const LibPq> pq, PGconn* conn)
+      : pq_(std::move(pq)), conn_(conn) {}
+  ~PostgresClueDatabase() override { pq_->finish(conn_); }
 
   // Runs `sql` with text parameters. A connection the server dropped (a
   // restart) is made again once, outside a transaction.
   Result run(const char* sql, std::initializer_list<std::string_view> parameters = {}) const {
-    if (PQstatus(conn_) == CONNECTION_BAD && !inTransaction_) PQreset(conn_);
+    if (pq_->status(conn_) == CONNECTION_BAD && !inTransaction_) pq_->reset(conn_);
     std::array<std::string, 6> owned;
     std::array<const char*, 6> values{};
     std::size_t n = 0;
@@ -75,14 +144,14 @@ class PostgresClueDatabase final : public ClueDatabase {
       values[n] = owned[n].c_str();
       ++n;
     }
-    return Result(PQexecParams(conn_, sql, static_cast<int>(n), nullptr, values.data(), nullptr,
-                               nullptr, 0));
+    return Result(*pq_, pq_->execParams(conn_, sql, static_cast<int>(n), nullptr, values.data(),
+                                        nullptr, nullptr, 0));
   }
 
   bool runOrSay(const char* sql, std::initializer_list<std::string_view> parameters,
                 std::string& error) {
     if (run(sql, parameters).ok()) return true;
-    error = describe(conn_);
+    error = describe(*pq_, conn_);
     return false;
   }
 
@@ -97,15 +166,15 @@ class PostgresClueDatabase final : public ClueDatabase {
       return false;
     };
     if (!run("SELECT pg_advisory_xact_lock($1::bigint)", {schemaLockKey}).ok())
-      return fail(describe(conn_));
+      return fail(describe(*pq_, conn_));
     const auto tables = run(
         "SELECT to_regclass('clue_schema') IS NOT NULL, to_regclass('clues') IS NOT NULL");
-    if (!tables.ok() || tables.rows() != 1) return fail(describe(conn_));
+    if (!tables.ok() || tables.rows() != 1) return fail(describe(*pq_, conn_));
     const bool hasSchema = tables.text(0, 0) == "t";
     const bool hasClues = tables.text(0, 1) == "t";
     if (hasSchema) {
       const auto version = run("SELECT coalesce(max(version), 0) FROM clue_schema");
-      if (!version.ok() || version.rows() != 1) return fail(describe(conn_));
+      if (!version.ok() || version.rows() != 1) return fail(describe(*pq_, conn_));
       const auto v = version.integer(0, 0);
       if (v > schemaVersion)
         return fail("it was written by a newer version (schema " + std::to_string(v) + ")");
@@ -122,10 +191,10 @@ class PostgresClueDatabase final : public ClueDatabase {
           "CREATE TABLE clue_schema (version INTEGER NOT NULL);"
           "INSERT INTO clue_schema VALUES (1);";
       // Several statements at once need the simple protocol of PQexec.
-      Result made(PQexec(conn_, schema));
-      if (!made.ok()) return fail(describe(conn_));
+      Result made(*pq_, pq_->exec(conn_, schema));
+      if (!made.ok()) return fail(describe(*pq_, conn_));
     }
-    if (!run("COMMIT").ok()) return fail(describe(conn_));
+    if (!run("COMMIT").ok()) return fail(describe(*pq_, conn_));
     return true;
   }
 
@@ -202,6 +271,7 @@ class PostgresClueDatabase final : public ClueDatabase {
     return out;
   }
 
+  std::shared_ptr<const LibPq> pq_;
   PGconn* conn_;
   // One connection serves one statement at a time.
   mutable std::mutex mutex_;
@@ -212,26 +282,31 @@ class PostgresClueDatabase final : public ClueDatabase {
 
 std::unique_ptr<ClueDatabase> openPostgresClueDatabase(const std::string& connection,
                                                        std::string& error) {
+  std::string why;
+  const auto pq = LibPq::load(why);
+  if (!pq) {
+    error = "Cannot open the clue database on the PostgreSQL server: " + why;
+    return nullptr;
+  }
   // Settings before the expanded connection string are defaults it may
   // override: a server that never answers is given up after ten seconds.
   const char* keywords[] = {"connect_timeout", "application_name", "client_encoding", "dbname",
                             nullptr};
   const char* values[] = {"10", "vorkel", "UTF8", connection.c_str(), nullptr};
-  PGconn* conn = PQconnectdbParams(keywords, values, 1);
+  PGconn* conn = pq->connectdbParams(keywords, values, 1);
   // The connection string may hold a password: messages name the server and
   // the database instead.
   auto where = [&] {
-    if (!conn || !PQdb(conn)) return std::string("on the PostgreSQL server");
-    const char* host = PQhost(conn);
-    return std::string(PQdb(conn)) + " on " + (host && *host ? host : "the local server");
+    if (!conn || !pq->db(conn)) return std::string("on the PostgreSQL server");
+    const char* host = pq->host(conn);
+    return std::string(pq->db(conn)) + " on " + (host && *host ? host : "the local server");
   };
-  if (!conn || PQstatus(conn) != CONNECTION_OK) {
-    error = "Cannot open the clue database " + where() + ": " + describe(conn);
-    PQfinish(conn);
+  if (!conn || pq->status(conn) != CONNECTION_OK) {
+    error = "Cannot open the clue database " + where() + ": " + describe(*pq, conn);
+    pq->finish(conn);
     return nullptr;
   }
-  auto db = std::make_unique<PostgresClueDatabase>(conn);
-  std::string why;
+  auto db = std::make_unique<PostgresClueDatabase>(pq, conn);
   if (!db->prepareSchema(why)) {
     error = "The clue database " + where() + " is not usable and is left as it is: " + why;
     return nullptr;
