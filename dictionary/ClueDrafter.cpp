@@ -193,17 +193,8 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   } else if (forms_) {
     // An inflected answer: the terms of its base form, put in the answer's
     // form. The base with the larger entry is taken first (MADEN: mad, not
-    // the rarer made). Hunspell's stems miss some bases (TRONEN gives
-    // "troen"), so the answer less a common ending is tried too, when the
-    // answer is a form of it.
+    // the rarer made).
     std::vector<std::string> bases = forms_->stems(word);
-    for (std::string_view ending : {"erne", "ene", "en", "et", "er", "ne", "e", "r", "n", "t"}) {
-      if (word.size() < ending.size() + 2 || !word.ends_with(ending)) continue;
-      std::string base = word.substr(0, word.size() - ending.size());
-      if (std::find(bases.begin(), bases.end(), base) == bases.end() &&
-          forms_->isFormOf(word, base))
-        bases.push_back(std::move(base));
-    }
     std::stable_sort(bases.begin(), bases.end(), [&](const std::string& x, const std::string& y) {
       return thesaurus_->entrySize(x) > thesaurus_->entrySize(y);
     });
@@ -228,10 +219,11 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   }
   // First the synonyms whose own entry names the answer's word back (the
   // closest in meaning), then what the answer is a kind of, a kind its own
-  // terms share first, then the most specific (Rovfugl before Dyr), then the other
-  // synonyms in the thesaurus' order, then words that are not common and the
-  // kinds of a kind that held the answer, then clues of several words, shorter first, and last a kind so general that
-  // it says little (a kind of "del", "side": hundreds of narrower terms).
+  // terms share first, then the most specific (Rovfugl before Dyr), then the
+  // other synonyms in the thesaurus' order, then words that are not common
+  // and the kinds of a kind that held the answer, then clues of several
+  // words, shorter first, and last a kind so general that it says little (a
+  // kind of "del", "side": hundreds of narrower terms).
   constexpr std::size_t kMostNarrower = 150;
   // A kind the answer's own terms share (LOV: its synonyms "vedtægt" and
   // "statut" are a "regel" too) is the answer's main sense; a kind no term
