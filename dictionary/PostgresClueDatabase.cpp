@@ -1,13 +1,11 @@
 #include "dictionary/PostgresClueDatabase.h"
 
-#include <dlfcn.h>
-#include <libpq-fe.h>
+#include "dictionary/LibPq.h"
 
 #include <array>
 #include <charconv>
 #include <memory>
 #include <mutex>
-#include <type_traits>
 
 namespace vorkel {
 
@@ -17,70 +15,6 @@ constexpr int schemaVersion = 1;
 // Any fixed number: the key of the advisory lock that makes table creation
 // one program at a time.
 constexpr const char* schemaLockKey = "826114031";
-
-// PostgreSQL's client library, loaded when a connection string is first
-// used. Linked in, it and what it needs (OpenSSL, Kerberos, LDAP) would
-// cost every vorkel start about ten milliseconds, and most runs never
-// touch a server.
-class LibPq {
- public:
-  static std::shared_ptr<const LibPq> load(std::string& error) {
-    void* handle = ::dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-      const char* why = ::dlerror();
-      error = std::string("PostgreSQL's client library libpq.so.5 cannot be loaded (install "
-                          "libpq5): ") + (why ? why : "not found");
-      return nullptr;
-    }
-    auto pq = std::shared_ptr<LibPq>(new LibPq(handle));
-    bool complete = true;
-    auto bind = [&](auto& function, const char* name) {
-      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
-      complete = complete && function != nullptr;
-    };
-    bind(pq->connectdbParams, "PQconnectdbParams");
-    bind(pq->status, "PQstatus");
-    bind(pq->finish, "PQfinish");
-    bind(pq->reset, "PQreset");
-    bind(pq->errorMessage, "PQerrorMessage");
-    bind(pq->db, "PQdb");
-    bind(pq->host, "PQhost");
-    bind(pq->exec, "PQexec");
-    bind(pq->execParams, "PQexecParams");
-    bind(pq->resultStatus, "PQresultStatus");
-    bind(pq->ntuples, "PQntuples");
-    bind(pq->getvalue, "PQgetvalue");
-    bind(pq->getlength, "PQgetlength");
-    bind(pq->clear, "PQclear");
-    if (!complete) {
-      error = "PostgreSQL's client library libpq.so.5 lacks a function this program needs";
-      return nullptr;
-    }
-    return pq;
-  }
-  ~LibPq() { ::dlclose(handle_); }
-  LibPq(const LibPq&) = delete;
-  LibPq& operator=(const LibPq&) = delete;
-
-  decltype(&::PQconnectdbParams) connectdbParams = nullptr;
-  decltype(&::PQstatus) status = nullptr;
-  decltype(&::PQfinish) finish = nullptr;
-  decltype(&::PQreset) reset = nullptr;
-  decltype(&::PQerrorMessage) errorMessage = nullptr;
-  decltype(&::PQdb) db = nullptr;
-  decltype(&::PQhost) host = nullptr;
-  decltype(&::PQexec) exec = nullptr;
-  decltype(&::PQexecParams) execParams = nullptr;
-  decltype(&::PQresultStatus) resultStatus = nullptr;
-  decltype(&::PQntuples) ntuples = nullptr;
-  decltype(&::PQgetvalue) getvalue = nullptr;
-  decltype(&::PQgetlength) getlength = nullptr;
-  decltype(&::PQclear) clear = nullptr;
-
- private:
-  explicit LibPq(void* handle) : handle_(handle) {}
-  void* handle_;
-};
 
 // A query result that is cleared when it goes out of scope.
 class Result {
