@@ -13,11 +13,12 @@
 //   t->broaderTerms("ørn");  // "rovfugl": what an ørn is a kind of
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vorkel {
@@ -44,23 +45,47 @@ class Thesaurus {
   std::size_t narrowerCount(std::string_view word) const;
   // The narrower terms of a headword (babymad for mad), in the thesaurus' order.
   std::vector<std::string> narrowerTerms(std::string_view word) const;
-  std::size_t headwords() const { return synonyms_.size(); }
+  std::size_t headwords() const { return headwords_; }
 
  private:
   static std::optional<Thesaurus> parseOwned(std::shared_ptr<const std::string> text,
                                              std::string& error);
 
-  // Every text below is a view into text_, the file read once: a thesaurus
-  // of a million terms is then a few allocations per entry, not per term.
+  // The file is read once and kept; what is built from it is small and
+  // flat: a record per headword and one per narrower term, each pointing
+  // into the text, and a headword's meaning lines are read when it is
+  // asked for. Memory first touched is what a load costs most; this way a
+  // load touches little more than the file.
   struct Entry {
-    std::vector<std::string_view> synonyms;
-    std::vector<std::string_view> narrowerTerms;
-    std::size_t terms = 0;
-    std::size_t narrower = 0;
+    std::uint32_t hash;      // of the headword
+    std::uint32_t headword;  // where the headword and its meaning lines are in text_
+    std::uint32_t body;
+    std::uint32_t bodyEnd;
+    std::uint32_t terms;
+    std::uint16_t headwordLength;
+    std::uint16_t narrower;
   };
+  // A narrower term and a headword it stands under.
+  struct Kind {
+    std::uint32_t hash;  // of the term
+    std::uint32_t term;
+    std::uint32_t headword;
+    std::uint16_t termLength;
+    std::uint16_t headwordLength;
+  };
+  std::string_view at(std::uint32_t offset, std::uint16_t length) const {
+    return std::string_view(*text_).substr(offset, length);
+  }
+  // The entries of a headword, in the file's order (a headword may be given twice).
+  std::pair<const Entry*, const Entry*> entries(std::string_view headword) const;
+  // Calls visit(term) for each usable term of the headword's entries.
+  template <typename Visit>
+  void forEachTerm(std::string_view headword, Visit visit) const;
+
   std::shared_ptr<const std::string> text_;
-  std::unordered_map<std::string_view, Entry> synonyms_;
-  std::unordered_map<std::string_view, std::vector<std::string_view>> broader_;
+  std::vector<Entry> entries_;  // by hash, then in the file's order
+  std::vector<Kind> kinds_;     // by hash, then in the file's order
+  std::size_t headwords_ = 0;
 };
 
 }  // namespace vorkel

@@ -74,6 +74,27 @@ TEST(Thesaurus, MarkersMakeKindsAndKeepVulgarWordsOut) {
   EXPECT_EQ(cut->synonyms("mad"), (std::vector<std::string>{"kost", "fø"}));
 }
 
+// Entries are kept as places in the file and read when asked for: a
+// headword given twice, empty and stray lines, and terms of another
+// headword between them must not mix.
+TEST(Thesaurus, HeadwordGivenTwiceKeepsBothEntries) {
+  std::string error;
+  const auto t = Thesaurus::parse(
+      "utf-8\r\nbil|1\r\n|vogn|sedan (underbegreb)\r\n\r\n |løs\nørn|1\n|rovfugl\n"
+      "bil|2\n|vogn|automobil\n|stationcar (underbegreb)|bil\n",
+      error);
+  ASSERT_TRUE(t) << error;
+  EXPECT_EQ(t->headwords(), 2u);
+  EXPECT_EQ(t->synonyms("bil"), (std::vector<std::string>{"vogn", "automobil"}));
+  EXPECT_EQ(t->narrowerTerms("bil"), (std::vector<std::string>{"sedan", "stationcar"}));
+  EXPECT_EQ(t->entrySize("bil"), 5u);
+  EXPECT_EQ(t->narrowerCount("bil"), 2u);
+  EXPECT_EQ(t->broaderTerms("sedan"), (std::vector<std::string>{"bil"}));
+  EXPECT_EQ(t->synonyms("ørn"), (std::vector<std::string>{"rovfugl"}));
+  EXPECT_TRUE(t->synonyms("løs").empty());
+  EXPECT_TRUE(t->synonyms("bi").empty());
+}
+
 class ClueDrafterTest : public ::testing::Test {
  protected:
   void SetUp() override {
