@@ -86,9 +86,13 @@ std::vector<std::string> ClueDrafter::baseForms(const std::string& word) const {
 
 bool ClueDrafter::givesAway(std::string_view clue, std::string_view answer) const {
   const std::string a = lowerCaseWord(answer);
+  return givesAway(clue, a, baseForms(a));
+}
+
+bool ClueDrafter::givesAway(std::string_view clue, const std::string& a,
+                            const std::vector<std::string>& answerBases) const {
   const std::string c = lowerCaseWord(clue);
   if (c.find(a) != std::string::npos) return true;
-  std::vector<std::string> answerBases = baseForms(a);
   for (const std::string& word : wordsOf(c)) {
     for (const std::string& base : answerBases)
       if (base.size() >= kShortestTellingStem && word.find(base) != std::string::npos) return true;
@@ -103,8 +107,11 @@ bool ClueDrafter::givesAway(std::string_view clue, std::string_view answer) cons
 
 std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
   std::vector<ClueDraft> out;
+  const std::string lowerAnswer = lowerCaseWord(answer);
+  const std::vector<std::string> answerBases = baseForms(lowerAnswer);
   auto add = [&](std::string_view text, ClueSource source) {
-    if (text.empty() || text.size() > kMaxDraftBytes || givesAway(text, answer)) return;
+    if (text.empty() || text.size() > kMaxDraftBytes || givesAway(text, lowerAnswer, answerBases))
+      return;
     std::string clue = capitalised(text);
     for (const ClueDraft& d : out)
       if (lowerCaseWord(d.text) == lowerCaseWord(clue)) return;
@@ -125,6 +132,8 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     ClueSource source;
     std::string base;
     bool shared = false;  // a kind the answer's own terms share
+    int rank = 0;
+    std::size_t narrower = 0;  // the narrower terms of the base
   };
   std::vector<Made> made;
   // A word the scores put at 0 (an offensive word, an abbreviation) never
@@ -249,8 +258,9 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     const std::vector<std::string> back = thesaurus_->synonyms(d.base);
     return std::find(back.begin(), back.end(), headword) != back.end();
   };
-  auto rank = [&](const Made& d) {
-    if (d.source == ClueSource::ThesaurusKind && thesaurus_->narrowerCount(d.base) > kMostNarrower)
+  auto rank = [&](Made& d) {
+    d.narrower = thesaurus_->narrowerCount(d.base);
+    if (d.source == ClueSource::ThesaurusKind && d.narrower > kMostNarrower)
       return 5;
     if (d.text.find(' ') != std::string::npos) return 4;
     if (commonness_ && commonness_(d.base) < kCommon) return 3;
@@ -260,13 +270,15 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     if (d.source == ClueSource::ThesaurusKind) return 1;
     return reciprocal(d) ? 0 : 2;
   };
+  // Each rank is worked out once: it asks the thesaurus and the scores.
+  for (Made& d : made) d.rank = rank(d);
   std::stable_sort(made.begin(), made.end(), [&](const Made& x, const Made& y) {
-    if (rank(x) != rank(y)) return rank(x) < rank(y);
-    if (rank(x) == 1) {
+    if (x.rank != y.rank) return x.rank < y.rank;
+    if (x.rank == 1) {
       if (x.shared != y.shared) return x.shared;
-      return thesaurus_->narrowerCount(x.base) < thesaurus_->narrowerCount(y.base);
+      return x.narrower < y.narrower;
     }
-    if (rank(x) == 4) return characters(x.text) < characters(y.text);
+    if (x.rank == 4) return characters(x.text) < characters(y.text);
     return false;
   });
   for (const Made& d : made) add(d.text, d.source);

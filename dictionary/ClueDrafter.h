@@ -51,6 +51,9 @@ class ClueDrafter {
 
  private:
   std::vector<std::string> baseForms(const std::string& word) const;
+  // givesAway with the answer in lower case and its base forms worked out.
+  bool givesAway(std::string_view clue, const std::string& answer,
+                 const std::vector<std::string>& answerBases) const;
   const Thesaurus* thesaurus_;
   const WordForms* forms_;
   const ClueDatabase* database_;
