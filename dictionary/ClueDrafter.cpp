@@ -171,7 +171,12 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     }
     return false;
   };
+  // A kind with over a thousand narrower terms is a catch-all of the
+  // thesaurus ("beskaffenhed" over every adjective, "hoved" over every
+  // leader, "person"): it is never the clue an editor would print.
+  constexpr std::size_t kCatchAll = 1000;
   auto make = [&](std::string_view text, ClueSource source, std::string_view base) {
+    if (source == ClueSource::ThesaurusKind && thesaurus_->narrowerCount(base) > kCatchAll) return;
     if (!text.empty() && !scoredOut(base)) made.push_back({std::string(text), source, std::string(base)});
   };
   // What the answer is a kind of. A kind that is the answer made longer

@@ -131,6 +131,18 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
   for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
 }
 
+TEST_F(ClueDrafterTest, CatchAllKindsAreNoClue) {
+  // "beskaffenhed" stands over a thousand adjectives; "tilstand" over a few.
+  std::string text = "utf-8\nbeskaffenhed|1\n|intim (underbegreb)";
+  for (int i = 0; i < 1000; ++i) text += "|ord" + std::to_string(i) + " (underbegreb)";
+  text += "\ntilstand|1\n|intim (underbegreb)|ord1 (underbegreb)\n";
+  std::string error;
+  const auto t = Thesaurus::parse(text, error);
+  ASSERT_TRUE(t) << error;
+  const ClueDrafter drafter(&*t, forms_.get(), nullptr, "da");
+  EXPECT_EQ(textsOf(drafter.drafts("INTIM")), (std::vector<std::string>{"Tilstand"}));
+}
+
 TEST_F(ClueDrafterTest, WordFormsRefuseMadeUpCompounds) {
   // Hunspell takes "dyrten" as dyr + ten; it is no form of dyr.
   EXPECT_FALSE(forms_->isFormOf("dyrten", "dyr"));
