@@ -118,19 +118,19 @@ std::optional<Thesaurus> Thesaurus::parseOwned(std::shared_ptr<const std::string
   // The stock file has a headword per 140 bytes and a narrower term per 44.
   t.entries_.reserve(text.size() / 128);
   t.kinds_.reserve(text.size() / 40);
-  Entry* entry = nullptr;
-  std::string_view headword;
   for (;;) {
     const auto line = nextLine();
     if (!line) break;
+    // A last line without its line break leaves pos one past the end.
+    pos = std::min(pos, text.size());
     if (line->empty() || line->front() == '|') continue;
     // "word|N": a headword never holds a bar, whatever follows it.
-    headword = trimmed(line->substr(0, line->find('|')));
+    const std::string_view headword = trimmed(line->substr(0, line->find('|')));
     if (headword.empty() || headword.size() > UINT16_MAX) continue;
     t.entries_.push_back({hashOf(headword), offset(headword), static_cast<std::uint32_t>(pos),
                           static_cast<std::uint32_t>(pos), 0,
                           static_cast<std::uint16_t>(headword.size()), 0});
-    entry = &t.entries_.back();
+    Entry* entry = &t.entries_.back();
     // Count the entry's terms and note the kinds it names, then go on after it.
     std::size_t end = pos;
     while (end < text.size() && (text[end] == '|' || text[end] == '\n' || text[end] == '\r')) {

@@ -93,6 +93,11 @@ TEST(Thesaurus, HeadwordGivenTwiceKeepsBothEntries) {
   EXPECT_EQ(t->synonyms("ørn"), (std::vector<std::string>{"rovfugl"}));
   EXPECT_TRUE(t->synonyms("løs").empty());
   EXPECT_TRUE(t->synonyms("bi").empty());
+  // A headword on the last line, without a line break or meanings.
+  const auto last = Thesaurus::parse("utf-8\nbil|1\n|vogn\nørn|1", error);
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->synonyms("bil"), (std::vector<std::string>{"vogn"}));
+  EXPECT_TRUE(last->synonyms("ørn").empty());
 }
 
 class ClueDrafterTest : public ::testing::Test {
