@@ -1,10 +1,12 @@
 // penvik: the drawing program that takes the generator's raw crosswords.
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <cstring>
+#include <future>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -143,11 +145,16 @@ int main(int argc, char** argv) {
   setup.logPath = penvik::ReceiveLog::defaultPath([](const char* name) { return std::getenv(name); });
   setup.programFolder = QCoreApplication::applicationDirPath().toStdString();
   setup.files = files;
-  // The sources load on the first "Foreslå" (half a second), not at start.
-  auto sources = std::make_shared<std::optional<vorkel::ClueSources>>();
-  setup.proposals = [sources](std::string_view word) {
-    if (!*sources) *sources = openDraftSources();
-    return (*sources)->draftTexts(word);
+  // The sources of drafts take a tenth of a second to read: they are read
+  // beside the window once it is up, so that "Foreslå" finds them ready
+  // (or waits only for the rest).
+  auto sources = std::make_shared<std::shared_future<vorkel::ClueSources>>();
+  auto startReading = [sources] {
+    if (!sources->valid()) *sources = std::async(std::launch::async, openDraftSources).share();
+  };
+  setup.proposals = [sources, startReading](std::string_view word) {
+    startReading();
+    return sources->get().draftTexts(word);
   };
   // Every clue the user types goes into the clue database, to be proposed
   // first next time; one that cannot be opened is said once and left alone.
@@ -168,5 +175,6 @@ int main(int argc, char** argv) {
   };
   penvik::PenvikWindow window(setup);
   window.show();
+  QTimer::singleShot(0, &window, startReading);
   return app.exec();
 }
