@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/HugePages.h"
+
 namespace vorkel {
 
 namespace {
@@ -19,12 +21,17 @@ std::size_t maxSlots(int length) {
   return static_cast<std::size_t>(std::max<std::int64_t>(slots, 0));
 }
 
-WordCell* allocateCells(std::size_t slots, int length) {
-  return static_cast<WordCell*>(std::calloc((slots + 2) * static_cast<std::size_t>(length),
-                                            sizeof(WordCell)));
+std::size_t cellBytes(std::size_t slots, int length) {
+  return (slots + 2) * static_cast<std::size_t>(length) * sizeof(WordCell);
 }
 
 }  // namespace
+
+LengthBucket::Cells LengthBucket::allocateCells(std::size_t slots) const {
+  // Zeroed, and for a large bucket on huge pages: the words then fill it.
+  const std::size_t bytes = cellBytes(slots, length_);
+  return Cells(static_cast<WordCell*>(allocateLarge(bytes)), LargeCellsDeleter{bytes});
+}
 
 void LengthBucket::init(int length, int capacity, int growthStep) {
   length_ = length;
@@ -34,7 +41,7 @@ void LengthBucket::init(int length, int capacity, int growthStep) {
   chains_.assign(static_cast<std::size_t>(length) * 32, LetterChain{});
   const std::size_t slots =
       std::min(static_cast<std::size_t>(std::max(capacity, 0)), maxSlots(length));
-  cells_.reset(allocateCells(slots, length));
+  cells_ = allocateCells(slots);
   capacity_ = cells_ ? static_cast<int>(slots) : 0;
   allocated_ = static_cast<std::size_t>(capacity_);
   index_.clear();
@@ -42,13 +49,13 @@ void LengthBucket::init(int length, int capacity, int growthStep) {
 }
 
 bool LengthBucket::reallocate(std::size_t slots) {
-  WordCell* fresh = allocateCells(slots, length_);
+  Cells fresh = allocateCells(slots);
   if (!fresh) return false;
   if (cells_) {
     const std::size_t used = (static_cast<std::size_t>(highestSlot_) + 1) * length_;
-    std::memcpy(fresh, cells_.get(), used * sizeof(WordCell));
+    std::memcpy(fresh.get(), cells_.get(), used * sizeof(WordCell));
   }
-  cells_.reset(fresh);
+  cells_ = std::move(fresh);
   allocated_ = slots;
   return true;
 }
@@ -119,7 +126,7 @@ bool LengthBucket::indexInsert(std::uint32_t slot, std::uint32_t hash) {
 }
 
 bool LengthBucket::rehash(std::size_t size) {
-  std::vector<std::uint32_t> fresh;
+  decltype(index_) fresh;
   try {
     fresh.assign(size, 0);
   } catch (const std::bad_alloc&) {

@@ -22,6 +22,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/HugePages.h"
+
 namespace vorkel {
 
 using WordCell = std::uint32_t;
@@ -29,6 +31,12 @@ using WordCell = std::uint32_t;
 struct LetterChain {
   int count = 0;
   std::uint32_t head = 0;  // cell index of the newest word at this position, 0 = empty
+};
+
+// Frees a bucket's cells, which allocateLarge gave.
+struct LargeCellsDeleter {
+  std::size_t bytes = 0;
+  void operator()(WordCell* p) const { freeLarge(p, bytes); }
 };
 
 class LengthBucket {
@@ -73,9 +81,8 @@ class LengthBucket {
   int remove(std::uint32_t slot);
 
  private:
-  struct FreeDeleter {
-    void operator()(WordCell* p) const { std::free(p); }
-  };
+  using Cells = std::unique_ptr<WordCell[], LargeCellsDeleter>;
+  Cells allocateCells(std::size_t slots) const;
 
   bool grow();
   bool reallocate(std::size_t slots);
@@ -89,13 +96,13 @@ class LengthBucket {
   int capacity_ = 0;
   int growthStep_ = 0;
   int highestSlot_ = 0;  // highest word slot ever used; slots are not reused
-  std::unique_ptr<WordCell[], FreeDeleter> cells_;
+  Cells cells_;
   std::size_t allocated_ = 0;  // slots the storage has room for; capacity_ or more
   std::vector<LetterChain> chains_;  // L x 32, position-major
 
   // Open-addressing hash index: slot numbers, 0 = free, Tombstone = deleted.
   static constexpr std::uint32_t Tombstone = 0xFFFFFFFFu;
-  std::vector<std::uint32_t> index_;
+  std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> index_;
   std::size_t indexUsed_ = 0;  // live entries and tombstones
 };
 

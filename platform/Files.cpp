@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include "platform/HugePages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -500,6 +502,7 @@ std::optional<std::string> readRegular(std::string_view path, std::uint64_t maxB
   try {
     std::string data;
     data.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, maxBytes)));
+    adviseHugePages(data.data(), data.capacity());
     // The file may grow while it is read (or be a file of the kernel's that
     // reports no size): the cap holds for what is read, not for what stat said.
     char buf[65536];
