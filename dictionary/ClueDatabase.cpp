@@ -12,12 +12,13 @@ namespace vorkel {
 
 namespace {
 
-constexpr std::array<std::pair<ClueSource, std::string_view>, 5> sourceNames{{
+constexpr std::array<std::pair<ClueSource, std::string_view>, 6> sourceNames{{
     {ClueSource::Typed, "typed"},
     {ClueSource::Imported, "imported"},
     {ClueSource::ThesaurusKind, "kind"},
     {ClueSource::ThesaurusSynonym, "synonym"},
     {ClueSource::Number, "number"},
+    {ClueSource::Stock, "stock"},
 }};
 
 bool hasForbiddenCharacters(std::string_view text) {

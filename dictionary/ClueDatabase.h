@@ -26,9 +26,10 @@ enum class ClueSource {
   ThesaurusKind,     // what the word is a kind of (ØRN: "Fugl")
   ThesaurusSynonym,  // a synonym from the thesaurus
   Number,            // the figure of a number word (FEM: "5")
+  Stock,             // from the list that comes with the program (IND: "Ikke ud")
 };
 
-// "typed", "imported", "kind", "synonym", "number": the names in the TSV files.
+// "typed", "imported", "kind", "synonym", "number", "stock": the names in the TSV files.
 std::string_view clueSourceName(ClueSource source);
 std::optional<ClueSource> clueSourceFromName(std::string_view name);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dictionary/NumberClues.h"
+#include "dictionary/StockClues.h"
 #include "dictionary/Thesaurus.h"
 #include "dictionary/WordForms.h"
 
@@ -71,10 +72,11 @@ std::string capitalised(std::string_view clue) {
 
 ClueDrafter::ClueDrafter(const Thesaurus* thesaurus, const WordForms* forms,
                          const ClueDatabase* database, std::string language,
-                         WordCommonness commonness)
+                         WordCommonness commonness, const StockClues* stock)
     : thesaurus_(thesaurus),
       forms_(forms),
       database_(database),
+      stock_(stock),
       language_(std::move(language)),
       commonness_(std::move(commonness)) {}
 
@@ -121,6 +123,8 @@ std::vector<ClueDraft> ClueDrafter::drafts(std::string_view answer) const {
     for (const ClueEntry& e : database_->suggestions(answer, language_)) add(e.clue, e.source);
   if (language_ == "da")
     if (const auto figure = numberClue(answer)) add(*figure, ClueSource::Number);
+  if (stock_)
+    for (const std::string& clue : stock_->clues(answer)) add(clue, ClueSource::Stock);
   if (!thesaurus_) return out;
 
   const std::string word = lowerCaseWord(answer);

@@ -22,6 +22,7 @@
 
 namespace vorkel {
 
+class StockClues;
 class Thesaurus;
 class WordForms;
 
@@ -39,8 +40,11 @@ class ClueDrafter {
   // With `commonness`, a one-word thesaurus clue of a word scored below 50,
   // or not known, comes after the clues of common words, and a thesaurus
   // clue holding a word scored 0 (offensive, an abbreviation) is left out.
+  // The clues of `stock`, the list that comes with the program, follow the
+  // database's and come before the thesaurus'.
   ClueDrafter(const Thesaurus* thesaurus, const WordForms* forms, const ClueDatabase* database,
-              std::string language, WordCommonness commonness = {});
+              std::string language, WordCommonness commonness = {},
+              const StockClues* stock = nullptr);
 
   // The drafts for an answer (UTF-8, any case), best first, each once.
   std::vector<ClueDraft> drafts(std::string_view answer) const;
@@ -57,6 +61,7 @@ class ClueDrafter {
   const Thesaurus* thesaurus_;
   const WordForms* forms_;
   const ClueDatabase* database_;
+  const StockClues* stock_;
   std::string language_;
   WordCommonness commonness_;
 };

@@ -35,6 +35,8 @@ ClueSources openClueSources(const ClueSourcePaths& paths) {
     s.database = ClueDatabase::open(paths.database, error);
     if (!s.database) s.problems.push_back(error);
   }
+  s.stock = StockClues::parse(stockCluesDanish(), error);
+  if (!s.stock) s.problems.push_back("the built-in clue list: " + error);
   s.scores = scores.get();
   if (!paths.scores.empty() && !s.scores) s.problems.push_back(scoresError);
   return s;
@@ -48,7 +50,7 @@ ClueDrafter ClueSources::drafter() const {
       return utf8ToCp1252Exact(word, bytes) ? scores->scoreOfText(bytes, language) : -1;
     };
   return ClueDrafter(thesaurus ? &*thesaurus : nullptr, forms.get(), database.get(), "da",
-                     std::move(commonness));
+                     std::move(commonness), stock ? &*stock : nullptr);
 }
 
 std::vector<std::string> ClueSources::draftTexts(std::string_view word) const {

@@ -16,6 +16,7 @@
 #include "dictionary/ClueDatabase.h"
 #include "dictionary/ClueDrafter.h"
 #include "dictionary/Language.h"
+#include "dictionary/StockClues.h"
 #include "dictionary/Thesaurus.h"
 #include "dictionary/WordForms.h"
 #include "dictionary/WordScores.h"
@@ -40,6 +41,7 @@ struct ClueSources {
   std::unique_ptr<WordForms> forms;
   std::unique_ptr<ClueDatabase> database;
   std::optional<WordScores> scores;
+  std::optional<StockClues> stock;  // the clues that come with the program
   Language language;
   std::vector<std::string> problems;
 

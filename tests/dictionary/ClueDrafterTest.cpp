@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "dictionary/ClueDatabase.h"
+#include "dictionary/StockClues.h"
 #include "dictionary/Thesaurus.h"
 #include "dictionary/WordForms.h"
 
@@ -146,6 +147,49 @@ TEST_F(ClueDrafterTest, CatchAllKindsAreNoClue) {
   ASSERT_TRUE(t) << error;
   const ClueDrafter drafter(&*t, forms_.get(), nullptr, "da");
   EXPECT_EQ(textsOf(drafter.drafts("INTIM")), (std::vector<std::string>{"Tilstand"}));
+}
+
+TEST(StockClues, ListsAreReadLineByLine) {
+  std::string error;
+  const auto list = StockClues::parse("# comment\r\n\nIND\tIkke ud\r\nind\tIndad\nIND\tIkke ud\nÆDT\tSpist", error);
+  ASSERT_TRUE(list) << error;
+  EXPECT_EQ(list->clues("Ind"), (std::vector<std::string>{"Ikke ud", "Indad"}));
+  EXPECT_EQ(list->clues("ædt"), (std::vector<std::string>{"Spist"}));
+  EXPECT_TRUE(list->clues("UD").empty());
+  for (const char* bad : {"IND", "IND\t", "\tIkke ud", "IND\tIkke\tud", "TO ORD\tKlue", "IND\t\xFF"}) {
+    error.clear();
+    EXPECT_FALSE(StockClues::parse(std::string("# first\n") + bad, error)) << bad;
+    EXPECT_FALSE(error.empty()) << bad;
+  }
+  EXPECT_EQ(error, "the clue list is not UTF-8");
+  StockClues::parse("# first\nIND", error);
+  EXPECT_EQ(error, "line 2: expected a word, a tab and a clue");
+}
+
+// The list that comes with the program: every word of it gets its clues as
+// drafts, before the thesaurus' and after the user's own, none giving its
+// answer away.
+TEST_F(ClueDrafterTest, TheBuiltInListComesAfterTheDatabase) {
+  std::string error;
+  const auto stock = StockClues::parse(stockCluesDanish(), error);
+  ASSERT_TRUE(stock) << error;
+  EXPECT_GT(stock->words(), 50u);
+  const ClueDrafter drafter(&*thesaurus_, forms_.get(), nullptr, "da", {}, &*stock);
+  for (const auto& [word, clues] : stock->all()) {
+    std::vector<std::string> drafts = textsOf(drafter.drafts(word));
+    drafts.resize(std::min(drafts.size(), clues.size()));
+    EXPECT_EQ(drafts, clues) << word;
+  }
+  const auto withMad = StockClues::parse("MAD\tSpise", error);
+  const auto folder = std::filesystem::temp_directory_path() / ("stock-clues-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  auto db = ClueDatabase::open((folder / "clues.sqlite").string(), error);
+  ASSERT_TRUE(db) << error;
+  ASSERT_TRUE(db->add({"mad", "Næring", "da", ClueSource::Typed, 0, 0}, error)) << error;
+  const ClueDrafter all(&*thesaurus_, forms_.get(), db.get(), "da", {}, &*withMad);
+  EXPECT_EQ(textsOf(all.drafts("MAD")), (std::vector<std::string>{"Næring", "Spise", "Kost", "Føde", "Ædelse"}));
+  db.reset();
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ClueDrafterTest, WordFormsRefuseMadeUpCompounds) {
