@@ -93,18 +93,25 @@ ClueFit fitClue(std::string_view text, const ClueBoxSize& box, const TextWidth& 
                 const Hyphenation* hyphenation) {
   std::vector<std::vector<Piece>> paragraphs;
   for (std::string_view paragraph : split(text, '\n')) paragraphs.push_back(piecesOf(paragraph));
-  ClueFit fit;
   const double smallest = std::max(box.smallest, 1e-6);
-  for (double size = std::max(box.largest, smallest);; size = std::max(size * 0.95, smallest)) {
-    fit.size = size;
-    const bool broken = breakLines(paragraphs, size, box.width, width, hyphenation, fit.lines);
-    if (broken && static_cast<double>(fit.lines.size()) * size * box.lineHeight <= box.height) {
-      fit.fits = true;
-      return fit;
+  auto attempt = [&](double lineHeight) {
+    ClueFit fit;
+    fit.lineHeight = lineHeight;
+    for (double size = std::max(box.largest, smallest);; size = std::max(size * 0.95, smallest)) {
+      fit.size = size;
+      const bool broken = breakLines(paragraphs, size, box.width, width, hyphenation, fit.lines);
+      if (broken && static_cast<double>(fit.lines.size()) * size * lineHeight <= box.height) {
+        fit.fits = true;
+        return fit;
+      }
+      if (size <= smallest) break;
     }
-    if (size <= smallest) break;
-  }
-  return fit;  // at the smallest size, too wide or too many lines
+    return fit;  // at the smallest size, too wide or too many lines
+  };
+  ClueFit fit = attempt(box.lineHeight);
+  if (fit.fits || box.tightLineHeight >= box.lineHeight) return fit;
+  ClueFit tight = attempt(box.tightLineHeight);
+  return tight.fits ? tight : fit;
 }
 
 }  // namespace penvik

@@ -121,7 +121,7 @@ void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const G
     if (draft) painter.setPen(kDraftInk);
     painter.setClipRect(box);
     // The lines as one block, centred in the box.
-    const double line = fit.size * ClueBoxSize{}.lineHeight;
+    const double line = fit.size * fit.lineHeight;
     double top = box.center().y() - line * static_cast<double>(fit.lines.size()) / 2;
     for (const std::string& text : fit.lines) {
       painter.drawText(QRectF(box.x(), top, box.width(), line), Qt::AlignCenter, fromCp1252(text));

@@ -40,6 +40,22 @@ TEST(ClueFit, TheLargestSizeAtWhichTheBrokenLinesFit) {
   }
 }
 
+// Two lines that the box's leading makes too tall are set closer, at the
+// tight leading, before the clue is called too long.
+TEST(ClueFit, LinesMoveCloserBeforeAClueIsTooLong) {
+  const struct {
+    double height;
+    bool fits;
+    double lineHeight;
+  } cases[] = {{2.4, true, 1.15}, {2.1, true, 1.0}, {1.9, false, 1.15}};
+  for (const auto& k : cases) {
+    const ClueFit f = fitClue("\xD8st for", {4, k.height, 1.0, 1.0, 1.15, 1.0}, monospace, nullptr);
+    EXPECT_EQ(f.fits, k.fits) << k.height;
+    EXPECT_EQ(f.lineHeight, k.lineHeight) << k.height;
+    EXPECT_EQ(f.lines, (std::vector<std::string>{"\xD8st", "for"})) << k.height;
+  }
+}
+
 TEST(ClueFit, ALongWordBreaksAtADanishHyphenationPoint) {
   const std::unique_ptr<Hyphenation> h = danish();
   if (!h) GTEST_SKIP() << "hyphen-da is not installed";
