@@ -51,10 +51,10 @@ struct WordIndex::Storage {
   std::array<Arrays, MaxLength + 1> lengths;
 };
 
-WordIndex WordIndex::fromBuckets(const std::array<Bucket, MaxLength + 1>& buckets, bool hasScores,
+WordIndex WordIndex::fromBuckets(std::shared_ptr<Buckets> buckets, bool hasScores,
                                  std::shared_ptr<const void> storage) {
   WordIndex index;
-  index.buckets_ = buckets;
+  index.buckets_ = std::move(buckets);
   index.hasScores_ = hasScores;
   index.storage_ = std::move(storage);
   return index;
@@ -90,7 +90,7 @@ WordIndex WordIndex::fromWordFile(std::string_view bytes, const Language& langua
   if (scores != nullptr) {
     index.hasScores_ = true;
     for (int length = MinLength; length <= MaxLength; ++length) {
-      Bucket& b = index.buckets_[static_cast<std::size_t>(length)];
+      Bucket& b = (*index.buckets_)[static_cast<std::size_t>(length)];
       std::vector<std::uint8_t>& own = storage->lengths[static_cast<std::size_t>(length)].scores;
       own.resize(static_cast<std::size_t>(b.count));
       for (int w = 0; w < b.count; ++w)
@@ -117,7 +117,7 @@ std::optional<WordIndex> WordIndex::loadWordFile(const std::string& path, const 
 
 void WordIndex::buildBucket(int length, const std::vector<std::uint8_t>& words,
                             Storage& storage) {
-  Bucket& b = buckets_[length];
+  Bucket& b = (*buckets_)[length];
   Storage::Arrays& own = storage.lengths[static_cast<std::size_t>(length)];
   const auto len = static_cast<std::size_t>(length);
   std::vector<std::uint8_t>& letters = own.letters;
@@ -187,7 +187,7 @@ void WordIndex::buildBucket(int length, const std::vector<std::uint8_t>& words,
 
 int WordIndex::find(int length, const std::uint8_t* codes) const {
   if (!inRange(length)) return -1;
-  const Bucket& b = buckets_[length];
+  const Bucket& b = (*buckets_)[length];
   const auto len = static_cast<std::size_t>(length);
   int lo = 0, hi = b.count;
   while (lo < hi) {
@@ -201,9 +201,9 @@ int WordIndex::find(int length, const std::uint8_t* codes) const {
 }
 
 std::size_t WordIndex::memoryBytes() const {
-  std::size_t bytes = sizeof(*this);
-  for (const Bucket& b : buckets_)
-    bytes += static_cast<std::size_t>(b.count) * (static_cast<std::size_t>(&b - buckets_.data()) +
+  std::size_t bytes = sizeof(*this) + sizeof(Buckets);
+  for (const Bucket& b : *buckets_)
+    bytes += static_cast<std::size_t>(b.count) * (static_cast<std::size_t>(&b - buckets_->data()) +
                                                    (b.scores ? 1u : 0u)) +
              b.setBlocks * sizeof(Block) + b.listCount * sizeof(std::uint32_t);
   return bytes;

@@ -74,18 +74,18 @@ class WordIndex {
       const WordScores* scores = nullptr, int minScore = 0);
 
   // Words of `length`, and the blocks of one of its sets. 0 outside 2..25.
-  int wordCount(int length) const { return inRange(length) ? buckets_[length].count : 0; }
-  int blockCount(int length) const { return inRange(length) ? buckets_[length].blocks : 0; }
+  int wordCount(int length) const { return inRange(length) ? (*buckets_)[length].count : 0; }
+  int blockCount(int length) const { return inRange(length) ? (*buckets_)[length].blocks : 0; }
 
   int totalCount() const {
     int total = 0;
-    for (const Bucket& b : buckets_) total += b.count;
+    for (const Bucket& b : *buckets_) total += b.count;
     return total;
   }
 
   // The letter codes of word `word` of `length`: `length` bytes, 0..31.
   const std::uint8_t* letters(int length, int word) const {
-    return buckets_[length].letters +
+    return (*buckets_)[length].letters +
            static_cast<std::size_t>(word) * static_cast<std::size_t>(length);
   }
 
@@ -93,7 +93,7 @@ class WordIndex {
   // blockCount(length) blocks, all zero when no word has it. Requires
   // 2 <= length <= 25 and 0 <= position < length.
   const Block* withLetter(int length, int position, int code) const {
-    const Bucket& b = buckets_[length];
+    const Bucket& b = (*buckets_)[length];
     return b.sets + b.setOffset[static_cast<std::size_t>(position * 32 + (code & 31))];
   }
 
@@ -106,7 +106,7 @@ class WordIndex {
     const std::uint32_t* end = nullptr;
   };
   BlockList nonZeroBlocks(int length, int position, int code) const {
-    const Bucket& b = buckets_[length];
+    const Bucket& b = (*buckets_)[length];
     const auto [first, last] = b.listRange[static_cast<std::size_t>(position * 32 + (code & 31))];
     if (first == kNoList) return {};
     return {b.lists + first, b.lists + last};
@@ -115,7 +115,7 @@ class WordIndex {
   // The codes that stand at `position` in some word of `length`.
   LetterSet lettersAt(int length, int position) const {
     return inRange(length) && position >= 0 && position < length
-               ? buckets_[length].present[static_cast<std::size_t>(position)]
+               ? (*buckets_)[length].present[static_cast<std::size_t>(position)]
                : 0;
   }
 
@@ -127,7 +127,7 @@ class WordIndex {
   // of `length`; 100 for every word of an index made without scores.
   bool hasScores() const { return hasScores_; }
   int score(int length, int word) const {
-    const Bucket& b = buckets_[length];
+    const Bucket& b = (*buckets_)[length];
     return b.scores == nullptr ? MaxScore : b.scores[static_cast<std::size_t>(word)];
   }
 
@@ -155,9 +155,10 @@ class WordIndex {
     const std::uint8_t* scores = nullptr;  // per word, when the index has scores
   };
   static constexpr std::uint32_t kNoList = ~std::uint32_t{0};
-  const Bucket& bucket(int length) const { return buckets_[length]; }
+  const Bucket& bucket(int length) const { return (*buckets_)[length]; }
   // An index over buckets whose arrays live in `storage` (a mapped file).
-  static WordIndex fromBuckets(const std::array<Bucket, MaxLength + 1>& buckets, bool hasScores,
+  using Buckets = std::array<Bucket, MaxLength + 1>;
+  static WordIndex fromBuckets(std::shared_ptr<Buckets> buckets, bool hasScores,
                                std::shared_ptr<const void> storage);
 
  private:
@@ -166,7 +167,11 @@ class WordIndex {
   // Sorts the words, drops repeats and makes the sets.
   void buildBucket(int length, const std::vector<std::uint8_t>& words, Storage& storage);
 
-  std::array<Bucket, MaxLength + 1> buckets_{};
+  // A third of a megabyte of offsets and ranges: kept on the heap, so that
+  // an index is moved (out of a load, into a job) without copying them into
+  // fresh pages, each first touch of which costs microseconds. Built once,
+  // then only read: copies share it.
+  std::shared_ptr<Buckets> buckets_ = std::make_shared<Buckets>();
   bool hasScores_ = false;
   int skippedWords_ = 0;
   std::shared_ptr<const void> storage_;  // what the buckets' arrays point into

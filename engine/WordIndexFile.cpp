@@ -238,12 +238,12 @@ std::optional<WordIndex> parseWordIndexFile(std::string_view bytes, const IndexK
   const std::string_view body = bytes.substr(sizeof header);
   if (XXH3_64bits(body.data(), body.size()) != header.bodyHash) return std::nullopt;
   Reader in(body);
-  std::array<WordIndex::Bucket, WordIndex::MaxLength + 1> buckets{};
+  auto buckets = std::make_shared<WordIndex::Buckets>();
   for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength; ++length)
-    if (!readBucket(in, length, header.hasScores == 1, buckets[static_cast<std::size_t>(length)]))
+    if (!readBucket(in, length, header.hasScores == 1, (*buckets)[static_cast<std::size_t>(length)]))
       return std::nullopt;
   if (!in.atEnd()) return std::nullopt;
-  return WordIndex::fromBuckets(buckets, header.hasScores == 1, std::move(owner));
+  return WordIndex::fromBuckets(std::move(buckets), header.hasScores == 1, std::move(owner));
 }
 
 std::optional<WordIndex> mapWordIndexFile(const std::string& path, const IndexKey& key) {
