@@ -53,8 +53,7 @@ struct WordIndex::Storage {
 
 WordIndex WordIndex::fromBuckets(std::shared_ptr<Buckets> buckets, bool hasScores,
                                  std::shared_ptr<const void> storage) {
-  WordIndex index;
-  index.buckets_ = std::move(buckets);
+  WordIndex index(std::move(buckets));
   index.hasScores_ = hasScores;
   index.storage_ = std::move(storage);
   return index;

@@ -163,6 +163,7 @@ class WordIndex {
 
  private:
   struct Storage;
+  explicit WordIndex(std::shared_ptr<Buckets> buckets) : buckets_(std::move(buckets)) {}
   static bool inRange(int length) { return length >= MinLength && length <= MaxLength; }
   // Sorts the words, drops repeats and makes the sets.
   void buildBucket(int length, const std::vector<std::uint8_t>& words, Storage& storage);
