@@ -54,7 +54,7 @@ std::shared_ptr<const WordIndex> wordsFor(ApplicationContext& c, const WorkingGr
   kept.index = std::make_shared<const WordIndex>(std::move(*words.index));
   kept.dictionary = dictionary;
   kept.floor = floor;
-  kept.lengths = words.from == KeptWordIndex::From::Built ? lengths : WordIndex::AllLengths;
+  kept.lengths = words.from == KeptWordIndex::From::BuiltAndKept ? WordIndex::AllLengths : lengths;
   return kept.index;
 }
 

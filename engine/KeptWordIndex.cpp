@@ -13,7 +13,7 @@ KeptWordIndex loadKeptWordIndex(const WordIndexSource& source, const Language& l
   result.path = indexPathFor(source.dictionary, source.floor);
   const IndexKey key =
       IndexKey::of(source.dictionary, source.scores, language, source.encoding, source.floor);
-  if (std::optional<WordIndex> kept = mapWordIndexFile(result.path, key)) {
+  if (std::optional<WordIndex> kept = mapWordIndexFile(result.path, key, lengths)) {
     result.index = std::move(kept);
     result.from = KeptWordIndex::From::Kept;
     return result;

@@ -44,8 +44,9 @@ struct KeptWordIndex {
   std::string path;                // where the index is (or would be) kept
 };
 
-// `lengths`: the word lengths needed (bit L for length L) when the index is
-// built and not kept; a kept index holds every length.
+// `lengths`: the word lengths needed (bit L for length L). A kept index
+// is checked for those lengths only and answers for them alone; one built
+// and kept holds every length; one built and not kept only those asked for.
 KeptWordIndex loadKeptWordIndex(const WordIndexSource& source, const Language& language, Ui& ui,
                                 std::uint32_t lengths = WordIndex::AllLengths);
 

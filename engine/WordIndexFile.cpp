@@ -17,7 +17,7 @@ namespace {
 
 constexpr char kMagic[8] = {'V', 'K', 'W', 'I', 'D', 'X', '\0', '\1'};
 constexpr std::uint32_t kEndian = 0x01020304;
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 constexpr int kMaxWords = 1 << 26;
 
 struct FileHeader {
@@ -34,7 +34,10 @@ struct FileHeader {
   std::uint32_t hasScores;
   std::uint32_t reserved;
   std::uint64_t bodyBytes;
-  std::uint64_t bodyHash;
+  // Each length's part carries its own checksum, so that a run checks only
+  // the lengths it fills (the Norwegian list's 72 MB would take longer to
+  // check than the whole fill).
+  std::uint64_t partHash[WordIndex::MaxLength + 1];
 };
 static_assert(sizeof(FileHeader) % 8 == 0);
 
@@ -96,6 +99,25 @@ const T* takeArray(Reader& in, std::uint64_t count) {
   return static_cast<const T*>(in.take(static_cast<std::size_t>(count) * sizeof(T)));
 }
 
+// The size of the length's part that starts at `at`, from its head alone;
+// 0 when the head or the part would reach past the end.
+std::size_t partSize(std::string_view body, std::size_t at, int length, bool hasScores) {
+  BucketHead head{};
+  if (body.size() - at < sizeof head) return 0;
+  std::memcpy(&head, body.data() + at, sizeof head);
+  if (head.count < 0 || head.count > kMaxWords || head.setBlocks > (std::uint64_t{1} << 37) ||
+      head.listCount > (std::uint64_t{1} << 38))
+    return 0;
+  const auto len = static_cast<std::uint64_t>(length);
+  const auto count = static_cast<std::uint64_t>(head.count);
+  const auto up = [](std::uint64_t n) { return (n + 7) / 8 * 8; };
+  std::uint64_t size = up(sizeof head + len * 32 * 8 + len * 64 * 4 + len * 4);
+  size += up(count * len);
+  size += up(head.setBlocks * sizeof(WordIndex::Block) + head.listCount * 4);
+  if (hasScores) size += up(count);
+  return size <= body.size() - at ? static_cast<std::size_t>(size) : 0;
+}
+
 // Reads one length's part and checks everything a fill relies on: the words
 // in strictly ascending order with codes 0..31, every set and list inside
 // its arrays, the lists ascending and inside the word blocks, scores 0..100.
@@ -152,6 +174,20 @@ bool readBucket(Reader& in, int length, bool hasScores, WordIndex::Bucket& b) {
   }
   for (std::size_t i = 0; i < len; ++i) b.present[i] = present[i];
   return true;
+}
+
+// Maps the pages of a mapped file's part at once rather than one fault at a
+// time as they are first read (each costs microseconds); a no-op for
+// memory that is there already.
+void prefault(std::string_view part) {
+#ifdef MADV_POPULATE_READ
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto begin = reinterpret_cast<std::uintptr_t>(part.data()) / page * page;
+  const auto end = reinterpret_cast<std::uintptr_t>(part.data()) + part.size();
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_READ);
+#else
+  (void)part;
+#endif
 }
 
 struct Mapping {
@@ -216,14 +252,22 @@ std::string formatWordIndexFile(const WordIndex& index, const IndexKey& key) {
 std::string wordIndexFileWithBody(const IndexKey& key, bool hasScores, std::string_view body) {
   FileHeader header = headerFor(key, hasScores);
   header.bodyBytes = body.size();
-  header.bodyHash = XXH3_64bits(body.data(), body.size());
+  std::size_t at = 0;
+  for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength && at < body.size(); ++length) {
+    // A body that does not part rightly has its rest under the length
+    // where the parts stop; a reader refuses it either way.
+    std::size_t size = partSize(body, at, length, hasScores == 1);
+    if (size == 0) size = body.size() - at;
+    header.partHash[length] = XXH3_64bits(body.data() + at, size);
+    at += size;
+  }
   std::string out(reinterpret_cast<const char*>(&header), sizeof header);
   out += body;
   return out;
 }
 
 std::optional<WordIndex> parseWordIndexFile(std::string_view bytes, const IndexKey& key,
-                                            std::shared_ptr<const void> owner) {
+                                            std::shared_ptr<const void> owner, std::uint32_t lengths) {
   // The arrays are used in place: they must be aligned as they were written.
   if (bytes.size() < sizeof(FileHeader) || reinterpret_cast<std::uintptr_t>(bytes.data()) % 8 != 0)
     return std::nullopt;
@@ -231,34 +275,47 @@ std::optional<WordIndex> parseWordIndexFile(std::string_view bytes, const IndexK
   std::memcpy(&header, bytes.data(), sizeof header);
   FileHeader expected = headerFor(key, header.hasScores == 1);
   expected.bodyBytes = header.bodyBytes;
-  expected.bodyHash = header.bodyHash;
+  std::memcpy(expected.partHash, header.partHash, sizeof header.partHash);
   if (std::memcmp(&header, &expected, sizeof header) != 0 ||
       header.bodyBytes != bytes.size() - sizeof header)
     return std::nullopt;
   const std::string_view body = bytes.substr(sizeof header);
-  if (XXH3_64bits(body.data(), body.size()) != header.bodyHash) return std::nullopt;
-  Reader in(body);
+  const bool hasScores = header.hasScores == 1;
   auto buckets = std::make_shared<WordIndex::Buckets>();
-  for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength; ++length)
-    if (!readBucket(in, length, header.hasScores == 1, (*buckets)[static_cast<std::size_t>(length)]))
+  std::size_t at = 0;
+  for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength; ++length) {
+    const std::size_t size = partSize(body, at, length, hasScores);
+    if (size == 0) return std::nullopt;
+    const std::string_view part = body.substr(at, size);
+    at += size;
+    if ((lengths >> length & 1) == 0) continue;
+    prefault(part);
+    if (XXH3_64bits(part.data(), part.size()) != header.partHash[length]) return std::nullopt;
+    Reader in(part);
+    if (!readBucket(in, length, hasScores, (*buckets)[static_cast<std::size_t>(length)]) || !in.atEnd())
       return std::nullopt;
-  if (!in.atEnd()) return std::nullopt;
-  return WordIndex::fromBuckets(std::move(buckets), header.hasScores == 1, std::move(owner));
+  }
+  if (at != body.size()) return std::nullopt;
+  return WordIndex::fromBuckets(std::move(buckets), hasScores, std::move(owner));
 }
 
-std::optional<WordIndex> mapWordIndexFile(const std::string& path, const IndexKey& key) {
+std::optional<WordIndex> mapWordIndexFile(const std::string& path, const IndexKey& key,
+                                          std::uint32_t lengths) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st {};
   auto mapping = std::make_shared<Mapping>();
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= static_cast<off_t>(sizeof(FileHeader))) {
     mapping->size = static_cast<std::size_t>(st.st_size);
-    mapping->address = ::mmap(nullptr, mapping->size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    // Populated whole only when every length is wanted; otherwise the
+    // lengths not asked for stay untouched but for their heads.
+    const int populate = lengths == WordIndex::AllLengths ? MAP_POPULATE : 0;
+    mapping->address = ::mmap(nullptr, mapping->size, PROT_READ, MAP_PRIVATE | populate, fd, 0);
   }
   ::close(fd);
   if (mapping->address == MAP_FAILED) return std::nullopt;
   const std::string_view bytes(static_cast<const char*>(mapping->address), mapping->size);
-  return parseWordIndexFile(bytes, key, mapping);
+  return parseWordIndexFile(bytes, key, mapping, lengths);
 }
 
 }  // namespace vorkel

@@ -14,7 +14,8 @@
 // version, damaged or cut short is refused (its contents carry a checksum)
 // and the caller builds the index as before; nothing in the file is trusted
 // before it has been checked, so a crafted file cannot lead a fill out of
-// its arrays either.
+// its arrays either. Each length's part has its own checksum, so a run
+// checks (and reads from disk) only the lengths its grid has.
 
 #include <cstdint>
 #include <optional>
@@ -61,12 +62,16 @@ std::string wordIndexFileWithBody(const IndexKey& key, bool hasScores, std::stri
 
 // The index the bytes hold when they are a whole, undamaged index file
 // made from `key`; nullopt otherwise. The index points into the bytes,
-// which `owner` keeps alive.
+// which `owner` keeps alive. Only the lengths asked for (bit L for length
+// L) are checked and answered; the others are left empty, as an index
+// built for those lengths alone would have them.
 std::optional<WordIndex> parseWordIndexFile(std::string_view bytes, const IndexKey& key,
-                                            std::shared_ptr<const void> owner);
+                                            std::shared_ptr<const void> owner,
+                                            std::uint32_t lengths = WordIndex::AllLengths);
 
 // The same for the file at `path`, mapped into memory (nullopt when it is
 // missing or refused).
-std::optional<WordIndex> mapWordIndexFile(const std::string& path, const IndexKey& key);
+std::optional<WordIndex> mapWordIndexFile(const std::string& path, const IndexKey& key,
+                                          std::uint32_t lengths = WordIndex::AllLengths);
 
 }  // namespace vorkel

@@ -78,6 +78,21 @@ TEST(WordIndexFile, ReadBackAnswersAsTheIndexItWasMadeFromAndRefusesAnythingElse
     auto o = aligned(b, view);
     EXPECT_FALSE(parseWordIndexFile(view, k, o)) << "case " << i;
   }
+
+  // A damaged length goes unnoticed only by a run that does not use it.
+  std::string b = bytes;
+  b[b.size() / 2] ^= 1;
+  auto o = aligned(b, view);
+  int damaged = 0;
+  for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength && damaged == 0; ++length)
+    if (parseWordIndexFile(view, key, o, WordIndex::AllLengths & ~(1u << length))) damaged = length;
+  ASSERT_NE(damaged, 0);
+  EXPECT_FALSE(parseWordIndexFile(view, key, o, 1u << damaged));
+  const int other = damaged == 3 ? 4 : 3;
+  const std::optional<WordIndex> others = parseWordIndexFile(view, key, o, 1u << other);
+  ASSERT_TRUE(others);
+  EXPECT_EQ(others->wordCount(other), built.wordCount(other));
+  EXPECT_EQ(others->wordCount(damaged), 0);
 }
 
 }  // namespace
