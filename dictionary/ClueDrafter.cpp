@@ -31,8 +31,22 @@ std::vector<std::string> wordsOf(std::string_view text) {
   return words;
 }
 
-// The edit distance of two byte strings (insertions, deletions, changes).
-std::size_t editDistance(std::string_view a, std::string_view b) {
+// A UTF-8 text's characters, each as its bytes.
+std::vector<std::string_view> lettersOf(std::string_view utf8) {
+  std::vector<std::string_view> letters;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t n = 1;
+    while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) ++n;
+    letters.push_back(utf8.substr(i, n));
+    i += n;
+  }
+  return letters;
+}
+
+// The edit distance of two texts in characters (insertions, deletions,
+// changes), so that Ø for O is one change.
+std::size_t editDistance(std::string_view first, std::string_view second) {
+  const std::vector<std::string_view> a = lettersOf(first), b = lettersOf(second);
   std::vector<std::size_t> row(b.size() + 1);
   for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
   for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -47,12 +61,13 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
-// Whether a clue word is the answer spelt another way (ALKYMI: "Alkemi"):
-// one letter apart, two in a long word.
+// Whether a clue word is the answer spelt another way (ALKYMI: "Alkemi",
+// OSTEN: "Østen"): one letter apart, two in a long word.
 bool spellingVariant(std::string_view word, std::string_view answer) {
-  if (word.size() < 4 || answer.size() < 4) return false;
-  const std::size_t longer = std::max(word.size(), answer.size());
-  const std::size_t shorter = std::min(word.size(), answer.size());
+  const std::size_t wordLength = lettersOf(word).size(), answerLength = lettersOf(answer).size();
+  if (wordLength < 4 || answerLength < 4) return false;
+  const std::size_t longer = std::max(wordLength, answerLength);
+  const std::size_t shorter = std::min(wordLength, answerLength);
   if (longer - shorter > 2) return false;
   return editDistance(word, answer) <= (shorter >= 8 ? 2u : 1u);
 }

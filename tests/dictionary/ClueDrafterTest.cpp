@@ -135,6 +135,9 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
       {"XYZZY", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(textsOf(drafter.drafts(c.answer)), c.drafts) << c.answer;
+  // A letter with a mark is one letter changed: ØSTEN is OSTEN spelt otherwise.
+  EXPECT_TRUE(drafter.givesAway("Østen", "OSTEN"));
+  EXPECT_FALSE(drafter.givesAway("Østen", "OST"));
 }
 
 TEST_F(ClueDrafterTest, CatchAllKindsAreNoClue) {
