@@ -31,6 +31,11 @@ std::vector<std::string> wordsOf(std::string_view text) {
   return words;
 }
 
+std::size_t characters(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
 // A UTF-8 text's characters, each as its bytes.
 std::vector<std::string_view> lettersOf(std::string_view utf8) {
   std::vector<std::string_view> letters;
@@ -64,17 +69,12 @@ std::size_t editDistance(std::string_view first, std::string_view second) {
 // Whether a clue word is the answer spelt another way (ALKYMI: "Alkemi",
 // OSTEN: "Østen"): one letter apart, two in a long word.
 bool spellingVariant(std::string_view word, std::string_view answer) {
-  const std::size_t wordLength = lettersOf(word).size(), answerLength = lettersOf(answer).size();
+  const std::size_t wordLength = characters(word), answerLength = characters(answer);
   if (wordLength < 4 || answerLength < 4) return false;
   const std::size_t longer = std::max(wordLength, answerLength);
   const std::size_t shorter = std::min(wordLength, answerLength);
   if (longer - shorter > 2) return false;
   return editDistance(word, answer) <= (shorter >= 8 ? 2u : 1u);
-}
-
-std::size_t characters(std::string_view utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace
