@@ -110,7 +110,17 @@ bool ClueDrafter::givesAway(std::string_view clue, const std::string& a,
                             const std::vector<std::string>& answerBases) const {
   const std::string c = lowerCaseWord(clue);
   if (c.find(a) != std::string::npos) return true;
+  // The answer's stem as a clue word's start: BLODIG is no clue's
+  // "Bloddryppende". All but the answer's last two letters, four at least,
+  // in answers of five letters or more.
+  std::string_view stem;
+  if (const std::size_t letters = characters(a); letters >= 5) {
+    const std::vector<std::string_view> each = lettersOf(a);
+    const std::size_t keep = std::max<std::size_t>(4, letters - 2);
+    stem = std::string_view(a).substr(0, static_cast<std::size_t>(each[keep - 1].data() + each[keep - 1].size() - a.data()));
+  }
   for (const std::string& word : wordsOf(c)) {
+    if (!stem.empty() && word.starts_with(stem)) return true;
     for (const std::string& base : answerBases)
       if (base.size() >= kShortestTellingStem && word.find(base) != std::string::npos) return true;
     // ISTAP is no clue's "Is": a word the answer is built of gives it away.

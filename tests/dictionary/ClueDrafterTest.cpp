@@ -138,6 +138,9 @@ TEST_F(ClueDrafterTest, DraftsFitTheAnswerAndNeverGiveItAway) {
   // A letter with a mark is one letter changed: ØSTEN is OSTEN spelt otherwise.
   EXPECT_TRUE(drafter.givesAway("Østen", "OSTEN"));
   EXPECT_FALSE(drafter.givesAway("Østen", "OST"));
+  // A clue word that starts with the answer's stem.
+  EXPECT_TRUE(drafter.givesAway("Bloddryppende", "BLODIG"));
+  EXPECT_FALSE(drafter.givesAway("Blødende", "BLODIG"));
 }
 
 TEST_F(ClueDrafterTest, CatchAllKindsAreNoClue) {
