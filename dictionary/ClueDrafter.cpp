@@ -31,9 +31,19 @@ std::vector<std::string> wordsOf(std::string_view text) {
   return words;
 }
 
+// A UTF-8 text's length in characters.
 std::size_t characters(std::string_view utf8) {
   return static_cast<std::size_t>(
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The first `count` characters of a UTF-8 text.
+std::string_view firstLetters(std::string_view utf8, std::size_t count) {
+  std::size_t end = 0;
+  for (; end < utf8.size() && count > 0; --count)
+    do ++end;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80);
+  return utf8.substr(0, end);
 }
 
 // A UTF-8 text's characters, each as its bytes.
@@ -113,12 +123,9 @@ bool ClueDrafter::givesAway(std::string_view clue, const std::string& a,
   // The answer's stem as a clue word's start: BLODIG is no clue's
   // "Bloddryppende". All but the answer's last two letters, four at least,
   // in answers of five letters or more.
-  std::string_view stem;
-  if (const std::size_t letters = characters(a); letters >= 5) {
-    const std::vector<std::string_view> each = lettersOf(a);
-    const std::size_t keep = std::max<std::size_t>(4, letters - 2);
-    stem = std::string_view(a).substr(0, static_cast<std::size_t>(each[keep - 1].data() + each[keep - 1].size() - a.data()));
-  }
+  const std::size_t letters = characters(a);
+  const std::string_view stem =
+      letters >= 5 ? firstLetters(a, std::max<std::size_t>(4, letters - 2)) : std::string_view();
   for (const std::string& word : wordsOf(c)) {
     if (!stem.empty() && word.starts_with(stem)) return true;
     for (const std::string& base : answerBases)
