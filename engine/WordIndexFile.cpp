@@ -256,7 +256,7 @@ std::string wordIndexFileWithBody(const IndexKey& key, bool hasScores, std::stri
   for (int length = WordIndex::MinLength; length <= WordIndex::MaxLength && at < body.size(); ++length) {
     // A body that does not part rightly has its rest under the length
     // where the parts stop; a reader refuses it either way.
-    std::size_t size = partSize(body, at, length, hasScores == 1);
+    std::size_t size = partSize(body, at, length, hasScores);
     if (size == 0) size = body.size() - at;
     header.partHash[length] = XXH3_64bits(body.data() + at, size);
     at += size;
