@@ -69,14 +69,17 @@ GridPicture layoutGrid(const RawGrid& grid, const Clues& clues, Rect area, doubl
       const ClueCell c = clueCellAt(grid, column, row);
       const ClueKey across{column, row, Direction::Across}, down{column, row, Direction::Down};
       if (c.across && c.down) {
+        // Half the padding on each side of the split line: the line itself
+        // keeps the two clues apart, and the room lets a long word of the
+        // across clue break onto a second line in the cells of a large grid.
         const double middle = box.y + cell / 2;
         g.splits.push_back({{box.x, middle}, {box.right(), middle}});
-        g.clues.push_back({across,
-                           {box.x + pad, box.y + pad, cell - pad - arrowRoom, cell / 2 - 2 * pad},
-                           clues.text(across)});
+        g.clues.push_back(
+            {across, {box.x + pad, box.y + pad, cell - pad - arrowRoom, cell / 2 - 1.5 * pad},
+             clues.text(across)});
         g.arrows.push_back(acrossArrow(box.right(), box.y + cell / 4, cell));
         g.clues.push_back(
-            {down, {box.x + pad, middle + pad, cell - 2 * pad, cell / 2 - pad - arrowRoom},
+            {down, {box.x + pad, middle + pad / 2, cell - 2 * pad, cell / 2 - pad / 2 - arrowRoom},
              clues.text(down)});
         g.arrows.push_back(downArrow(box.x + cell / 2, box.bottom(), cell));
       } else if (c.across) {

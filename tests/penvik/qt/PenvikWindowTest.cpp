@@ -19,11 +19,13 @@
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <tuple>
 
 #include "penvik/Hyphenation.h"
 #include "penvik/qt/GridWidget.h"
 #include "penvik/qt/PuzzlePainter.h"
 #include "penvik/qt/Texts.h"
+#include "platform/Cp1252.h"
 #include "platform/Files.h"
 #include "platform/SharedBlock.h"
 #include "platform/WindowMessages.h"
@@ -367,16 +369,26 @@ TEST_F(PenvikWindowTest, SavesThePuzzleAndItsSolutionAsPdfAndSvg) {
 }
 
 // A clue too wide for half a cell of a large grid even at 5.5 pt is set in
-// the narrow face of the font when that fits; what fits in neither is still
-// reported.
-TEST(PuzzlePaper, TheNarrowFaceTakesAWordTooWideForHalfACell) {
-  const double cell = 9.47;  // Model3's cells on A4, in millimetres
-  const ClueBox across{{0, 0, Direction::Across}, {0, 0, 7.39, 3.79}, "", false};
-  const ClueBox down{{0, 0, Direction::Down}, {0, 0, 8.52, 2.65}, "", false};
+// the narrow face of the font when that fits, or broken at a hyphenation
+// point onto a second line where the across half has room for one; what
+// fits in neither is still reported. The boxes are those of a split cell of
+// Model3's size (19 by 25 cells) on paper.
+TEST(PuzzlePaper, ALongWordInHalfACellOfALargeGridIsNarrowedOrBroken) {
+  RawGrid grid;
+  grid.width = 19;
+  grid.height = 25;
+  grid.cells.assign(19 * 25, 'A');
+  grid.cells[0] = RawGrid::ClueCell;
+  const GridPicture picture = layoutPuzzle(grid, Clues(), "x").puzzle.grid;
+  const ClueBox* across = picture.clueBox({0, 0, Direction::Across});
+  const ClueBox* down = picture.clueBox({0, 0, Direction::Down});
+  ASSERT_TRUE(across && down);
   const auto hyphenation = Hyphenation::load(Hyphenation::DanishPatterns);
-  EXPECT_TRUE(fitsOnPaper("Beholder", across, cell, hyphenation.get()));
-  EXPECT_TRUE(fitsOnPaper("Fugl", down, cell, hyphenation.get()));
-  EXPECT_FALSE(fitsOnPaper("Befalingsmand", down, cell, hyphenation.get()));
+  for (const auto& [box, text, fits] :
+       {std::tuple{across, "Beholder", true}, {across, "Germanere", true}, {across, "Krænkelse", true},
+        {down, "Fugl", true}, {down, "Befalingsmand", false}})
+    EXPECT_EQ(fitsOnPaper(*vorkel::utf8ToCp1252(text), *box, picture.cellSize, hyphenation.get()), fits)
+        << text;
 }
 
 struct ProgramRun {
