@@ -482,32 +482,44 @@ int runGenerateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const bool progress = &err == &std::cerr && ::isatty(STDERR_FILENO);
   const auto generateStart = std::chrono::steady_clock::now();
   const double generateCpuStart = processorSeconds();
-  std::mutex doneLock;
-  std::condition_variable doneSignal;
-  int running = jobCount;
-  std::vector<std::thread> threads;
-  for (auto& job : jobs)
-    threads.emplace_back([&, j = job.get()] {
-      j->run();
-      {
-        const std::lock_guard<std::mutex> guard(doneLock);
-        --running;
+  // One job with nothing to watch while it runs (no progress line, no time
+  // limit) runs on this thread: that spares starting a thread, its memory
+  // arena and its first page faults, a third of the time of a small fill.
+  // Ctrl-C then stops it through the batch's flag, which the signal sets.
+  if (jobCount == 1 && !progress && o.timeoutSeconds <= 0) {
+    interrupts.alsoRaise(batch.stop);
+    if (interrupts.requested()) batch.requestStop();
+    jobs.front()->run();
+    const std::lock_guard<std::mutex> shown(batch.lock);
+    console.flush();
+  } else {
+    std::mutex doneLock;
+    std::condition_variable doneSignal;
+    int running = jobCount;
+    std::vector<std::thread> threads;
+    for (auto& job : jobs)
+      threads.emplace_back([&, j = job.get()] {
+        j->run();
+        {
+          const std::lock_guard<std::mutex> guard(doneLock);
+          --running;
+        }
+        doneSignal.notify_all();
+      });
+    {
+      std::unique_lock<std::mutex> guard(doneLock);
+      while (running > 0) {
+        doneSignal.wait_for(guard, std::chrono::milliseconds(100));
+        if (interrupts.requested()) batch.requestStop();
+        if (o.timeoutSeconds > 0 && secondsSince(generateStart) >= o.timeoutSeconds)
+          batch.giveUp();
+        if (progress) writeProgress(batch, generateStart, err);
+        const std::lock_guard<std::mutex> shown(batch.lock);
+        console.flush();
       }
-      doneSignal.notify_all();
-    });
-  {
-    std::unique_lock<std::mutex> guard(doneLock);
-    while (running > 0) {
-      doneSignal.wait_for(guard, std::chrono::milliseconds(100));
-      if (interrupts.requested()) batch.requestStop();
-      if (o.timeoutSeconds > 0 && secondsSince(generateStart) >= o.timeoutSeconds)
-        batch.giveUp();
-      if (progress) writeProgress(batch, generateStart, err);
-      const std::lock_guard<std::mutex> shown(batch.lock);
-      console.flush();
     }
+    for (std::thread& t : threads) t.join();
   }
-  for (std::thread& t : threads) t.join();
   times.generateSeconds = secondsSince(generateStart);
   times.generateCpuSeconds = processorSeconds() - generateCpuStart;
   if (progress) err << "\n";

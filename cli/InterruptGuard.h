@@ -10,6 +10,8 @@
 
 #include <signal.h>
 
+#include <atomic>
+
 namespace vorkel {
 
 class InterruptGuard {
@@ -21,6 +23,11 @@ class InterruptGuard {
 
   // Whether Ctrl-C came since the guard was made.
   bool requested() const;
+
+  // From now on Ctrl-C also sets `flag`, for work that runs on the thread
+  // that would read requested() and checks the flag itself. The flag must
+  // outlive the guard.
+  void alsoRaise(std::atomic<bool>& flag);
 
  private:
   struct sigaction previous_ {};

@@ -205,15 +205,16 @@ TEST_F(GenerateTest, UnusableTemplatesExitWithAMessage) {
   EXPECT_TRUE(files(dir / "out").empty());
 }
 
-// Ctrl-C ends the run with every crossword made saved and listed; a kill
-// at any moment leaves only whole crosswords under their names, and no
+// Ctrl-C ends the run with every crossword made saved and listed, whether
+// the jobs run on threads of their own or the one job on the main thread; a
+// kill at any moment leaves only whole crosswords under their names, and no
 // temporary files.
 TEST_F(GenerateTest, CtrlCOrAKillLeavesOnlyWholeFiles) {
   const std::vector<std::string> model = modelPicture(1);
-  for (const int signal : {SIGINT, SIGKILL}) {
-    const std::string out = dir / ("out" + std::to_string(signal));
+  for (const auto& [signal, jobs] : {std::pair{SIGINT, "2"}, {SIGKILL, "2"}, {SIGINT, "1"}}) {
+    const std::string out = dir / ("out" + std::to_string(signal) + "-" + jobs);
     const pid_t pid = spawnVorkel({"generate", kStock + "/Model1.skb", "-n", "100000", "-o", out,
-                                   "--jobs", "2"},
+                                   "--jobs", jobs},
                                   dir / "stdout", dir / "stderr");
     ASSERT_GT(pid, 0);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
