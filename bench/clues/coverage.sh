@@ -5,8 +5,8 @@
 #   bash bench/clues/coverage.sh [BUILD] [CROSSWORDS-PER-MODEL]
 #
 # Makes the crosswords with the stock templates (their default word tier),
-# asks `vorkel clue suggest` for every word (no clue database: thesaurus
-# drafts only), and prints per model the words, the words with a draft and
+# asks `vorkel clue suggest` for every word (no clue database: the built-in
+# list and the thesaurus), and prints per model the words, the words with a draft and
 # the share, the clues penvik reports too long for their box in the PDF and
 # the words poppler finds printed outside their cell; then times
 # `penvik --svg --auto-clues` on one Model3 crossword.
