@@ -1,7 +1,7 @@
 // Benchmark of clue drafting as penvik's "Foreslå ledeord" does it: drafts
 // for every clue of a crossword, each checked to print whole in its box.
 //
-//   bench_drafts [--model N] [--crosswords N] [--runs N]
+//   bench_drafts [--model N] [--crosswords N] [--runs N] [--seed N] [--pairs FILE]
 //
 // Makes N crosswords of the stock Model (3 by default) with the build's
 // vorkel, then reports, each as the median of the runs:
@@ -11,7 +11,9 @@
 //           "Foreslå ledeord" after the first), no clue database;
 //   pdf     the same crossword with its drafts written as a PDF, the
 //           reference: what an export does with the clues anyway.
-// and the share of clue cells that got a draft.
+// and the share of clue cells that got a draft. --pairs appends to FILE a line
+// "ANSWER<TAB>draft" (UTF-8) for every clue cell, the draft that would be
+// printed: what bench/clues/printed.sh samples for judging.
 
 #include <QGuiApplication>
 
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,7 @@
 #include "penvik/Hyphenation.h"
 #include "penvik/PuzzleLayout.h"
 #include "penvik/qt/PuzzleExport.h"
+#include "platform/Cp1252.h"
 
 namespace {
 
@@ -46,6 +50,12 @@ int argument(int argc, char** argv, const std::string& name, int fallback) {
   return fallback;
 }
 
+std::string text(int argc, char** argv, const std::string& name) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (argv[i] == name) return argv[i + 1];
+  return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,13 +64,22 @@ int main(int argc, char** argv) {
   const int model = argument(argc, argv, "--model", 3);
   const int crosswords = std::max(1, argument(argc, argv, "--crosswords", 5));
   const int runs = std::max(1, argument(argc, argv, "--runs", 5));
+  const int seed = argument(argc, argv, "--seed", 1);
+  std::ofstream pairs;
+  if (const std::string path = text(argc, argv, "--pairs"); !path.empty()) {
+    pairs.open(path, std::ios::app);
+    if (!pairs) {
+      std::fprintf(stderr, "bench_drafts: cannot write %s\n", path.c_str());
+      return 1;
+    }
+  }
   const std::string build = VORKEL_BINARY_DIR;
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("bench-drafts-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::string command = build + "/vorkel generate " + build + "/Stock/Model" +
                               std::to_string(model) + ".skb -n " + std::to_string(crosswords) +
-                              " --seed 1 -o " + folder.string() + " > /dev/null";
+                              " --seed " + std::to_string(seed) + " -o " + folder.string() + " > /dev/null";
   if (std::system(command.c_str()) != 0) {
     std::fprintf(stderr, "bench_drafts: %s failed\n", command.c_str());
     return 1;
@@ -107,6 +126,8 @@ int main(int argc, char** argv) {
         if (!cell.starts(d) || penvik::clueWord(*c.grid, key).empty()) continue;
         ++keys;
         drafted += drafts.text(key).empty() ? 0 : 1;
+        if (pairs.is_open() && !drafts.text(key).empty())
+          pairs << penvik::clueWord(*c.grid, key) << '\t' << vorkel::cp1252ToUtf8(drafts.text(key)) << '\n';
       }
   }
   std::filesystem::remove_all(folder);
