@@ -15,7 +15,8 @@
 // A clue cell that starts one word holds one clue box filling the cell,
 // less room for the arrow on the side the word lies. One that starts two
 // is split across the middle: the across clue above with its arrow on the
-// right edge, the down clue below with its arrow on the bottom edge.
+// right edge, the down clue below with its arrow on the bottom edge. The
+// drawing may move that line for clues that need it (penvik/SplitCells.h).
 
 #include <optional>
 #include <string>

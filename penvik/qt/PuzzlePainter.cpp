@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "penvik/ClueFit.h"
+#include "penvik/SplitCells.h"
 #include "platform/Cp1252.h"
 
 namespace penvik {
@@ -80,8 +81,16 @@ QString fromCp1252(const std::string& bytes) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-void paintGrid(QPainter& painter, const GridPicture& grid, double scale, const GridStyle& style) {
-  if (grid.cellSize <= 0) return;
+void paintGrid(QPainter& painter, const GridPicture& laidOut, double scale, const GridStyle& style) {
+  if (laidOut.cellSize <= 0) return;
+  // A split cell whose clues fit only with its line off the middle is drawn
+  // that way; what fits nowhere is reported below.
+  GridPicture grid = laidOut;
+  balanceSplitCells(grid, [&](const std::string& text, const Rect& box) {
+    return text.empty() || fitInto(text, scaled(box, scale), style.minimumTextSize,
+                                   grid.cellSize * scale * 0.17, style.hyphenation)
+                               .fit.fits;
+  });
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   const double thin = std::max(1.0, grid.cellSize * scale * 0.02);

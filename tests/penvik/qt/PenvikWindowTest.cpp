@@ -23,6 +23,7 @@
 
 #include "penvik/Hyphenation.h"
 #include "penvik/qt/GridWidget.h"
+#include "penvik/qt/PuzzleExport.h"
 #include "penvik/qt/PuzzlePainter.h"
 #include "penvik/qt/Texts.h"
 #include "platform/Cp1252.h"
@@ -389,6 +390,27 @@ TEST(PuzzlePaper, ALongWordInHalfACellOfALargeGridIsNarrowedOrBroken) {
         {down, "Fugl", true}, {down, "Befalingsmand", false}})
     EXPECT_EQ(fitsOnPaper(*vorkel::utf8ToCp1252(text), *box, picture.cellSize, hyphenation.get()), fits)
         << text;
+}
+
+// In the PDF, a split cell of Model3's size gives a down clue of two lines
+// the room its half lacks when the across clue above needs one line; two
+// clues of two lines each cannot share a cell and are reported.
+TEST(PuzzlePaper, ASplitCellMovesItsLineForADownClueOfTwoLines) {
+  RawGrid grid;
+  grid.width = 19;
+  grid.height = 25;
+  grid.cells.assign(19 * 25, 'A');
+  grid.cells[0] = RawGrid::ClueCell;
+  TempFolder dir;
+  for (const auto& [across, reported] : {std::pair{"Rod", false}, {"Intellektuel", true}}) {
+    Clues clues;
+    clues.set({0, 0, Direction::Across}, *vorkel::utf8ToCp1252(across));
+    clues.set({0, 0, Direction::Down}, "Mod det ydre");
+    std::vector<ClueKey> unfit;
+    std::string error;
+    ASSERT_TRUE(savePdf(dir / "p.pdf", layoutPuzzle(grid, clues, "x"), error, &unfit)) << error;
+    EXPECT_EQ(!unfit.empty(), reported) << across;
+  }
 }
 
 struct ProgramRun {
