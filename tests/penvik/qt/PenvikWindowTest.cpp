@@ -440,7 +440,8 @@ TEST(PenvikProgram, AnswersVersionAndHelpAndExportsWithoutAWindow) {
   // is written all the same.
   dir.write("x4_000.003.ledeord",
             "PENVIK LEDEORD 1\r\n4\t3\r\n#OS#\r\nORMA\r\nS#AB\r\n1\t1\tV\tMejeriprodukt\r\n"
-            "1\t1\tL\tEn meget lang tekst der aldrig kan st\xE5 i et halvt felt p\xE5 papir\r\n");
+            "1\t1\tL\tEn meget lang tekst der aldrig kan st\xE5 i et halvt felt p\xE5 papir, "
+            "heller ikke n\xE5r stregen flyttes op eller ned\r\n");
   const ProgramRun pdf = runPenvik({"--pdf", qs(dir / "ud.pdf"), qs(raw)});
   EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
   EXPECT_EQ(pdf.err.count("for langt til sit felt"), 1) << pdf.err.toStdString();
