@@ -369,17 +369,24 @@ TEST_F(PenvikWindowTest, SavesThePuzzleAndItsSolutionAsPdfAndSvg) {
   EXPECT_EQ(std::count(solution.begin(), solution.end(), "R"), 1);
 }
 
+// A grid of Model3's size (19 by 25 cells) whose first cell is a clue cell
+// that starts two words, so split in two.
+RawGrid model3SizedGrid() {
+  RawGrid grid;
+  grid.width = 19;
+  grid.height = 25;
+  grid.cells.assign(19 * 25, 'A');
+  grid.cells[0] = RawGrid::ClueCell;
+  return grid;
+}
+
 // A clue too wide for half a cell of a large grid even at 5.5 pt is set in
 // the narrow face of the font when that fits, or broken at a hyphenation
 // point onto a second line where the across half has room for one; what
 // fits in neither is still reported. The boxes are those of a split cell of
 // Model3's size (19 by 25 cells) on paper.
 TEST(PuzzlePaper, ALongWordInHalfACellOfALargeGridIsNarrowedOrBroken) {
-  RawGrid grid;
-  grid.width = 19;
-  grid.height = 25;
-  grid.cells.assign(19 * 25, 'A');
-  grid.cells[0] = RawGrid::ClueCell;
+  const RawGrid grid = model3SizedGrid();
   const GridPicture picture = layoutPuzzle(grid, Clues(), "x").puzzle.grid;
   const ClueBox* across = picture.clueBox({0, 0, Direction::Across});
   const ClueBox* down = picture.clueBox({0, 0, Direction::Down});
@@ -396,11 +403,7 @@ TEST(PuzzlePaper, ALongWordInHalfACellOfALargeGridIsNarrowedOrBroken) {
 // the room its half lacks when the across clue above needs one line; two
 // clues of two lines each cannot share a cell and are reported.
 TEST(PuzzlePaper, ASplitCellMovesItsLineForADownClueOfTwoLines) {
-  RawGrid grid;
-  grid.width = 19;
-  grid.height = 25;
-  grid.cells.assign(19 * 25, 'A');
-  grid.cells[0] = RawGrid::ClueCell;
+  const RawGrid grid = model3SizedGrid();
   TempFolder dir;
   for (const auto& [across, reported] : {std::pair{"Rod", false}, {"Intellektuel", true}}) {
     Clues clues;
