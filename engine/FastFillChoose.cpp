@@ -137,7 +137,7 @@ int FastFillSearch::chooseWord(int slot) {
     int deadCount = 0;
     // Draws often share a letter in a place: each count once.
     int known[SlotGraph::MaxLength][32];
-    for (auto& row : known) std::fill(std::begin(row), std::end(row), -1);
+    for (int i = 0; i < g.length; ++i) std::fill(std::begin(known[i]), std::end(known[i]), -1);
     for (int k = 0; k < draws; ++k) {
       const int word = drawn[k];
       const std::uint8_t* letters = index_.letters(g.length, word);

@@ -360,10 +360,36 @@ bool Files::listDirectory(std::string_view folderAndPattern, std::vector<DirEntr
 }
 
 int Files::countFiles(std::string_view folderAndPattern) {
-  std::vector<DirEntry> entries;
-  if (!listDirectory(folderAndPattern, entries)) return 0;
-  return static_cast<int>(std::count_if(entries.begin(), entries.end(),
-                                        [](const DirEntry& e) { return !e.isFolder; }));
+  std::string request = toSlashes(folderAndPattern);
+  std::string folder = parentFolder(request);
+  std::string pattern(fileName(request));
+  if (pattern.empty()) pattern = "*";
+  if (folder.empty()) folder = ".";
+  folder = findCaseInsensitive(folder);
+
+  // The same entries as listDirectory counts, without a stat of each: the
+  // folder's listing tells most entries' type, and only a link is followed.
+  // A run counts its output folder after every group of crosswords, and a
+  // stat per file made that cost grow with the folder.
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec);
+  if (ec) return 0;
+  int count = 0;
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name == "." || name == ".." || !wildcardMatch(pattern, name)) continue;
+    std::error_code typeError;
+    const fs::file_status own = it->symlink_status(typeError);
+    if (typeError) continue;
+    if (fs::is_symlink(own)) {
+      struct stat st {};
+      if (::stat(it->path().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;  // dangling, or a folder
+    } else if (fs::is_directory(own)) {
+      continue;
+    }
+    ++count;
+  }
+  return count;
 }
 
 std::optional<std::uint32_t> Files::getAttributes(std::string_view path) {

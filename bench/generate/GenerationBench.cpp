@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -26,7 +27,30 @@ struct CaseResult {
   std::size_t slots = 0;
   std::map<std::string, OurSummary> ours;  // by fill
   QxwSummary qxw;
+  // A stock template's MinScore, and qxw given only the words at or above
+  // it: the words our fill of that template draws from.
+  int minScore = 0;
+  QxwSummary qxwSame;
 };
+
+// The stock models against qxw on the whole list and on the words their
+// templates fill from, processor time.
+void printSameWords(const std::vector<CaseResult>& results, const std::string& fill, double budget,
+                    const std::map<int, int>& listSizes) {
+  std::cout << "| case | MinScore | words | " << fill << " median | qxw, whole list | ratio | "
+            << "qxw, same words | ratio | qxw same words: filled/runs |\n"
+            << "|---|---|---|---|---|---|---|---|---|\n";
+  for (const CaseResult& r : results) {
+    if (r.minScore <= 0 || !r.qxwSame.measured) continue;
+    const double ours = r.ours.at(fill).cpuMedian;
+    const double same = r.qxwSame.netCpuMedian;
+    std::cout << "| " << r.what.name << " | " << r.minScore << " | " << listSizes.at(r.minScore) << " | "
+              << ms(ours) << " | " << (std::isinf(r.qxw.netCpuMedian) ? "> " + ms(budget) : ms(r.qxw.netCpuMedian))
+              << " | " << ratio(r.qxw.netCpuMedian, ours, budget) << " | "
+              << (std::isinf(same) ? "> " + ms(budget) : ms(same)) << " | " << ratio(same, ours, budget) << " | "
+              << r.qxwSame.filled << "/" << r.qxwSame.runs << " |\n";
+  }
+}
 
 // One table of every case, in processor time (`cpu`) or wall time.
 // A median over fewer crosswords than asked for (a budget ran out) shows
@@ -225,6 +249,7 @@ int measureGeneration(const Options& o) {
   }
 
   std::vector<CaseResult> results;
+  std::map<int, int> listSizes;  // MinScore -> words in its list for qxw
   for (const Case& c : cases) {
     std::cerr << c.name << " (" << c.skb.string() << ")\n";
     CaseResult r;
@@ -252,6 +277,22 @@ int measureGeneration(const Options& o) {
       if (!r.qxw.problem.empty()) notes.push_back(c.name + " qxw: " + r.qxw.problem);
       if (r.qxw.filled > 0 && !r.qxw.nordicLetters)
         notes.push_back(c.name + " qxw: no fill used Æ, Ø or Å");
+      // A template that fills from the better words only: qxw again, given
+      // just those words.
+      const int minScore = c.model != 0 ? std::atoi(iniValue(c.skb, "MinScore").c_str()) : 0;
+      const fs::path sameWords = fs::path(o.work) / ("words-min" + std::to_string(minScore) + ".txt");
+      if (minScore > 0 && !listSizes.count(minScore)) {
+        int count = 0, nordic = 0;
+        if (exportWordList(c.dic.empty() ? dic : c.dic, sameWords, count, nordic, minScore))
+          listSizes[minScore] = count;
+        else
+          notes.push_back("no score file beside " + dic.string() + "; qxw not run on MinScore words");
+      }
+      if (minScore > 0 && listSizes.count(minScore)) {
+        r.minScore = minScore;
+        r.qxwSame = measureQxw(o, c, slots, sameWords);
+        if (!r.qxwSame.problem.empty()) notes.push_back(c.name + " qxw, same words: " + r.qxwSame.problem);
+      }
     }
     results.push_back(r);
   }
@@ -277,6 +318,11 @@ int measureGeneration(const Options& o) {
 
   std::cout << "\n### Summary (processor time)\n\n";
   printSummary(o, results);
+
+  if (!listSizes.empty()) {
+    std::cout << "\n### Stock models: qxw given the words the template fills from (processor time, ms)\n\n";
+    printSameWords(results, o.fills.front(), o.qxwBudget, listSizes);
+  }
 
   if (o.withRestart && !models.empty()) compareRestarts(o, models, results, notes);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -30,7 +31,22 @@ void writeDeck(const fs::path& file, int random, const std::vector<std::string>&
 
 }  // namespace
 
-bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic) {
+std::map<std::string, int> readScoreFile(const fs::path& file) {
+  std::map<std::string, int> scores;
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    const auto tab = line.find('\t');
+    if (tab != std::string::npos) scores[line.substr(0, tab)] = std::atoi(line.c_str() + tab + 1);
+  }
+  return scores;
+}
+
+bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& nordic, int minScore) {
+  std::map<std::string, int> scores;
+  if (minScore > 0) {
+    scores = readScoreFile(fs::path(dic).replace_extension(".score"));
+    if (scores.empty()) return false;
+  }
   vorkel::Console ui(std::cerr, "bench");
   vorkel::Language language;
   vorkel::WordStore dict(400000, language, ui);
@@ -41,11 +57,15 @@ bool exportWordList(const fs::path& dic, const fs::path& out, int& count, int& n
        ++length) {
     const std::string blanks(static_cast<std::size_t>(length), ' ');
     dict.forEachMatch(length, blanks, [&](std::string_view word) {
-      texts.push_back(vorkel::cp1252ToUtf8(dict.codesToText(word)));
-      const std::string& text = texts.back();
+      std::string text = vorkel::cp1252ToUtf8(dict.codesToText(word));
+      if (minScore > 0) {
+        const auto it = scores.find(text);
+        if (it == scores.end() || it->second < minScore) return true;
+      }
       if (text.find("\xC3\x86") != std::string::npos || text.find("\xC3\x98") != std::string::npos ||
           text.find("\xC3\x85") != std::string::npos)
         ++nordic;
+      texts.push_back(std::move(text));
       ++count;
       return true;
     });

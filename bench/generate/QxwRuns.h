@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,14 @@ namespace vorkel::bench {
 // UTF-8 is the order of the code points): qxw loads and fills about five
 // times faster from a sorted list than from the same words in the word
 // store's order (measured on Model1), so this is its best case.
+// With `minScore` above 0, only the words scored at least that in the
+// score file beside the dictionary (SVbyg.score beside SVbyg.dic): the words
+// a template with that MinScore fills from. False when that file is missing.
 bool exportWordList(const std::filesystem::path& dic, const std::filesystem::path& out, int& count,
-                    int& nordic);
+                    int& nordic, int minScore = 0);
+
+// word (UTF-8, upper case) -> score, from a score file; empty when unread.
+std::map<std::string, int> readScoreFile(const std::filesystem::path& file);
 
 // The model as text rows: '#' for a clue cell, '.' for a letter cell.
 std::vector<std::string> gridRows(const Options& o, const Case& m, std::string& problem);

@@ -114,17 +114,6 @@ std::unordered_set<std::string> thesaurusWords(const std::string& file) {
   return words;
 }
 
-// word (UTF-8, upper case) -> score, from a score file.
-std::map<std::string, int> readScoreFile(const fs::path& file) {
-  std::map<std::string, int> scores;
-  std::ifstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    const auto tab = line.find('\t');
-    if (tab != std::string::npos) scores[line.substr(0, tab)] = std::atoi(line.c_str() + tab + 1);
-  }
-  return scores;
-}
-
 // The words of a raw crossword (UTF-8): every across and down run of two or
 // more letters.
 std::vector<std::string> crosswordWords(const std::string& bytes) {
