@@ -16,9 +16,11 @@
 // removed at once. Drawing at random rather than weighing every candidate
 // keeps a placement cheap and lets restarts try different fills; weighing
 // a few halves the long tail of the search times against taking the first
-// drawn. With word scores the fill draws more candidates and a draw's
+// drawn. With word scores the fill draws many more candidates and a draw's
 // weight adds its score (FastFillSettings::scoredSamples, scoreWeight), so
-// it leans to the better words at the cost of one array read per draw.
+// it leans to the better words at the cost of one array read per draw; the
+// better-informed choice also meets fewer dead ends. The draws are found in
+// one pass over the slot's blocks, however many there are.
 
 #include <algorithm>
 #include <bit>
@@ -33,8 +35,6 @@ namespace vorkel {
 namespace {
 
 using Block = WordIndex::Block;
-
-constexpr int kMaxSamples = 16;
 // Candidates a crossing slot may keep before more make no difference to
 // the choice of a word.
 constexpr int kEnough = 256;
@@ -68,23 +68,30 @@ std::uint32_t FastFillSearch::randomBits() {
   return high << 15 | static_cast<std::uint32_t>(random_.next());
 }
 
-// The word of the r-th candidate (0 <= r < count) in word order.
-int FastFillSearch::sampleCandidate(int slot, std::uint32_t r) const {
+// The words of the candidates of ranks ranks[0 .. n) (distinct, each below
+// the slot's count, in word order) into words[0 .. n), in one pass over the
+// slot's blocks: a rank is found in the block where the running count of
+// candidates passes it.
+void FastFillSearch::candidatesAt(int slot, const std::uint32_t* ranks, int n, int* words) const {
+  std::pair<std::uint32_t, int> order[kMaxSamples];
+  for (int k = 0; k < n; ++k) order[k] = {ranks[k], k};
+  std::sort(order, order + n);
   const SlotState& st = slots_[static_cast<std::size_t>(slot)];
-  const Block* words = candidates_.data() + st.offset;
-  auto left = static_cast<int>(r);
-  for (int b = st.lo; b < st.hi; ++b) {
-    Block bits = words[b];
-    const int n = std::popcount(bits);
-    if (left >= n) {
-      left -= n;
-      continue;
+  const Block* blocks = candidates_.data() + st.offset;
+  int next = 0;
+  std::uint32_t before = 0;  // candidates in the blocks before b
+  int b = st.lo;
+  for (; b < st.hi && next < n; ++b) {
+    const Block bits = blocks[b];
+    const auto inBlock = static_cast<std::uint32_t>(std::popcount(bits));
+    for (; next < n && order[next].first < before + inBlock; ++next) {
+      Block x = bits;
+      for (std::uint32_t left = order[next].first - before; left > 0; --left) x &= x - 1;
+      words[order[next].second] = b * WordIndex::BlockBits + std::countr_zero(x);
     }
-    blocks_ += static_cast<std::uint64_t>(b - st.lo + 1);
-    for (; left > 0; --left) bits &= bits - 1;
-    return b * WordIndex::BlockBits + std::countr_zero(bits);
+    before += inBlock;
   }
-  return -1;
+  blocks_ += static_cast<std::uint64_t>(b - st.lo);
 }
 
 // How many candidates `slot` keeps with letter `code` at `position`, counted
@@ -119,17 +126,20 @@ int FastFillSearch::chooseWord(int slot) {
   for (;;) {
     const int count = slots_[static_cast<std::size_t>(slot)].count;
     if (count <= 0) return -1;
-    // Distinct draws; with no more candidates than draws, all of them.
-    int drawn[kMaxSamples];
+    // Distinct draws, in the order drawn; with no more candidates than
+    // draws, all of them.
+    std::uint32_t ranks[kMaxSamples];
     int draws = 0;
     if (count <= samples) {
-      for (int r = 0; r < count; ++r) drawn[draws++] = sampleCandidate(slot, static_cast<std::uint32_t>(r));
+      for (; draws < count; ++draws) ranks[draws] = static_cast<std::uint32_t>(draws);
     } else {
       for (int attempt = 0; draws < samples && attempt < 4 * samples; ++attempt) {
-        const int word = sampleCandidate(slot, randomBits() % static_cast<std::uint32_t>(count));
-        if (std::find(drawn, drawn + draws, word) == drawn + draws) drawn[draws++] = word;
+        const std::uint32_t rank = randomBits() % static_cast<std::uint32_t>(count);
+        if (std::find(ranks, ranks + draws, rank) == ranks + draws) ranks[draws++] = rank;
       }
     }
+    int drawn[kMaxSamples];
+    candidatesAt(slot, ranks, draws, drawn);
 
     int best = -1;
     double bestScore = -1;

@@ -127,7 +127,8 @@ class FastFillSearch {
   bool supports(int slot, int position, int code);
 
   // Choice.
-  int sampleCandidate(int slot, std::uint32_t r) const;
+  static constexpr int kMaxSamples = 64;
+  void candidatesAt(int slot, const std::uint32_t* ranks, int n, int* words) const;
   std::uint32_t randomBits();
 
   int keptWith(int slot, int position, int code) const;
