@@ -71,7 +71,7 @@ FastAttempt::~FastAttempt() = default;
 FillResult FastAttempt::make(bool withLetters) {
   ApplicationContext& c = context_;
   const RestartPolicy restarts = fastFillRestart(floor_);
-  FastFillSettings settings;
+  FastFillSettings settings = fastFillSettings(floor_);
   fill_->startCrossword();
   for (std::uint64_t attempt = 1;; ++attempt) {
     grid_ = WorkingGrid::fromDocument(c.document, c.ui, withLetters);

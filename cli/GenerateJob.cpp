@@ -263,7 +263,7 @@ bool GenerateJob::makeFastCrossword(int index) {
   if (!fastFill_) fastFill_ = std::make_unique<FastFill>(words, c.language);
   FastFill& fill = *fastFill_;
   fill.startCrossword();
-  FastFillSettings settings;
+  FastFillSettings settings = fastFillSettings(batch_.wordsFloor);
   const RestartPolicy restarts =
       batch_.restartChosen ? batch_.restart : fastFillRestart(batch_.wordsFloor);
   if (!batch_.restartChosen) {

@@ -9,6 +9,15 @@
 
 namespace vorkel {
 
+FastFillSettings fastFillSettings(int floor) {
+  FastFillSettings settings;
+  if (floor > 1) {
+    settings.scoredSamples = 64;
+    settings.scoreWeight = 8;
+  }
+  return settings;
+}
+
 namespace {
 
 // The letter a grid cell allows: any for an empty cell, its own for a

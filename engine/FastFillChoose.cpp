@@ -16,7 +16,8 @@
 // removed at once. Drawing at random rather than weighing every candidate
 // keeps a placement cheap and lets restarts try different fills; weighing
 // a few halves the long tail of the search times against taking the first
-// drawn. With word scores the fill draws many more candidates and a draw's
+// drawn. With word scores the fill draws more candidates (many more from a
+// list cut at a score floor, fastFillSettings) and a draw's
 // weight adds its score (FastFillSettings::scoredSamples, scoreWeight), so
 // it leans to the better words at the cost of one array read per draw; the
 // better-informed choice also meets fewer dead ends. The draws are found in
