@@ -330,14 +330,29 @@ std::string Files::findCaseInsensitive(std::string_view path) {
   return base.empty() ? given : base;
 }
 
+namespace {
+
+// "folder/pattern" as the folder found on disk (".": the current one) and
+// the pattern of names ("*" when none is given).
+struct Listing {
+  std::string folder;
+  std::string pattern;
+};
+
+Listing splitListing(std::string_view folderAndPattern) {
+  const std::string request = Files::toSlashes(folderAndPattern);
+  Listing l{Files::parentFolder(request), std::string(Files::fileName(request))};
+  if (l.pattern.empty()) l.pattern = "*";
+  if (l.folder.empty()) l.folder = ".";
+  l.folder = Files::findCaseInsensitive(l.folder);
+  return l;
+}
+
+}  // namespace
+
 bool Files::listDirectory(std::string_view folderAndPattern, std::vector<DirEntry>& out) {
   out.clear();
-  std::string request = toSlashes(folderAndPattern);
-  std::string folder = parentFolder(request);
-  std::string pattern(fileName(request));
-  if (pattern.empty()) pattern = "*";
-  if (folder.empty()) folder = ".";
-  folder = findCaseInsensitive(folder);
+  const auto [folder, pattern] = splitListing(folderAndPattern);
 
   std::error_code ec;
   fs::directory_iterator it(folder, ec);
@@ -360,12 +375,7 @@ bool Files::listDirectory(std::string_view folderAndPattern, std::vector<DirEntr
 }
 
 int Files::countFiles(std::string_view folderAndPattern) {
-  std::string request = toSlashes(folderAndPattern);
-  std::string folder = parentFolder(request);
-  std::string pattern(fileName(request));
-  if (pattern.empty()) pattern = "*";
-  if (folder.empty()) folder = ".";
-  folder = findCaseInsensitive(folder);
+  const auto [folder, pattern] = splitListing(folderAndPattern);
 
   // The same entries as listDirectory counts, without a stat of each: the
   // folder's listing tells most entries' type, and only a link is followed.
