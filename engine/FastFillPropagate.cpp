@@ -109,7 +109,7 @@ bool FastFillSearch::sync(int slot) {
     const std::uint32_t* begin;
     const std::uint32_t* end;
   };
-  Rare rareSets[SlotGraph::MaxLength * 32];
+  Rare rareLetters[SlotGraph::MaxLength * 32];
   int rares = 0;
   const Block* keepSets[SlotGraph::MaxLength * 32];
   int keepGroupEnd[SlotGraph::MaxLength];  // keepSets[previous end .. this end) is one group
@@ -132,7 +132,7 @@ bool FastFillSearch::sync(int slot) {
       const int code = std::countr_zero(d);
       const WordIndex::BlockList list = index_.nonZeroBlocks(length, i, code);
       if (list.begin != nullptr) {
-        rareSets[rares++] = {index_.withLetter(length, i, code), list.begin, list.end};
+        rareLetters[rares++] = {index_.withLetter(length, i, code), list.begin, list.end};
       } else {
         dropSets[drops++] = index_.withLetter(length, i, code);
       }
@@ -164,7 +164,7 @@ bool FastFillSearch::sync(int slot) {
       }
     }
   } else if (fullPass) {
-    for (int k = 0; k < rares; ++k) dropSets[drops++] = rareSets[k].set;
+    for (int k = 0; k < rares; ++k) dropSets[drops++] = rareLetters[k].set;
     blocks_ += static_cast<std::uint64_t>(span * (1 + drops + keeps));
     int count = 0, lo = st.hi, hi = st.lo;
     for (int b = st.lo; b < st.hi; ++b) {
@@ -191,7 +191,7 @@ bool FastFillSearch::sync(int slot) {
   } else {
     // Rare letters only: just the blocks that hold them.
     for (int k = 0; k < rares; ++k) {
-      const Rare& rare = rareSets[k];
+      const Rare& rare = rareLetters[k];
       const std::uint32_t* p = std::lower_bound(rare.begin, rare.end, static_cast<std::uint32_t>(st.lo));
       for (; p != rare.end && static_cast<int>(*p) < st.hi; ++p) {
         blocks_ += 2;
