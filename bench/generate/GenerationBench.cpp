@@ -33,6 +33,11 @@ struct CaseResult {
   QxwSummary qxwSame;
 };
 
+// A qxw time, or "> budget" when no run finished within it.
+std::string qxwMs(double seconds, double budget) {
+  return std::isinf(seconds) ? "> " + ms(budget) : ms(seconds);
+}
+
 // The stock models against qxw on the whole list and on the words their
 // templates fill from, processor time.
 void printSameWords(const std::vector<CaseResult>& results, const std::string& fill, double budget,
@@ -45,9 +50,9 @@ void printSameWords(const std::vector<CaseResult>& results, const std::string& f
     const double ours = r.ours.at(fill).cpuMedian;
     const double same = r.qxwSame.netCpuMedian;
     std::cout << "| " << r.what.name << " | " << r.minScore << " | " << listSizes.at(r.minScore) << " | "
-              << ms(ours) << " | " << (std::isinf(r.qxw.netCpuMedian) ? "> " + ms(budget) : ms(r.qxw.netCpuMedian))
-              << " | " << ratio(r.qxw.netCpuMedian, ours, budget) << " | "
-              << (std::isinf(same) ? "> " + ms(budget) : ms(same)) << " | " << ratio(same, ours, budget) << " | "
+              << ms(ours) << " | " << qxwMs(r.qxw.netCpuMedian, budget) << " | "
+              << ratio(r.qxw.netCpuMedian, ours, budget) << " | " << qxwMs(same, budget) << " | "
+              << ratio(same, ours, budget) << " | "
               << r.qxwSame.filled << "/" << r.qxwSame.runs << " |\n";
   }
 }
@@ -79,7 +84,7 @@ void printTable(const std::vector<CaseResult>& results, const std::vector<std::s
                 << (s.saved < runs ? " (" + std::to_string(s.saved) + ")" : "") << " | "
                 << ms(cpu ? s.cpuP90 : s.wallP90) << " |";
     }
-    std::cout << " " << (std::isinf(qxwNet) ? "> " + ms(budget) : ms(qxwNet)) << " |";
+    std::cout << " " << qxwMs(qxwNet, budget) << " |";
     for (const auto& f : fills) {
       const OurSummary& s = r.ours.at(f);
       std::cout << " " << ratio(qxwNet, cpu ? s.cpuMedian : s.wallMedian, budget) << " |";
@@ -283,10 +288,11 @@ int measureGeneration(const Options& o) {
       const fs::path sameWords = fs::path(o.work) / ("words-min" + std::to_string(minScore) + ".txt");
       if (minScore > 0 && !listSizes.count(minScore)) {
         int count = 0, nordic = 0;
-        if (exportWordList(c.dic.empty() ? dic : c.dic, sameWords, count, nordic, minScore))
+        const fs::path from = c.dic.empty() ? dic : c.dic;
+        if (exportWordList(from, sameWords, count, nordic, minScore))
           listSizes[minScore] = count;
         else
-          notes.push_back("no score file beside " + dic.string() + "; qxw not run on MinScore words");
+          notes.push_back("no score file beside " + from.string() + "; qxw not run on MinScore words");
       }
       if (minScore > 0 && listSizes.count(minScore)) {
         r.minScore = minScore;
